@@ -1,0 +1,29 @@
+#pragma once
+
+#include "cards.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tarvelle {
+
+// Hand classes 0..11.
+enum HandClassId : int {
+    ClassNothing = 0, ClassLowPair, ClassJacks, ClassTwoPairs, ClassThree, ClassStraight,
+    ClassFlush, ClassFullHouse, ClassPoker, ClassStraightFlush, ClassRoyalFlush, ClassFive
+};
+
+// One flag per class, indexed 1..11.
+using HandFlags = std::array<uint8_t, 12>;
+
+bool HasRanks(const Hand& hand, int a, int b, int c, int d, int e);
+void EvalStraightFlush(Hand& hand, HandFlags& flags);
+void EvalGroups(Hand& hand, HandFlags& flags, bool holdHighCard);
+int HandClass(const HandFlags& flags);
+
+// The evaluation sequence used by every caller: clear the flags, straight/flush
+// test, the group test when that found nothing. Marks cards in Held (never clears
+// it) and returns the class.
+int EvaluateHand(Hand& hand, HandFlags& flags, bool holdHighCard);
+
+}  // namespace tarvelle

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "cards.h"
+#include "doubleup.h"
+#include "evaluator.h"
+#include "payoutcontrol.h"
+#include "random.h"
+#include "settings.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tarvelle {
+
+// The buttons that carry a press mark.
+enum ArmedButton : int {
+    ArmExtra = 1,   // LbSpeedButton1
+    ArmDeal,        // LbSpeedButton2
+    ArmBetDown,     // LbSpeedButton3
+    ArmBetUp,       // LbSpeedButton4
+    ArmDouble,      // LbSpeedButton5
+    ArmProce,
+    ArmAutop,
+    ArmBetmax,
+    ArmCount
+};
+
+// The whole game state, owned by the application and passed by reference.
+struct GameState {
+    Hand hand;
+    HandFlags flags{};
+    RandomSource rng;
+    Settings settings;
+    Counters counters;  // also holds the money: Win, Credit, Bet, Bonus
+    PayoutControlState payout;
+    DoubleUpState dbl;
+
+    uint8_t State = 3;  // 3 idle, 1 dealing, 2 hand shown
+    uint8_t HandActive = 0;
+    uint8_t FirstClick = 0;
+    uint8_t AllHeld = 0;
+    int8_t Step = -1;
+    uint8_t Autoplay = 0;
+    std::array<uint8_t, ArmCount> Armed{};
+    int IoCode = 0;  // result of the last file operation
+};
+
+}  // namespace tarvelle

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cards.h"
+#include "random.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tarvelle {
+
+struct OddsResult {
+    std::array<int32_t, 12> OddsCounts{};  // per class 1..11, out of 2000 draws
+    std::array<std::string, 12> texts;     // column 2 of the pay table, rows 1..11 (11 = "Wins")
+};
+
+// 2000 simulated draws for the current holds from the game's own random source.
+// Leaves Deck, Suit, Rank and Held exactly as they were.
+OddsResult LiveOdds(Hand& hand, RandomSource& rng, bool joker);
+
+}  // namespace tarvelle

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "cards.h"
+#include "random.h"
+
+#include <cstdint>
+
+namespace tarvelle {
+
+// State of the payout-rate control; not saved.
+struct PayoutControlState {
+    uint8_t ControlLevel = 0;
+    uint8_t DealTrials = 1;  // start at 1 before the first ctrl
+    uint8_t DrawTrials = 1;
+    uint8_t TightFlag = 0;
+    double StartTime = 0;    // local date-time in days, set when the table has started
+};
+
+// Evaluates the realised payout and sets the level, the trial counts and TightFlag.
+// nowDays: local date-time in days (same epoch as StartTime).
+void ctrl(PayoutControlState& pc, RandomSource& rng, int32_t credit, int64_t cashoutTotal,
+          int64_t insertedTotal, uint8_t payoutRate, double nowDays);
+
+// The controlled deal: the worst of n fresh deals (the later one on ties); all Held cleared.
+void genecaz(Hand& hand, RandomSource& rng, bool joker, int n);
+// The controlled draw: the worst of n draws for the same holds; Held as before.
+void ControlledDraw(Hand& hand, RandomSource& rng, bool joker, int n);
+
+// ratele's repair: a rate that is not one of 100, 90, 80, 70, 60, 50 becomes 70.
+uint8_t NormalisePayoutRate(uint8_t rate);
+
+}  // namespace tarvelle
