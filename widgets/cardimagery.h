@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+#include "cards.h"
+
+namespace tarvelle {
+
+class TImage;
+
+// The card pictures, the digit strip and the lamps, and the operations that paint
+// them on the table's image controls.
+class CardImagery {
+public:
+    static constexpr int RecordSize = 60406;
+    static constexpr int RecordCount = 54;
+    static constexpr int CardWidth = 122;
+    static constexpr int CardHeight = 164;
+    static constexpr int BackIndex = 53;
+    static constexpr int DigitWidth = 130;
+    static constexpr int DigitHeight = 17;
+    static constexpr int DigitCell = 13;
+    static constexpr int DigitColumnBytes = DigitHeight * 3; // 51
+
+    enum LampKind { LampOff, LampHeld, LampWin, LampDouble };
+
+    CardImagery();
+
+    // Reads appDir + "poker2.dat" (appDir ends with a separator). On any fault
+    // returns false with a message naming the file and the fault, and keeps nothing.
+    bool LoadCardImages(const QString& appDir, QString* error = nullptr);
+    // The same operation on a scrambled record (position 1 is the first byte).
+    static QByteArray unscramble(QByteArray record);
+    // n = 0: the default back from the card file; else appDir + "deck<n>.bmp".
+    // On failure the back in use stays.
+    bool LoadCardBack(int n, QString* error = nullptr);
+    bool loaded() const { return m_loaded; }
+    QString appDir() const { return m_appDir; }
+
+    const QImage& cardImage(int index) const { return m_cards[size_t(index)]; }
+    // Replace one picture (tests, generated art).
+    void setCardImage(int index, const QImage& img);
+
+    // Card pictures on the five card controls (arrays indexed from 1, element 0 unused).
+    void ShowCard(TImage* img, int suit, int rank) const;
+    void ShowBacks(TImage* const imgs[6], const Hand& hand) const;
+
+    // Lamps.
+    void loadLamps(); // from ":/img/led*.png"
+    void setLampImages(const QImage& off, const QImage& held, const QImage& win, const QImage& dbl);
+    const QImage& lampImage(LampKind k) const { return m_lamps[size_t(k)]; }
+    void paintLamp(TImage* lamp, LampKind kind) const;
+    void stheld(TImage* const lamps[6]) const;
+    void ShowHoldLamps(TImage* const lamps[6], const Hand& hand) const;
+    void ShowWinLamps(TImage* const lamps[6], const Hand& hand) const;
+
+    // Digit displays.
+    bool loadDigitStrip(); // from ":/img/zece.png"
+    void setDigitStrip(const QImage& zece);
+    const QByteArray& digitGlyphs() const { return m_digitGlyphs; }
+    // Draws a non-negative amount right-aligned on a 130 x 17 display; shade
+    // brightens (or darkens) the ink. A negative amount leaves the display alone.
+    void nr(int32_t value, TImage* display, int shade);
+    const QImage& numberBitmap() const { return m_numberBitmap; }
+
+private:
+    std::array<QImage, RecordCount> m_cards;
+    QImage m_defaultBack;
+    QString m_appDir;
+    bool m_loaded = false;
+    std::array<QImage, 4> m_lamps;
+    QByteArray m_digitGlyphs;
+    QImage m_numberBitmap;
+};
+
+} // namespace tarvelle

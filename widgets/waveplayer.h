@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QAudioSink;
+class QBuffer;
+
+namespace tarvelle {
+
+// What a RIFF/WAVE image holds, once checked.
+struct WaveInfo {
+    int channels = 0;
+    int sampleRate = 0;
+    int bitsPerSample = 0;
+    qsizetype dataOffset = 0; // first PCM byte in the image
+    qsizetype dataSize = 0;   // PCM bytes, a whole number of frames
+    double seconds() const;
+};
+
+// Checks a RIFF/WAVE image; false (with a reason) for anything that is not
+// complete 8- or 16-bit PCM.
+bool parseWave(const QByteArray& riff, WaveInfo* info, QString* error = nullptr);
+
+// The one owner of audio output: plays one recording at a time and cuts off
+// whatever plays when a new one starts. Without an audio device it stays silent
+// but still keeps the history of requests.
+class SoundService : public QObject {
+    Q_OBJECT
+public:
+    static SoundService& instance();
+    ~SoundService() override;
+
+    void stopAll();
+    // Starts riffWave (a complete RIFF/WAVE image) asynchronously. False when the
+    // data is refused or nothing could be started.
+    bool play(const QByteArray& riffWave, bool loop, const QString& name = QString());
+    // Blocks (pumping events) until the current recording ends.
+    void waitForEnd(int maxMs = 10000);
+
+    bool audioAvailable() const;
+    bool isPlaying() const;
+    QStringList history() const { return m_history; }
+    void clearHistory() { m_history.clear(); }
+    // Pretend there is no audio device (tests, --mute).
+    void setMuted(bool on) { m_muted = on; }
+    bool muted() const { return m_muted; }
+
+signals:
+    // The first sample was taken by the device (the sink went active).
+    void started();
+    void finished();
+
+private:
+    SoundService();
+    void onStateChanged();
+    void release();
+
+    QStringList m_history;
+    QByteArray m_pcm;
+    QAudioSink* m_sink = nullptr;
+    QBuffer* m_buffer = nullptr;
+    bool m_loop = false;
+    bool m_muted = false;
+};
+
+// A non-visual player of one in-memory recording.
+class TWavePlayer : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool Active READ active WRITE setActive)
+    Q_PROPERTY(bool StopOthers READ stopOthers WRITE setStopOthers)
+    Q_PROPERTY(bool WaitToStop READ waitToStop WRITE setWaitToStop)
+    Q_PROPERTY(bool Loop READ loop WRITE setLoop)
+    Q_PROPERTY(QByteArray Sound READ sound WRITE setSound)
+public:
+    explicit TWavePlayer(QObject* parent = nullptr);
+    ~TWavePlayer() override;
+
+    bool active() const { return m_active; }
+    // true: stop whatever plays, then play this recording; false: stop.
+    void setActive(bool on);
+    bool stopOthers() const { return m_stopOthers; }
+    void setStopOthers(bool on) { m_stopOthers = on; }
+    bool waitToStop() const { return m_waitToStop; }
+    void setWaitToStop(bool on) { m_waitToStop = on; }
+    bool loop() const { return m_loop; }
+    void setLoop(bool on) { m_loop = on; }
+    QByteArray sound() const { return m_sound; }
+    void setSound(const QByteArray& riff) { m_sound = riff; }
+    QString name() const { return objectName(); }
+
+private:
+    void stop();
+
+    bool m_active = false;
+    bool m_stopOthers = false;
+    bool m_waitToStop = false;
+    bool m_loop = false;
+    QByteArray m_sound;
+};
+
+// One player per recording of the game, loaded from ":/snd/<name>.wav".
+class SoundBank {
+public:
+    static const QStringList& names();
+
+    SoundBank();
+    ~SoundBank();
+    SoundBank(const SoundBank&) = delete;
+    SoundBank& operator=(const SoundBank&) = delete;
+
+    // The player of a recording; an unknown name gives a player with no sound.
+    TWavePlayer* player(const QString& name);
+    // Plays a recording, cutting off whatever plays.
+    void play(const QString& name);
+
+private:
+    QHash<QString, TWavePlayer*> m_players;
+};
+
+} // namespace tarvelle
