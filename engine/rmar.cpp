@@ -1,0 +1,60 @@
+// The Marsaglia-Zaman lagged-Fibonacci generator (RANMAR).
+#include "random.h"
+
+namespace tarvelle {
+
+void Rmar::RanmarInit(int ij, int kl)
+{
+    if (ij < 0 || ij > 31328 || kl < 0 || kl > 30081)
+        throw RanmarError("!!");
+
+    int i = (ij / 177) % 177 + 2;
+    int j = ij % 177 + 2;
+    int k = (kl / 169) % 178 + 1;
+    int l = kl % 169;
+    for (int ii = 1; ii <= 97; ++ii) {
+        double s = 0.0;
+        double t = 0.5;
+        for (int jj = 0; jj < 24; ++jj) {
+            const int m = (((i * j) % 179) * k) % 179;
+            i = j;
+            j = k;
+            k = m;
+            l = (53 * l + 1) % 169;
+            if ((l * m) % 64 >= 32)
+                s += t;
+            t *= 0.5;
+        }
+        m_u[ii] = s;
+    }
+    m_c = 362436.0 / 16777216.0;
+    m_cd = 7654321.0 / 16777216.0;
+    m_cm = 16777213.0 / 16777216.0;
+    m_i97 = 97;
+    m_j97 = 33;
+    m_ready = true;
+}
+
+double Rmar::RanmarNext()
+{
+    if (!m_ready)
+        throw RanmarError("!");
+
+    double uni = m_u[m_i97] - m_u[m_j97];
+    if (uni < 0.0)
+        uni += 1.0;
+    m_u[m_i97] = uni;
+    if (--m_i97 == 0)
+        m_i97 = 97;
+    if (--m_j97 == 0)
+        m_j97 = 97;
+    m_c -= m_cd;
+    if (m_c < 0.0)
+        m_c += m_cm;
+    uni -= m_c;
+    if (uni < 0.0)
+        uni += 1.0;
+    return uni;
+}
+
+} // namespace tarvelle
