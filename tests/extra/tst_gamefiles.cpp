@@ -1,0 +1,437 @@
+#include "gamefiles.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace tarvelle;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+void put32(QByteArray& b, int offset, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        b[offset + i] = char(uint8_t(v >> (8 * i)));
+}
+
+uint32_t get32(const QByteArray& b, int offset)
+{
+    uint32_t v = 0;
+    for (int i = 0; i < 4; ++i)
+        v |= uint32_t(uint8_t(b[offset + i])) << (8 * i);
+    return v;
+}
+
+// A counters image with the given money and a matching check word.
+QByteArray countersFile(int32_t win, int32_t credit, int32_t bet, int32_t bonus)
+{
+    QByteArray b(316, '\0');
+    put32(b, 0, 7);   // DealtCounts[1]
+    put32(b, 192, 3); // RbWon[1]
+    put32(b, 272, uint32_t(win));
+    put32(b, 276, uint32_t(credit));
+    put32(b, 280, uint32_t(bet));
+    put32(b, 284, uint32_t(bonus));
+    b[288] = char(0xE8); // InsertedTotal 1000
+    b[289] = char(0x03);
+    put32(b, 312, uint32_t(win) ^ uint32_t(credit) ^ uint32_t(bet) ^ uint32_t(bonus));
+    return b;
+}
+
+// Writes beyond `bytes` fail with EFBIG while this lives, like a disk that fills up mid-write.
+struct FileSizeLimit {
+    rlimit old{};
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit lim = old;
+        lim.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lim);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+};
+
+} // namespace
+
+class TestGameFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void settingsDefaultsAndLayout();
+    void settingsShortAndLongFiles();
+    void settingsRoundTrip();
+    void countersDefaultsAndLayout();
+    void countersRoundTripAllFields();
+    void countersBetRepair_data();
+    void countersBetRepair();
+    void countersMoneyRepairs();
+    void countersMoneyRepairsSaturate();
+    void countersBadFilesReset();
+    void failedSaveKeepsOldFile();
+    void readOnlyFilesAreLeftAlone();
+};
+
+void TestGameFiles::settingsDefaultsAndLayout()
+{
+    QTemporaryDir dir;
+    Settings s;
+    s.Joker = 0;
+    s.DeckNo = 3;
+    int code = -1;
+    loadini(s, dir.path().toStdString(), &code);
+    QVERIFY(code != 0);
+    const auto b = settingsBytes(s);
+    const std::array<uint8_t, 14> expected{1, 1, 1, 0, 1, 0, 1, 1, 0, 1, 0, 70, 0, 0};
+    QCOMPARE(b, expected);
+
+    QVERIFY(saveini(s, dir.path().toStdString(), &code));
+    QCOMPARE(code, 0);
+    const QByteArray file = readAll(dir.filePath("poker.ini"));
+    QCOMPARE(file, QByteArray(reinterpret_cast<const char*>(expected.data()), 14));
+    // No temporary left behind.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"poker.ini"});
+}
+
+void TestGameFiles::settingsShortAndLongFiles()
+{
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString() + "/"; // trailing separator accepted
+    QByteArray bytes(14, '\0');
+    for (int i = 0; i < 14; ++i)
+        bytes[i] = char(i + 2);
+
+    // 13 bytes: a failed read, so every setting returns to its default.
+    writeAll(dir.filePath("poker.ini"), bytes.left(13));
+    Settings s;
+    s.Joker = 9;
+    s.AutoDouble = 9;
+    int code = 0;
+    loadini(s, d, &code);
+    QVERIFY(code != 0);
+    QCOMPARE(settingsBytes(s), settingsBytes(Settings{}));
+
+    // 20 bytes: the first fourteen count, the rest is ignored.
+    writeAll(dir.filePath("poker.ini"), bytes + QByteArray(6, char(0x55)));
+    loadini(s, d, &code);
+    QCOMPARE(code, 0);
+    const auto b = settingsBytes(s);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(b.data()), 14), bytes);
+    QCOMPARE(s.Joker, uint8_t(2));
+    QCOMPARE(s.DeckNo, uint8_t(15)); // no range check when loading
+}
+
+void TestGameFiles::settingsRoundTrip()
+{
+    QTemporaryDir dir;
+    Settings s;
+    s.SoundFx = 0;
+    s.RedBlack = 1;
+    s.PayoutRate = 90;
+    s.PayoutControl = 1;
+    s.DeckNo = 2;
+    QVERIFY(saveini(s, dir.path().toStdString()));
+    Settings back;
+    loadini(back, dir.path().toStdString());
+    QCOMPARE(settingsBytes(back), settingsBytes(s));
+    QCOMPARE(readAll(dir.filePath("poker.ini")).at(4), '\0');
+}
+
+void TestGameFiles::countersDefaultsAndLayout()
+{
+    QTemporaryDir dir;
+    Counters c;
+    c.Credit = 5;
+    c.DealtCounts[3] = 8;
+    int code = 0;
+    ldct(c, dir.path().toStdString(), &code);
+    QVERIFY(code != 0);
+    QCOMPARE(c.Credit, 1000);
+    QCOMPARE(c.Bet, 1);
+    QCOMPARE(c.InsertedTotal, int64_t(1000));
+    QCOMPARE(c.DealtCounts[3], 0u);
+
+    QVERIFY(svct(c, dir.path().toStdString(), &code));
+    QCOMPARE(code, 0);
+    const QByteArray f = readAll(dir.filePath("poker.dat"));
+    QCOMPARE(f.size(), 316);
+    QByteArray expected(316, '\0');
+    put32(expected, 276, 1000); // Credit
+    put32(expected, 280, 1);    // Bet
+    put32(expected, 288, 1000); // InsertedTotal, low half
+    put32(expected, 312, 1001); // check word
+    QCOMPARE(f, expected);
+}
+
+void TestGameFiles::countersRoundTripAllFields()
+{
+    // Distinct values everywhere, so any field read from the wrong offset shows.
+    Counters c;
+    uint32_t v = 0x01020304;
+    for (auto* a : {&c.DealtCounts, &c.FinalCounts, &c.DealtCountsJoker, &c.FinalCountsJoker})
+        for (int k = 1; k <= 12; ++k)
+            (*a)[k] = v += 0x01010101;
+    for (auto* a : {&c.RbWon, &c.RbLost, &c.LhWon, &c.LhLost})
+        for (int k = 1; k <= 5; ++k)
+            (*a)[k] = v += 0x01010101;
+    c.DealtCounts[12] = 0xFFFFFFFFu;
+    c.Credit = 123456;
+    c.Bet = 40;
+    c.Bonus = 9999;
+    c.InsertedTotal = 0x0000000500000000LL + 17;
+    c.CashoutTotal = 0x0000000300000000LL + 4;
+    c.AccountRecord = -77;
+
+    const auto bytes = countersBytes(c);
+    QCOMPARE(get32(QByteArray(reinterpret_cast<const char*>(bytes.data()), 316), 48), c.FinalCounts[1]);
+    QCOMPARE(get32(QByteArray(reinterpret_cast<const char*>(bytes.data()), 316), 252), c.LhLost[1]);
+
+    QTemporaryDir dir;
+    QVERIFY(svct(c, dir.path().toStdString()));
+    Counters back;
+    ldct(back, dir.path().toStdString());
+    QCOMPARE(back.DealtCounts, c.DealtCounts);
+    QCOMPARE(back.FinalCountsJoker, c.FinalCountsJoker);
+    QCOMPARE(back.RbLost, c.RbLost);
+    QCOMPARE(back.LhLost, c.LhLost);
+    QCOMPARE(back.Credit, c.Credit);
+    QCOMPARE(back.Bet, c.Bet);
+    QCOMPARE(back.Bonus, c.Bonus);
+    QCOMPARE(back.InsertedTotal, c.InsertedTotal);
+    QCOMPARE(back.CashoutTotal, c.CashoutTotal);
+    QCOMPARE(back.AccountRecord, c.AccountRecord);
+    QCOMPARE(countersBytes(back), bytes);
+}
+
+void TestGameFiles::countersBetRepair_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("loaded");
+    QTest::newRow("15") << 15 << 1;
+    QTest::newRow("7") << 7 << 7;
+    QTest::newRow("9") << 9 << 9;
+    QTest::newRow("20") << 20 << 20;
+    QTest::newRow("500") << 500 << 500;
+    QTest::newRow("510") << 510 << 1;
+    QTest::newRow("0") << 0 << 1;
+    QTest::newRow("-10") << -10 << 1;
+}
+
+void TestGameFiles::countersBetRepair()
+{
+    QFETCH(int, stored);
+    QFETCH(int, loaded);
+    QTemporaryDir dir;
+    writeAll(dir.filePath("poker.dat"), countersFile(0, 1000, stored, 0));
+    Counters c;
+    ldct(c, dir.path().toStdString());
+    QCOMPARE(c.Bet, loaded);
+    QCOMPARE(c.DealtCounts[1], 7u); // the statistics survive a bet repair
+}
+
+void TestGameFiles::countersMoneyRepairs()
+{
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString();
+    const QString path = dir.filePath("poker.dat");
+    Counters c;
+
+    writeAll(path, countersFile(250, 40, 1, 0)); // a win left on the table is paid at start
+    ldct(c, d);
+    QCOMPARE(c.Win, 0);
+    QCOMPARE(c.Credit, 290);
+
+    writeAll(path, countersFile(0, 1000, 1, 100000));
+    ldct(c, d);
+    QCOMPARE(c.Bonus, 0);
+    QCOMPARE(c.Credit, 101000);
+
+    writeAll(path, countersFile(0, 1000, 1, 99999));
+    ldct(c, d);
+    QCOMPARE(c.Bonus, 99999);
+    QCOMPARE(c.Credit, 1000);
+
+    writeAll(path, countersFile(-5, 1000, 1, -7));
+    ldct(c, d);
+    QCOMPARE(c.Win, 0);
+    QCOMPARE(c.Bonus, 0);
+    QCOMPARE(c.Credit, 1000);
+
+    writeAll(path, countersFile(0, -300, 1, 0));
+    ldct(c, d);
+    QCOMPARE(c.Credit, 0);
+
+    // Bonus and win both go in, and a negative credit is raised only after they did.
+    writeAll(path, countersFile(100, -50, 1, 200000));
+    ldct(c, d);
+    QCOMPARE(c.Credit, 200050);
+    QCOMPARE(c.Win, 0);
+    QCOMPARE(c.Bonus, 0);
+}
+
+void TestGameFiles::countersMoneyRepairsSaturate()
+{
+    QTemporaryDir dir;
+    writeAll(dir.filePath("poker.dat"), countersFile(2000000000, 2000000000, 1, 2000000000));
+    Counters c;
+    ldct(c, dir.path().toStdString());
+    QCOMPARE(c.Credit, 2147483647);
+    QCOMPARE(c.Win, 0);
+    QCOMPARE(c.Bonus, 0);
+}
+
+void TestGameFiles::countersBadFilesReset()
+{
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString();
+    const QString path = dir.filePath("poker.dat");
+    Counters c;
+
+    // Credit edited by hand, check word left alone: everything returns to the defaults.
+    QByteArray tampered = countersFile(0, 5000, 20, 0);
+    put32(tampered, 276, 900000);
+    writeAll(path, tampered);
+    c.Credit = 1;
+    ldct(c, d);
+    QCOMPARE(c.Credit, 1000);
+    QCOMPARE(c.Bet, 1);
+    QCOMPARE(c.DealtCounts[1], 0u);
+    QCOMPARE(c.RbWon[1], 0u);
+    QCOMPARE(c.InsertedTotal, int64_t(1000));
+
+    // A short file is a failed read.
+    writeAll(path, countersFile(0, 5000, 20, 0).left(315));
+    c.Credit = 1;
+    int code = 0;
+    ldct(c, d, &code);
+    QVERIFY(code != 0);
+    QCOMPARE(c.Credit, 1000);
+    QCOMPARE(c.DealtCounts[1], 0u);
+
+    // Bytes past the record are ignored.
+    writeAll(path, countersFile(0, 5000, 20, 0) + QByteArray(10, 'x'));
+    ldct(c, d, &code);
+    QCOMPARE(code, 0);
+    QCOMPARE(c.Credit, 5000);
+    QCOMPARE(c.Bet, 20);
+    QCOMPARE(c.DealtCounts[1], 7u);
+}
+
+void TestGameFiles::failedSaveKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString();
+    Counters good;
+    good.Credit = 4321;
+    QVERIFY(svct(good, d));
+    Settings goodSettings;
+    goodSettings.DeckNo = 2;
+    QVERIFY(saveini(goodSettings, d));
+    const QByteArray oldDat = readAll(dir.filePath("poker.dat"));
+    const QByteArray oldIni = readAll(dir.filePath("poker.ini"));
+
+    Counters next = good;
+    next.Credit = 1;
+    Settings nextSettings;
+    nextSettings.DeckNo = 3;
+    int code = 0;
+    {
+        FileSizeLimit full(100); // the counters no longer fit
+        QVERIFY(!svct(next, d, &code));
+    }
+    QVERIFY(code != 0);
+    QCOMPARE(readAll(dir.filePath("poker.dat")), oldDat);
+    {
+        FileSizeLimit full(10);
+        QVERIFY(!saveini(nextSettings, d, &code));
+    }
+    QVERIFY(code != 0);
+    QCOMPARE(readAll(dir.filePath("poker.ini")), oldIni);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"poker.dat", "poker.ini"}));
+    Counters back;
+    ldct(back, d);
+    QCOMPARE(back.Credit, 4321);
+
+    // A folder that cannot exist (its parent is a file): silent failure, a code, no exception.
+    const QString notADir = dir.filePath("poker.dat") + "/sub";
+    code = 0;
+    QVERIFY(!svct(next, notADir.toStdString(), &code));
+    QVERIFY(code != 0);
+    QVERIFY(!saveini(nextSettings, notADir.toStdString(), &code));
+    QCOMPARE(readAll(dir.filePath("poker.dat")), oldDat);
+
+    // The next save after the failure goes through.
+    QVERIFY(svct(next, d, &code));
+    QCOMPARE(code, 0);
+    ldct(back, d);
+    QCOMPARE(back.Credit, 1);
+}
+
+void TestGameFiles::readOnlyFilesAreLeftAlone()
+{
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString();
+    Counters c;
+    QVERIFY(svct(c, d));
+    const QByteArray oldDat = readAll(dir.filePath("poker.dat"));
+
+    // A read-only file is honoured even though the folder would allow a rename over it.
+    if (geteuid() != 0) {
+        QFile::setPermissions(dir.filePath("poker.dat"), QFile::ReadOwner);
+        c.Credit = 77;
+        int code = 0;
+        QVERIFY(!svct(c, d, &code));
+        QVERIFY(code != 0);
+        QCOMPARE(readAll(dir.filePath("poker.dat")), oldDat);
+        QFile::setPermissions(dir.filePath("poker.dat"), QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    // An immutable folder stops even root; skipped where the file system or rights do not allow it.
+    const int fd = ::open(d.c_str(), O_RDONLY | O_DIRECTORY);
+    QVERIFY(fd >= 0);
+    int flags = 0;
+    const bool canLock = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && [&] {
+        int locked = flags | FS_IMMUTABLE_FL;
+        return ioctl(fd, FS_IOC_SETFLAGS, &locked) == 0;
+    }();
+    if (canLock) {
+        c.Credit = 88;
+        int code = 0;
+        const bool saved = svct(c, d, &code);
+        ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        ::close(fd);
+        QVERIFY(!saved);
+        QVERIFY(code != 0);
+        QCOMPARE(readAll(dir.filePath("poker.dat")), oldDat);
+    } else {
+        ::close(fd);
+        if (geteuid() == 0)
+            QSKIP("no way to make a folder unwritable for root here");
+    }
+}
+
+QTEST_GUILESS_MAIN(TestGameFiles)
+#include "tst_gamefiles.moc"
