@@ -1,0 +1,126 @@
+// Card, hand, mask and number parsing shared by the subcommands.
+#include "command.h"
+
+#include "cards.h"
+
+#include <cctype>
+#include <limits>
+
+namespace tarvelle::tool {
+
+namespace {
+
+bool allDigits(const std::string& s)
+{
+    if (s.empty())
+        return false;
+    for (char c : s) {
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return false;
+    }
+    return true;
+}
+
+int rankFromName(const std::string& r)
+{
+    if (r == "10")
+        return 10;
+    if (r.size() != 1)
+        return 0;
+    const char c = char(std::toupper(static_cast<unsigned char>(r[0])));
+    if (c >= '2' && c <= '9')
+        return c - '0';
+    switch (c) {
+    case 'T':
+        return 10;
+    case 'A':
+        return AceRank;
+    case 'J':
+        return 12;
+    case 'Q':
+        return 13;
+    case 'K':
+        return 14;
+    default:
+        return 0;
+    }
+}
+
+int suitFromName(char s)
+{
+    switch (std::tolower(static_cast<unsigned char>(s))) {
+    case 'h':
+        return 1;
+    case 'd':
+        return 2;
+    case 's':
+        return 3;
+    case 'c':
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+long long parseInteger(const std::string& text, const char* what, long long lo, long long hi)
+{
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::string digits = negative ? text.substr(1) : text;
+    if (!allDigits(digits) || digits.size() > 18)
+        throw UsageError(std::string(what) + " '" + text + "' is not a whole number");
+    long long value = std::stoll(digits);
+    if (negative)
+        value = -value;
+    if (value < lo || value > hi)
+        throw UsageError(std::string(what) + " " + text + " is out of range " + std::to_string(lo) + ".." +
+                         std::to_string(hi));
+    return value;
+}
+
+int parseCard(const std::string& text)
+{
+    if (allDigits(text))
+        return int(parseInteger(text, "card code", 1, JokerCode));
+    if (text.size() == 2 && std::tolower(static_cast<unsigned char>(text[0])) == 'j' &&
+        std::tolower(static_cast<unsigned char>(text[1])) == 'k')
+        return JokerCode;
+    if (text.size() >= 2) {
+        const int rank = rankFromName(text.substr(0, text.size() - 1));
+        const int suit = suitFromName(text.back());
+        if (rank != 0 && suit != 0)
+            return cardCode(suit, rank);
+    }
+    throw UsageError("unknown card '" + text +
+                     "' (use 1..53, or rank 2-9 T J Q K A with suit h d s c, or Jk)");
+}
+
+std::vector<int> parseHand(const std::vector<std::string>& words)
+{
+    if (words.size() != 5)
+        throw UsageError("a hand needs 5 cards, got " + std::to_string(words.size()));
+    std::vector<int> codes;
+    codes.reserve(5);
+    for (const std::string& w : words) {
+        const int code = parseCard(w);
+        for (int seen : codes) {
+            if (seen == code)
+                throw UsageError("card '" + w + "' appears twice in one hand");
+        }
+        codes.push_back(code);
+    }
+    return codes;
+}
+
+std::vector<int> parseMask(const std::string& text)
+{
+    if (text.size() != 5 || text.find_first_not_of("01") != std::string::npos)
+        throw UsageError("hold mask '" + text + "' must be five characters 0 or 1");
+    std::vector<int> mask;
+    for (char c : text)
+        mask.push_back(c - '0');
+    return mask;
+}
+
+} // namespace tarvelle::tool

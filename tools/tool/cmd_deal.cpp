@@ -1,0 +1,71 @@
+// deal --seed S [--joker] [--hands N] [--hold MASK]: hands from a seeded source.
+#include "command.h"
+
+#include "deal.h"
+
+#include <ostream>
+
+namespace {
+
+using namespace tarvelle;
+using namespace tarvelle::tool;
+
+void printCodes(std::ostream& out, const Hand& hand)
+{
+    for (int i = 1; i <= 5; ++i)
+        out << (i > 1 ? " " : "") << hand.code(i);
+}
+
+int runDeal(const std::vector<std::string>& args, std::istream&, std::ostream& out)
+{
+    bool haveSeed = false;
+    uint32_t seed = 0;
+    bool joker = false;
+    long long hands = 1;
+    bool draw = false;
+    std::vector<int> mask;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size())
+                throw UsageError("option " + a + " needs a value");
+            return args[++i];
+        };
+        if (a == "--seed") {
+            seed = uint32_t(parseInteger(value(), "seed", 0, 4294967295LL));
+            haveSeed = true;
+        } else if (a == "--joker") {
+            joker = true;
+        } else if (a == "--hands") {
+            hands = parseInteger(value(), "hand count", 1, 1000000);
+        } else if (a == "--hold") {
+            mask = parseMask(value());
+            draw = true;
+        } else {
+            throw UsageError("unknown option '" + a + "'");
+        }
+    }
+    if (!haveSeed)
+        throw UsageError("--seed is required");
+
+    RandomSource rng;
+    rng.seed(seed);
+    Hand hand;
+    for (long long h = 0; h < hands; ++h) {
+        DealHand(hand, rng, joker);
+        printCodes(out, hand);
+        if (draw) {
+            for (int i = 1; i <= 5; ++i)
+                hand.Held[i] = uint8_t(mask[i - 1]);
+            DrawCards(hand, rng, joker);
+            out << " | ";
+            printCodes(out, hand);
+        }
+        out << '\n';
+    }
+    return 0;
+}
+
+const CommandRegistrar reg{{"deal", "deal --seed S [--joker] [--hands N] [--hold MASK]", runDeal}};
+
+} // namespace

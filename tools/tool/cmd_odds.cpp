@@ -1,0 +1,61 @@
+// odds --seed S [--joker] [--hold MASK] [--hold-high-card]: the odds column for a dealt hand.
+#include "command.h"
+
+#include "deal.h"
+#include "odds.h"
+
+#include <ostream>
+
+namespace {
+
+using namespace tarvelle;
+using namespace tarvelle::tool;
+
+int runOdds(const std::vector<std::string>& args, std::istream&, std::ostream& out)
+{
+    bool haveSeed = false;
+    uint32_t seed = 0;
+    bool joker = false;
+    bool holdHighCard = false;
+    std::vector<int> mask(5, 0);
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size())
+                throw UsageError("option " + a + " needs a value");
+            return args[++i];
+        };
+        if (a == "--seed") {
+            seed = uint32_t(parseInteger(value(), "seed", 0, 4294967295LL));
+            haveSeed = true;
+        } else if (a == "--joker") {
+            joker = true;
+        } else if (a == "--hold") {
+            mask = parseMask(value());
+        } else if (a == "--hold-high-card") {
+            holdHighCard = true;
+        } else {
+            throw UsageError("unknown option '" + a + "'");
+        }
+    }
+    if (!haveSeed)
+        throw UsageError("--seed is required");
+
+    RandomSource rng;
+    rng.seed(seed);
+    Hand hand;
+    DealHand(hand, rng, joker);
+    for (int i = 1; i <= 5; ++i)
+        out << (i > 1 ? " " : "") << hand.code(i);
+    out << '\n';
+    for (int i = 1; i <= 5; ++i)
+        hand.Held[i] = uint8_t(mask[i - 1]);
+    const OddsResult odds = LiveOdds(hand, rng, joker, holdHighCard);
+    for (int row = 1; row <= 11; ++row)
+        out << odds.texts[row] << '\n';
+    return 0;
+}
+
+const CommandRegistrar reg{{"odds", "odds --seed S [--joker] [--hold MASK] [--hold-high-card]", runOdds}};
+
+} // namespace
