@@ -9,6 +9,8 @@
 #include <QVector>
 #include <QWidget>
 
+class QPainter;
+
 #include <memory>
 #include <optional>
 
@@ -77,6 +79,9 @@ public:
     void setSelectedFontColor(const QColor& c);
     int gridLineWidth() const { return m_gridLineWidth; }
     void setGridLineWidth(int w);
+    // Grid lines on or off (all kinds together); off, cells touch and the text may use the line's room.
+    bool showGridLines() const { return m_showGridLines; }
+    void setShowGridLines(bool on);
     bool drawSelection() const { return m_drawSelection; }
     void setDrawSelection(bool on);
     bool editable() const { return m_editable; }
@@ -145,8 +150,8 @@ private:
     void sources(int c, int r, const CellProp* out[3]) const;
     CellProp& record(QMap<int, CellProp>& table, int index);
     CellProp& cellRecord(int c, int r);
-    CellProp newRecord() const { return CellProp{}; }
-    void drawCell(class QPainter& p, int c, int r);
+    void drawCell(QPainter& p, int c, int r);
+    int lineWidth() const;
 
     int m_colCount = 5;
     int m_rowCount = 5;
@@ -166,6 +171,7 @@ private:
     QColor m_selectedCellColor;
     QColor m_selectedFontColor = Qt::white;
     int m_gridLineWidth = 1;
+    bool m_showGridLines = true;
     bool m_drawSelection = true;
     bool m_editable = true;
     TMyAlign m_alignment = alLeft;

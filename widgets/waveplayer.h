@@ -47,6 +47,8 @@ public:
     bool isPlaying() const;
     QStringList history() const { return m_history; }
     void clearHistory() { m_history.clear(); }
+    // Records a request that had nothing to play.
+    void noteRequest(const QString& name) { m_history.append(name); }
     // Pretend there is no audio device (tests, --mute).
     void setMuted(bool on) { m_muted = on; }
     bool muted() const { return m_muted; }

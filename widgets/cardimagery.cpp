@@ -1,0 +1,225 @@
+#include "cardimagery.h"
+
+#include "image.h"
+
+#include <QFile>
+
+namespace tarvelle {
+
+CardImagery::CardImagery()
+{
+    for (QImage& img : m_cards) {
+        img = QImage(CardWidth, CardHeight, QImage::Format_BGR888);
+        img.fill(Qt::black);
+    }
+    m_numberBitmap = QImage(DigitWidth, DigitHeight, QImage::Format_BGR888);
+    m_numberBitmap.fill(Qt::black);
+    m_digitGlyphs = QByteArray(DigitWidth * DigitColumnBytes, '\0');
+}
+
+QByteArray CardImagery::unscramble(QByteArray record)
+{
+    char* d = record.data();
+    for (qsizetype i = 1; i <= record.size(); ++i)
+        d[i - 1] = char(uchar(d[i - 1]) ^ uchar(i % 256));
+    return record;
+}
+
+bool CardImagery::LoadCardImages(const QString& appDir, QString* error)
+{
+    const QString path = appDir + QStringLiteral("poker2.dat");
+    auto failWith = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failWith(QStringLiteral("Cannot open the card file %1: %2").arg(path, file.errorString()));
+    const qint64 needed = qint64(RecordSize) * RecordCount;
+    if (file.size() < needed)
+        return failWith(QStringLiteral("The card file %1 is too short: %2 bytes, %3 expected")
+                            .arg(path)
+                            .arg(file.size())
+                            .arg(needed));
+
+    // Everything is checked before anything replaces the pictures in use.
+    std::array<QImage, RecordCount> cards;
+    for (int r = 0; r < RecordCount; ++r) {
+        const QByteArray raw = file.read(RecordSize);
+        if (raw.size() != RecordSize)
+            return failWith(QStringLiteral("Cannot read record %1 of the card file %2: %3")
+                                .arg(r)
+                                .arg(path, file.errorString()));
+        QImage img;
+        if (!img.loadFromData(unscramble(raw), "BMP"))
+            return failWith(
+                QStringLiteral("The card file %1 is damaged: record %2 is not a picture").arg(path).arg(r));
+        if (img.width() != CardWidth || img.height() != CardHeight)
+            return failWith(QStringLiteral("The card file %1 is damaged: record %2 is %3 x %4, not %5 x %6")
+                                .arg(path)
+                                .arg(r)
+                                .arg(img.width())
+                                .arg(img.height())
+                                .arg(CardWidth)
+                                .arg(CardHeight));
+        cards[size_t(r)] = img.convertToFormat(QImage::Format_BGR888);
+    }
+    m_cards = cards;
+    m_defaultBack = m_cards[BackIndex];
+    m_appDir = appDir;
+    m_loaded = true;
+    return true;
+}
+
+bool CardImagery::LoadCardBack(int n, QString* error)
+{
+    if (n == 0) {
+        if (m_defaultBack.isNull()) {
+            if (error)
+                *error = QStringLiteral("The card file is not loaded");
+            return false;
+        }
+        m_cards[BackIndex] = m_defaultBack;
+        return true;
+    }
+    const QString path = m_appDir + QStringLiteral("deck%1.bmp").arg(n);
+    QImage img;
+    if (!img.load(path, "BMP")) {
+        if (error)
+            *error = QStringLiteral("Cannot load the card back %1").arg(path);
+        return false;
+    }
+    m_cards[BackIndex] = img.convertToFormat(QImage::Format_BGR888);
+    return true;
+}
+
+void CardImagery::setCardImage(int index, const QImage& img)
+{
+    if (index < 0 || index >= RecordCount)
+        return;
+    m_cards[size_t(index)] = img.convertToFormat(QImage::Format_BGR888);
+    if (index == BackIndex && m_defaultBack.isNull())
+        m_defaultBack = m_cards[size_t(index)];
+}
+
+void CardImagery::ShowCard(TImage* img, int suit, int rank) const
+{
+    const int index = pictureIndex(suit, rank);
+    if (!img || index < 0 || index >= RecordCount)
+        return;
+    img->drawImage(0, 0, m_cards[size_t(index)]);
+}
+
+void CardImagery::ShowBacks(TImage* const imgs[6], const Hand& hand) const
+{
+    for (int k = 1; k <= 5; ++k) {
+        if (hand.Held[size_t(k)] == 0 && imgs[k])
+            imgs[k]->drawImage(0, 0, m_cards[BackIndex]);
+    }
+}
+
+void CardImagery::loadLamps()
+{
+    static const char* const names[4] = {"ledstins", "ledaprins", "ledwin", "leddublaj"};
+    for (int i = 0; i < 4; ++i) {
+        QImage img(QStringLiteral(":/img/%1.png").arg(QLatin1String(names[i])));
+        if (!img.isNull())
+            m_lamps[size_t(i)] = img.convertToFormat(QImage::Format_BGR888);
+    }
+}
+
+void CardImagery::setLampImages(const QImage& off, const QImage& held, const QImage& win, const QImage& dbl)
+{
+    m_lamps = {off.convertToFormat(QImage::Format_BGR888), held.convertToFormat(QImage::Format_BGR888),
+               win.convertToFormat(QImage::Format_BGR888), dbl.convertToFormat(QImage::Format_BGR888)};
+}
+
+void CardImagery::paintLamp(TImage* lamp, LampKind kind) const
+{
+    const QImage& img = m_lamps[size_t(kind)];
+    if (lamp && !img.isNull())
+        lamp->drawImage(0, 0, img);
+}
+
+void CardImagery::stheld(TImage* const lamps[6]) const
+{
+    for (int k = 1; k <= 5; ++k)
+        paintLamp(lamps[k], LampOff);
+}
+
+void CardImagery::ShowHoldLamps(TImage* const lamps[6], const Hand& hand) const
+{
+    for (int k = 1; k <= 5; ++k)
+        paintLamp(lamps[k], hand.Held[size_t(k)] != 0 ? LampHeld : LampOff);
+}
+
+void CardImagery::ShowWinLamps(TImage* const lamps[6], const Hand& hand) const
+{
+    for (int k = 1; k <= 5; ++k)
+        paintLamp(lamps[k], hand.Held[size_t(k)] != 0 ? LampWin : LampOff);
+}
+
+bool CardImagery::loadDigitStrip()
+{
+    const QImage img(QStringLiteral(":/img/zece.png"));
+    if (img.isNull())
+        return false;
+    setDigitStrip(img);
+    return true;
+}
+
+void CardImagery::setDigitStrip(const QImage& zece)
+{
+    const QImage strip = zece.convertToFormat(QImage::Format_BGR888);
+    m_digitGlyphs.fill('\0');
+    char* out = m_digitGlyphs.data();
+    const int w = qMin(strip.width(), DigitWidth);
+    const int h = qMin(strip.height(), DigitHeight);
+    for (int y = 0; y < h; ++y) {
+        const uchar* row = strip.constScanLine(y);
+        for (int x = 0; x < w; ++x)
+            for (int ch = 0; ch < 3; ++ch)
+                out[x * DigitColumnBytes + y * 3 + ch] = char(row[x * 3 + ch]);
+    }
+}
+
+void CardImagery::nr(int32_t value, TImage* display, int shade)
+{
+    if (value < 0)
+        return;
+    for (int y = 0; y < DigitHeight; ++y) {
+        uchar* row = m_numberBitmap.scanLine(y);
+        const bool odd = y % 2 == 1;
+        const uchar r = odd ? 18 : 15, g = odd ? 70 : 53, b = odd ? 82 : 66;
+        for (int x = 0; x < DigitWidth; ++x) {
+            row[x * 3] = b;
+            row[x * 3 + 1] = g;
+            row[x * 3 + 2] = r;
+        }
+    }
+    const uchar* glyphs = reinterpret_cast<const uchar*>(m_digitGlyphs.constData());
+    int p = 10;
+    do {
+        const int d = value % 10;
+        for (int y = 0; y < DigitHeight; ++y) {
+            uchar* row = m_numberBitmap.scanLine(y);
+            for (int j = 0; j < DigitCell; ++j) {
+                const uchar* px = glyphs + d * DigitCell * DigitColumnBytes + j * DigitColumnBytes + y * 3;
+                if (px[0] + px[1] + px[2] == 0)
+                    continue; // glyph background: the stripes show
+                uchar* dst = row + ((p - 1) * DigitCell + j) * 3;
+                for (int ch = 0; ch < 3; ++ch) {
+                    const int v = px[ch] + shade;
+                    dst[ch] = v < 0 ? 0 : uchar(v & 0xFF);
+                }
+            }
+        }
+        --p;
+        value /= 10;
+    } while (value != 0 && p > 0);
+    if (display)
+        display->drawImage(0, 0, m_numberBitmap);
+}
+
+} // namespace tarvelle
