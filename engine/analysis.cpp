@@ -1,0 +1,460 @@
+#include "analysis.h"
+
+#include "paytable.h"
+
+#include <algorithm>
+#include <bit>
+#include <mutex>
+
+namespace tarvelle {
+
+namespace {
+
+constexpr int JokerIndex = 52;
+
+struct Binomials {
+    int64_t c[54][6]{};
+    constexpr Binomials()
+    {
+        for (int n = 0; n < 54; ++n) {
+            c[n][0] = 1;
+            for (int k = 1; k < 6; ++k)
+                c[n][k] = n == 0 ? 0 : c[n - 1][k - 1] + c[n - 1][k];
+        }
+    }
+};
+constexpr Binomials Binom{};
+
+// Colex rank of a set given in ascending order: its place among all sets of that size.
+inline int64_t setIndex(const int* sorted, int size)
+{
+    int64_t idx = 0;
+    for (int j = 0; j < size; ++j)
+        idx += Binom.c[sorted[j]][j + 1];
+    return idx;
+}
+
+// Rank index 0..12 is rank value 2..14; 9 is the Ace, 10..12 Jack, Queen, King.
+constexpr unsigned HighRanks = 0xFu << 9;
+
+// Straight lookup by the set of ranks: bit 0 the five ranks are a straight, bit 1
+// the royal ranks; bits 2 and 3 the same for four ranks that the Joker completes.
+struct StraightKinds {
+    uint8_t kind[1 << 13]{};
+    constexpr StraightKinds()
+    {
+        constexpr int values[10][5] = {
+            {11, 2, 3, 4, 5},    {2, 3, 4, 5, 6},      {3, 4, 5, 6, 7},   {4, 5, 6, 7, 8},
+            {5, 6, 7, 8, 9},     {6, 7, 8, 9, 10},     {7, 8, 9, 10, 12}, {8, 9, 10, 12, 13},
+            {9, 10, 12, 13, 14}, {10, 12, 13, 14, 11},
+        };
+        for (int p = 0; p < 10; ++p) {
+            unsigned m = 0;
+            for (int v : values[p])
+                m |= 1u << (v - 2);
+            const bool royal = p == 9;
+            kind[m] |= royal ? 3 : 1;
+            for (int r = 0; r < 13; ++r) {
+                if (m & (1u << r))
+                    kind[m & ~(1u << r)] |= royal ? 12 : 4;
+            }
+        }
+    }
+};
+constexpr StraightKinds Straights{};
+
+// What the class depends on: per-rank counts as nibbles, the rank set, the suits of
+// the ordinary cards and whether the Joker is in.
+struct Tally {
+    uint64_t counts = 0;
+    unsigned ranks = 0;
+    unsigned suits = 0;
+    bool joker = false;
+
+    void add(int card)
+    {
+        if (card == JokerIndex) {
+            joker = true;
+            return;
+        }
+        const int r = card % 13;
+        counts += uint64_t(1) << (4 * r);
+        ranks |= 1u << r;
+        suits |= 1u << (card / 13);
+    }
+
+    int handClass() const
+    {
+        const int distinct = std::popcount(ranks);
+        const bool flush = (suits & (suits - 1)) == 0;
+        const unsigned kind = Straights.kind[ranks] >> (joker ? 2 : 0);
+        const bool straight = distinct == (joker ? 4 : 5) && (kind & 1);
+        if (straight)
+            return flush ? ((kind & 2) ? 10 : 9) : 5;
+        if (flush)
+            return 6;
+        constexpr uint64_t ones = 0x1111111111111ull;
+        const bool four = (counts & (ones << 2)) != 0;
+        const bool three = (counts & (counts >> 1) & ones) != 0;
+        if (!joker) {
+            switch (distinct) {
+            case 4: {
+                const uint64_t pairNibble = (counts >> 1) & ~counts & ones;
+                const int pairRank = std::countr_zero(pairNibble) / 4;
+                return (HighRanks >> pairRank) & 1 ? 2 : 1;
+            }
+            case 3:
+                return three ? 4 : 3;
+            case 2:
+                return four ? 8 : 7;
+            default:
+                return 0;
+            }
+        }
+        switch (distinct) {
+        case 3:
+            return 4;
+        case 2:
+            return three ? 8 : 7;
+        case 1:
+            return 11;
+        default:
+            return (ranks & HighRanks) ? 2 : 0;
+        }
+    }
+};
+
+template <class T> void addTwelve(T* to, const T* from)
+{
+    for (int c = 0; c < 12; ++c)
+        to[c] += from[c];
+}
+
+} // namespace
+
+PayList gamePayList()
+{
+    PayList pay{};
+    for (int c = 1; c <= 11; ++c)
+        pay[c] = Multiplier[c];
+    return pay;
+}
+
+std::optional<PayList> parsePayList(std::string_view text)
+{
+    PayList pay{};
+    int c = 1;
+    size_t at = 0;
+    while (true) {
+        const size_t comma = std::min(text.find(',', at), text.size());
+        const std::string_view item = text.substr(at, comma - at);
+        if (c > 11 || item.empty() || item.size() > 7)
+            return std::nullopt;
+        int64_t v = 0;
+        for (char ch : item) {
+            if (ch < '0' || ch > '9')
+                return std::nullopt;
+            v = v * 10 + (ch - '0');
+        }
+        if (v > MaxPayMultiplier)
+            return std::nullopt;
+        pay[c++] = v;
+        if (comma == text.size())
+            break;
+        at = comma + 1;
+    }
+    if (c != 12)
+        return std::nullopt;
+    return pay;
+}
+
+int quickClass(const int* cards)
+{
+    Tally t;
+    for (int i = 0; i < 5; ++i)
+        t.add(cards[i]);
+    return t.handClass();
+}
+
+const DrawTables& DrawTables::forDeck(bool joker)
+{
+    static std::once_flag once[2];
+    static const DrawTables* tables[2] = {nullptr, nullptr};
+    const int k = joker ? 1 : 0;
+    std::call_once(once[k], [&] { tables[k] = new DrawTables(joker ? 53 : 52); });
+    return *tables[k];
+}
+
+DrawTables::DrawTables(int n) : m_deckSize(n)
+{
+    const auto& C = Binom.c;
+    // Every hand counts once in each of its five 4-card subsets.
+    m_four.assign(size_t(C[n][4]) * 12, 0);
+    uint8_t* four = m_four.data();
+    for (int e = 4; e < n; ++e) {
+        Tally te;
+        te.add(e);
+        for (int d = 3; d < e; ++d) {
+            Tally td = te;
+            td.add(d);
+            for (int c = 2; c < d; ++c) {
+                Tally tc = td;
+                tc.add(c);
+                const int64_t cde = C[c][2] + C[d][3] + C[e][4];
+                const int64_t xde = C[d][3] + C[e][4];
+                for (int b = 1; b < c; ++b) {
+                    Tally tb = tc;
+                    tb.add(b);
+                    const int64_t bcde = b + cde;
+                    const int64_t bde = C[b][2] + xde;
+                    const int64_t bce = C[b][2] + C[c][3] + C[e][4];
+                    const int64_t bcd = C[b][2] + C[c][3] + C[d][4];
+                    for (int a = 0; a < b; ++a) {
+                        Tally t = tb;
+                        t.add(a);
+                        const int cls = t.handClass();
+                        ++four[bcde * 12 + cls];
+                        ++four[(a + cde) * 12 + cls];
+                        ++four[(a + bde) * 12 + cls];
+                        ++four[(a + bce) * 12 + cls];
+                        ++four[(a + bcd) * 12 + cls];
+                    }
+                }
+            }
+        }
+    }
+
+    // A hand holding a k-set is counted from each of its 5 − k (k+1)-subsets that hold it.
+    m_three.assign(size_t(C[n][3]) * 12, 0);
+    for (int d = 3; d < n; ++d)
+        for (int c = 2; c < d; ++c)
+            for (int b = 1; b < c; ++b)
+                for (int a = 0; a < b; ++a) {
+                    const uint8_t* from = four + (a + C[b][2] + C[c][3] + C[d][4]) * 12;
+                    for (int64_t to : {b + C[c][2] + C[d][3], a + C[c][2] + C[d][3], a + C[b][2] + C[d][3],
+                                       a + C[b][2] + C[c][3]})
+                        for (int k = 0; k < 12; ++k)
+                            m_three[to * 12 + k] += from[k];
+                }
+    for (uint32_t& v : m_three)
+        v /= 2;
+
+    m_two.assign(size_t(C[n][2]) * 12, 0);
+    for (int c = 2; c < n; ++c)
+        for (int b = 1; b < c; ++b)
+            for (int a = 0; a < b; ++a) {
+                const uint32_t* from = &m_three[(a + C[b][2] + C[c][3]) * 12];
+                addTwelve(&m_two[(b + C[c][2]) * 12], from);
+                addTwelve(&m_two[(a + C[c][2]) * 12], from);
+                addTwelve(&m_two[(a + C[b][2]) * 12], from);
+            }
+    for (uint32_t& v : m_two)
+        v /= 3;
+
+    m_one.assign(size_t(n) * 12, 0);
+    for (int b = 1; b < n; ++b)
+        for (int a = 0; a < b; ++a) {
+            const uint32_t* from = &m_two[(a + C[b][2]) * 12];
+            addTwelve(&m_one[b * 12], from);
+            addTwelve(&m_one[a * 12], from);
+        }
+    for (uint32_t& v : m_one)
+        v /= 4;
+
+    m_none.fill(0);
+    for (int a = 0; a < n; ++a)
+        addTwelve(m_none.data(), &m_one[a * 12]);
+    for (uint32_t& v : m_none)
+        v /= 5;
+}
+
+void DrawTables::addCounts(const int* sorted, int size, int64_t factor, std::array<int64_t, 12>& out) const
+{
+    if (size == 5) {
+        out[quickClass(sorted)] += factor;
+        return;
+    }
+    const int64_t idx = setIndex(sorted, size);
+    for (int c = 0; c < 12; ++c) {
+        int64_t v = 0;
+        switch (size) {
+        case 4:
+            v = m_four[idx * 12 + c];
+            break;
+        case 3:
+            v = m_three[idx * 12 + c];
+            break;
+        case 2:
+            v = m_two[idx * 12 + c];
+            break;
+        case 1:
+            v = m_one[idx * 12 + c];
+            break;
+        default:
+            v = m_none[c];
+            break;
+        }
+        out[c] += factor * v;
+    }
+}
+
+int64_t HoldValues::draws(int mask) const
+{
+    return drawsByHeld[std::popcount(unsigned(mask))];
+}
+
+long double HoldValues::value(int mask) const
+{
+    return (long double)numerator[mask] / (long double)draws(mask);
+}
+
+bool HoldValues::better(int a, int b) const
+{
+    return __int128(numerator[a]) * draws(b) > __int128(numerator[b]) * draws(a);
+}
+
+int HoldValues::best() const
+{
+    int best = 0;
+    for (int m = 1; m < 32; ++m) {
+        if (better(m, best))
+            best = m;
+    }
+    return best;
+}
+
+std::array<int, 32> HoldValues::ranking() const
+{
+    std::array<int, 32> order;
+    for (int m = 0; m < 32; ++m)
+        order[m] = m;
+    std::stable_sort(order.begin(), order.end(), [this](int a, int b) { return better(a, b); });
+    return order;
+}
+
+HoldEvaluator::HoldEvaluator(bool joker, const PayList& pay)
+    : m_tables(DrawTables::forDeck(joker)), m_pay(pay)
+{
+    auto weigh = [&](const auto& counts, std::vector<int64_t>& out) {
+        out.resize(counts.size() / 12);
+        for (size_t i = 0; i < out.size(); ++i) {
+            int64_t v = 0;
+            for (int c = 1; c < 12; ++c)
+                v += m_pay[c] * int64_t(counts[i * 12 + c]);
+            out[i] = v;
+        }
+    };
+    weigh(m_tables.m_four, m_four);
+    weigh(m_tables.m_three, m_three);
+    weigh(m_tables.m_two, m_two);
+    weigh(m_tables.m_one, m_one);
+    std::vector<int64_t> none;
+    weigh(m_tables.m_none, none);
+    m_none = none[0];
+}
+
+namespace {
+
+// Positions of the cards in ascending order, and each mask over that order moved
+// back to the caller's positions.
+struct SortedHand {
+    std::array<int, 5> cards;
+    std::array<int, 5> from; // cards[j] is the caller's card from[j]
+    SortedHand(const std::array<int, 5>& given)
+    {
+        for (int i = 0; i < 5; ++i)
+            from[i] = i;
+        std::sort(from.begin(), from.end(), [&](int x, int y) { return given[x] < given[y]; });
+        for (int j = 0; j < 5; ++j)
+            cards[j] = given[from[j]];
+    }
+    int toGiven(int sortedMask) const
+    {
+        int m = 0;
+        for (int j = 0; j < 5; ++j) {
+            if (sortedMask & (1 << j))
+                m |= 1 << from[j];
+        }
+        return m;
+    }
+    int toSorted(int givenMask) const
+    {
+        int m = 0;
+        for (int j = 0; j < 5; ++j) {
+            if (givenMask & (1 << from[j]))
+                m |= 1 << j;
+        }
+        return m;
+    }
+    int subset(int mask, int* out) const
+    {
+        int k = 0;
+        for (int j = 0; j < 5; ++j) {
+            if (mask & (1 << j))
+                out[k++] = cards[j];
+        }
+        return k;
+    }
+};
+
+} // namespace
+
+HoldValues HoldEvaluator::evaluate(const std::array<int, 5>& given) const
+{
+    const SortedHand hand(given);
+    // Pay totals of every hand holding each subset of the dealt cards ...
+    std::array<int64_t, 32> total;
+    for (int m = 0; m < 32; ++m) {
+        int sub[5];
+        const int k = hand.subset(m, sub);
+        switch (k) {
+        case 0:
+            total[m] = m_none;
+            break;
+        case 1:
+            total[m] = m_one[sub[0]];
+            break;
+        case 2:
+            total[m] = m_two[setIndex(sub, 2)];
+            break;
+        case 3:
+            total[m] = m_three[setIndex(sub, 3)];
+            break;
+        case 4:
+            total[m] = m_four[setIndex(sub, 4)];
+            break;
+        default:
+            total[m] = m_pay[quickClass(sub)];
+            break;
+        }
+    }
+    // ... and by inclusion-exclusion, of the hands that hold exactly a mask's cards
+    // and none of the discarded ones: the hands that drawing can make.
+    for (int bit = 1; bit < 32; bit <<= 1)
+        for (int m = 0; m < 32; ++m)
+            if (!(m & bit))
+                total[m] -= total[m | bit];
+
+    HoldValues v;
+    for (int m = 0; m < 32; ++m)
+        v.numerator[hand.toGiven(m)] = total[m];
+    const int left = m_tables.deckSize() - 5;
+    for (int k = 0; k <= 5; ++k)
+        v.drawsByHeld[k] = Binom.c[left][5 - k];
+    return v;
+}
+
+std::array<int64_t, 12> HoldEvaluator::classCounts(const std::array<int, 5>& given, int mask) const
+{
+    const SortedHand hand(given);
+    const int held = hand.toSorted(mask);
+    std::array<int64_t, 12> out{};
+    for (int m = held; m < 32; m = (m + 1) | held) {
+        int sub[5];
+        const int k = hand.subset(m, sub);
+        m_tables.addCounts(sub, k, (std::popcount(unsigned(m & ~held)) & 1) ? -1 : 1, out);
+    }
+    return out;
+}
+
+} // namespace tarvelle

@@ -1,0 +1,121 @@
+#pragma once
+
+// Exact hold values and exact game returns. Cards here are deck indices 0..52
+// (card code − 1; 52 is the Joker), so sets of them index the count tables directly.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace tarvelle {
+
+// Pay per credit bet, indexed by class 0..11 (class 0 pays nothing).
+using PayList = std::array<int64_t, 12>;
+PayList gamePayList();
+constexpr int64_t MaxPayMultiplier = 1000000;
+// Eleven comma-separated whole multipliers 0..MaxPayMultiplier for classes 1..11.
+std::optional<PayList> parsePayList(std::string_view text);
+
+// The evaluator's class of five different deck indices, in any order.
+int quickClass(const int* cards);
+
+// For every set of up to five deck cards, how many five-card hands of the deck
+// contain it, per final class. Built once per deck size on first use.
+class DrawTables {
+public:
+    static const DrawTables& forDeck(bool joker);
+
+    int deckSize() const { return m_deckSize; }
+    // Class counts of the hands holding `size` cards given in ascending order;
+    // adds them into `out` multiplied by `factor`.
+    void addCounts(const int* sorted, int size, int64_t factor, std::array<int64_t, 12>& out) const;
+
+private:
+    explicit DrawTables(int deckSize);
+    friend class HoldEvaluator;
+
+    int m_deckSize;
+    std::vector<uint8_t> m_four;     // 12 counts per 4-card set (at most 49)
+    std::vector<uint32_t> m_three;   // 12 per 3-card set
+    std::vector<uint32_t> m_two;     // 12 per 2-card set
+    std::vector<uint32_t> m_one;     // 12 per card
+    std::array<uint32_t, 12> m_none; // all hands
+};
+
+// The 32 holds of a dealt hand. Mask bit i holds the card at index i of the hand
+// the caller passed; a hold's value is numerator / draws(held count).
+struct HoldValues {
+    std::array<int64_t, 32> numerator{};
+    std::array<int64_t, 6> drawsByHeld{}; // draws for 0..5 held cards
+    int64_t draws(int mask) const;
+    long double value(int mask) const;
+    // True when hold a is worth strictly more than hold b (exact).
+    bool better(int a, int b) const;
+    int best() const; // the best hold; ties go to the smaller mask
+    // The 32 masks best first, ties by ascending mask.
+    std::array<int, 32> ranking() const;
+};
+
+// Scores holds with one pay list: the pay-weighted count tables.
+class HoldEvaluator {
+public:
+    HoldEvaluator(bool joker, const PayList& pay);
+
+    bool joker() const { return m_tables.deckSize() == 53; }
+    const PayList& pay() const { return m_pay; }
+    HoldValues evaluate(const std::array<int, 5>& cards) const;
+    // Final class counts of one hold (all draws), indexed by class.
+    std::array<int64_t, 12> classCounts(const std::array<int, 5>& cards, int mask) const;
+
+private:
+    const DrawTables& m_tables;
+    PayList m_pay;
+    std::vector<int64_t> m_four, m_three, m_two, m_one;
+    int64_t m_none = 0;
+};
+
+// The holds the table proposes for five dealt cards (deck indices, position 1
+// first), as a mask over those positions.
+int proposedHoldMask(const std::array<int, 5>& cards, bool holdHighCard, bool holdOpenInside);
+
+// The proposal depends on the dealing order only through the relative order of
+// cards that share a rank (the Joker shares every rank). Every order of the five
+// cards is equally likely; this lists the distinct proposals for the cards in
+// ascending order as (mask over that order, how many of the 120 orders give it).
+struct WeightedHold {
+    int mask;
+    int orders;
+};
+std::vector<WeightedHold> proposalsOverOrders(const std::array<int, 5>& sortedCards, bool holdHighCard,
+                                              bool holdOpenInside, bool everyOrder = false);
+
+// Deals up to a relabelling of the four suits: one representative (ascending
+// indices) per class and the number of deals it stands for.
+struct DealClass {
+    std::array<uint8_t, 5> cards;
+    uint8_t weight;
+};
+std::vector<DealClass> dealClasses(bool joker);
+
+enum class Strategy { Optimal, Advisor };
+
+struct ReturnOptions {
+    bool joker = false;
+    PayList pay = gamePayList();
+    Strategy strategy = Strategy::Optimal;
+    bool holdHighCard = false;
+    bool holdOpenInside = false;
+    int threads = 2;
+};
+
+struct GameReturn {
+    long double rate = 0;                    // expected pay per credit bet
+    std::array<long double, 12> classOdds{}; // probability of each final class
+    int64_t dealClasses = 0;
+};
+
+GameReturn gameReturn(const ReturnOptions& options);
+
+} // namespace tarvelle
