@@ -1,5 +1,8 @@
 #pragma once
 
+#include "cards.h"
+#include "random.h"
+
 #include <cstdint>
 
 namespace tarvelle {
@@ -7,8 +10,8 @@ namespace tarvelle {
 // Double-up state; not saved.
 struct DoubleUpState {
     uint8_t DoubleActive = 0;
-    uint8_t DoubleRound = 1;        // 1..5
-    uint8_t DoubleMarks[6] = {};    // 1..5: 0 nothing, 1 current, 2 won
+    uint8_t DoubleRound = 1;     // 1..5
+    uint8_t DoubleMarks[6] = {}; // 1..5: 0 nothing, 1 current, 2 won
     uint8_t BlinkTicks = 0;
 };
 
@@ -19,4 +22,10 @@ int32_t DoubleWonStake(bool redBlack, int suit, int rank, int32_t win);
 // Bank half: returns the amount banked, win keeps the smaller half.
 int32_t BankHalf(int32_t& win);
 
-}  // namespace tarvelle
+// The card against the player: fresh deals until the card at position round (1..5) loses
+// this guess (a Low-High Seven is dealt again too) or dealTrials deals were made.
+// Returns the number of deals.
+int ControlledDoubleDeal(Hand& hand, RandomSource& rng, bool joker, bool redBlack, bool plusGuess, int round,
+                         int dealTrials);
+
+} // namespace tarvelle

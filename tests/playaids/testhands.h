@@ -1,0 +1,59 @@
+#pragma once
+
+#include "cards.h"
+#include "random.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+#include <array>
+
+namespace testhands {
+
+// "Ah" style names: rank 2-9, T, J, Q, K, A and suit h, d, s, c (1..4); "Jk" is the Joker.
+inline int code(const QString& name)
+{
+    if (name == QLatin1String("Jk"))
+        return tarvelle::JokerCode;
+    static const QString ranks = QStringLiteral("23456789TAJQK"); // rank codes 2..14 in order
+    static const QString suits = QStringLiteral("hdsc");
+    const int r = ranks.indexOf(name.at(0));
+    const int s = suits.indexOf(name.at(1));
+    Q_ASSERT(name.size() == 2 && r >= 0 && s >= 0);
+    return tarvelle::cardCode(s + 1, r + 2);
+}
+
+inline tarvelle::Hand hand(const QString& text)
+{
+    const QStringList names = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    Q_ASSERT(names.size() == 5);
+    tarvelle::Hand h;
+    for (int i = 1; i <= 5; ++i)
+        h.setCard(i, code(names.at(i - 1)));
+    return h;
+}
+
+inline QString held(const tarvelle::Hand& h)
+{
+    QString s;
+    for (int i = 1; i <= 5; ++i)
+        s += QLatin1Char(h.Held[i] ? '1' : '0');
+    return s;
+}
+
+// A seeded source; every test draws from its own.
+inline tarvelle::RandomSource source(uint32_t seed)
+{
+    tarvelle::RandomSource rng;
+    rng.seed(seed);
+    return rng;
+}
+
+// Two sources are in the same state when both generators give the same next values.
+inline bool sameState(tarvelle::RandomSource a, tarvelle::RandomSource b)
+{
+    return a.system().seed() == b.system().seed() && a.rmar().RanmarNext() == b.rmar().RanmarNext();
+}
+
+} // namespace testhands
