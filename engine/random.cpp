@@ -21,6 +21,17 @@ void RandomSource::seed(uint32_t systemSeed)
 // with k < 2^24. Then x * 2^24 = b * 2^24 + k * 123117 < 2^42 is an exact integer,
 // and rounding half to even can be done on it without any floating point, giving
 // the same card on every platform and compiler.
+int cardFromDraw(int b, double u, int n)
+{
+    const uint64_t k = uint64_t(u * 16777216.0); // exact: u has 24 fraction bits
+    const uint64_t scaled = (uint64_t(b) << 24) + k * 123117u;
+    uint64_t r = scaled >> 24;
+    const uint64_t frac = scaled & 0xFFFFFFu;
+    if (frac > 0x800000u || (frac == 0x800000u && (r & 1u)))
+        ++r;
+    return int(r % uint64_t(n)) + 1;
+}
+
 int RandomSource::RandomCard(int n)
 {
     if (n < 1)
@@ -28,14 +39,8 @@ int RandomSource::RandomCard(int n)
     const int passes = m_system.RandomInt(10) + 1;
     int result = 1;
     for (int pass = 0; pass < passes; ++pass) {
-        const uint64_t b = uint64_t(m_system.RandomInt(125479));
-        const uint64_t k = uint64_t(m_rmar.RanmarNext() * 16777216.0); // exact
-        const uint64_t scaled = (b << 24) + k * 123117u;
-        uint64_t r = scaled >> 24;
-        const uint64_t frac = scaled & 0xFFFFFFu;
-        if (frac > 0x800000u || (frac == 0x800000u && (r & 1u)))
-            ++r;
-        result = int(r % uint64_t(n)) + 1;
+        const int b = m_system.RandomInt(125479);
+        result = cardFromDraw(b, m_rmar.RanmarNext(), n);
     }
     return result;
 }

@@ -37,6 +37,10 @@ private:
     uint32_t m_seed;
 };
 
+// One pass of the card choice: b + u * 123117 rounded half to even, then 1..n.
+// u must be a RANMAR value (a multiple of 2^-24); the result is exact everywhere.
+int cardFromDraw(int b, double u, int n);
+
 // Both generators together: the random source of every deal and draw.
 class RandomSource {
 public:
