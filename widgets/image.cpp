@@ -32,8 +32,9 @@ void TImage::drawImage(int x, int y, const QImage& img)
 {
     QImage& c = canvas();
     QPainter p(&c);
+    // Opaque: every pixel is copied as it is, alpha ignored.
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(x, y, img);
+    p.drawImage(x, y, img.hasAlphaChannel() ? img.convertToFormat(QImage::Format_RGB32) : img);
     p.end();
     update();
 }
