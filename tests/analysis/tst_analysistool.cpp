@@ -1,0 +1,140 @@
+#include <QProcess>
+#include <QTest>
+
+class TestAnalysisTool : public QObject {
+    Q_OBJECT
+
+private slots:
+    void analyzeListsEveryHoldBestFirst();
+    void analyzeFollowsTheGivenPositions();
+    void returnOfNineSixJacks();
+    void badInputExitsWithTwo_data();
+    void badInputExitsWithTwo();
+
+private:
+    struct Result {
+        int exitCode;
+        QByteArray out, err;
+    };
+    static Result run(const QStringList& args)
+    {
+        QProcess p;
+        p.start(QStringLiteral(TARVELLE_TOOL_PATH), args);
+        if (!p.waitForStarted(10000))
+            return {-1, {}, "did not start"};
+        if (!p.waitForFinished(60000))
+            return {-1, {}, "did not finish"};
+        if (p.exitStatus() != QProcess::NormalExit)
+            return {-1, {}, "crashed"};
+        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    }
+    static QList<QByteArray> lines(const QByteArray& out)
+    {
+        QList<QByteArray> l = out.split('\n');
+        if (!l.isEmpty() && l.last().isEmpty())
+            l.removeLast();
+        return l;
+    }
+};
+
+void TestAnalysisTool::analyzeListsEveryHoldBestFirst()
+{
+    const Result r = run({"analyze", "--joker", "--hold-high-card", "Jk", "5s", "6h", "7d", "Kc"});
+    QCOMPARE(r.exitCode, 0);
+    const QList<QByteArray> l = lines(r.out);
+    QCOMPARE(l.size(), 33);
+    QSet<QByteArray> masks;
+    double previous = 1e9;
+    QMap<QByteArray, QByteArray> valueOf;
+    for (int i = 0; i < 32; ++i) {
+        const QList<QByteArray> f = l[i].split(' ');
+        QCOMPARE(f.size(), 2);
+        QCOMPARE(f[0].size(), 5);
+        QVERIFY(f[1].size() - f[1].indexOf('.') - 1 >= 9);
+        masks.insert(f[0]);
+        valueOf[f[0]] = f[1];
+        QVERIFY(f[1].toDouble() <= previous);
+        previous = f[1].toDouble();
+    }
+    QCOMPARE(masks.size(), 32);
+    // Joker, 5, 6, 7 is both the best hold and what the table proposes.
+    QVERIFY(l[0].startsWith("11110 "));
+    const QList<QByteArray> adv = l[32].split(' ');
+    QCOMPARE(adv.size(), 4);
+    QCOMPARE(adv[0], QByteArray("advisor"));
+    QCOMPARE(adv[1], QByteArray("11110"));
+    QCOMPARE(adv[2], valueOf["11110"]);
+    QCOMPARE(adv[3].toDouble(), 0.0);
+}
+
+void TestAnalysisTool::analyzeFollowsTheGivenPositions()
+{
+    // The same cards in another order: masks follow the positions as given.
+    const Result a = run({"analyze", "Ah", "Kh", "Qh", "Jh", "Th"});
+    const Result b = run({"analyze", "Th", "Jh", "Qh", "Kh", "Ah"});
+    QCOMPARE(a.exitCode, 0);
+    QCOMPARE(b.exitCode, 0);
+    QVERIFY(lines(a.out).contains("01111 4.7446808511"));
+    QVERIFY(lines(b.out).contains("11110 4.7446808511"));
+    QCOMPARE(lines(a.out)[0], QByteArray("11111 500.0000000000"));
+    QCOMPARE(lines(a.out)[32], QByteArray("advisor 11111 500.0000000000 0.0000000000"));
+
+    // A pair of Jacks with four hearts: the table breaks the pair for the flush draw,
+    // which is worth less here, and the loss is the difference.
+    const Result c = run({"analyze", "Jh", "Js", "2h", "5h", "9h"});
+    QCOMPARE(c.exitCode, 0);
+    const QList<QByteArray> l = lines(c.out);
+    const QList<QByteArray> adv = l[32].split(' ');
+    QCOMPARE(adv[1], QByteArray("10111"));
+    const double best = l[0].split(' ')[1].toDouble();
+    QVERIFY(adv[3].toDouble() > 0);
+    QVERIFY(std::abs(best - adv[2].toDouble() - adv[3].toDouble()) < 1e-9);
+}
+
+void TestAnalysisTool::returnOfNineSixJacks()
+{
+    const Result r = run({"return", "--paytable", "0,1,2,3,4,6,9,25,50,800,0", "--strategy", "optimal"});
+    QCOMPARE(r.exitCode, 0);
+    const QList<QByteArray> l = lines(r.out);
+    QCOMPARE(l.size(), 12);
+    QCOMPARE(l[0], QByteArray("99.5439"));
+    double paid = 0;
+    const double pay[12] = {0, 0, 1, 2, 3, 4, 6, 9, 25, 50, 800, 0};
+    for (int c = 1; c <= 11; ++c) {
+        const QList<QByteArray> f = l[c].split(' ');
+        QCOMPARE(f[0].toInt(), c);
+        paid += pay[c] * f[1].toDouble();
+    }
+    QVERIFY(std::abs(paid * 100 - 99.5439) < 1e-4);
+}
+
+void TestAnalysisTool::badInputExitsWithTwo_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("four cards") << QStringList{"analyze", "Ah", "Kh", "Qh", "Jh"};
+    QTest::newRow("six cards") << QStringList{"analyze", "Ah", "Kh", "Qh", "Jh", "Th", "9h"};
+    QTest::newRow("repeated card") << QStringList{"analyze", "Ah", "Kh", "Qh", "Jh", "Ah"};
+    QTest::newRow("Joker without --joker") << QStringList{"analyze", "Ah", "Kh", "Qh", "Jh", "Jk"};
+    QTest::newRow("Joker by code") << QStringList{"analyze", "1", "2", "3", "4", "53"};
+    QTest::newRow("short pay table") << QStringList{"analyze", "--paytable", "1,2,3", "Ah",
+                                                    "Kh",      "Qh",         "Jh",    "Th"};
+    QTest::newRow("pay table with text") << QStringList{"return", "--paytable", "0,1,2,3,4,6,9,25,50,x,0"};
+    QTest::newRow("pay table missing") << QStringList{"return", "--paytable"};
+    QTest::newRow("unknown strategy") << QStringList{"return", "--strategy", "lucky"};
+    QTest::newRow("unknown option") << QStringList{"return", "--fast"};
+    QTest::newRow("stray word") << QStringList{"return", "Ah"};
+    QTest::newRow("unknown analyze option") << QStringList{"analyze", "--wild", "Ah", "Kh", "Qh", "Jh", "Th"};
+}
+
+void TestAnalysisTool::badInputExitsWithTwo()
+{
+    QFETCH(QStringList, args);
+    const Result r = run(args);
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.err.startsWith("tarvelle-tool: "));
+    QCOMPARE(r.err.count('\n'), 1);
+    QVERIFY(r.out.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestAnalysisTool)
+#include "tst_analysistool.moc"
