@@ -1,0 +1,258 @@
+#include "form2.h"
+
+#include "antialiaslabel.h"
+#include "gamefiles.h"
+#include "image.h"
+#include "waveplayer.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QWheelEvent>
+
+namespace tarvelle {
+
+namespace {
+
+const QColor kBackground(15, 53, 66);
+const QColor kMenuNormal(15, 53, 66);
+const QColor kMenuOver(98, 170, 174);
+
+} // namespace
+
+TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QString& appDir,
+               const QString& saveDir, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_game(game), m_sounds(sounds), m_cards(cards),
+      m_appDir(appDir), m_saveDir(saveDir)
+{
+    if (!m_appDir.isEmpty() && !m_appDir.endsWith('/'))
+        m_appDir += '/';
+    setObjectName("Form2");
+    setWindowTitle("Extra");
+    setFixedSize(800, 600);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kBackground);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    QFont f("Arial");
+    f.setPixelSize(19);
+    setFont(f);
+
+    m_ena = picture("ena", 30, 23);
+    m_dis = picture("dis", 30, 23);
+
+    buildMenu();
+    buildSettingsPage();
+    buildHelpPage();
+    buildStatsPage();
+    // Every page control starts hidden; pages() shows one page at a time.
+    for (const auto& list : m_pageWidgets)
+        for (QWidget* w : list)
+            w->hide();
+    hide();
+}
+
+TForm2::~TForm2() = default;
+
+QImage TForm2::picture(const char* name, int w, int h)
+{
+    QImage img(QStringLiteral(":/img/%1.png").arg(QLatin1String(name)));
+    if (!img.isNull())
+        return img.convertToFormat(QImage::Format_RGB888);
+    // Without the art resources the screen still works: plain stand-ins of the right size.
+    QImage plain(w, h, QImage::Format_RGB888);
+    plain.fill(kBackground);
+    QPainter p(&plain);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QByteArray n(name);
+    if (n == "menubar") {
+        QLinearGradient g(0, 0, 0, h);
+        g.setColorAt(0, QColor(120, 190, 194));
+        g.setColorAt(1, QColor(64, 118, 127));
+        p.fillRect(plain.rect(), g);
+    } else if (n == "ena" || n == "dis") {
+        p.setPen(QPen(QColor(89, 154, 158), 1.5));
+        p.setBrush(n == "ena" ? QBrush(QColor(236, 150, 60)) : Qt::NoBrush);
+        p.drawEllipse(QRectF(w / 2.0 - 6, h / 2.0 - 6, 12, 12));
+    } else if (n.startsWith("arrow")) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(89, 154, 158));
+        const bool right = n == "arrow_right";
+        const QPointF tri[3] = {
+            {right ? 1.0 : w - 1.0, 6}, {right ? w - 1.0 : 1.0, h / 2.0}, {right ? 1.0 : w - 1.0, h - 6.0}};
+        p.drawPolygon(tri, 3);
+    } else if (n.startsWith("deckprev")) {
+        p.fillRect(plain.rect(), QColor(240, 240, 240));
+        p.fillRect(plain.rect().adjusted(4, 4, -4, -4), QColor(40 + 40 * (n.back() - '0'), 60, 120));
+    } else if (n == "thumb") {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(89, 154, 158));
+        p.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), 4, 4);
+    } else if (n == "track") {
+        plain.fill(QColor(43, 75, 88));
+    }
+    return plain;
+}
+
+TAntiAliasLabel* TForm2::caption(QWidget* parent, const QString& text, int x, int y)
+{
+    auto* label = new TAntiAliasLabel(parent);
+    QFont f("Arial");
+    f.setPixelSize(19);
+    label->setFont(f);
+    label->setText(text);
+    label->move(x, y);
+    label->setTransparent(true);
+    return label;
+}
+
+void TForm2::makeHover(TAntiAliasLabel* label, const QColor& normal, const QColor& over)
+{
+    label->setFontColor(normal);
+    label->setCursor(Qt::PointingHandCursor);
+    connect(label, &TAntiAliasLabel::mouseEnter, label, [label, over] { label->setFontColor(over); });
+    connect(label, &TAntiAliasLabel::mouseLeave, label, [label, normal] { label->setFontColor(normal); });
+    m_hoverLabels.append({label, normal});
+}
+
+void TForm2::resetHover()
+{
+    for (const auto& [label, normal] : m_hoverLabels)
+        label->setFontColor(normal);
+}
+
+void TForm2::buildMenu()
+{
+    Image1 = new TImage(this);
+    Image1->setGeometry(0, 0, 800, 43);
+    Image1->setPicture(picture("menubar", 800, 43));
+    const char* names[4] = {"Settings", "Help", "Statistics", "Close"};
+    const int xs[4] = {68, 180, 264, 732};
+    for (int i = 0; i < 4; ++i) {
+        auto* label = caption(this, names[i], xs[i], 10);
+        makeHover(label, kMenuNormal, kMenuOver);
+        m_menuLabels[size_t(i)] = label;
+    }
+    connect(m_menuLabels[0], &TAntiAliasLabel::clicked, this, &TForm2::settingsMenuClick);
+    connect(m_menuLabels[1], &TAntiAliasLabel::clicked, this, &TForm2::helpMenuClick);
+    connect(m_menuLabels[2], &TAntiAliasLabel::clicked, this, &TForm2::statisticsMenuClick);
+    connect(m_menuLabels[3], &TAntiAliasLabel::clicked, this, &TForm2::closeClick);
+}
+
+TAntiAliasLabel* TForm2::menuLabel(int page) const
+{
+    // Menu order on screen is Settings, Help, Statistics, Close; pages are 1 Settings, 2 Help, 3 Statistics.
+    switch (page) {
+    case 1:
+        return m_menuLabels[0];
+    case 2:
+        return m_menuLabels[1];
+    case 3:
+        return m_menuLabels[2];
+    case 4:
+        return m_menuLabels[3];
+    default:
+        return nullptr;
+    }
+}
+
+void TForm2::clickSound()
+{
+    if (m_game.settings.SoundFx)
+        m_sounds.play("clickmic");
+}
+
+void TForm2::errorSound()
+{
+    if (m_game.settings.SoundFx)
+        m_sounds.play("err");
+}
+
+void TForm2::setLamp(TImage* lamp, bool on)
+{
+    lamp->setPicture(on ? m_ena : m_dis);
+    m_litLamps.insert(lamp, on);
+}
+
+bool TForm2::lampLit(const TImage* lamp) const
+{
+    return m_litLamps.value(lamp, false);
+}
+
+void TForm2::openExtra()
+{
+    resetHover();
+    pages(CurrentPage == 0 ? 1 : CurrentPage);
+    if (QScreen* screen = (parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm2::pages(int page)
+{
+    if (page < 1 || page > 3)
+        return;
+    if (page != CurrentPage) {
+        for (QWidget* w : m_pageWidgets[CurrentPage])
+            w->hide();
+        for (QWidget* w : m_pageWidgets[size_t(page)])
+            w->show();
+    }
+    if (page == 1)
+        refreshSettingsPage();
+    if (page == 3)
+        refreshStats();
+    CurrentPage = uint8_t(page);
+}
+
+void TForm2::settingsMenuClick()
+{
+    clickSound();
+    pages(1);
+}
+
+void TForm2::helpMenuClick()
+{
+    clickSound();
+    pages(2);
+}
+
+void TForm2::statisticsMenuClick()
+{
+    clickSound();
+    pages(3);
+}
+
+void TForm2::closeClick()
+{
+    clickSound();
+    saveini(m_game.settings, m_saveDir.toStdString(), &m_game.IoCode);
+    ThumbDragging = false;
+    hide();
+    emit closed();
+}
+
+void TForm2::closeEvent(QCloseEvent* e)
+{
+    // The window's own close request closes the screen the same way "Close" does;
+    // the screen itself lives for the whole run.
+    if (!isVisible()) {
+        e->accept();
+        return;
+    }
+    e->ignore();
+    closeClick();
+}
+
+void TForm2::wheelEvent(QWheelEvent* e)
+{
+    FormMouseWheel(e->angleDelta().y());
+    e->accept();
+}
+
+} // namespace tarvelle

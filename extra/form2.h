@@ -1,0 +1,185 @@
+#pragma once
+
+#include "gamestate.h"
+
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QTextBrowser;
+
+namespace tarvelle {
+
+class CardImagery;
+class SoundBank;
+class TAntiAliasLabel;
+class TImage;
+class TStringAlignGrid;
+
+// The Extra screen: settings, payout rate, card backs, the account, help and statistics.
+// It changes the game state in place while the table is disabled; the settings reach
+// the disk when it closes.
+class TForm2 : public QWidget {
+    Q_OBJECT
+public:
+    // The eleven on/off settings of the Settings page, plus the payout-rate switch.
+    enum Toggle {
+        TgJoker,
+        TgDoubleGame,
+        TgAutoDouble,
+        TgRedBlack,
+        TgAutoHold,
+        TgSmartHold,
+        TgSoundFx,
+        TgVoiceFx,
+        TgAutoBet,
+        TgHoldHighCard,
+        TgHoldOpenInside,
+        TgPayoutControl,
+        ToggleCount
+    };
+    static constexpr int RateCount = 6;
+    static constexpr int DeckCount = 4;
+    static constexpr int ThumbTop = 63;
+    static constexpr int ThumbBottom = 513;
+
+    TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QString& appDir,
+           const QString& saveDir, QWidget* parent = nullptr);
+    ~TForm2() override;
+
+    // Shows the screen on the page last shown (Settings the first time), centred.
+    void openExtra();
+    void pages(int page);
+    int currentPage() const { return CurrentPage; }
+    void ratele();
+    void dk();
+
+    // Where a card back that cannot be read is reported; a message box unless replaced
+    // (tests pass a recorder, or an empty function for silence).
+    using WarningHandler = std::function<void(const QString& message)>;
+    static void setWarningHandler(WarningHandler handler);
+
+    // Read-outs for tests and tools.
+    int scrollPos() const { return ScrollPos; }
+    bool thumbDragging() const { return ThumbDragging; }
+    int thumbTop() const;
+    int scrollMaximum() const;
+    QTextBrowser* helpViewer() const { return hl1; }
+    TStringAlignGrid* pokerGrid() const { return sg2; }
+    TStringAlignGrid* doubleGrid() const { return sg3; }
+    TAntiAliasLabel* toggleLabel(Toggle t) const { return m_toggleLabels[size_t(t)]; }
+    TImage* toggleLamp(Toggle t) const { return m_toggleLamps[size_t(t)]; }
+    TAntiAliasLabel* rateLabel(int i) const { return m_rateLabels[size_t(i)]; }
+    TImage* rateLamp(int i) const { return m_rateLamps[size_t(i)]; }
+    TImage* deckLamp(int deck) const { return m_deckLamps[size_t(deck)]; }
+    TImage* deckPreview(int deck) const { return m_deckPreviews[size_t(deck)]; }
+    TAntiAliasLabel* menuLabel(int page) const; // 1..3 the pages, 4 "Close"
+    QString creditText() const;
+    QString myAccountText() const;
+    QString accountRecordText() const;
+    // True when the lamp shows the lit picture.
+    bool lampLit(const TImage* lamp) const;
+
+public slots:
+    void settingsMenuClick();
+    void helpMenuClick();
+    void statisticsMenuClick();
+    void closeClick();
+
+    void toggleClick(int toggle);
+    void rateClick(int index); // 0 "100 %" .. 5 "50 %"
+    void deckClick(int deck);  // 0..3
+
+    void insertClick();
+    void cashoutClick();
+    void accountResetClick();
+    void resetsClick();
+
+    // The help thumb; y values are in the thumb's own coordinates.
+    void udMouseDown(int y);
+    void udMouseMove(int y);
+    void udMouseUp();
+    // Returns true: the wheel is always taken.
+    bool FormMouseWheel(int delta);
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+
+private:
+    // form2.cpp
+    void buildMenu();
+    TAntiAliasLabel* caption(QWidget* parent, const QString& text, int x, int y);
+    void makeHover(TAntiAliasLabel* label, const QColor& normal, const QColor& over);
+    void resetHover();
+    void clickSound();
+    void errorSound();
+    static QImage picture(const char* name, int w, int h);
+    void setLamp(TImage* lamp, bool on);
+
+    // settingspage.cpp
+    void buildSettingsPage();
+    void buildAccountPanel();
+    void refreshSettingsPage();
+    void showAccount();
+
+    // helppage.cpp
+    void buildHelpPage();
+    void updateScroll();
+    void moveThumb(int top);
+
+    // statspage.cpp
+    void buildStatsPage();
+    void refreshStats();
+
+    GameState& m_game;
+    SoundBank& m_sounds;
+    CardImagery& m_cards;
+    QString m_appDir;
+    QString m_saveDir;
+
+    uint8_t CurrentPage = 0;
+    int32_t ScrollPos = 0;
+    bool ThumbDragging = false;
+    int32_t ThumbGrabY = 0;
+
+    QImage m_ena;
+    QImage m_dis;
+    QHash<const TImage*, bool> m_litLamps;
+    std::array<QList<QWidget*>, 4> m_pageWidgets;
+    QList<std::pair<TAntiAliasLabel*, QColor>> m_hoverLabels;
+
+    TImage* Image1 = nullptr; // menu bar
+    std::array<TAntiAliasLabel*, 4> m_menuLabels{};
+    std::array<TAntiAliasLabel*, ToggleCount> m_toggleLabels{};
+    std::array<TImage*, ToggleCount> m_toggleLamps{};
+    std::array<TAntiAliasLabel*, RateCount> m_rateLabels{};
+    std::array<TImage*, RateCount> m_rateLamps{};
+    std::array<TImage*, DeckCount> m_deckPreviews{};
+    std::array<TImage*, DeckCount> m_deckLamps{};
+    QString m_lastBackWarning;
+
+    QWidget* Panel1 = nullptr;
+    TAntiAliasLabel* m_creditValue = nullptr;
+    TAntiAliasLabel* m_accountValue = nullptr;
+    TAntiAliasLabel* m_recordValue = nullptr;
+
+    QTextBrowser* hl1 = nullptr;
+    TImage* bara = nullptr;
+    TImage* ud = nullptr;
+
+    TStringAlignGrid* sg2 = nullptr;
+    TStringAlignGrid* sg3 = nullptr;
+    TAntiAliasLabel* resets = nullptr;
+};
+
+} // namespace tarvelle

@@ -1,0 +1,145 @@
+#include "form2.h"
+#include "image.h"
+#include "waveplayer.h"
+
+#include <QFileInfo>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace tarvelle {
+
+namespace {
+
+const QColor kViewerBackground(11, 43, 58);
+const QColor kViewerInk(89, 154, 158);
+
+// a * b / d rounded to the nearest integer, halves to the even neighbour (a, b, d >= 0).
+int64_t mulDivRoundEven(int64_t a, int64_t b, int64_t d)
+{
+    const int64_t num = a * b;
+    int64_t q = num / d;
+    const int64_t twiceRem = 2 * (num % d);
+    if (twiceRem > d || (twiceRem == d && (q & 1)))
+        ++q;
+    return q;
+}
+
+} // namespace
+
+void TForm2::buildHelpPage()
+{
+    hl1 = new QTextBrowser(this);
+    hl1->setGeometry(10, 53, 765, 490);
+    hl1->setFrameShape(QFrame::NoFrame);
+    hl1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    hl1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Display only: the thumb and the wheel scroll it, links do not navigate.
+    hl1->setTextInteractionFlags(Qt::NoTextInteraction);
+    hl1->setOpenLinks(false);
+    hl1->setOpenExternalLinks(false);
+    hl1->setFocusPolicy(Qt::NoFocus);
+    hl1->setContextMenuPolicy(Qt::NoContextMenu);
+    hl1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette pal = hl1->palette();
+    pal.setColor(QPalette::Base, kViewerBackground);
+    pal.setColor(QPalette::Window, kViewerBackground);
+    pal.setColor(QPalette::Text, kViewerInk);
+    hl1->setPalette(pal);
+    QFont f("Arial");
+    f.setPointSize(10);
+    hl1->setFont(f);
+    hl1->document()->setDefaultFont(f);
+
+    const QString path = m_appDir + "help.htm";
+    if (QFileInfo(path).isFile()) {
+        hl1->setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
+    } else {
+        hl1->setHtml(QStringLiteral("<p>The help page (%1) could not be found.</p>"
+                                    "<p>Reinstalling the game puts it back beside the program.</p>")
+                         .arg(path.toHtmlEscaped()));
+    }
+    hl1->clearHistory();
+
+    bara = new TImage(this);
+    bara->setGeometry(786, 53, 3, 490);
+    bara->setPicture(picture("track", 3, 490));
+
+    ud = new TImage(this);
+    ud->setGeometry(778, ThumbTop, 19, 18);
+    ud->setPicture(picture("thumb", 19, 18));
+    connect(ud, &TImage::mouseDown, this, [this](Qt::MouseButton b, QPoint pos) {
+        if (b == Qt::LeftButton)
+            udMouseDown(pos.y());
+    });
+    connect(ud, &TImage::mouseMoved, this, [this](QPoint pos) { udMouseMove(pos.y()); });
+    connect(ud, &TImage::mouseUp, this, [this](Qt::MouseButton b, QPoint) {
+        if (b == Qt::LeftButton)
+            udMouseUp();
+    });
+
+    m_pageWidgets[2] << hl1 << bara << ud;
+}
+
+int TForm2::thumbTop() const
+{
+    return ud->y();
+}
+
+int TForm2::scrollMaximum() const
+{
+    return hl1->verticalScrollBar()->maximum();
+}
+
+void TForm2::updateScroll()
+{
+    const int y = ud->y();
+    const int64_t m = scrollMaximum();
+    if (y <= ThumbTop)
+        ScrollPos = 0;
+    else if (y >= ThumbBottom)
+        ScrollPos = int32_t(m);
+    else
+        ScrollPos = int32_t(mulDivRoundEven(m, y - ThumbTop, ThumbBottom - ThumbTop));
+    hl1->verticalScrollBar()->setValue(qMax(0, ScrollPos));
+}
+
+void TForm2::moveThumb(int top)
+{
+    ud->move(ud->x(), qBound(ThumbTop, top, ThumbBottom));
+    updateScroll();
+}
+
+void TForm2::udMouseDown(int y)
+{
+    clickSound();
+    ThumbDragging = true;
+    ThumbGrabY = y;
+}
+
+void TForm2::udMouseMove(int y)
+{
+    if (!ThumbDragging)
+        return;
+    const int top = ud->y() + y - ThumbGrabY;
+    if (y != ThumbGrabY && top >= ThumbTop && top <= ThumbBottom)
+        moveThumb(top);
+    else if (top < ThumbTop)
+        moveThumb(ThumbTop);
+    else if (top > ThumbBottom)
+        moveThumb(ThumbBottom);
+}
+
+void TForm2::udMouseUp()
+{
+    ThumbDragging = false;
+}
+
+bool TForm2::FormMouseWheel(int delta)
+{
+    if (!ud->isHidden())
+        moveThumb(ud->y() - delta);
+    return true;
+}
+
+} // namespace tarvelle

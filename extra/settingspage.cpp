@@ -1,0 +1,329 @@
+#include "antialiaslabel.h"
+#include "cardimagery.h"
+#include "form2.h"
+#include "image.h"
+#include "money.h"
+#include "payoutcontrol.h"
+
+#include <QMessageBox>
+
+namespace tarvelle {
+
+namespace {
+
+const QColor kItemNormal(64, 118, 127);
+const QColor kItemOver(89, 154, 158);
+const QColor kAccountResetNormal(46, 78, 88);
+const QColor kAccountResetOver(64, 118, 127);
+const QColor kHeading(32, 61, 75);
+const QColor kValue(43, 75, 88);
+const QColor kInk(89, 154, 158);
+const QColor kPanel(11, 43, 58);
+
+struct ToggleInfo {
+    const char* caption;
+    uint8_t Settings::*setting;
+    int lampX, captionX, y;
+};
+
+// In the order of TForm2::Toggle.
+const ToggleInfo kToggles[TForm2::ToggleCount] = {
+    {"Add Joker", &Settings::Joker, 20, 68, 69},
+    {"Double Game", &Settings::DoubleGame, 20, 68, 109},
+    {"Auto Double", &Settings::AutoDouble, 20, 68, 149},
+    {"Red - Black", &Settings::RedBlack, 20, 68, 189},
+    {"Auto Hold", &Settings::AutoHold, 20, 68, 229},
+    {"Smart Hold", &Settings::SmartHold, 20, 68, 269},
+    {"Sound FX", &Settings::SoundFx, 20, 68, 309},
+    {"Voice FX", &Settings::VoiceFx, 20, 68, 349},
+    {"Auto Bet", &Settings::AutoBet, 20, 68, 389},
+    {"Hold High Card", &Settings::HoldHighCard, 242, 292, 69},
+    {"Hold Open Inside Straight", &Settings::HoldOpenInside, 242, 292, 109},
+    {"Payout Rate", &Settings::PayoutControl, 242, 292, 149},
+};
+
+const char* const kRateCaptions[TForm2::RateCount] = {"100 %", "90 %", "80 %", "70 %", "60 %", "50 %"};
+const uint8_t kRates[TForm2::RateCount] = {100, 90, 80, 70, 60, 50};
+const int kRateY[TForm2::RateCount] = {189, 228, 269, 309, 350, 387};
+
+const QPoint kPreviewPos[TForm2::DeckCount] = {{617, 124}, {691, 124}, {617, 266}, {691, 266}};
+const QPoint kDeckLampPos[TForm2::DeckCount] = {{627, 212}, {700, 212}, {627, 356}, {700, 356}};
+
+TForm2::WarningHandler& warningHandler()
+{
+    static TForm2::WarningHandler handler = [](const QString& message) {
+        QMessageBox::warning(nullptr, QStringLiteral("Tarvelle"), message);
+    };
+    return handler;
+}
+
+// A fixed-size caption with its own background, like the headings and values.
+void boxed(TAntiAliasLabel* label, int w, int h, const QColor& background, Qt::Alignment align)
+{
+    label->setAutoSize(false);
+    label->resize(w, h);
+    label->setTransparent(false);
+    label->setColor(background);
+    label->setAlignment(align);
+}
+
+// Clicks on an image control: a left press and release inside it.
+template <typename F> void onImageClick(TImage* image, QObject* context, F f)
+{
+    QObject::connect(image, &TImage::mouseUp, context, [image, f](Qt::MouseButton b, QPoint pos) {
+        if (b == Qt::LeftButton && image->rect().contains(pos))
+            f();
+    });
+}
+
+} // namespace
+
+void TForm2::setWarningHandler(WarningHandler handler)
+{
+    warningHandler() = std::move(handler);
+}
+
+void TForm2::buildSettingsPage()
+{
+    auto& page = m_pageWidgets[1];
+    for (int t = 0; t < ToggleCount; ++t) {
+        const ToggleInfo& info = kToggles[t];
+        auto* lamp = new TImage(this);
+        lamp->setGeometry(info.lampX, info.y, 30, 23);
+        setLamp(lamp, false);
+        auto* label = caption(this, info.caption, info.captionX, info.y);
+        makeHover(label, kItemNormal, kItemOver);
+        connect(label, &TAntiAliasLabel::clicked, this, [this, t] { toggleClick(t); });
+        onImageClick(lamp, this, [this, t] { toggleClick(t); });
+        m_toggleLamps[size_t(t)] = lamp;
+        m_toggleLabels[size_t(t)] = label;
+        page << lamp << label;
+    }
+    boxed(m_toggleLabels[TgPayoutControl], 159, 24, kHeading, Qt::AlignLeft);
+
+    for (int i = 0; i < RateCount; ++i) {
+        auto* lamp = new TImage(this);
+        lamp->setGeometry(242, kRateY[i], 30, 23);
+        setLamp(lamp, false);
+        auto* label = caption(this, kRateCaptions[i], 292, kRateY[i]);
+        makeHover(label, kItemNormal, kItemOver);
+        connect(label, &TAntiAliasLabel::clicked, this, [this, i] { rateClick(i); });
+        onImageClick(lamp, this, [this, i] { rateClick(i); });
+        m_rateLamps[size_t(i)] = lamp;
+        m_rateLabels[size_t(i)] = label;
+        page << lamp << label;
+    }
+
+    auto* decks = caption(this, "Decks", 594, 70);
+    boxed(decks, 159, 22, kHeading, Qt::AlignHCenter);
+    decks->setFontColor(kInk);
+    page << decks;
+    for (int d = 0; d < DeckCount; ++d) {
+        auto* preview = new TImage(this);
+        preview->setGeometry(QRect(kPreviewPos[d], QSize(48, 72)));
+        preview->setPicture(picture(QStringLiteral("deckprev%1").arg(d).toLatin1().constData(), 48, 72));
+        preview->setCursor(Qt::PointingHandCursor);
+        auto* lamp = new TImage(this);
+        lamp->setGeometry(QRect(kDeckLampPos[d], QSize(30, 23)));
+        setLamp(lamp, false);
+        onImageClick(preview, this, [this, d] { deckClick(d); });
+        onImageClick(lamp, this, [this, d] { deckClick(d); });
+        m_deckPreviews[size_t(d)] = preview;
+        m_deckLamps[size_t(d)] = lamp;
+        page << preview << lamp;
+    }
+
+    buildAccountPanel();
+    page << Panel1;
+}
+
+void TForm2::buildAccountPanel()
+{
+    Panel1 = new QWidget(this);
+    Panel1->setGeometry(128, 438, 566, 141);
+    QPalette pal = Panel1->palette();
+    pal.setColor(QPalette::Window, kPanel);
+    Panel1->setPalette(pal);
+    Panel1->setAutoFillBackground(true);
+
+    auto heading = [this](const QString& text, int x, int y, int w) {
+        auto* label = caption(Panel1, text, x, y);
+        boxed(label, w, 24, kHeading, Qt::AlignHCenter);
+        label->setFontColor(kInk);
+        return label;
+    };
+    auto value = [this](int x, int y, int w) {
+        auto* label = caption(Panel1, "0", x, y);
+        boxed(label, w, 24, kValue, Qt::AlignHCenter);
+        label->setFontColor(kInk);
+        return label;
+    };
+    heading("My Account", 34, 28, 159);
+    m_accountValue = value(34, 55, 159);
+    heading("Credit", 375, 28, 159);
+    m_creditValue = value(375, 55, 159);
+    heading("Tarvelle Account", 130, 99, 159);
+    m_recordValue = value(289, 99, 152);
+
+    auto button = [this](const QString& text, int y) {
+        auto* label = caption(Panel1, text, 229, y);
+        boxed(label, 117, 24, kHeading, Qt::AlignHCenter);
+        makeHover(label, kItemNormal, kItemOver);
+        for (auto [x, name] : {std::pair{220, "arrow_right"}, std::pair{351, "arrow_left"}}) {
+            auto* arrow = new TImage(Panel1);
+            arrow->setGeometry(x, y, 9, 24);
+            arrow->setPicture(picture(name, 9, 24));
+        }
+        return label;
+    };
+    connect(button("Insert 1000", 28), &TAntiAliasLabel::clicked, this, &TForm2::insertClick);
+    connect(button("Cashout", 55), &TAntiAliasLabel::clicked, this, &TForm2::cashoutClick);
+
+    auto* reset = caption(Panel1, "Reset", 445, 98);
+    boxed(reset, 87, 24, kPanel, Qt::AlignHCenter);
+    makeHover(reset, kAccountResetNormal, kAccountResetOver);
+    connect(reset, &TAntiAliasLabel::clicked, this, &TForm2::accountResetClick);
+}
+
+void TForm2::refreshSettingsPage()
+{
+    for (int t = 0; t < ToggleCount; ++t)
+        setLamp(m_toggleLamps[size_t(t)], m_game.settings.*kToggles[t].setting != 0);
+    showAccount();
+    m_recordValue->setText(QString::number(m_game.counters.AccountRecord));
+    ratele();
+    dk();
+}
+
+void TForm2::showAccount()
+{
+    const Counters& c = m_game.counters;
+    m_creditValue->setText(QString::number(c.Credit));
+    m_accountValue->setText(QString::number(c.CashoutTotal - c.InsertedTotal));
+}
+
+QString TForm2::creditText() const
+{
+    return m_creditValue->text();
+}
+
+QString TForm2::myAccountText() const
+{
+    return m_accountValue->text();
+}
+
+QString TForm2::accountRecordText() const
+{
+    return m_recordValue->text();
+}
+
+void TForm2::toggleClick(int toggle)
+{
+    if (toggle < 0 || toggle >= ToggleCount)
+        return;
+    const bool refused = (toggle == TgJoker && (m_game.HandActive || m_game.dbl.DoubleActive)) ||
+                         (toggle == TgRedBlack && m_game.dbl.DoubleActive);
+    if (refused) {
+        errorSound();
+        return;
+    }
+    // The sound is decided before the flip: turning "Sound FX" off still clicks.
+    clickSound();
+    uint8_t& value = m_game.settings.*kToggles[toggle].setting;
+    const uint8_t before = value;
+    value ^= 1;
+    setLamp(m_toggleLamps[size_t(toggle)], before != 1);
+}
+
+void TForm2::rateClick(int index)
+{
+    if (index < 0 || index >= RateCount || !m_game.settings.PayoutControl)
+        return;
+    clickSound();
+    m_game.settings.PayoutRate = kRates[index];
+    ratele();
+}
+
+void TForm2::ratele()
+{
+    for (TImage* lamp : m_rateLamps)
+        setLamp(lamp, false);
+    m_game.settings.PayoutRate = NormalisePayoutRate(m_game.settings.PayoutRate);
+    for (int i = 0; i < RateCount; ++i)
+        if (kRates[i] == m_game.settings.PayoutRate)
+            setLamp(m_rateLamps[size_t(i)], true);
+}
+
+void TForm2::deckClick(int deck)
+{
+    if (deck < 0 || deck >= DeckCount)
+        return;
+    clickSound();
+    m_game.settings.DeckNo = uint8_t(deck);
+    m_lastBackWarning.clear(); // a choice always reports a missing file
+    dk();
+}
+
+void TForm2::dk()
+{
+    for (TImage* lamp : m_deckLamps)
+        setLamp(lamp, false);
+    const int deck = m_game.settings.DeckNo;
+    if (deck >= DeckCount)
+        return;
+    setLamp(m_deckLamps[size_t(deck)], true);
+    QString error;
+    if (m_cards.LoadCardBack(deck, &error)) {
+        m_lastBackWarning.clear();
+        return;
+    }
+    const QString file = m_appDir + QStringLiteral("deck%1.bmp").arg(deck);
+    QString message = QStringLiteral("Cannot open the card back \"%1\".").arg(file);
+    if (!error.isEmpty() && !error.contains(file))
+        message += QLatin1Char('\n') + error;
+    // Showing the Settings page again does not repeat the same warning.
+    if (message == m_lastBackWarning)
+        return;
+    m_lastBackWarning = message;
+    if (warningHandler())
+        warningHandler()(message);
+}
+
+void TForm2::insertClick()
+{
+    Counters& c = m_game.counters;
+    if (c.Credit >= 1000000) {
+        errorSound();
+        return;
+    }
+    clickSound();
+    c.InsertedTotal += 1000;
+    c.Credit = addMoney(c.Credit, 1000);
+    showAccount();
+}
+
+void TForm2::cashoutClick()
+{
+    Counters& c = m_game.counters;
+    c.CashoutTotal += c.Credit;
+    c.Credit = 0;
+    showAccount();
+    clickSound();
+    const int64_t account = c.CashoutTotal - c.InsertedTotal;
+    if (account > c.AccountRecord) {
+        c.AccountRecord = account;
+        m_recordValue->setText(QString::number(account));
+    }
+}
+
+void TForm2::accountResetClick()
+{
+    Counters& c = m_game.counters;
+    c.Credit = 1000;
+    c.InsertedTotal = 1000;
+    c.CashoutTotal = 0;
+    c.AccountRecord = 0;
+    pages(1);
+}
+
+} // namespace tarvelle

@@ -1,0 +1,121 @@
+#include "antialiaslabel.h"
+#include "form2.h"
+#include "paytable.h"
+#include "stringaligngrid.h"
+
+namespace tarvelle {
+
+namespace {
+
+const QColor kGridBackground(15, 53, 66);
+const QColor kGridInk(89, 154, 158);
+const QColor kHeaderBackground(10, 42, 58);
+
+void setUpGrid(TStringAlignGrid* grid, int cols, int rows, const QRect& geometry)
+{
+    grid->setColCount(cols);
+    grid->setRowCount(rows);
+    grid->setFixedCols(0);
+    grid->setFixedRows(0);
+    grid->setDefaultColWidth(100);
+    grid->setDefaultRowHeight(22);
+    grid->setGridLineWidth(0);
+    grid->setDrawSelection(false);
+    grid->setEditable(false);
+    grid->setColor(kGridBackground);
+    grid->setFontColor(kGridInk);
+    QFont f("Arial");
+    f.setPixelSize(13);
+    grid->setFont(f);
+    grid->setAlignment(alRight);
+    grid->setGeometry(geometry);
+    grid->setAttribute(Qt::WA_TransparentForMouseEvents); // display only
+    grid->setFocusPolicy(Qt::NoFocus);
+
+    for (int c = 0; c < cols; ++c)
+        grid->setColorCell(c, 0, kHeaderBackground);
+    for (int c = 1; c < cols; ++c)
+        grid->setAlignCell(c, 0, alRight);
+    grid->setAlignCol(0, alLeft);
+    // Columns lighten to the right, odd rows are lighter than even ones.
+    for (int r = 1; r < rows; ++r)
+        for (int c = 0; c < cols; ++c) {
+            const int k = 2 * c + 3 * (r % 2);
+            grid->setColorCell(c, r, QColor(15 + k, 53 + k, 66 + k));
+        }
+}
+
+QString count(uint32_t n)
+{
+    return QString::number(n);
+}
+
+} // namespace
+
+void TForm2::buildStatsPage()
+{
+    sg2 = new TStringAlignGrid(this);
+    setUpGrid(sg2, 6, 13, QRect(100, 80, 600, 286));
+    const char* header2[6] = {"Poker statistics", "( x )",          "1st Deal",
+                              "2nd Deal",         "1st Deal Joker", "2nd Deal Joker"};
+    for (int c = 0; c < 6; ++c)
+        sg2->setCell(c, 0, header2[c]);
+    sg2->setCell(0, 1, "Low Pair");
+    for (int k = 2; k <= 11; ++k)
+        sg2->setCell(0, k, HandNames[size_t(k)]);
+    for (int k = 1; k <= 11; ++k)
+        sg2->setCell(1, k, QString::number(Multiplier[size_t(k)]));
+    sg2->setCell(0, 12, "Deals");
+
+    sg3 = new TStringAlignGrid(this);
+    setUpGrid(sg3, 6, 6, QRect(100, 400, 600, 132));
+    const char* header3[6] = {"Double statistics", "1st", "2nd", "3rd", "4th", "5th"};
+    for (int c = 0; c < 6; ++c)
+        sg3->setCell(c, 0, header3[c]);
+    const char* rows3[5] = {"Win  Red-Black", "Lose Red-Black", "Win  Low-High", "Lose Low-High",
+                            "Total Doubles"};
+    for (int r = 1; r <= 5; ++r)
+        sg3->setCell(0, r, rows3[r - 1]);
+
+    resets = caption(this, "Reset", 385, 561);
+    resets->setAutoSize(false);
+    resets->resize(65, 25);
+    makeHover(resets, QColor(64, 118, 127), QColor(89, 154, 158));
+    connect(resets, &TAntiAliasLabel::clicked, this, &TForm2::resetsClick);
+
+    refreshStats();
+    m_pageWidgets[3] << sg2 << sg3 << resets;
+}
+
+void TForm2::refreshStats()
+{
+    const Counters& c = m_game.counters;
+    const std::array<const std::array<uint32_t, 13>*, 4> hands = {&c.DealtCounts, &c.FinalCounts,
+                                                                  &c.DealtCountsJoker, &c.FinalCountsJoker};
+    for (int col = 2; col <= 5; ++col)
+        for (int k = 1; k <= 12; ++k)
+            sg2->setCell(col, k, count((*hands[size_t(col - 2)])[size_t(k)]));
+
+    const std::array<const std::array<uint32_t, 6>*, 4> doubles = {&c.RbWon, &c.RbLost, &c.LhWon, &c.LhLost};
+    for (int step = 1; step <= 5; ++step) {
+        uint32_t total = 0; // wraps like the counters themselves
+        for (int r = 1; r <= 4; ++r) {
+            const uint32_t n = (*doubles[size_t(r - 1)])[size_t(step)];
+            sg3->setCell(step, r, count(n));
+            total += n;
+        }
+        sg3->setCell(step, 5, count(total));
+    }
+}
+
+void TForm2::resetsClick()
+{
+    Counters& c = m_game.counters;
+    for (auto* a : {&c.DealtCounts, &c.FinalCounts, &c.DealtCountsJoker, &c.FinalCountsJoker})
+        a->fill(0);
+    for (auto* a : {&c.RbWon, &c.RbLost, &c.LhWon, &c.LhLost})
+        a->fill(0);
+    pages(3);
+}
+
+} // namespace tarvelle
