@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 using namespace tarvelle;
 
@@ -70,6 +71,22 @@ bool deckCarriesHand(const Hand& h, bool joker)
             return false;
     }
     return true;
+}
+
+// First and last of the candidates with the smallest class.
+std::pair<int, int> lowestClass(const Hand (&candidates)[5])
+{
+    int lowest = 99, first = -1, last = -1;
+    for (int k = 0; k < 5; ++k) {
+        const int cls = classOf(candidates[k]);
+        if (cls < lowest) {
+            lowest = cls;
+            first = k;
+        }
+        if (cls == lowest)
+            last = k;
+    }
+    return {first, last};
 }
 
 bool sameCards(const Hand& a, const Hand& b)
@@ -324,16 +341,7 @@ void TestPayoutControl::dealKeepsWorstLaterOnTies()
                 DealHand(scratch, copy, joker);
                 c = scratch;
             }
-            int lowest = 99, lastLowest = -1, firstLowest = -1;
-            for (int k = 0; k < 5; ++k) {
-                const int cls = classOf(candidates[k]);
-                if (cls < lowest) {
-                    lowest = cls;
-                    firstLowest = k;
-                }
-                if (cls == lowest)
-                    lastLowest = k;
-            }
+            const auto [firstLowest, lastLowest] = lowestClass(candidates);
 
             Hand h;
             h.Held.fill(1);
@@ -368,16 +376,7 @@ void TestPayoutControl::drawKeepsWorstAndRestoresHolds()
                 c = before;
                 DrawCards(c, copy, joker);
             }
-            int lowest = 99, lastLowest = -1, firstLowest = -1;
-            for (int k = 0; k < 5; ++k) {
-                const int cls = classOf(candidates[k]);
-                if (cls < lowest) {
-                    lowest = cls;
-                    firstLowest = k;
-                }
-                if (cls == lowest)
-                    lastLowest = k;
-            }
+            const auto [firstLowest, lastLowest] = lowestClass(candidates);
 
             Hand h = before;
             ControlledDraw(h, rng, joker, 5);
