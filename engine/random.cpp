@@ -29,20 +29,21 @@ int cardFromDraw(int b, double u, int n)
     const uint64_t frac = scaled & 0xFFFFFFu;
     if (frac > 0x800000u || (frac == 0x800000u && (r & 1u)))
         ++r;
-    return int(r % uint64_t(n)) + 1;
+    return int(uint32_t(r) % uint32_t(n)) + 1; // r < 2^18
 }
 
 int RandomSource::RandomCard(int n)
 {
     if (n < 1)
         n = 1; // callers pass 43..53; never divide by zero
+    // Only the last pass decides the card; the earlier ones just stir both generators.
     const int passes = m_system.RandomInt(10) + 1;
-    int result = 1;
-    for (int pass = 0; pass < passes; ++pass) {
-        const int b = m_system.RandomInt(125479);
-        result = cardFromDraw(b, m_rmar.RanmarNext(), n);
+    for (int pass = 1; pass < passes; ++pass) {
+        m_system.RandomInt(125479);
+        m_rmar.RanmarNext();
     }
-    return result;
+    const int b = m_system.RandomInt(125479);
+    return cardFromDraw(b, m_rmar.RanmarNext(), n);
 }
 
 } // namespace tarvelle
