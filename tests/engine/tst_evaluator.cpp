@@ -91,8 +91,8 @@ private slots:
     void classCountsWithoutJoker();
     void classCountsWithJoker();
     void sequenceMatchesStepByStepEvaluation();
-    void specialHands_data();
-    void specialHands();
+    void markedHands_data();
+    void markedHands();
     void hasRanksNeedsFiveDifferentRanks();
     void jokerRankRestored();
     void evaluationKeepsEarlierMarks();
@@ -180,7 +180,7 @@ void TestEvaluator::sequenceMatchesStepByStepEvaluation()
     QCOMPARE(hands, 2869685L);
 }
 
-void TestEvaluator::specialHands_data()
+void TestEvaluator::markedHands_data()
 {
     QTest::addColumn<QString>("cards");
     QTest::addColumn<bool>("highCard");
@@ -224,7 +224,7 @@ void TestEvaluator::specialHands_data()
     QTest::newRow("high card not with a pair") << "Kh Qd 9s 9c 2h" << true << int(ClassLowPair) << "00110";
 }
 
-void TestEvaluator::specialHands()
+void TestEvaluator::markedHands()
 {
     QFETCH(QString, cards);
     QFETCH(bool, highCard);
