@@ -127,6 +127,7 @@ void TestEngineTool::badInput_data()
     QTest::newRow("missing seed") << QStringList{"deal"} << QByteArray() << "--seed";
     QTest::newRow("seed not a number") << QStringList{"deal", "--seed", "12x"} << QByteArray() << "seed";
     QTest::newRow("seed too big") << QStringList{"odds", "--seed", "4294967296"} << QByteArray() << "seed";
+    QTest::newRow("newline in seed") << QStringList{"deal", "--seed", "1\n2"} << QByteArray() << "seed";
     QTest::newRow("seed negative") << QStringList{"deal", "--seed", "-1"} << QByteArray() << "seed";
     QTest::newRow("option without value") << QStringList{"deal", "--seed"} << QByteArray() << "--seed";
     QTest::newRow("short mask") << QStringList{"deal", "--seed", "1", "--hold", "1101"} << QByteArray()

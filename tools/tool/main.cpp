@@ -33,8 +33,13 @@ void printHelp(std::ostream& out)
         out << "  " << c.usage << '\n';
 }
 
-int fail(const std::string& problem, int code)
+int fail(std::string problem, int code)
 {
+    // One line, whatever the offending input contained.
+    for (char& c : problem) {
+        if (static_cast<unsigned char>(c) < 0x20)
+            c = '?';
+    }
     std::cerr << "tarvelle-tool: " << problem << '\n';
     return code;
 }
