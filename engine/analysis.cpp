@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <mutex>
+#include <thread>
 
 namespace tarvelle {
 
@@ -188,41 +189,51 @@ const DrawTables& DrawTables::forDeck(bool joker)
 DrawTables::DrawTables(int n) : m_deckSize(n)
 {
     const auto& C = Binom.c;
-    // Every hand counts once in each of its five 4-card subsets.
-    m_four.assign(size_t(C[n][4]) * 12, 0);
-    uint8_t* four = m_four.data();
-    for (int e = 4; e < n; ++e) {
-        Tally te;
-        te.add(e);
-        for (int d = 3; d < e; ++d) {
-            Tally td = te;
-            td.add(d);
-            for (int c = 2; c < d; ++c) {
-                Tally tc = td;
-                tc.add(c);
-                const int64_t cde = C[c][2] + C[d][3] + C[e][4];
-                const int64_t xde = C[d][3] + C[e][4];
-                for (int b = 1; b < c; ++b) {
-                    Tally tb = tc;
-                    tb.add(b);
-                    const int64_t bcde = b + cde;
-                    const int64_t bde = C[b][2] + xde;
-                    const int64_t bce = C[b][2] + C[c][3] + C[e][4];
-                    const int64_t bcd = C[b][2] + C[c][3] + C[d][4];
-                    for (int a = 0; a < b; ++a) {
-                        Tally t = tb;
-                        t.add(a);
-                        const int cls = t.handClass();
-                        ++four[bcde * 12 + cls];
-                        ++four[(a + cde) * 12 + cls];
-                        ++four[(a + bde) * 12 + cls];
-                        ++four[(a + bce) * 12 + cls];
-                        ++four[(a + bcd) * 12 + cls];
+    // Every hand counts once in each of its five 4-card subsets. Two threads take
+    // alternate largest cards, each into its own table.
+    const size_t fourSize = size_t(C[n][4]) * 12;
+    std::vector<uint8_t> second(fourSize, 0);
+    m_four.assign(fourSize, 0);
+    auto census = [&](uint8_t* four, int firstTop) {
+        for (int e = firstTop; e >= 4; e -= 2) {
+            Tally te;
+            te.add(e);
+            for (int d = 3; d < e; ++d) {
+                Tally td = te;
+                td.add(d);
+                for (int c = 2; c < d; ++c) {
+                    Tally tc = td;
+                    tc.add(c);
+                    const int64_t cde = C[c][2] + C[d][3] + C[e][4];
+                    const int64_t xde = C[d][3] + C[e][4];
+                    for (int b = 1; b < c; ++b) {
+                        Tally tb = tc;
+                        tb.add(b);
+                        const int64_t bcde = b + cde;
+                        const int64_t bde = C[b][2] + xde;
+                        const int64_t bce = C[b][2] + C[c][3] + C[e][4];
+                        const int64_t bcd = C[b][2] + C[c][3] + C[d][4];
+                        for (int a = 0; a < b; ++a) {
+                            Tally t = tb;
+                            t.add(a);
+                            const int cls = t.handClass();
+                            ++four[bcde * 12 + cls];
+                            ++four[(a + cde) * 12 + cls];
+                            ++four[(a + bde) * 12 + cls];
+                            ++four[(a + bce) * 12 + cls];
+                            ++four[(a + bcd) * 12 + cls];
+                        }
                     }
                 }
             }
         }
-    }
+    };
+    std::thread helper(census, second.data(), n - 2);
+    census(m_four.data(), n - 1);
+    helper.join();
+    for (size_t i = 0; i < fourSize; ++i)
+        m_four[i] = uint8_t(m_four[i] + second[i]);
+    const uint8_t* four = m_four.data();
 
     // A hand holding a k-set is counted from each of its 5 − k (k+1)-subsets that hold it.
     m_three.assign(size_t(C[n][3]) * 12, 0);
@@ -275,26 +286,26 @@ void DrawTables::addCounts(const int* sorted, int size, int64_t factor, std::arr
         return;
     }
     const int64_t idx = setIndex(sorted, size);
-    for (int c = 0; c < 12; ++c) {
-        int64_t v = 0;
-        switch (size) {
-        case 4:
-            v = m_four[idx * 12 + c];
-            break;
-        case 3:
-            v = m_three[idx * 12 + c];
-            break;
-        case 2:
-            v = m_two[idx * 12 + c];
-            break;
-        case 1:
-            v = m_one[idx * 12 + c];
-            break;
-        default:
-            v = m_none[c];
-            break;
-        }
-        out[c] += factor * v;
+    auto add = [&](const auto* counts) {
+        for (int c = 0; c < 12; ++c)
+            out[c] += factor * int64_t(counts[c]);
+    };
+    switch (size) {
+    case 4:
+        add(&m_four[idx * 12]);
+        break;
+    case 3:
+        add(&m_three[idx * 12]);
+        break;
+    case 2:
+        add(&m_two[idx * 12]);
+        break;
+    case 1:
+        add(&m_one[idx * 12]);
+        break;
+    default:
+        add(m_none.data());
+        break;
     }
 }
 
@@ -330,6 +341,120 @@ std::array<int, 32> HoldValues::ranking() const
         order[m] = m;
     std::stable_sort(order.begin(), order.end(), [this](int a, int b) { return better(a, b); });
     return order;
+}
+
+namespace {
+
+// Counts the draws of one hold by the multiset of ranks drawn.
+class RankDraws {
+public:
+    RankDraws(const std::array<int, 5>& dealt, bool joker)
+    {
+        std::fill(std::begin(m_avail), std::end(m_avail), 4);
+        std::fill(std::begin(m_suitAvail), std::end(m_suitAvail), 0x1FFFu);
+        m_jokerAvail = joker;
+        for (int c : dealt) {
+            if (c == JokerIndex) {
+                m_jokerAvail = false;
+                continue;
+            }
+            --m_avail[c % 13];
+            m_suitAvail[c / 13] &= ~(1u << (c % 13));
+        }
+    }
+
+    std::array<int64_t, 12> count(const std::array<int, 5>& dealt, int mask)
+    {
+        m_held = Tally();
+        m_heldSuit = -1;
+        int k = 0;
+        for (int p = 0; p < 5; ++p) {
+            if (!(mask & (1 << p)))
+                continue;
+            ++k;
+            const int c = dealt[p];
+            m_held.add(c);
+            if (c != JokerIndex)
+                m_heldSuit = (m_heldSuit == -1 || m_heldSuit == c / 13) ? c / 13 : -2;
+        }
+        m_out.fill(0);
+        const int draw = 5 - k;
+        walk(0, draw, 1, m_held.counts, m_held.ranks, 0, m_held.joker);
+        if (m_jokerAvail && draw > 0)
+            walk(0, draw - 1, 1, m_held.counts, m_held.ranks, 0, true);
+        return m_out;
+    }
+
+private:
+    void walk(int r, int left, int64_t ways, uint64_t counts, unsigned ranks, unsigned drawn, bool joker)
+    {
+        if (left == 0) {
+            finish(ways, counts, ranks, drawn, joker);
+            return;
+        }
+        if (r == 13)
+            return;
+        walk(r + 1, left, ways, counts, ranks, drawn, joker);
+        const int most = std::min(m_avail[r], left);
+        for (int n = 1; n <= most; ++n) {
+            // ways of picking n of the available cards of this rank
+            static constexpr int pick[5][5] = {{1}, {1, 1}, {1, 2, 1}, {1, 3, 3, 1}, {1, 4, 6, 4, 1}};
+            walk(r + 1, left - n, ways * pick[m_avail[r]][n], counts + (uint64_t(n) << (4 * r)),
+                 ranks | (1u << r), drawn | (1u << r), joker);
+        }
+    }
+
+    void finish(int64_t ways, uint64_t counts, unsigned ranks, unsigned drawn, bool joker)
+    {
+        Tally t;
+        t.counts = counts;
+        t.ranks = ranks;
+        t.joker = joker;
+        int64_t flushes = 0;
+        const int cards = 5 - (joker ? 1 : 0);
+        if (std::popcount(ranks) == cards && m_heldSuit != -2) {
+            // Five different ranks: the draws that keep to one suit are flushes.
+            for (int s = 0; s < 4; ++s) {
+                if ((m_heldSuit == -1 || m_heldSuit == s) && (drawn & ~m_suitAvail[s]) == 0)
+                    ++flushes;
+            }
+        }
+        t.suits = 3; // two suits: no flush
+        m_out[t.handClass()] += ways - flushes;
+        if (flushes) {
+            t.suits = 1;
+            m_out[t.handClass()] += flushes;
+        }
+    }
+
+    int m_avail[13];
+    unsigned m_suitAvail[4];
+    bool m_jokerAvail;
+    Tally m_held;
+    int m_heldSuit = -1; // -1 no ordinary card held, -2 two suits held
+    std::array<int64_t, 12> m_out{};
+};
+
+} // namespace
+
+HoldValues handHoldValues(const std::array<int, 5>& cards, bool joker, const PayList& pay,
+                          std::array<std::array<int64_t, 12>, 32>* classes)
+{
+    RankDraws draws(cards, joker);
+    HoldValues v;
+    for (int mask = 0; mask < 32; ++mask) {
+        const std::array<int64_t, 12> counts = draws.count(cards, mask);
+        int64_t paid = 0;
+        for (int c = 1; c < 12; ++c)
+            paid += pay[c] * counts[c];
+        v.numerator[mask] = paid;
+        if (classes)
+            (*classes)[mask] = counts;
+    }
+    const int left = (joker ? 53 : 52) - 5;
+    for (int k = 0; k <= 5; ++k)
+        v.drawsByHeld[k] = Binom.c[left][5 - k];
+    return v;
 }
 
 HoldEvaluator::HoldEvaluator(bool joker, const PayList& pay)

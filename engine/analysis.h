@@ -58,6 +58,12 @@ struct HoldValues {
     std::array<int, 32> ranking() const;
 };
 
+// The 32 holds of one dealt hand worked out on their own, without the count tables:
+// the draws are counted per multiset of drawn ranks, with the flushes apart. Cheap
+// enough for a single hand; `classes`, when given, gets each hold's class counts.
+HoldValues handHoldValues(const std::array<int, 5>& cards, bool joker, const PayList& pay,
+                          std::array<std::array<int64_t, 12>, 32>* classes = nullptr);
+
 // Scores holds with one pay list: the pay-weighted count tables.
 class HoldEvaluator {
 public:

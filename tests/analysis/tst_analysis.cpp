@@ -91,6 +91,7 @@ private slots:
     void countTablesMatchTheHandCensus();
     void holdValuesMatchEveryDraw_data();
     void holdValuesMatchEveryDraw();
+    void bothMethodsAgree();
     void dealtRoyal();
     void payListParsing();
     void dealClassesCoverEveryDeal();
@@ -200,6 +201,8 @@ void TestAnalysis::holdValuesMatchEveryDraw()
     const HoldEvaluator ev(joker, pay);
     const HoldValues values = ev.evaluate(dealt);
     const std::array<BruteHold, 32> brute = bruteForce(dealt, joker);
+    std::array<std::array<int64_t, 12>, 32> single;
+    const HoldValues alone = handHoldValues(dealt, joker, pay, &single);
     for (int mask = 0; mask < 32; ++mask) {
         int64_t paid = 0;
         for (int c = 1; c < 12; ++c)
@@ -207,6 +210,8 @@ void TestAnalysis::holdValuesMatchEveryDraw()
         QCOMPARE(values.draws(mask), brute[mask].draws);
         QCOMPARE(values.numerator[mask], paid);
         QCOMPARE(ev.classCounts(dealt, mask), brute[mask].classes);
+        QCOMPARE(single[mask], brute[mask].classes);
+        QCOMPARE(alone.numerator[mask], paid);
     }
     // The ranking lists every mask once, never a better hold after a worse one.
     const std::array<int, 32> order = values.ranking();
@@ -216,6 +221,29 @@ void TestAnalysis::holdValuesMatchEveryDraw()
     std::sort(sorted.begin(), sorted.end());
     for (int m = 0; m < 32; ++m)
         QCOMPARE(sorted[m], m);
+}
+
+void TestAnalysis::bothMethodsAgree()
+{
+    // The count tables and the per-hand count by drawn ranks share nothing but the
+    // class rule; random hands of both decks must get the same values from each.
+    std::mt19937 rng(3);
+    const PayList pay = {0, 1, 2, 3, 5, 7, 11, 13, 40, 100, 500, 1000}; // low pairs pay too
+    for (bool joker : {false, true}) {
+        const HoldEvaluator ev(joker, pay);
+        std::vector<int> deck(joker ? 53 : 52);
+        for (size_t i = 0; i < deck.size(); ++i)
+            deck[i] = int(i);
+        for (int trial = 0; trial < 400; ++trial) {
+            std::shuffle(deck.begin(), deck.end(), rng);
+            std::array<int, 5> dealt;
+            std::copy(deck.begin(), deck.begin() + 5, dealt.begin());
+            const HoldValues a = ev.evaluate(dealt);
+            const HoldValues b = handHoldValues(dealt, joker, pay);
+            QCOMPARE(a.numerator, b.numerator);
+            QCOMPARE(a.drawsByHeld, b.drawsByHeld);
+        }
+    }
 }
 
 void TestAnalysis::dealtRoyal()

@@ -67,8 +67,7 @@ int runAnalyze(const std::vector<std::string>& args, std::istream&, std::ostream
         cards[p] = codes[p] - 1;
     }
 
-    const HoldEvaluator evaluator(joker, pay);
-    const HoldValues values = evaluator.evaluate(cards);
+    const HoldValues values = handHoldValues(cards, joker, pay);
     const std::array<int, 32> order = values.ranking();
     for (int mask : order)
         out << maskText(mask) << ' ' << valueText(values.value(mask)) << '\n';
