@@ -1,0 +1,65 @@
+// Leaving the game: save both files, shrink the window to a dot, end.
+#include "form1.h"
+
+#include "extra/gamefiles.h"
+
+#include "waveplayer.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+namespace tarvelle {
+
+void TForm1::closeEvent(QCloseEvent* e)
+{
+    e->ignore();
+    offClick();
+}
+
+void TForm1::offClick()
+{
+    if (m_exiting)
+        return;
+    m_exiting = true;
+    Timer2->stop();
+    if (m_st.SoundFx)
+        m_sounds.play(QStringLiteral("clickmic"));
+    int io = 0;
+    saveini(m_st, m_saveDir.toStdString(), &io);
+    save();
+
+    setWindowState(Qt::WindowNoState);  // a maximised window would refuse to shrink
+    const QSize screen = screenSize();
+    QRect g = geometry();
+    auto apply = [&] {
+        setGeometry(g);
+        delay(1);
+    };
+    do {
+        g.setHeight(g.height() / 2);
+        g.moveTop((screen.height() - g.height()) / 2);
+        apply();
+    } while (g.height() > 3);
+    if (m_st.VoiceFx)
+        m_sounds.play(QStringLiteral("byebye"));
+    else if (m_st.SoundFx)
+        m_sounds.play(QStringLiteral("offg"));
+    do {
+        g.setWidth(g.width() / 2);
+        g.moveLeft((screen.width() - g.width()) / 2);
+        g.setHeight(g.height() + 3);
+        g.moveTop((screen.height() - g.height()) / 2);
+        apply();
+    } while (g.width() > 3);
+    do {
+        g.setHeight(g.height() / 2);
+        g.moveTop((screen.height() - g.height()) / 2);
+        apply();
+    } while (g.height() > 3);
+    delay(500);
+    endProgram();
+}
+
+}  // namespace tarvelle

@@ -1,0 +1,55 @@
+// Opening the Extra screen from the table and coming back from it.
+#include "form1.h"
+
+#include "form2.h"
+
+#include "cardimagery.h"
+#include "lbspeedbutton.h"
+#include "stringaligngrid.h"
+#include "waveplayer.h"
+
+namespace tarvelle {
+
+void TForm1::setExtra(TForm2* extra)
+{
+    m_extra = extra;
+    if (m_extra)
+        connect(m_extra, &TForm2::closed, this, [this] { onExtraClosed(); });
+}
+
+void TForm1::LbSpeedButton1MouseDown()
+{
+    outdemo();
+    uint8_t& armed = m_gs.Armed[ArmExtra];
+    armed = armed ? 0 : 1;
+    if (armed && m_st.SoundFx)
+        m_sounds.play(QStringLiteral("click"));
+}
+
+void TForm1::LbSpeedButton1MouseUp()
+{
+    uint8_t& armed = m_gs.Armed[ArmExtra];
+    if (!armed)
+        return;
+    if (m_gs.Autoplay || !m_extra) {
+        armed = 0;
+        return;
+    }
+    sg1->hide();
+    setEnabled(false);
+    m_extra->openExtra();
+    armed = 0;
+}
+
+void TForm1::onExtraClosed()
+{
+    setEnabled(true);
+    m_imagery.nr(m_ct.Win, win_im, 0);
+    m_imagery.nr(m_ct.Bonus, bonus_im, 0);
+    m_imagery.nr(m_ct.Bet, bet_im, 0);
+    m_imagery.nr(m_ct.Credit, credit_im, 0);
+    activateWindow();
+    setFocus();
+}
+
+}  // namespace tarvelle

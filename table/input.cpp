@@ -1,0 +1,111 @@
+// Keyboard and mouse wheel on the table.
+#include "form1.h"
+
+#include "cardimagery.h"
+
+#include <QKeyEvent>
+#include <QWheelEvent>
+
+namespace tarvelle {
+
+void TForm1::keyPressEvent(QKeyEvent* e)
+{
+    QChar key;
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        key = QLatin1Char('\r');
+    else if (!e->text().isEmpty())
+        key = e->text().at(0);
+    if (key.isNull()) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    FormKeyPress(key);
+    e->accept();
+}
+
+void TForm1::FormKeyPress(QChar key)
+{
+    outdemo();
+    switch (key.toUpper().unicode()) {
+    case '\r':
+    case ' ':
+        // Ignored while a deal or draw is under way: never takes the bet or draws twice.
+        if (m_phaseBusy)
+            return;
+        m_gs.Armed[ArmDeal] = 1;
+        LbSpeedButton2MouseUp();
+        break;
+    case 'D':
+        m_gs.Armed[ArmDouble] = 1;
+        LbSpeedButton5MouseUp();
+        break;
+    case '+':
+        m_gs.Armed[ArmBetUp] = 1;
+        LbSpeedButton4MouseUp();
+        break;
+    case '-':
+        m_gs.Armed[ArmBetDown] = 1;
+        LbSpeedButton3MouseUp();
+        break;
+    case 'M':
+        m_gs.Armed[ArmBetmax] = 1;
+        betmaxMouseUp();
+        break;
+    case 'A':
+        m_gs.Armed[ArmAutop] = 1;
+        autopMouseUp();
+        break;
+    case 'S':
+        m_gs.Armed[ArmExtra] = 1;
+        LbSpeedButton1MouseUp();
+        break;
+    case 'P':
+        m_gs.Armed[ArmProce] = 1;
+        proceMouseUp();
+        break;
+    case '1':
+    case '2':
+    case '3':
+    case '4':
+    case '5':
+        ImageMouseDown(key.unicode() - '0');
+        break;
+    case 'X':
+        offClick();
+        break;
+    default:
+        break;
+    }
+}
+
+// Any pointer movement over the table counts as activity and ends the showcase.
+bool TForm1::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::MouseMove)
+        outdemo();
+    return QWidget::eventFilter(watched, e);
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* e)
+{
+    outdemo();
+    QWidget::mouseMoveEvent(e);
+}
+
+void TForm1::wheelEvent(QWheelEvent* e)
+{
+    FormMouseWheel(e->angleDelta().y());
+    e->accept();
+}
+
+void TForm1::FormMouseWheel(int deltaY)
+{
+    if (m_gs.Autoplay || m_gs.State != 3 || m_gs.dbl.DoubleActive)
+        return;
+    int bet = ClampBet(m_ct.Bet);
+    bet = deltaY < 0 ? BetDown(bet) : BetUp(bet);
+    m_ct.Bet = bet;
+    m_imagery.nr(m_ct.Bet, bet_im, 0);
+}
+
+}  // namespace tarvelle

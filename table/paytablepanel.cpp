@@ -1,0 +1,153 @@
+// The pay-table panel sg1: set-up, the odds column, showing and dragging it.
+#include "form1.h"
+
+#include "odds.h"
+#include "paytable.h"
+
+#include "lbspeedbutton.h"
+#include "stringaligngrid.h"
+#include "waveplayer.h"
+
+namespace tarvelle {
+
+namespace {
+
+const QColor kGridBack(15, 53, 66);      // 4338959
+const QColor kGridStripe(89, 154, 158);  // 10394201
+const QColor kGridInk(105, 170, 174);    // 11446889
+
+QColor raised(const QColor& c, int by)
+{
+    return QColor(qMin(c.red() + by, 255), qMin(c.green() + by, 255), qMin(c.blue() + by, 255));
+}
+
+}  // namespace
+
+void TForm1::createPayTable()
+{
+    sg1 = new TStringAlignGrid(this);
+    sg1->setObjectName(QStringLiteral("sg1"));
+    sg1->setColCount(4);
+    sg1->setRowCount(12);
+    sg1->setFixedCols(3);
+    sg1->setFixedRows(0);
+    sg1->setDefaultRowHeight(17);
+    for (int r = 0; r < 12; ++r)
+        sg1->setRowHeight(r, 17);
+    sg1->setGridLineWidth(0);
+    sg1->setEditable(false);
+    sg1->setDrawSelection(false);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(11);
+    sg1->setFont(f);
+    sg1->setColor(kGridBack);
+    sg1->setFixedColor(kGridBack);
+    const int widths[4] = {48, 30, 50, 1};
+    for (int c = 0; c < 4; ++c)
+        sg1->setColWidth(c, widths[c]);
+    sg1->resize(129, 204);
+
+    sg1->setCell(0, 0, QStringLiteral("Hand"));
+    sg1->setCell(1, 0, QStringLiteral("( x )"));
+    sg1->setCell(2, 0, QStringLiteral("Odds %"));
+    for (int r = 1; r <= 11; ++r)
+        sg1->setCell(0, r, QString::fromLatin1(PayRowLabels[size_t(r)]));
+    for (int r = 1; r <= 10; ++r)
+        sg1->setCell(1, r, QString::number(Multiplier[size_t(r + 1)]));
+
+    sg1->setAlignCell(0, 0, alLeft);
+    sg1->setAlignCell(1, 0, alCenter);
+    sg1->setAlignCell(2, 0, alRight);
+    sg1->setFixedAlignCol(1, alCenter);
+    sg1->setFixedAlignCol(2, alRight);
+    for (int c = 0; c <= 2; ++c) {
+        sg1->fontFixedCol(c);
+        sg1->setFontColorFixedCol(c, kGridInk);
+    }
+    for (int c = 1; c <= 3; ++c)
+        sg1->setColorCell(c, 0, kGridBack);
+    sg1->setColorCol(3, kGridStripe);
+    // Columns lighten to the right, odd rows a shade more.
+    for (int r = 1; r <= 11; ++r) {
+        for (int c = 0; c <= 2; ++c) {
+            const int by = 4 * (c + 1) + ((r % 2) ? 4 : 0);
+            sg1->setColorCell(c, r, raised(sg1->colorCell(c, r), by));
+        }
+    }
+    sg1->hide();
+}
+
+void TForm1::BaseOdds()
+{
+    const auto& column = m_st.Joker ? BaseOddsJokerOn : BaseOddsJokerOff;
+    for (int r = 1; r <= 10; ++r)
+        sg1->setCell(2, r, QString::fromLatin1(column[size_t(r)]));
+}
+
+void TForm1::RunLiveOdds()
+{
+    const OddsResult odds = LiveOdds(m_hand, m_gs.rng, m_st.Joker != 0);
+    for (int r = 1; r <= 11; ++r)
+        sg1->setCell(2, r, QString::fromStdString(odds.texts[size_t(r)]));
+}
+
+void TForm1::proceMouseDown()
+{
+    outdemo();
+    uint8_t& armed = m_gs.Armed[ArmProce];
+    armed = armed ? 0 : 1;
+    if (armed && m_st.SoundFx)
+        m_sounds.play(QStringLiteral("clickmic"));
+}
+
+void TForm1::proceMouseUp()
+{
+    uint8_t& armed = m_gs.Armed[ArmProce];
+    if (!armed)
+        return;
+    if (sg1->isVisible()) {
+        sg1->hide();
+    } else {
+        if (m_gs.State == 2 && !m_phaseBusy)
+            RunLiveOdds();
+        sg1->show();
+        sg1->raise();
+    }
+    armed = 0;
+}
+
+void TForm1::sg1MouseDown(QPoint pos)
+{
+    m_dragX = pos.x();
+    m_dragY = pos.y();
+    m_dragging = true;
+}
+
+void TForm1::sg1MouseMove(QPoint pos)
+{
+    outdemo();
+    if (!m_dragging)
+        return;
+    const QSize screen = screenSize();
+    if (pos.x() != m_dragX) {
+        const int left = m_payGridLeft + pos.x() - m_dragX;
+        if (left >= 0 && left < screen.width() - sg1->width()) {
+            sg1->move(left, sg1->y());
+            m_payGridLeft = sg1->x();
+        }
+    }
+    if (pos.y() != m_dragY) {
+        const int top = m_payGridTop + pos.y() - m_dragY;
+        if (top >= 0 && top < screen.height() - sg1->height()) {
+            sg1->move(sg1->x(), top);
+            m_payGridTop = sg1->y();
+        }
+    }
+}
+
+void TForm1::sg1MouseUp()
+{
+    m_dragging = false;
+}
+
+}  // namespace tarvelle
