@@ -23,6 +23,8 @@ void RandomSource::seed(uint32_t systemSeed)
 // the same card on every platform and compiler.
 int cardFromDraw(int b, double u, int n)
 {
+    if (n < 1)
+        n = 1; // callers pass 43..53; never divide by zero
     const uint64_t k = uint64_t(u * 16777216.0); // exact: u has 24 fraction bits
     const uint64_t scaled = (uint64_t(b) << 24) + k * 123117u;
     uint64_t r = scaled >> 24;
@@ -34,8 +36,6 @@ int cardFromDraw(int b, double u, int n)
 
 int RandomSource::RandomCard(int n)
 {
-    if (n < 1)
-        n = 1; // callers pass 43..53; never divide by zero
     // Only the last pass decides the card; the earlier ones just stir both generators.
     const int passes = m_system.RandomInt(10) + 1;
     for (int pass = 1; pass < passes; ++pass) {
