@@ -98,6 +98,7 @@ private slots:
     void nineSixJacksReturn();
     void proposalDependsOnlyOnTiedOrders();
     void advisorValueIgnoresSuitNames();
+    void advisorReturnCountsEveryDeal();
     void advisorNeverBeatsOptimalPlay();
 
 private:
@@ -385,6 +386,31 @@ void TestAnalysis::advisorValueIgnoresSuitNames()
         const bool hh = trial & 1, oi = trial & 2;
         QVERIFY(std::abs(double(advisorValue(cards, hh, oi) - advisorValue(renamed, hh, oi))) < 1e-12);
     }
+}
+
+void TestAnalysis::advisorReturnCountsEveryDeal()
+{
+    // The return from one deal per suit relabelling against every one of the
+    // 2,598,960 deals, each valued on its own.
+    const HoldEvaluator ev(false, gamePayList());
+    long double total = 0;
+    std::array<int, 5> c;
+    for (c[4] = 4; c[4] < 52; ++c[4])
+        for (c[3] = 3; c[3] < c[4]; ++c[3])
+            for (c[2] = 2; c[2] < c[3]; ++c[2])
+                for (c[1] = 1; c[1] < c[2]; ++c[1])
+                    for (c[0] = 0; c[0] < c[1]; ++c[0]) {
+                        const HoldValues v = ev.evaluate(c);
+                        for (const WeightedHold& w : proposalsOverOrders(c, true, true))
+                            total += w.orders * v.value(w.mask);
+                    }
+    total /= 120.0L * choose(52, 5);
+
+    ReturnOptions o;
+    o.strategy = Strategy::Advisor;
+    o.holdHighCard = true;
+    o.holdOpenInside = true;
+    QVERIFY(std::abs(double(gameReturn(o).rate - total)) < 1e-12);
 }
 
 void TestAnalysis::advisorNeverBeatsOptimalPlay()
