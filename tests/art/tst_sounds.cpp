@@ -1,0 +1,117 @@
+#include "sounds.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <QtTest>
+
+#include <cmath>
+#include <numbers>
+
+using namespace tarvelle::art;
+
+class TestSounds : public QObject {
+    Q_OBJECT
+
+private slots:
+    void recordingFormats_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<double>("seconds");
+        const struct {
+            const char* name;
+            int channels, rate;
+            double seconds;
+        } table[] = {{"intro", 2, 44100, 3.93}, {"welcome", 1, 22050, 0.43},  {"byebye", 1, 22050, 0.55},
+                     {"click", 2, 44100, 0.02}, {"clickmic", 2, 44100, 0.02}, {"cartile", 2, 44100, 0.41},
+                     {"okd", 2, 44100, 0.14},   {"offg", 2, 44100, 0.58},     {"succes", 2, 44100, 0.40},
+                     {"jb", 1, 22050, 1.20},    {"tp", 1, 22050, 0.93},       {"tok", 1, 16000, 0.81},
+                     {"st", 1, 22050, 0.86},    {"flu", 1, 22050, 0.69},      {"fh", 1, 22050, 1.06},
+                     {"pok", 1, 22050, 0.66},   {"sflu", 1, 16000, 1.02},     {"rf", 1, 22050, 1.09},
+                     {"fok", 1, 16000, 0.86},   {"cart1", 2, 44100, 0.04},    {"cart2", 2, 44100, 0.04},
+                     {"cart3", 2, 44100, 0.04}, {"cart4", 2, 44100, 0.04},    {"cart5", 2, 44100, 0.04},
+                     {"err", 2, 44100, 0.16}};
+        for (const auto& t : table)
+            QTest::newRow(t.name) << QString::fromLatin1(t.name) << t.channels << t.rate << t.seconds;
+    }
+
+    void recordingFormats()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, channels);
+        QFETCH(int, rate);
+        QFETCH(double, seconds);
+        QFile file(QStringLiteral(":/snd/") + name + QStringLiteral(".wav"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray wav = file.readAll();
+        QVERIFY(wav.size() > 44);
+        const char* d = wav.constData();
+        QCOMPARE(wav.left(4), QByteArray("RIFF"));
+        QCOMPARE(qFromLittleEndian<quint32>(d + 4), quint32(wav.size() - 8));
+        QCOMPARE(wav.mid(8, 8), QByteArray("WAVEfmt "));
+        QCOMPARE(qFromLittleEndian<quint32>(d + 16), quint32(16));
+        QCOMPARE(qFromLittleEndian<quint16>(d + 20), quint16(1)); // PCM
+        QCOMPARE(int(qFromLittleEndian<quint16>(d + 22)), channels);
+        QCOMPARE(int(qFromLittleEndian<quint32>(d + 24)), rate);
+        QCOMPARE(int(qFromLittleEndian<quint32>(d + 28)), rate * channels * 2);
+        QCOMPARE(int(qFromLittleEndian<quint16>(d + 32)), channels * 2);
+        QCOMPARE(qFromLittleEndian<quint16>(d + 34), quint16(16));
+        QCOMPARE(wav.mid(36, 4), QByteArray("data"));
+        const quint32 bytes = qFromLittleEndian<quint32>(d + 40);
+        QCOMPARE(qsizetype(bytes), wav.size() - 44);
+        QCOMPARE(bytes % quint32(channels * 2), quint32(0));
+
+        const qsizetype frames = bytes / (channels * 2);
+        const double length = double(frames) / rate;
+        QVERIFY2(std::abs(length - seconds) <= seconds * 0.05,
+                 qPrintable(QStringLiteral("%1 s instead of %2 s").arg(length).arg(seconds)));
+
+        int peak = 0;
+        for (qsizetype i = 0; i < frames * channels; ++i)
+            peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(d + 44 + i * 2))));
+        QVERIFY2(peak < 32000, qPrintable(QStringLiteral("peak %1 reaches full scale").arg(peak)));
+        QVERIFY2(peak > 3000, qPrintable(QStringLiteral("peak %1: nearly silent").arg(peak)));
+        // Faded in and out: no click at either end.
+        for (int c = 0; c < channels; ++c) {
+            QVERIFY(std::abs(qFromLittleEndian<qint16>(d + 44 + c * 2)) < 300);
+            QVERIFY(std::abs(qFromLittleEndian<qint16>(d + 44 + ((frames - 1) * channels + c) * 2)) < 300);
+        }
+    }
+
+    void resamplingKeepsPitchAndLevel()
+    {
+        // A 1 kHz tone at 22050 Hz taken to 16000 Hz keeps its frequency and amplitude.
+        std::vector<float> tone(22050);
+        for (size_t i = 0; i < tone.size(); ++i)
+            tone[i] = float(0.5 * std::sin(2 * std::numbers::pi * 1000.0 * double(i) / 22050.0));
+        const std::vector<float> out = resample(tone, 22050, 16000);
+        QVERIFY(std::abs(int(out.size()) - 16000) <= 1);
+        int crossings = 0;
+        float peak = 0;
+        for (size_t i = 2000; i < 14000; ++i) { // away from the edges
+            if ((out[i - 1] < 0) != (out[i] < 0))
+                ++crossings;
+            peak = std::max(peak, std::abs(out[i]));
+        }
+        // 12000 samples at 16 kHz = 0.75 s of 1 kHz: 1500 crossings.
+        QVERIFY2(std::abs(crossings - 1500) <= 2, qPrintable(QString::number(crossings)));
+        QVERIFY2(std::abs(peak - 0.5f) < 0.02f, qPrintable(QString::number(peak)));
+    }
+
+    void resamplingRemovesWhatTheNewRateCannotCarry()
+    {
+        // 10 kHz is above 8 kHz, the limit at 16000 Hz: it must not fold back as an audible tone.
+        std::vector<float> tone(22050);
+        for (size_t i = 0; i < tone.size(); ++i)
+            tone[i] = float(0.5 * std::sin(2 * std::numbers::pi * 10000.0 * double(i) / 22050.0));
+        const std::vector<float> out = resample(tone, 22050, 16000);
+        float peak = 0;
+        for (size_t i = 2000; i + 2000 < out.size(); ++i)
+            peak = std::max(peak, std::abs(out[i]));
+        QVERIFY2(peak < 0.05f, qPrintable(QString::number(peak)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSounds)
+#include "tst_sounds.moc"

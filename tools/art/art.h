@@ -1,0 +1,68 @@
+// Picture makers of the art generator. Every function paints from scratch, deterministically.
+#pragma once
+
+#include <QBrush>
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+namespace tarvelle::art {
+
+// House palette.
+inline const QColor kTableDark(15, 53, 66);
+inline const QColor kTableLight(18, 70, 82);
+inline const QColor kInk(89, 154, 158);
+inline const QColor kInkLight(105, 170, 174);
+inline const QColor kInkEdge(50, 114, 117);
+inline const QColor kPanel(11, 43, 58);
+inline const QColor kCopper(196, 120, 64);
+inline const QColor kCopperLight(236, 178, 112);
+inline const QColor kCopperDark(112, 58, 28);
+inline const QColor kWell(8, 30, 38);
+
+constexpr int kCardWidth = 122;
+constexpr int kCardHeight = 164;
+
+// A named picture, in the order the contact sheet shows them.
+using Picture = std::pair<QString, QImage>;
+
+// Suit signs in a unit box centred on (0, 0), about 1 wide and 1 high. Suit 1..4.
+QPainterPath suitPath(int suit);
+bool isRedSuit(int suit);
+QColor suitColor(int suit);
+void drawSuit(QPainter& p, int suit, QPointF centre, double size, bool upsideDown = false);
+
+// Card faces: index 0..51 as (suit - 1) * 13 + rank - 2, 52 the Joker.
+QImage paintCard(int index);
+// Card backs: 0 is the default back, 1..3 the extra decks. Painted at any size.
+QImage paintBack(int deck, int width = kCardWidth, int height = kCardHeight);
+
+// The main table.
+QImage paintBackdrop();
+QImage paintTable();
+QImage paintSplash();
+std::vector<Picture> paintEmblems();
+std::vector<Picture> paintButtons(const QImage& table);
+std::vector<Picture> paintLamps(const QImage& table);
+QImage paintDigits();
+
+// The Extra screen and the desktop icon.
+std::vector<Picture> paintExtraPictures();
+QImage paintIcon();
+
+// Shared drawing helpers.
+QImage blank(int width, int height, const QColor& fill = Qt::black);
+QImage to24(const QImage& image);
+QFont artFont(const QString& family, double pixelSize, bool bold);
+void loadFonts();
+QLinearGradient copperGradient(QPointF from, QPointF to);
+
+// Labelled overview of every picture.
+QImage contactSheet(const std::vector<Picture>& pictures);
+
+} // namespace tarvelle::art

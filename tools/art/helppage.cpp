@@ -1,0 +1,188 @@
+#include "helppage.h"
+
+#include <QStringList>
+
+namespace tarvelle::art {
+
+namespace {
+
+struct Row {
+    const char* a;
+    const char* b;
+    const char* c = "";
+};
+
+QString table(const QStringList& heads, const std::initializer_list<Row>& rows)
+{
+    QString html =
+        QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">\n<tr>");
+    for (const QString& h : heads)
+        html +=
+            QStringLiteral("<th bgcolor=\"#123f4e\" align=\"left\"><font color=\"#e0a86c\">%1</font></th>")
+                .arg(h);
+    html += QStringLiteral("</tr>\n");
+    for (const Row& r : rows) {
+        html +=
+            QStringLiteral("<tr><td>%1</td><td>%2</td>").arg(QString::fromUtf8(r.a), QString::fromUtf8(r.b));
+        if (heads.size() > 2)
+            html += QStringLiteral("<td>%1</td>").arg(QString::fromUtf8(r.c));
+        html += QStringLiteral("</tr>\n");
+    }
+    return html + QStringLiteral("</table>\n");
+}
+
+QString heading(const char* text)
+{
+    return QStringLiteral("<h2><font color=\"#e0a86c\">%1</font></h2>\n").arg(QString::fromUtf8(text));
+}
+
+} // namespace
+
+QString helpPage()
+{
+    QString html;
+    html += QStringLiteral(
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\" \"http://www.w3.org/TR/html4/strict.dtd\">\n"
+        "<html>\n<head>\n<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n"
+        "<title>Tarvelle - How to play</title>\n</head>\n<body>\n"
+        "<h1><font color=\"#e0a86c\">Tarvelle</font></h1>\n"
+        "<p><b>Welcome to the table!</b> Tarvelle is video poker: you get five cards, you keep the ones you "
+        "like, you draw once, and the final hand is paid from the table below. Then, if you feel lucky, you "
+        "can double your win up to five times.</p>\n"
+        "<p>Contents: <a href=\"#play\">Playing a hand</a> &middot; <a href=\"#pays\">What pays</a> &middot; "
+        "<a href=\"#double\">Double-up</a> &middot; <a href=\"#bonus\">Bonus pot</a> &middot; "
+        "<a href=\"#controls\">Buttons and keys</a> &middot; <a href=\"#extra\">The Extra screen</a></p>\n");
+
+    html += QStringLiteral("<a name=\"play\"></a>") + heading("Playing a hand");
+    html += QStringLiteral(
+        "<ol>\n"
+        "<li>Choose your bet, from 1 to 500 credits, with the <b>BET +</b> and <b>BET &ndash;</b> buttons, "
+        "the "
+        "<b>MAX BET</b> button or the mouse wheel. The bet climbs 1, 2 &hellip; 9, 10, then in steps of ten "
+        "up "
+        "to 500.</li>\n"
+        "<li>Press <b>DEAL / DRAW</b>. The bet is taken from your credit and five cards are dealt face up. "
+        "A win still waiting on the table is moved to your credit first.</li>\n"
+        "<li>Click the cards you want to keep (or press 1 to 5). A yellow lamp lights under every held card. "
+        "Tarvelle suggests a hold for you: the cards that already make a hand, a four-card straight or "
+        "flush, "
+        "or a lone high card if you ask for it.</li>\n"
+        "<li>Press <b>DEAL / DRAW</b> again. Every card you did not hold is replaced, once.</li>\n"
+        "<li>The final hand is named in the message line and paid: the win is your bet times the hand's "
+        "multiplier, and green lamps show the cards that made it. The win waits in the <i>win</i> display "
+        "until your next deal or bet change moves it to the <i>credit</i>, or you gamble it.</li>\n"
+        "</ol>\n"
+        "<p>When the credit and the waiting win together cannot cover the bet, the deal does nothing "
+        "(unless <b>Auto Bet</b> is on, see below). Insert credit on the Extra screen.</p>\n"
+        "<p>With the <b>Joker</b> in the deck (53 cards) the Joker is wild: it stands for whatever card "
+        "makes "
+        "your hand best, and it is the only way to a <b>Five of a kind</b>.</p>\n");
+
+    html += QStringLiteral("<a name=\"pays\"></a>") + heading("What pays");
+    html += QStringLiteral("<p>The pay table is the same for every bet. Multipliers are credits won per "
+                           "credit bet, and your bet is already counted in them: Jacks or better at 2 gives "
+                           "back twice the bet.</p>\n");
+    html += table({QStringLiteral("Hand"), QStringLiteral("Pays"), QStringLiteral("What it is")},
+                  {{"Jacks or better", "2 &times; bet", "a pair of Jacks, Queens, Kings or Aces"},
+                   {"Two pairs", "3 &times; bet", "two different pairs"},
+                   {"Three of a kind", "5 &times; bet", "three cards of one rank"},
+                   {"Straight", "7 &times; bet",
+                    "five ranks in a row; the Ace plays high (10-J-Q-K-A) or "
+                    "low (A-2-3-4-5)"},
+                   {"Flush", "9 &times; bet", "five cards of one suit"},
+                   {"Full house", "12 &times; bet", "three of a kind and a pair"},
+                   {"Poker", "40 &times; bet", "four cards of one rank"},
+                   {"Straight flush", "100 &times; bet", "a straight in one suit"},
+                   {"Royal flush", "500 &times; bet", "10, Jack, Queen, King and Ace of one suit"},
+                   {"Five of a kind", "1000 &times; bet", "four of a kind and the Joker"}});
+    html += QStringLiteral("<p>A pair of tens or lower pays nothing. Press <b>PAYS</b> (or P) to show the "
+                           "pay table on the table with the odds of every hand; while you choose holds it "
+                           "works out the odds for the cards you hold, and its last row shows what those "
+                           "holds return on average. You can drag the panel anywhere.</p>\n");
+
+    html += QStringLiteral("<a name=\"double\"></a>") + heading("Double-up");
+    html += QStringLiteral(
+        "<p>After a winning hand press <b>DOUBLE</b> (or D) to gamble the win. Five cards are laid face down "
+        "and a blue lamp blinks under the first. Make your guess; the card is turned over. A right guess "
+        "doubles the win and moves on to the next card, a wrong guess loses it. Win all five steps and the "
+        "whole amount goes to your credit by itself.</p>\n");
+    html += table({QStringLiteral("Game"), QStringLiteral("BET \u2013 (key -) wins on"),
+                   QStringLiteral("BET + (key +) wins on")},
+                  {{"Double Red-Black", "a red card (hearts, diamonds)", "a black card (spades, clubs)"},
+                   {"Double Low-High", "2 to 7 or an Ace (the Ace is low)", "7 to 10, Jack, Queen or King"}});
+    html += QStringLiteral(
+        "<ul>\n<li>In Low-High a <b>Seven is a standoff</b>: both guesses win, but the win stays as it "
+        "was.</li>\n"
+        "<li>The <b>Joker</b> wins every guess and counts double: four times the stake.</li>\n"
+        "<li>Between guesses you can bank: <b>DOUBLE</b> (D) moves half the win to the credit (the larger "
+        "half when the amount is odd) and lets you play on with the rest; <b>DEAL / DRAW</b> (Enter) banks "
+        "it all and ends the game.</li>\n"
+        "<li>Choose the kind of game with <b>Red - Black</b> on the Extra screen, and switch double-up off "
+        "altogether with <b>Double Game</b>.</li>\n</ul>\n");
+
+    html += QStringLiteral("<a name=\"bonus\"></a>") + heading("The bonus pot");
+    html += QStringLiteral(
+        "<p>The <b>Ace of spades</b> is the bonus card. Every time it is part of a paying final hand, your "
+        "bet goes into the bonus pot as well. Every double-up guess, right or wrong, adds your bet too. As "
+        "soon as the pot passes 9999 credits it is paid into your credit in one go.</p>\n");
+
+    html += QStringLiteral("<a name=\"controls\"></a>") + heading("Buttons and keys");
+    html += table({QStringLiteral("Button"), QStringLiteral("Key"), QStringLiteral("What it does")},
+                  {{"DEAL / DRAW", "Enter or Space",
+                    "deal a new hand, draw, or bank the whole win in the "
+                    "double-up"},
+                   {"DOUBLE", "D", "start the double-up; during it, bank half the win"},
+                   {"BET +", "+", "raise the bet; in the double-up, guess black or high"},
+                   {"BET \u2013", "-", "lower the bet; in the double-up, guess red or low"},
+                   {"MAX BET", "M", "bet 500 at once"},
+                   {"AUTO", "A",
+                    "autoplay on or off: a hand every three seconds, always keeping the "
+                    "suggested holds"},
+                   {"EXTRA", "S", "open the Extra screen (settings, help, statistics)"},
+                   {"PAYS", "P", "show or hide the pay table"},
+                   {"the cards", "1 to 5", "hold or release a card"},
+                   {"&times; (top right)", "X", "save everything and leave the game"},
+                   {"mouse wheel", "", "between hands, turn the wheel to change the bet"}});
+    html +=
+        QStringLiteral("<p>After a minute without play the table shows a <b>Demo</b> of the paying hands. "
+                       "Move the mouse or press any key to come back.</p>\n");
+
+    html += QStringLiteral("<a name=\"extra\"></a>") + heading("The Extra screen");
+    html += QStringLiteral("<p>Click a setting or its lamp to switch it; an orange lamp means on. "
+                           "Settings are saved when you close the screen.</p>\n");
+    html +=
+        table({QStringLiteral("Setting"), QStringLiteral("When it is on")},
+              {{"Add Joker", "the deck has 53 cards with a wild Joker (cannot be changed in the middle of "
+                             "a hand or a double-up)"},
+               {"Double Game", "winning hands can be gambled in the double-up"},
+               {"Auto Double", "after a winning draw the double-up starts by itself"},
+               {"Red - Black", "the double-up is Red-Black; off, it is Low-High (cannot be changed during "
+                               "a double-up)"},
+               {"Auto Hold", "the suggested holds stay marked after the deal; off, you start with no "
+                             "card held"},
+               {"Smart Hold", "your first click after a deal on a card that is not held replaces the "
+                              "suggestion with that card alone"},
+               {"Sound FX", "game sounds"},
+               {"Voice FX", "the hands are called out loud, with a greeting and a farewell"},
+               {"Auto Bet", "when your money cannot cover the bet, the bet is lowered to what you "
+                            "have (to a multiple of ten above ten)"},
+               {"Hold High Card", "with nothing better, a lone Ace, King, Queen or Jack is suggested"},
+               {"Hold Open Inside Straight", "inside straight draws (one gap) are suggested too, not "
+                                             "only open-ended ones"},
+               {"Payout Rate", "the machine keeps its pay-out near the rate you pick, from 100 % down "
+                               "to 50 %; when you have been paid more than that, the deals get "
+                               "tighter. Off, every deal is plain luck"}});
+    html += QStringLiteral(
+        "<p><b>Decks</b>: click one of the four card backs to play with it.</p>\n"
+        "<p><b>Account</b>: <i>Insert 1000</i> adds 1000 credits (while your credit is below a million); "
+        "<i>Cashout</i> takes your whole credit off the table. <i>My Account</i> shows what you have "
+        "cashed out less what you have inserted, and <i>Tarvelle Account</i> your best result so far. "
+        "<i>Reset</i> starts the account again with 1000 credits.</p>\n"
+        "<p><b>Statistics</b> counts every dealt and final hand and every double-up guess, step by step; "
+        "its <i>Reset</i> clears the counts.</p>\n"
+        "<p align=\"center\"><font color=\"#e0a86c\">Good luck, and enjoy the game!</font></p>\n"
+        "</body>\n</html>\n");
+    return html;
+}
+
+} // namespace tarvelle::art

@@ -1,0 +1,157 @@
+// tarvelle-artgen: paints every picture, synthesizes every sound and writes the data files.
+//
+//   tarvelle-artgen --resources DIR     pictures (DIR/img/*.png) and sounds (DIR/snd/*.wav)
+//   tarvelle-artgen --data DIR          poker2.dat, deck1-3.bmp, help.htm, tarvelle.png
+//   tarvelle-artgen --contact-sheet F   one labelled PNG of every picture
+#include "art.h"
+#include "cardfile.h"
+#include "helppage.h"
+#include "sounds.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <cstdio>
+
+using namespace tarvelle::art;
+
+namespace {
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        std::fprintf(stderr, "tarvelle-artgen: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+bool writePng(const QString& path, const QImage& image)
+{
+    if (!to24(image).save(path, "PNG")) {
+        std::fprintf(stderr, "tarvelle-artgen: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+std::vector<QImage> cardPictures()
+{
+    std::vector<QImage> cards;
+    for (int i = 0; i < 53; ++i)
+        cards.push_back(paintCard(i));
+    cards.push_back(paintBack(0));
+    return cards;
+}
+
+// Every picture carried in the program, in display order.
+std::vector<Picture> resourcePictures()
+{
+    const QImage table = paintTable();
+    std::vector<Picture> out;
+    out.push_back({QStringLiteral("red"), paintBackdrop()});
+    out.push_back({QStringLiteral("desen"), table});
+    out.push_back({QStringLiteral("splash"), paintSplash()});
+    for (auto& p : paintEmblems())
+        out.push_back(std::move(p));
+    for (auto& p : paintButtons(table))
+        out.push_back(std::move(p));
+    for (auto& p : paintLamps(table))
+        out.push_back(std::move(p));
+    out.push_back({QStringLiteral("zece"), paintDigits()});
+    for (auto& p : paintExtraPictures())
+        out.push_back(std::move(p));
+    out.push_back({QStringLiteral("icon"), paintIcon()});
+    return out;
+}
+
+bool writeResources(const QString& dir)
+{
+    QDir().mkpath(dir + QStringLiteral("/img"));
+    QDir().mkpath(dir + QStringLiteral("/snd"));
+    bool ok = true;
+    for (const auto& [name, image] : resourcePictures())
+        ok &= writePng(dir + QStringLiteral("/img/") + name + QStringLiteral(".png"), image);
+    for (const RecordingFormat& format : recordingFormats()) {
+        QString error;
+        const QByteArray wav = makeRecording(format, &error);
+        if (wav.isEmpty()) {
+            std::fprintf(stderr, "tarvelle-artgen: %s\n", qPrintable(error));
+            return false;
+        }
+        ok &= writeFile(dir + QStringLiteral("/snd/") + QLatin1String(format.name) + QStringLiteral(".wav"),
+                        wav);
+    }
+    return ok;
+}
+
+bool writeData(const QString& dir)
+{
+    QDir().mkpath(dir);
+    bool ok = writeFile(dir + QStringLiteral("/poker2.dat"), buildCardFile(cardPictures()));
+    for (int deck = 1; deck <= 3; ++deck)
+        ok &= writeFile(dir + QStringLiteral("/deck%1.bmp").arg(deck), encodeBmp24(paintBack(deck)));
+    ok &= writeFile(dir + QStringLiteral("/help.htm"), helpPage().toUtf8());
+    ok &= writePng(dir + QStringLiteral("/tarvelle.png"), paintIcon());
+    return ok;
+}
+
+bool writeContactSheet(const QString& path)
+{
+    std::vector<Picture> all;
+    const std::vector<QImage> cards = cardPictures();
+    for (size_t i = 0; i < cards.size(); ++i)
+        all.push_back({QStringLiteral("card %1").arg(i), cards[i]});
+    for (int deck = 1; deck <= 3; ++deck)
+        all.push_back({QStringLiteral("deck%1").arg(deck), paintBack(deck)});
+    for (auto& p : resourcePictures()) {
+        // Small strips and lamps are hard to judge at 1:1.
+        if (p.second.height() <= 29 && p.second.width() < 200)
+            p.second = p.second.scaled(p.second.size() * 3);
+        all.push_back(std::move(p));
+    }
+    return writePng(path, contactSheet(all));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Fonts need a GUI application, never a screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tarvelle-artgen"));
+    loadFonts();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Makes Tarvelle's pictures, sounds and data files."));
+    parser.addHelpOption();
+    const QCommandLineOption resources(QStringLiteral("resources"),
+                                       QStringLiteral("Write img/ and snd/ into <dir>."),
+                                       QStringLiteral("dir"));
+    const QCommandLineOption data(QStringLiteral("data"), QStringLiteral("Write the data files into <dir>."),
+                                  QStringLiteral("dir"));
+    const QCommandLineOption sheet(QStringLiteral("contact-sheet"),
+                                   QStringLiteral("Write a labelled sheet of every picture."),
+                                   QStringLiteral("png"));
+    parser.addOption(resources);
+    parser.addOption(data);
+    parser.addOption(sheet);
+    parser.process(app);
+    if (!parser.isSet(resources) && !parser.isSet(data) && !parser.isSet(sheet))
+        parser.showHelp(1);
+
+    bool ok = true;
+    if (parser.isSet(resources))
+        ok &= writeResources(parser.value(resources));
+    if (parser.isSet(data))
+        ok &= writeData(parser.value(data));
+    if (parser.isSet(sheet))
+        ok &= writeContactSheet(parser.value(sheet));
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,13 @@
+#include "resources.h"
+
+#include <QFile>
+
+namespace tarvelle {
+
+bool artResourcesPresent()
+{
+    return QFile::exists(QStringLiteral(":/img/desen.png")) &&
+           QFile::exists(QStringLiteral(":/snd/intro.wav"));
+}
+
+} // namespace tarvelle
