@@ -109,13 +109,13 @@ void paintAce(QPainter& p, int suit)
     p.save();
     p.setPen(QPen(QColor(30, 30, 40), 1.2));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(centre, 50, 62);
+    p.drawEllipse(centre, 46, 55);
     p.setPen(QPen(kGold.darker(120), 1.0));
-    p.drawEllipse(centre, 47, 59);
+    p.drawEllipse(centre, 43, 52);
     // Laurel leaves around the ring.
     for (int i = 0; i < 28; ++i) {
         const double a = (i + 0.5) * 2 * M_PI / 28;
-        const QPointF at(centre.x() + 48.5 * std::sin(a), centre.y() - 60.5 * std::cos(a));
+        const QPointF at(centre.x() + 44.5 * std::sin(a), centre.y() - 53.5 * std::cos(a));
         p.save();
         p.translate(at);
         p.rotate(a * 180 / M_PI + (i % 2 ? 35 : -35));
@@ -126,7 +126,7 @@ void paintAce(QPainter& p, int suit)
     }
     QPainterPath spade = suitPath(3);
     p.translate(centre);
-    p.scale(70, 70);
+    p.scale(66, 66);
     QLinearGradient shine(QPointF(-0.5, -0.5), QPointF(0.5, 0.5));
     shine.setColorAt(0, QColor(70, 70, 88));
     shine.setColorAt(0.5, QColor(18, 18, 26));
@@ -154,7 +154,7 @@ void paintAce(QPainter& p, int suit)
     p.save();
     p.setFont(artFont(QStringLiteral("Liberation Serif"), 8, true));
     p.setPen(QColor(40, 40, 52));
-    p.drawText(QRectF(21, 133, 80, 12), Qt::AlignCenter, QStringLiteral("TARVELLE"));
+    p.drawText(QRectF(21, 139, 80, 12), Qt::AlignCenter, QStringLiteral("TARVELLE"));
     p.restore();
 }
 
@@ -204,63 +204,70 @@ void paintCourtHalf(QPainter& p, int suit, int rank, const CourtStyle& s)
 {
     const int f = s.facing;
     const QPen outline(kOutline, 0.9);
+    const double ix = f * 23; // the hand holding the item
     p.setPen(outline);
 
-    // Item behind the shoulder.
     auto drawItem = [&]() {
-        const double x = f * 25;
+        const double x = ix;
         switch (s.item) {
         case Item::Sword:
             p.setBrush(QColor(220, 224, 232));
-            p.drawPolygon(QPolygonF({QPointF(x - 2, -24), QPointF(x - 2, -60), QPointF(x, -64),
-                                     QPointF(x + 2, -60), QPointF(x + 2, -24)}));
+            p.drawPolygon(QPolygonF({QPointF(x - 2, -20), QPointF(x - 2, -58), QPointF(x, -62),
+                                     QPointF(x + 2, -58), QPointF(x + 2, -20)}));
+            p.setPen(QPen(QColor(150, 156, 170), 0.6));
+            p.drawLine(QPointF(x, -22), QPointF(x, -57));
+            p.setPen(outline);
             p.setBrush(kGold);
-            p.drawRect(QRectF(x - 7, -25, 14, 3));
-            p.drawRect(QRectF(x - 1.5, -22, 3, 8));
+            p.drawRect(QRectF(x - 7, -21, 14, 3));
+            p.drawRect(QRectF(x - 1.5, -18, 3, 7));
+            p.drawEllipse(QPointF(x, -10), 2, 2);
             break;
         case Item::Sceptre:
             p.setBrush(kGold);
-            p.drawRect(QRectF(x - 1.5, -54, 3, 42));
-            p.drawEllipse(QPointF(x, -57), 4.5, 4.5);
+            p.drawRect(QRectF(x - 1.5, -52, 3, 44));
+            p.drawEllipse(QPointF(x, -55), 4.5, 4.5);
+            p.drawRect(QRectF(x - 0.8, -63, 1.6, 5));
+            p.drawRect(QRectF(x - 2.5, -61.5, 5, 1.6));
             p.setBrush(kCourtRed);
-            p.drawEllipse(QPointF(x, -57), 2, 2);
+            p.drawEllipse(QPointF(x, -55), 2, 2);
             break;
         case Item::Axe:
             p.setBrush(QColor(140, 90, 50));
-            p.drawRect(QRectF(x - 1.5, -60, 3, 48));
+            p.drawRect(QRectF(x - 1.5, -60, 3, 52));
             p.setBrush(QColor(210, 214, 222));
-            p.drawChord(QRectF(x + (f > 0 ? 0 : -14), -62, 14, 16), f > 0 ? -90 * 16 : 90 * 16, 180 * 16);
+            p.drawChord(QRectF(x + (f > 0 ? -13 : -1), -62, 14, 16), f > 0 ? 90 * 16 : -90 * 16, 180 * 16);
             break;
         case Item::Halberd:
             p.setBrush(QColor(140, 90, 50));
-            p.drawRect(QRectF(x - 1.2, -64, 2.4, 64));
+            p.drawRect(QRectF(x - 1.2, -60, 2.4, 60));
             p.setBrush(QColor(210, 214, 222));
-            p.drawPolygon(QPolygonF({QPointF(x, -66), QPointF(x + 3, -58), QPointF(x + f * 8, -56),
-                                     QPointF(x + f * 8, -48), QPointF(x, -50), QPointF(x - 3, -58)}));
+            p.drawPolygon(QPolygonF({QPointF(x, -66), QPointF(x + 2.5, -58), QPointF(x - f * 7, -56),
+                                     QPointF(x - f * 7, -48), QPointF(x, -50), QPointF(x - 2.5, -58)}));
             break;
         case Item::Flower:
             p.setPen(QPen(QColor(40, 120, 50), 1.6));
-            p.drawLine(QPointF(x - f * 2, -14), QPointF(x, -46));
+            p.drawLine(QPointF(x, -10), QPointF(x, -44));
             p.setPen(outline);
             p.setBrush(QColor(60, 150, 70));
-            p.drawEllipse(QPointF(x + f * 4, -34), 3.5, 1.8);
+            p.drawEllipse(QPointF(x - f * 4, -30), 3.5, 1.8);
+            p.drawEllipse(QPointF(x + f * 4, -36), 3.5, 1.8);
             p.setBrush(kCourtRed);
             for (int i = 0; i < 5; ++i) {
-                const double a = i * 2 * M_PI / 5;
-                p.drawEllipse(QPointF(x + 3.4 * std::cos(a), -49 + 3.4 * std::sin(a)), 3, 3);
+                const double a = i * 2 * M_PI / 5 - M_PI / 2;
+                p.drawEllipse(QPointF(x + 3.4 * std::cos(a), -48 + 3.4 * std::sin(a)), 3, 3);
             }
             p.setBrush(kGold);
-            p.drawEllipse(QPointF(x, -49), 2.2, 2.2);
+            p.drawEllipse(QPointF(x, -48), 2.2, 2.2);
             break;
         case Item::Leaf:
             p.setPen(QPen(QColor(40, 110, 50), 1.4));
-            p.drawLine(QPointF(x, -14), QPointF(x + f * 3, -58));
+            p.drawLine(QPointF(x, -10), QPointF(x - f * 2, -58));
             p.setPen(outline);
             p.setBrush(QColor(70, 160, 80));
             for (int i = 0; i < 4; ++i) {
                 const double y = -54 + i * 9;
                 p.save();
-                p.translate(x + f * (3 - i * 0.7), y);
+                p.translate(x - f * (2 - i * 0.5), y);
                 p.rotate(f * (i % 2 ? 40 : -40));
                 p.drawEllipse(QPointF(i % 2 ? 4 : -4, 0), 5, 2.2);
                 p.restore();
@@ -269,101 +276,112 @@ void paintCourtHalf(QPainter& p, int suit, int rank, const CourtStyle& s)
         }
     };
 
-    // Hair falling behind (queen) or around (others).
-    p.setBrush(s.hair);
+    // Long hair falls behind the queen's shoulders.
     if (rank == 13) {
+        p.setBrush(s.hair);
         QPainterPath hair;
-        hair.moveTo(-11, -46);
-        hair.cubicTo(-16, -30, -14, -22, -18, -14);
-        hair.lineTo(18, -14);
-        hair.cubicTo(14, -22, 16, -30, 11, -46);
+        hair.moveTo(-10, -44);
+        hair.cubicTo(-15, -34, -13, -26, -17, -18);
+        hair.lineTo(17, -18);
+        hair.cubicTo(13, -26, 15, -34, 10, -44);
         hair.closeSubpath();
         p.drawPath(hair);
     }
 
-    // Robe and shoulders.
+    // Robe with sloping shoulders.
     QPainterPath robe;
-    robe.moveTo(-37, 0);
-    robe.lineTo(-36, -18);
-    robe.quadTo(-33, -30, -14, -32);
-    robe.lineTo(14, -32);
-    robe.quadTo(33, -30, 36, -18);
-    robe.lineTo(37, 0);
+    robe.moveTo(-36, 0);
+    robe.lineTo(-35, -10);
+    robe.cubicTo(-34, -20, -26, -25, -11, -26);
+    robe.lineTo(11, -26);
+    robe.cubicTo(26, -25, 34, -20, 35, -10);
+    robe.lineTo(36, 0);
     robe.closeSubpath();
     p.setBrush(s.robe);
     p.drawPath(robe);
-    // Sleeve and front panels.
+    // The far sleeve in the second colour, edged with gold.
+    QPainterPath sleeve;
+    sleeve.moveTo(-f * 36, 0);
+    sleeve.lineTo(-f * 35, -10);
+    sleeve.cubicTo(-f * 34, -20, -f * 28, -24, -f * 19, -25.5);
+    sleeve.lineTo(-f * 16, 0);
+    sleeve.closeSubpath();
     p.setBrush(s.accent);
-    p.drawPath([&] {
-        QPainterPath side;
-        side.moveTo(-f * 37, 0);
-        side.lineTo(-f * 36, -18);
-        side.quadTo(-f * 33, -30, -f * 20, -31);
-        side.lineTo(-f * 18, 0);
-        side.closeSubpath();
-        return side;
-    }());
+    p.drawPath(sleeve);
+    p.setPen(QPen(s.trim, 1.6));
+    p.drawLine(QPointF(-f * 18, -25), QPointF(-f * 16, -1));
+    // Patterned hem of the far sleeve.
+    p.setPen(Qt::NoPen);
     p.setBrush(s.trim);
-    p.drawRect(QRectF(-5, -30, 10, 30));
+    for (int i = 0; i < 4; ++i)
+        p.drawEllipse(QPointF(-f * (21 + i * 4), -4), 1.3, 1.3);
+    p.setPen(outline);
+    // Front band with lozenges.
+    p.setBrush(s.trim);
+    p.drawRect(QRectF(-5, -25, 10, 25));
     p.setBrush(s.accent);
     for (int i = 0; i < 4; ++i)
-        p.drawPolygon(QPolygonF({QPointF(0, -27 + i * 7), QPointF(3, -24 + i * 7), QPointF(0, -21 + i * 7),
-                                 QPointF(-3, -24 + i * 7)}));
-    // Ermine dots or stripes on the robe.
+        p.drawPolygon(QPolygonF({QPointF(0, -23 + i * 6), QPointF(3, -20 + i * 6), QPointF(0, -17 + i * 6),
+                                 QPointF(-3, -20 + i * 6)}));
+    // Ermine tails on the near side.
     p.setPen(Qt::NoPen);
     p.setBrush(kOutline);
     for (int i = 0; i < 3; ++i) {
-        p.drawEllipse(QPointF(f * 13, -22 + i * 8), 0.9, 1.6);
-        p.drawEllipse(QPointF(f * 27, -18 + i * 8), 0.9, 1.6);
+        p.drawEllipse(QPointF(f * 11, -19 + i * 7), 0.9, 1.6);
+        p.drawEllipse(QPointF(f * 29, -15 + i * 7), 0.9, 1.6);
     }
-    p.setPen(QPen(s.trim, 1.6));
-    p.drawLine(QPointF(-f * 19, -30), QPointF(-f * 18, -1));
     p.setPen(outline);
 
-    // Collar.
-    p.setBrush(rank == 12 ? QColor(245, 245, 240) : s.trim);
-    QPainterPath collar;
-    collar.moveTo(-15, -32);
-    for (int i = 0; i <= 6; ++i)
-        collar.quadTo(-15 + i * 5 - 2.5, -24 + (i % 2) * 2, -15 + i * 5, -32 + (i == 6 ? 0 : 0));
-    collar.lineTo(15, -34);
-    collar.quadTo(0, -30, -15, -34);
-    collar.closeSubpath();
-    p.drawPath(collar);
+    // Collar: a white ruff for the jack, gold for the others.
+    p.setBrush(rank == 12 ? QColor(246, 246, 240) : s.trim);
+    p.drawEllipse(QPointF(0, -25.5), 14, 4.2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(rank == 12 ? QColor(190, 190, 200) : s.accent);
+    for (int i = -2; i <= 2; ++i)
+        p.drawEllipse(QPointF(i * 5, -25), 1.1, 1.1);
+    p.setPen(outline);
 
     // Head.
+    const double hx = f * 0.8;
     p.setBrush(kSkin);
-    p.drawRect(QRectF(-3, -38, 6, 6)); // neck
-    p.drawEllipse(QPointF(f * 0.8, -45), 7.5, 9.5);
-    // Hair and beard.
+    p.drawRect(QRectF(-3, -31, 6, 5)); // neck
+    p.drawEllipse(QPointF(hx, -40), 9, 11);
     p.setBrush(s.hair);
     if (rank == 14) {
         QPainterPath beard;
-        beard.moveTo(-7.5, -45);
-        beard.quadTo(-8, -34, f * 1, -31);
-        beard.quadTo(8, -34, 7.5, -45);
-        beard.quadTo(f * 1, -38, -7.5, -45);
+        beard.moveTo(-9, -40);
+        beard.cubicTo(-10, -30, -4, -26, hx, -25);
+        beard.cubicTo(4, -26, 10, -30, 9, -40);
+        beard.cubicTo(6, -35, hx, -34, -9, -40);
         p.drawPath(beard);
-        p.drawChord(QRectF(-8.5, -56, 17, 12), 0, 180 * 16);
+        p.drawChord(QRectF(-10, -52, 20, 14), 0, 180 * 16);
     } else if (rank == 13) {
-        p.drawChord(QRectF(-8.5, -56, 17, 14), 0, 180 * 16);
+        p.drawChord(QRectF(-10, -52, 20, 16), 0, 180 * 16);
     } else {
-        p.drawChord(QRectF(-8.5, -56, 17, 13), 0, 180 * 16);
-        p.drawEllipse(QPointF(-f * 7.5, -43), 3, 5);
+        p.drawChord(QRectF(-10, -52, 20, 15), 0, 180 * 16);
+        p.drawEllipse(QPointF(-f * 9, -38), 3.2, 5.5);
     }
     // Face.
     p.setPen(Qt::NoPen);
     p.setBrush(kOutline);
-    p.drawEllipse(QPointF(-2.8 + f * 1.6, -47), 1.0, 1.1);
-    p.drawEllipse(QPointF(2.8 + f * 1.6, -47), 1.0, 1.1);
-    p.setPen(QPen(QColor(150, 90, 70), 0.8));
-    p.drawLine(QPointF(f * 2.2, -46), QPointF(f * 3.2, -42.5));
-    if (rank != 14) {
-        p.setPen(QPen(QColor(190, 40, 50), 1.1));
-        p.drawLine(QPointF(f * 1.6 - 1.6, -40), QPointF(f * 1.6 + 1.6, -40));
+    p.drawEllipse(QPointF(-3.3 + f * 1.8, -41.5), 1.2, 1.3);
+    p.drawEllipse(QPointF(3.3 + f * 1.8, -41.5), 1.2, 1.3);
+    p.setPen(QPen(rank == 14 ? s.hair.darker(150) : QColor(90, 60, 40), 0.8));
+    p.drawLine(QPointF(-5.3 + f * 1.8, -44), QPointF(-1.6 + f * 1.8, -44.4));
+    p.drawLine(QPointF(1.6 + f * 1.8, -44.4), QPointF(5.3 + f * 1.8, -44));
+    p.setPen(QPen(QColor(170, 110, 90), 0.8));
+    p.drawLine(QPointF(f * 2.4, -40.5), QPointF(f * 3.6, -36.5));
+    p.drawLine(QPointF(f * 3.6, -36.5), QPointF(f * 1.8, -36.2));
+    if (rank == 14) {
+        p.setPen(QPen(s.hair.darker(140), 1.4));
+        p.drawLine(QPointF(f * 1.8 - 4, -34), QPointF(f * 1.8 + 4, -34)); // moustache
     } else {
-        p.setPen(QPen(s.hair.darker(130), 1.0));
-        p.drawLine(QPointF(f * 1.6 - 3, -41), QPointF(f * 1.6 + 3, -41)); // moustache
+        p.setPen(QPen(QColor(190, 40, 50), 1.2));
+        p.drawLine(QPointF(f * 1.8 - 2, -33.5), QPointF(f * 1.8 + 2, -33.5));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(240, 150, 140, 140));
+        p.drawEllipse(QPointF(-5 + f * 1.8, -37), 1.8, 1.2);
+        p.drawEllipse(QPointF(5 + f * 1.8, -37), 1.8, 1.2);
     }
     p.setPen(outline);
 
@@ -371,52 +389,58 @@ void paintCourtHalf(QPainter& p, int suit, int rank, const CourtStyle& s)
     if (rank == 14) {
         p.setBrush(kGold);
         QPainterPath crown;
-        crown.moveTo(-9, -54);
-        crown.lineTo(-10, -63);
-        crown.lineTo(-5, -58);
-        crown.lineTo(0, -65);
-        crown.lineTo(5, -58);
-        crown.lineTo(10, -63);
-        crown.lineTo(9, -54);
+        crown.moveTo(-10, -48);
+        crown.lineTo(-11, -60);
+        crown.lineTo(-5.5, -54);
+        crown.lineTo(0, -63);
+        crown.lineTo(5.5, -54);
+        crown.lineTo(11, -60);
+        crown.lineTo(10, -48);
         crown.closeSubpath();
         p.drawPath(crown);
+        p.drawEllipse(QPointF(-11, -61), 1.3, 1.3);
+        p.drawEllipse(QPointF(0, -64), 1.3, 1.3);
+        p.drawEllipse(QPointF(11, -61), 1.3, 1.3);
         p.setBrush(kCourtRed);
-        p.drawEllipse(QPointF(0, -57), 1.4, 1.4);
+        p.drawEllipse(QPointF(0, -52), 1.6, 1.6);
         p.setBrush(s.accent);
-        p.drawEllipse(QPointF(-5, -56), 1.1, 1.1);
-        p.drawEllipse(QPointF(5, -56), 1.1, 1.1);
+        p.drawEllipse(QPointF(-6, -51), 1.2, 1.2);
+        p.drawEllipse(QPointF(6, -51), 1.2, 1.2);
     } else if (rank == 13) {
         p.setBrush(kGold);
         QPainterPath tiara;
-        tiara.moveTo(-8, -54);
-        tiara.quadTo(-7, -60, -4, -58);
-        tiara.quadTo(0, -65, 4, -58);
-        tiara.quadTo(7, -60, 8, -54);
+        tiara.moveTo(-9, -49);
+        tiara.quadTo(-8, -56, -4.5, -54);
+        tiara.quadTo(0, -63, 4.5, -54);
+        tiara.quadTo(8, -56, 9, -49);
         tiara.closeSubpath();
         p.drawPath(tiara);
         p.setBrush(QColor(245, 245, 250));
-        p.drawEllipse(QPointF(0, -60), 1.5, 1.5);
+        p.drawEllipse(QPointF(0, -57), 1.7, 1.7);
+        p.setBrush(kCourtRed);
+        p.drawEllipse(QPointF(-5, -52), 1.1, 1.1);
+        p.drawEllipse(QPointF(5, -52), 1.1, 1.1);
     } else {
         p.setBrush(s.accent);
-        p.drawChord(QRectF(-11, -62, 22, 12), 0, 180 * 16);
+        p.drawChord(QRectF(-12, -58, 24, 14), 0, 180 * 16);
         p.setBrush(s.trim);
-        p.drawRect(QRectF(-10, -56.5, 20, 2.5));
+        p.drawRect(QRectF(-11, -52, 22, 3));
         // Feather.
         p.setBrush(QColor(245, 245, 240));
         p.save();
-        p.translate(-f * 8, -60);
+        p.translate(-f * 8, -56);
         p.rotate(-f * 35);
-        p.drawEllipse(QPointF(0, -3), 2, 6);
+        p.drawEllipse(QPointF(0, -4), 2.2, 6.5);
         p.restore();
     }
 
     drawItem();
     // Hand holding the item.
     p.setBrush(kSkin);
-    p.drawEllipse(QPointF(f * 25, -19), 3.2, 3);
+    p.drawEllipse(QPointF(ix, -15), 3.4, 3.1);
 
     // Suit sign beside the head.
-    drawSuit(p, suit, QPointF(-f * 25, -51), 12);
+    drawSuit(p, suit, QPointF(-f * 24, -50), 12);
 }
 
 void paintCourt(QPainter& p, int suit, int rank)

@@ -47,6 +47,20 @@ QLinearGradient copperGradient(QPointF from, QPointF to)
     return g;
 }
 
+namespace {
+
+// Boolean path operations flatten curves at the path's own scale: unite at a large scale.
+QPainterPath unite(const std::initializer_list<QPainterPath>& parts)
+{
+    const QTransform up = QTransform::fromScale(1000, 1000);
+    QPainterPath sum;
+    for (const QPainterPath& part : parts)
+        sum = sum.united(up.map(part));
+    return QTransform::fromScale(0.001, 0.001).map(sum);
+}
+
+} // namespace
+
 QPainterPath suitPath(int suit)
 {
     QPainterPath p;
@@ -68,18 +82,20 @@ QPainterPath suitPath(int suit)
     case 3: { // spade
         QPainterPath body;
         body.moveTo(0, -0.5);
-        body.cubicTo(0.16, -0.3, 0.5, -0.12, 0.5, 0.1);
-        body.cubicTo(0.5, 0.34, 0.2, 0.4, 0.03, 0.22);
+        body.cubicTo(0.06, -0.4, 0.48, -0.3, 0.5, -0.04);
+        body.cubicTo(0.52, 0.2, 0.38, 0.34, 0.25, 0.34);
+        body.cubicTo(0.13, 0.34, 0.06, 0.28, 0.03, 0.22);
         body.lineTo(-0.03, 0.22);
-        body.cubicTo(-0.2, 0.4, -0.5, 0.34, -0.5, 0.1);
-        body.cubicTo(-0.5, -0.12, -0.16, -0.3, 0, -0.5);
+        body.cubicTo(-0.06, 0.28, -0.13, 0.34, -0.25, 0.34);
+        body.cubicTo(-0.38, 0.34, -0.52, 0.2, -0.5, -0.04);
+        body.cubicTo(-0.48, -0.3, -0.06, -0.4, 0, -0.5);
         QPainterPath stem;
         stem.moveTo(-0.045, 0.12);
         stem.quadTo(-0.05, 0.38, -0.2, 0.5);
         stem.lineTo(0.2, 0.5);
         stem.quadTo(0.05, 0.38, 0.045, 0.12);
         stem.closeSubpath();
-        p = body.united(stem);
+        p = unite({body, stem});
         break;
     }
     default: { // club
@@ -98,7 +114,7 @@ QPainterPath suitPath(int suit)
         stem.lineTo(0.2, 0.5);
         stem.quadTo(0.05, 0.36, 0.05, 0.0);
         stem.closeSubpath();
-        p = parts.united(left).united(right).united(middle).united(stem);
+        p = unite({parts, left, right, middle, stem});
         break;
     }
     }

@@ -42,18 +42,16 @@ QString helpPage()
 {
     QString html;
     html += QStringLiteral(
-        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\" \"http://www.w3.org/TR/html4/strict.dtd\">\n"
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
+        "\"http://www.w3.org/TR/html4/loose.dtd\">\n"
         "<html>\n<head>\n<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n"
         "<title>Tarvelle - How to play</title>\n</head>\n<body>\n"
         "<h1><font color=\"#e0a86c\">Tarvelle</font></h1>\n"
         "<p><b>Welcome to the table!</b> Tarvelle is video poker: you get five cards, you keep the ones you "
         "like, you draw once, and the final hand is paid from the table below. Then, if you feel lucky, you "
-        "can double your win up to five times.</p>\n"
-        "<p>Contents: <a href=\"#play\">Playing a hand</a> &middot; <a href=\"#pays\">What pays</a> &middot; "
-        "<a href=\"#double\">Double-up</a> &middot; <a href=\"#bonus\">Bonus pot</a> &middot; "
-        "<a href=\"#controls\">Buttons and keys</a> &middot; <a href=\"#extra\">The Extra screen</a></p>\n");
+        "can double your win up to five times.</p>\n");
 
-    html += QStringLiteral("<a name=\"play\"></a>") + heading("Playing a hand");
+    html += heading("Playing a hand");
     html += QStringLiteral(
         "<ol>\n"
         "<li>Choose your bet, from 1 to 500 credits, with the <b>BET +</b> and <b>BET &ndash;</b> buttons, "
@@ -78,7 +76,7 @@ QString helpPage()
         "makes "
         "your hand best, and it is the only way to a <b>Five of a kind</b>.</p>\n");
 
-    html += QStringLiteral("<a name=\"pays\"></a>") + heading("What pays");
+    html += heading("What pays");
     html += QStringLiteral("<p>The pay table is the same for every bet. Multipliers are credits won per "
                            "credit bet, and your bet is already counted in them: Jacks or better at 2 gives "
                            "back twice the bet.</p>\n");
@@ -100,7 +98,7 @@ QString helpPage()
                            "works out the odds for the cards you hold, and its last row shows what those "
                            "holds return on average. You can drag the panel anywhere.</p>\n");
 
-    html += QStringLiteral("<a name=\"double\"></a>") + heading("Double-up");
+    html += heading("Double-up");
     html += QStringLiteral(
         "<p>After a winning hand press <b>DOUBLE</b> (or D) to gamble the win. Five cards are laid face down "
         "and a blue lamp blinks under the first. Make your guess; the card is turned over. A right guess "
@@ -120,13 +118,13 @@ QString helpPage()
         "<li>Choose the kind of game with <b>Red - Black</b> on the Extra screen, and switch double-up off "
         "altogether with <b>Double Game</b>.</li>\n</ul>\n");
 
-    html += QStringLiteral("<a name=\"bonus\"></a>") + heading("The bonus pot");
+    html += heading("The bonus pot");
     html += QStringLiteral(
         "<p>The <b>Ace of spades</b> is the bonus card. Every time it is part of a paying final hand, your "
         "bet goes into the bonus pot as well. Every double-up guess, right or wrong, adds your bet too. As "
         "soon as the pot passes 9999 credits it is paid into your credit in one go.</p>\n");
 
-    html += QStringLiteral("<a name=\"controls\"></a>") + heading("Buttons and keys");
+    html += heading("Buttons and keys");
     html += table({QStringLiteral("Button"), QStringLiteral("Key"), QStringLiteral("What it does")},
                   {{"DEAL / DRAW", "Enter or Space",
                     "deal a new hand, draw, or bank the whole win in the "
@@ -147,7 +145,7 @@ QString helpPage()
         QStringLiteral("<p>After a minute without play the table shows a <b>Demo</b> of the paying hands. "
                        "Move the mouse or press any key to come back.</p>\n");
 
-    html += QStringLiteral("<a name=\"extra\"></a>") + heading("The Extra screen");
+    html += heading("The Extra screen");
     html += QStringLiteral("<p>Click a setting or its lamp to switch it; an orange lamp means on. "
                            "Settings are saved when you close the screen.</p>\n");
     html +=

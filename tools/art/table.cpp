@@ -339,9 +339,27 @@ QImage paintSplash()
     bg.setColorAt(0.6, kTableDark);
     bg.setColorAt(1, QColor(6, 22, 28));
     p.fillRect(0, 0, 800, 600, bg);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Faint rows of suit signs on the felt.
+    for (int row = 0; row < 15; ++row)
+        for (int col = 0; col < 21; ++col) {
+            p.save();
+            p.translate(20 + col * 40 + (row % 2) * 20, 24 + row * 40);
+            p.scale(14, 14);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 255, 255, 9));
+            p.drawPath(suitPath((row + col) % 4 + 1));
+            p.restore();
+        }
+    QRadialGradient glow(400, 290, 230);
+    glow.setColorAt(0, QColor(236, 178, 112, 70));
+    glow.setColorAt(1, QColor(236, 178, 112, 0));
+    p.fillRect(0, 0, 800, 600, glow);
     p.setPen(QPen(QBrush(copperGradient(QPointF(0, 0), QPointF(800, 600))), 4));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(6, 6, 788, 588), 14, 14);
+    p.setPen(QPen(QColor(196, 120, 64, 120), 1.0));
+    p.drawRoundedRect(QRectF(14.5, 14.5, 771, 571), 9, 9);
 
     // A fan of the royal flush in spades.
     const int fan[] = {8, 10, 11, 12, 9}; // 10, J, Q, K, A of suit 3
