@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMediaDevices>
+#include <QTimer>
 #include <QtEndian>
 
 namespace tarvelle {
@@ -121,7 +122,15 @@ SoundService& SoundService::instance()
     return *g_service;
 }
 
-SoundService::SoundService() = default;
+SoundService::SoundService()
+{
+    // The sink reports running dry late (up to seconds on some servers), so the end of a
+    // recording is found from the play position instead.
+    m_endTimer = new QTimer(this);
+    m_endTimer->setSingleShot(true);
+    m_endTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_endTimer, &QTimer::timeout, this, &SoundService::checkEnd);
+}
 
 SoundService::~SoundService()
 {
@@ -133,13 +142,15 @@ bool SoundService::audioAvailable() const
     return !m_muted && !QMediaDevices::defaultAudioOutput().isNull();
 }
 
-bool SoundService::isPlaying() const
+qint64 SoundService::playedUSecs() const
 {
-    return m_sink && m_sink->state() == QAudio::ActiveState;
+    return m_sink ? m_sink->processedUSecs() : 0;
 }
 
 void SoundService::release()
 {
+    if (m_endTimer)
+        m_endTimer->stop();
     if (m_sink) {
         m_sink->disconnect(this);
         m_sink->stop();
@@ -182,15 +193,53 @@ bool SoundService::play(const QByteArray& riffWave, bool loop, const QString& na
     m_buffer = new QBuffer(&m_pcm);
     m_buffer->open(QIODevice::ReadOnly);
     m_sink = new QAudioSink(device, format);
-    // A short device buffer keeps the delay between a click and its sound small.
-    m_sink->setBufferSize(format.bytesForDuration(40000));
+    // The sink's own buffer size is kept: small ones starve the stream with Qt 6.4's
+    // PulseAudio backend, and the default already starts a cue within a few tens of ms.
     connect(m_sink, &QAudioSink::stateChanged, this, &SoundService::onStateChanged);
+    m_durationUs = qint64(info.seconds() * 1e6);
     m_sink->start(m_buffer);
     if (m_sink->error() != QAudio::NoError) {
         release();
         return false;
     }
+    m_clock.start();
+    m_endTimer->start(int(m_durationUs / 1000));
     return true;
+}
+
+void SoundService::checkEnd()
+{
+    if (!m_sink)
+        return;
+    const qint64 played = m_sink->processedUSecs();
+    // The position can stop a hair short of the end; past a generous limit the recording is over anyway.
+    const bool overdue = m_clock.elapsed() * 1000 > m_durationUs + 2000000;
+    if (played >= m_durationUs || m_sink->state() == QAudio::StoppedState || overdue)
+        endOfRecording();
+    else
+        m_endTimer->start(5);
+}
+
+void SoundService::endOfRecording()
+{
+    if (m_loop && m_sink && m_sink->error() == QAudio::NoError) {
+        m_sink->stop();
+        m_buffer->seek(0);
+        m_sink->start(m_buffer);
+        m_clock.start();
+        m_endTimer->start(int(m_durationUs / 1000));
+        return;
+    }
+    // Deleting the sink inside one of its own signals is unsafe: let it go later.
+    m_endTimer->stop();
+    QAudioSink* sink = m_sink;
+    m_sink = nullptr;
+    if (sink) {
+        sink->disconnect(this);
+        sink->stop();
+        sink->deleteLater();
+    }
+    emit finished();
 }
 
 void SoundService::onStateChanged()
@@ -202,27 +251,11 @@ void SoundService::onStateChanged()
         emit started();
         break;
     case QAudio::IdleState:
-        if (m_loop && m_sink->error() == QAudio::NoError) {
-            m_buffer->seek(0);
-            m_sink->start(m_buffer);
-        } else {
-            // Ran out of samples: let the stream go; deleting inside its own signal is unsafe.
-            QAudioSink* sink = m_sink;
-            m_sink = nullptr;
-            sink->disconnect(this);
-            sink->stop();
-            sink->deleteLater();
-            emit finished();
-        }
+        // Idle means the last samples were handed over, not yet heard: the end timer decides.
         break;
     case QAudio::StoppedState:
-        if (m_sink->error() != QAudio::NoError) {
-            QAudioSink* sink = m_sink;
-            m_sink = nullptr;
-            sink->disconnect(this);
-            sink->deleteLater();
-            emit finished();
-        }
+        if (m_sink->error() != QAudio::NoError)
+            endOfRecording();
         break;
     default:
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -10,6 +11,7 @@
 
 class QAudioSink;
 class QBuffer;
+class QTimer;
 
 namespace tarvelle {
 
@@ -44,7 +46,10 @@ public:
     void waitForEnd(int maxMs = 10000);
 
     bool audioAvailable() const;
-    bool isPlaying() const;
+    // True from an accepted request until the recording has been heard to its end or is stopped.
+    bool isPlaying() const { return m_sink != nullptr; }
+    // How much of the current recording the device has played, in microseconds.
+    qint64 playedUSecs() const;
     QStringList history() const { return m_history; }
     void clearHistory() { m_history.clear(); }
     // Records a request that had nothing to play.
@@ -61,12 +66,17 @@ signals:
 private:
     SoundService();
     void onStateChanged();
+    void checkEnd();
+    void endOfRecording();
     void release();
 
     QStringList m_history;
     QByteArray m_pcm;
     QAudioSink* m_sink = nullptr;
     QBuffer* m_buffer = nullptr;
+    QTimer* m_endTimer = nullptr;
+    QElapsedTimer m_clock; // since the current recording started
+    qint64 m_durationUs = 0;
     bool m_loop = false;
     bool m_muted = false;
 };
