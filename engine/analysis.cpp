@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <mutex>
 #include <thread>
 
 namespace tarvelle {
@@ -34,6 +33,34 @@ inline int64_t setIndex(const int* sorted, int size)
         idx += Binom.c[sorted[j]][j + 1];
     return idx;
 }
+
+// Bit counts of 13-bit sets (the library call is slow without a popcount instruction).
+struct BitCounts {
+    uint8_t n[1 << 13]{};
+    constexpr BitCounts()
+    {
+        for (int m = 1; m < (1 << 13); ++m)
+            n[m] = uint8_t(n[m >> 1] + (m & 1));
+    }
+};
+constexpr BitCounts Bits{};
+inline int bitCount(unsigned m)
+{
+    return Bits.n[m];
+}
+
+// The places of each 5-bit mask's set bits, lowest first.
+struct MaskPlaces {
+    uint8_t place[32][5]{};
+    constexpr MaskPlaces()
+    {
+        for (int m = 0; m < 32; ++m)
+            for (int j = 0, k = 0; j < 5; ++j)
+                if (m & (1 << j))
+                    place[m][k++] = uint8_t(j);
+    }
+};
+constexpr MaskPlaces Places{};
 
 // Rank index 0..12 is rank value 2..14; 9 is the Ace, 10..12 Jack, Queen, King.
 constexpr unsigned HighRanks = 0xFu << 9;
@@ -86,7 +113,7 @@ struct Tally {
 
     int handClass() const
     {
-        const int distinct = std::popcount(ranks);
+        const int distinct = bitCount(ranks);
         const bool flush = (suits & (suits - 1)) == 0;
         const unsigned kind = Straights.kind[ranks] >> (joker ? 2 : 0);
         const bool straight = distinct == (joker ? 4 : 5) && (kind & 1);
@@ -179,11 +206,12 @@ int quickClass(const int* cards)
 
 const DrawTables& DrawTables::forDeck(bool joker)
 {
-    static std::once_flag once[2];
-    static const DrawTables* tables[2] = {nullptr, nullptr};
-    const int k = joker ? 1 : 0;
-    std::call_once(once[k], [&] { tables[k] = new DrawTables(joker ? 53 : 52); });
-    return *tables[k];
+    if (joker) {
+        static const DrawTables withJoker(53);
+        return withJoker;
+    }
+    static const DrawTables plain(52);
+    return plain;
 }
 
 DrawTables::DrawTables(int n) : m_deckSize(n)
@@ -311,7 +339,7 @@ void DrawTables::addCounts(const int* sorted, int size, int64_t factor, std::arr
 
 int64_t HoldValues::draws(int mask) const
 {
-    return drawsByHeld[std::popcount(unsigned(mask))];
+    return drawsByHeld[bitCount(unsigned(mask))];
 }
 
 long double HoldValues::value(int mask) const
@@ -412,7 +440,7 @@ private:
         t.joker = joker;
         int64_t flushes = 0;
         const int cards = 5 - (joker ? 1 : 0);
-        if (std::popcount(ranks) == cards && m_heldSuit != -2) {
+        if (bitCount(ranks) == cards && m_heldSuit != -2) {
             // Five different ranks: the draws that keep to one suit are flushes.
             for (int s = 0; s < 4; ++s) {
                 if ((m_heldSuit == -1 || m_heldSuit == s) && (drawn & ~m_suitAvail[s]) == 0)
@@ -485,13 +513,16 @@ namespace {
 struct SortedHand {
     std::array<int, 5> cards;
     std::array<int, 5> from; // cards[j] is the caller's card from[j]
-    SortedHand(const std::array<int, 5>& given)
+    bool inOrder = true;
+    SortedHand(const std::array<int, 5>& given) : cards(given), from{0, 1, 2, 3, 4}
     {
-        for (int i = 0; i < 5; ++i)
-            from[i] = i;
-        std::sort(from.begin(), from.end(), [&](int x, int y) { return given[x] < given[y]; });
-        for (int j = 0; j < 5; ++j)
-            cards[j] = given[from[j]];
+        for (int j = 1; j < 5; ++j) {
+            for (int i = j; i > 0 && cards[i - 1] > cards[i]; --i) {
+                std::swap(cards[i - 1], cards[i]);
+                std::swap(from[i - 1], from[i]);
+                inOrder = false;
+            }
+        }
     }
     int toGiven(int sortedMask) const
     {
@@ -527,29 +558,30 @@ struct SortedHand {
 HoldValues HoldEvaluator::evaluate(const std::array<int, 5>& given) const
 {
     const SortedHand hand(given);
+    const std::array<int, 5>& c = hand.cards;
+    const auto& B = Binom.c;
     // Pay totals of every hand holding each subset of the dealt cards ...
     std::array<int64_t, 32> total;
     for (int m = 0; m < 32; ++m) {
-        int sub[5];
-        const int k = hand.subset(m, sub);
-        switch (k) {
+        const uint8_t* p = Places.place[m];
+        switch (bitCount(unsigned(m))) {
         case 0:
             total[m] = m_none;
             break;
         case 1:
-            total[m] = m_one[sub[0]];
+            total[m] = m_one[c[p[0]]];
             break;
         case 2:
-            total[m] = m_two[setIndex(sub, 2)];
+            total[m] = m_two[c[p[0]] + B[c[p[1]]][2]];
             break;
         case 3:
-            total[m] = m_three[setIndex(sub, 3)];
+            total[m] = m_three[c[p[0]] + B[c[p[1]]][2] + B[c[p[2]]][3]];
             break;
         case 4:
-            total[m] = m_four[setIndex(sub, 4)];
+            total[m] = m_four[c[p[0]] + B[c[p[1]]][2] + B[c[p[2]]][3] + B[c[p[3]]][4]];
             break;
         default:
-            total[m] = m_pay[quickClass(sub)];
+            total[m] = m_pay[quickClass(c.data())];
             break;
         }
     }
@@ -561,8 +593,11 @@ HoldValues HoldEvaluator::evaluate(const std::array<int, 5>& given) const
                 total[m] -= total[m | bit];
 
     HoldValues v;
-    for (int m = 0; m < 32; ++m)
-        v.numerator[hand.toGiven(m)] = total[m];
+    if (hand.inOrder)
+        v.numerator = total;
+    else
+        for (int m = 0; m < 32; ++m)
+            v.numerator[hand.toGiven(m)] = total[m];
     const int left = m_tables.deckSize() - 5;
     for (int k = 0; k <= 5; ++k)
         v.drawsByHeld[k] = Binom.c[left][5 - k];
@@ -577,7 +612,7 @@ std::array<int64_t, 12> HoldEvaluator::classCounts(const std::array<int, 5>& giv
     for (int m = held; m < 32; m = (m + 1) | held) {
         int sub[5];
         const int k = hand.subset(m, sub);
-        m_tables.addCounts(sub, k, (std::popcount(unsigned(m & ~held)) & 1) ? -1 : 1, out);
+        m_tables.addCounts(sub, k, (bitCount(unsigned(m & ~held)) & 1) ? -1 : 1, out);
     }
     return out;
 }
