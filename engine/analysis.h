@@ -86,10 +86,12 @@ private:
 // first), as a mask over those positions.
 int proposedHoldMask(const std::array<int, 5>& cards, bool holdHighCard, bool holdOpenInside);
 
-// The proposal depends on the dealing order only through the relative order of
-// cards that share a rank (the Joker shares every rank). Every order of the five
-// cards is equally likely; this lists the distinct proposals for the cards in
-// ascending order as (mask over that order, how many of the 120 orders give it).
+// The proposal can depend on the dealing order, but only through the relative order
+// of cards that share a rank (the Joker shares every rank): which card of a pair a
+// straight draw keeps, whether the Joker or a real card stands for a rank. Every
+// order of the five cards is equally likely; this lists the distinct proposals for
+// the cards in ascending order as (mask over that order, how many of the 120 orders
+// give it). `everyOrder` tries all 120 orders instead, to check that claim.
 struct WeightedHold {
     int mask;
     int orders;
