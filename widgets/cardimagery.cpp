@@ -94,6 +94,12 @@ bool CardImagery::LoadCardBack(int n, QString* error)
     return true;
 }
 
+const QImage& CardImagery::cardImage(int index) const
+{
+    static const QImage none;
+    return index >= 0 && index < RecordCount ? m_cards[size_t(index)] : none;
+}
+
 void CardImagery::setCardImage(int index, const QImage& img)
 {
     if (index < 0 || index >= RecordCount)

@@ -42,7 +42,8 @@ public:
     bool loaded() const { return m_loaded; }
     QString appDir() const { return m_appDir; }
 
-    const QImage& cardImage(int index) const { return m_cards[size_t(index)]; }
+    // Picture 0..53; anything else gives a null image.
+    const QImage& cardImage(int index) const;
     // Replace one picture (tests, generated art).
     void setCardImage(int index, const QImage& img);
 

@@ -30,6 +30,12 @@ void TImage::setPicture(const QImage& img)
 
 void TImage::drawImage(int x, int y, const QImage& img)
 {
+    // A control not laid out yet gets a picture big enough for what is drawn on it.
+    if (m_canvas.isNull() && size().isEmpty()) {
+        m_canvas =
+            QImage(QSize(x + img.width(), y + img.height()).expandedTo(QSize(1, 1)), QImage::Format_BGR888);
+        m_canvas.fill(Qt::black);
+    }
     QImage& c = canvas();
     QPainter p(&c);
     // Opaque: every pixel is copied as it is, alpha ignored.

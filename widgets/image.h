@@ -13,7 +13,8 @@ class TImage : public QWidget {
 public:
     explicit TImage(QWidget* parent = nullptr);
 
-    // The control's picture; an unpainted control gets one of its own size, black.
+    // The control's picture; an unpainted control gets one of its own size, black
+    // (drawImage on a control with no size yet makes it as big as the drawing).
     QImage& canvas();
     bool hasPicture() const { return !m_canvas.isNull(); }
     // Replaces the picture with a 24-bit copy of img and repaints.

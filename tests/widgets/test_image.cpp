@@ -32,6 +32,17 @@ private slots:
         QCOMPARE(img.grab().toImage().pixelColor(29, 0), QColor(64, 0, 0));
     }
 
+    void unsizedControlFitsItsDrawing()
+    {
+        TImage img;
+        img.resize(0, 0);
+        QImage lamp(18, 18, QImage::Format_RGB888);
+        lamp.fill(Qt::green);
+        img.drawImage(0, 0, lamp);
+        QCOMPARE(img.canvas().size(), QSize(18, 18));
+        QCOMPARE(img.canvas().pixelColor(17, 17), QColor(Qt::green));
+    }
+
     void mouseSignals()
     {
         TImage img;

@@ -52,6 +52,15 @@ private slots:
         QVERIFY(!l.transparent());
         QVERIFY(l.font().styleStrategy() & QFont::PreferAntialias);
         QVERIFY(l.autoSize());
+
+        // The font still comes from the parent, smoothing kept.
+        QWidget parent;
+        auto* child = new TAntiAliasLabel(QStringLiteral("bet"), &parent);
+        QFont big(QStringLiteral("Arial"));
+        big.setPixelSize(24);
+        parent.setFont(big);
+        QCOMPARE(child->font().pixelSize(), 24);
+        QVERIFY(child->font().styleStrategy() & QFont::PreferAntialias);
     }
 
     // Smoothing survives font and colour changes, and the fix-up does not loop.
