@@ -447,32 +447,42 @@ bool speak(const QString& text, int wordsPerMinute, std::vector<float>* out, int
 // Speaks the text so that it fills the recording's length, then fits it exactly.
 bool makeSpeech(const RecordingFormat& f, Audio* audio, QString* error)
 {
-    const double margin = 0.06; // silence kept around the words
-    const double wanted = f.seconds - 2 * margin;
+    // The words with their soft edges fill the recording but for a few milliseconds. Short names are spoken
+    // at a natural pace and padded rather than drawn out; long ones are spoken faster to fit.
+    const double lead = 0.005;
+    const double wanted = f.seconds - lead - 0.01;
+    const int slowest = 150;
+    const int fastest = 450;
     int wpm = 170;
     std::vector<float> voice;
     int rate = 22050;
-    for (int attempt = 0; attempt < 4; ++attempt) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
         if (!speak(QString::fromLatin1(f.speech), wpm, &voice, &rate, error))
             return false;
-        const auto [a, b] = voicedSpan(voice, rate);
+        // Keep a little on either side of the loud part: soft onsets like "f" and "th" live there.
+        auto [a, b] = voicedSpan(voice, rate);
+        a = std::max<qsizetype>(0, a - rate / 40);
+        b = std::min<qsizetype>(qsizetype(voice.size()), b + rate / 40);
         voice = std::vector<float>(voice.begin() + a, voice.begin() + b);
         const double spoken = double(voice.size()) / rate;
-        if (spoken <= wanted && spoken > wanted * 0.9)
+        if (spoken <= wanted && (spoken > wanted * 0.92 || wpm == slowest))
             break;
-        wpm = std::clamp(int(std::lround(wpm * spoken / wanted * 1.02)), 80, 500);
+        const int next = std::clamp(int(std::lround(wpm * spoken / wanted * 1.02)), slowest, fastest);
+        if (next == wpm)
+            break;
+        wpm = next;
     }
     if (rate != f.sampleRate)
         voice = resample(voice, rate, f.sampleRate);
     const qsizetype total = qsizetype(std::lround(f.seconds * f.sampleRate));
-    const qsizetype lead = qsizetype(margin * f.sampleRate * 0.6);
+    const qsizetype leadFrames = qsizetype(lead * f.sampleRate);
     audio->channels = 1;
     audio->sampleRate = f.sampleRate;
     audio->samples.assign(size_t(total), 0.0f);
     float top = 1e-9f;
     for (float v : voice)
         top = std::max(top, std::abs(v));
-    const qsizetype n = std::min<qsizetype>(qsizetype(voice.size()), total - lead);
+    const qsizetype n = std::min<qsizetype>(qsizetype(voice.size()), total - leadFrames);
     const qsizetype fade = f.sampleRate / 200;
     for (qsizetype i = 0; i < n; ++i) {
         double g = 0.85 / top;
@@ -480,7 +490,7 @@ bool makeSpeech(const RecordingFormat& f, Audio* audio, QString* error)
             g *= double(i) / fade;
         if (n - 1 - i < fade)
             g *= double(n - 1 - i) / fade;
-        audio->samples[size_t(lead + i)] = float(voice[size_t(i)] * g);
+        audio->samples[size_t(leadFrames + i)] = float(voice[size_t(i)] * g);
     }
     return true;
 }

@@ -88,7 +88,7 @@ void engrave(QPainter& p, const QRectF& r, const QString& text, double px, int f
 // Symbol of a button, centred at c, in control coordinates.
 QPainterPath symbolPath(char symbol, QPointF c, int size)
 {
-    const double u = size == 100 ? 1.0 : 0.26; // big symbols are drawn in a 100-unit frame
+    const double u = size == 100 ? 1.15 : 0.26; // big symbols are drawn in a 100-unit frame
     QPainterPath path;
     auto pt = [&](double x, double y) { return c + QPointF(x * u, y * u); };
     switch (symbol) {
@@ -112,7 +112,7 @@ QPainterPath symbolPath(char symbol, QPointF c, int size)
         break;
     }
     case '2': {
-        QFont font = artFont(QStringLiteral("Liberation Sans"), 46, true);
+        QFont font = artFont(QStringLiteral("Liberation Sans"), 54, true);
         path.addText(0, 0, font, QStringLiteral("2"));
         const QRectF b = path.boundingRect();
         path.translate(c - b.center());
@@ -266,7 +266,7 @@ QImage paintTable()
     // Emblem socket.
     p.setPen(QPen(kCopper, 1.5));
     p.setBrush(QColor(10, 40, 50));
-    p.drawEllipse(QPointF(69, 65.5), 19, 19);
+    p.drawEllipse(QPointF(69, 65.5), 13.2, 13.2);
 
     // Message line with the stage and clock fields at its ends.
     recess(p, QRectF(56, 129, 394, 50), 6, kPanel);
@@ -300,9 +300,10 @@ QImage paintTable()
         p.drawRect(well);
         // Hold lamp socket.
         const QPointF lamp(88 + 152 * k + 9, kLampY + 9);
+        // The ring lies wholly outside the lamp's square so the lamp pictures show only its dark bed.
         p.setPen(QPen(kCopper, 1.5));
         p.setBrush(QColor(8, 30, 38));
-        p.drawEllipse(lamp, 11.5, 11.5);
+        p.drawEllipse(lamp, 13.8, 13.8);
     }
 
     // Button plates and their engraved names.
@@ -418,7 +419,7 @@ std::vector<Picture> paintEmblems()
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         p.translate(14, 14.5);
-        p.scale(22 * f.squeeze, 22);
+        p.scale(19 * f.squeeze, 19);
         p.setPen(Qt::NoPen);
         if (f.squeeze > 0) {
             p.setBrush(copperGradient(QPointF(-0.5, -0.5), QPointF(0.5, 0.5)));
