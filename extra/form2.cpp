@@ -189,7 +189,6 @@ void TForm2::openExtra()
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
     show();
-    raise();
     activateWindow();
 }
 

@@ -277,6 +277,9 @@ void TForm2::dk()
         m_lastBackWarning.clear();
         return;
     }
+    // Deck 0 is the back from the card file, which the table has already vouched for.
+    if (deck == 0)
+        return;
     const QString file = m_appDir + QStringLiteral("deck%1.bmp").arg(deck);
     QString message = QStringLiteral("Cannot open the card back \"%1\".").arg(file);
     if (!error.isEmpty() && !error.contains(file))

@@ -1,0 +1,705 @@
+#include "antialiaslabel.h"
+#include "cardimagery.h"
+#include "form2.h"
+#include "gamefiles.h"
+#include "image.h"
+#include "stringaligngrid.h"
+#include "waveplayer.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+
+#include <cmath>
+#include <memory>
+
+using namespace tarvelle;
+
+namespace {
+
+const QColor kDefaultBack(200, 30, 30);
+const QColor kDeck1Back(30, 200, 30);
+
+QByteArray bmp(const QColor& fill)
+{
+    QImage img(CardImagery::CardWidth, CardImagery::CardHeight, QImage::Format_RGB888);
+    img.fill(fill);
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, "BMP");
+    return bytes;
+}
+
+// A card file whose cards are grey and whose default back is kDefaultBack.
+void writeCardFile(const QString& dir)
+{
+    QFile f(dir + "poker2.dat");
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    for (int r = 0; r < CardImagery::RecordCount; ++r) {
+        const QByteArray rec = bmp(r == CardImagery::BackIndex ? kDefaultBack : QColor(128, 128, 128));
+        QCOMPARE(rec.size(), CardImagery::RecordSize);
+        f.write(CardImagery::unscramble(rec));
+    }
+}
+
+void writeHelp(const QString& dir)
+{
+    QFile f(dir + "help.htm");
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QByteArray html = "<html><body><h1>How to play</h1>";
+    for (int i = 1; i <= 120; ++i)
+        html += "<p>Paragraph " + QByteArray::number(i) + " of the rules.</p>";
+    html += "<p>THE END</p></body></html>";
+    f.write(html);
+}
+
+QStringList sounds()
+{
+    return SoundService::instance().history();
+}
+
+// One Extra screen over a fresh game, with its own program and save folders.
+struct Screen {
+    QTemporaryDir app;
+    QTemporaryDir save;
+    GameState game;
+    SoundBank bank;
+    CardImagery cards;
+    std::unique_ptr<TForm2> form;
+    QStringList warnings;
+
+    explicit Screen(bool withHelp = true)
+    {
+        const QString dir = app.path() + "/";
+        writeCardFile(dir);
+        if (withHelp)
+            writeHelp(dir);
+        QImage deck1(CardImagery::CardWidth, CardImagery::CardHeight, QImage::Format_RGB888);
+        deck1.fill(kDeck1Back);
+        deck1.save(dir + "deck1.bmp", "BMP");
+        cards.LoadCardImages(dir);
+        TForm2::setWarningHandler([this](const QString& m) { warnings << m; });
+        form = std::make_unique<TForm2>(game, bank, cards, dir, save.path());
+        SoundService::instance().setMuted(true);
+        SoundService::instance().clearHistory();
+    }
+    ~Screen() { TForm2::setWarningHandler({}); }
+
+    QByteArray savedIni() const
+    {
+        QFile f(save.filePath("poker.ini"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QColor back() const { return cards.cardImage(CardImagery::BackIndex).pixelColor(60, 80); }
+};
+
+TAntiAliasLabel* labelWithText(QWidget& parent, const QString& text)
+{
+    for (TAntiAliasLabel* l : parent.findChildren<TAntiAliasLabel*>())
+        if (l->text() == text)
+            return l;
+    return nullptr;
+}
+
+void leftClick(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+void sendMouse(QWidget* w, QEvent::Type type, int y, Qt::MouseButtons buttons)
+{
+    const QPointF local(5, y);
+    QMouseEvent e(type, local, w->mapToGlobal(local),
+                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+} // namespace
+
+class TestForm2 : public QObject {
+    Q_OBJECT
+private slots:
+    void windowAndPages();
+    void closeSavesAndReopensOnLastPage();
+    void togglesClickBeforeFlip();
+    void toggleRefusals();
+    void payoutRates();
+    void cardBacks();
+    void accountPanel();
+    void accountExamples();
+    void statisticsLayout();
+    void statisticsCounts();
+    void statisticsReset();
+    void helpThumbAndWheel();
+    void missingHelpPage();
+};
+
+void TestForm2::windowAndPages()
+{
+    Screen s;
+    TForm2& f = *s.form;
+    QVERIFY(!f.isVisible());
+    QVERIFY(f.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(f.size(), QSize(800, 600));
+    QCOMPARE(f.currentPage(), 0);
+
+    f.openExtra();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QCOMPARE(f.currentPage(), 1);
+    QVERIFY(f.toggleLabel(TForm2::TgJoker)->isVisible());
+    QVERIFY(f.deckPreview(3)->isVisible());
+    QVERIFY(!f.helpViewer()->isVisible());
+    QVERIFY(!f.pokerGrid()->isVisible());
+
+    const QImage shot = f.grab().toImage();
+    QCOMPARE(shot.pixelColor(400, 420), QColor(15, 53, 66)); // between the columns and the panel
+    QCOMPARE(shot.pixelColor(130, 575), QColor(11, 43, 58)); // account panel
+    if (const QByteArray dir = qgetenv("TARVELLE_GRAB_DIR"); !dir.isEmpty())
+        shot.save(QString::fromLocal8Bit(dir) + "/extra-settings.png");
+
+    // Clicking the menu captions switches pages and clicks.
+    leftClick(f.menuLabel(2));
+    QCOMPARE(f.currentPage(), 2);
+    QVERIFY(f.helpViewer()->isVisible());
+    QVERIFY(!f.toggleLabel(TForm2::TgJoker)->isVisible());
+    leftClick(f.menuLabel(3));
+    QCOMPARE(f.currentPage(), 3);
+    QVERIFY(f.pokerGrid()->isVisible() && f.doubleGrid()->isVisible());
+    QVERIFY(!f.helpViewer()->isVisible());
+    QCOMPARE(sounds(), (QStringList{"clickmic", "clickmic"}));
+    if (const QByteArray dir = qgetenv("TARVELLE_GRAB_DIR"); !dir.isEmpty()) {
+        f.grab().save(QString::fromLocal8Bit(dir) + "/extra-statistics.png");
+        f.pages(2);
+        f.grab().save(QString::fromLocal8Bit(dir) + "/extra-help.png");
+        // The shipped help page, when the data files were built.
+        const QString runtime = qEnvironmentVariable("TARVELLE_RUNTIME_DIR") + "/";
+        if (QFile::exists(runtime + "help.htm")) {
+            TForm2 shipped(s.game, s.bank, s.cards, runtime, s.save.path());
+            shipped.openExtra();
+            shipped.pages(2);
+            shipped.grab().save(QString::fromLocal8Bit(dir) + "/extra-help-shipped.png");
+            shipped.FormMouseWheel(-240);
+            shipped.grab().save(QString::fromLocal8Bit(dir) + "/extra-help-shipped2.png");
+            shipped.hide();
+        }
+    }
+
+    // Hover colours of a menu caption and of a setting.
+    TAntiAliasLabel* menu = f.menuLabel(1);
+    QCOMPARE(menu->fontColor(), QColor(15, 53, 66));
+    emit menu->mouseEnter();
+    QCOMPARE(menu->fontColor(), QColor(98, 170, 174));
+    emit menu->mouseLeave();
+    QCOMPARE(menu->fontColor(), QColor(15, 53, 66));
+    TAntiAliasLabel* rate = f.rateLabel(0);
+    emit rate->mouseEnter();
+    QCOMPARE(rate->fontColor(), QColor(89, 154, 158));
+    emit rate->mouseLeave();
+    QCOMPARE(rate->fontColor(), QColor(64, 118, 127));
+}
+
+void TestForm2::closeSavesAndReopensOnLastPage()
+{
+    Screen s;
+    TForm2& f = *s.form;
+    QSignalSpy closed(&f, &TForm2::closed);
+    f.openExtra();
+    f.statisticsMenuClick();
+    f.toggleClick(TForm2::TgSoundFx); // Sound FX off
+    SoundService::instance().clearHistory();
+    f.closeClick();
+    QVERIFY(!f.isVisible());
+    QCOMPARE(closed.count(), 1);
+    const QByteArray ini = s.savedIni();
+    QCOMPARE(ini.size(), 14);
+    QCOMPARE(int(ini.at(4)), 0);
+    QCOMPARE(sounds(), QStringList{}); // Sound FX is off now: Close is silent
+
+    f.openExtra();
+    QCOMPARE(f.currentPage(), 3);
+
+    // The window's own close request takes the same way out.
+    f.toggleClick(TForm2::TgSoundFx);
+    SoundService::instance().clearHistory();
+    QVERIFY(!f.close());
+    QVERIFY(!f.isVisible());
+    QCOMPARE(closed.count(), 2);
+    QCOMPARE(int(s.savedIni().at(4)), 1);
+    QCOMPARE(sounds(), QStringList{"clickmic"});
+    Settings back;
+    loadini(back, s.save.path().toStdString());
+    QCOMPARE(settingsBytes(back), settingsBytes(s.game.settings));
+}
+
+void TestForm2::togglesClickBeforeFlip()
+{
+    Screen s;
+    TForm2& f = *s.form;
+    f.openExtra();
+    Settings& st = s.game.settings;
+
+    // Clicking the caption or the lamp flips the setting and its lamp.
+    QCOMPARE(st.AutoBet, uint8_t(0));
+    QVERIFY(!f.lampLit(f.toggleLamp(TForm2::TgAutoBet)));
+    leftClick(f.toggleLabel(TForm2::TgAutoBet));
+    QCOMPARE(st.AutoBet, uint8_t(1));
+    QVERIFY(f.lampLit(f.toggleLamp(TForm2::TgAutoBet)));
+    leftClick(f.toggleLamp(TForm2::TgAutoBet));
+    QCOMPARE(st.AutoBet, uint8_t(0));
+    QVERIFY(!f.lampLit(f.toggleLamp(TForm2::TgAutoBet)));
+    QCOMPARE(sounds(), (QStringList{"clickmic", "clickmic"}));
+
+    // Every toggle reaches its own setting.
+    const auto before = settingsBytes(st);
+    for (int t = 0; t < TForm2::ToggleCount; ++t)
+        f.toggleClick(t);
+    const auto after = settingsBytes(st);
+    for (int i = 0; i < 14; ++i) {
+        const bool flipped = i != 11 && i != 13; // the rate and the deck are not toggles
+        QCOMPARE(after[size_t(i)], uint8_t(flipped ? before[size_t(i)] ^ 1 : before[size_t(i)]));
+    }
+
+    // "Sound FX": switching off still clicks, switching on is silent.
+    st.SoundFx = 1;
+    SoundService::instance().clearHistory();
+    f.toggleClick(TForm2::TgSoundFx);
+    QCOMPARE(st.SoundFx, uint8_t(0));
+    f.toggleClick(TForm2::TgSoundFx);
+    QCOMPARE(st.SoundFx, uint8_t(1));
+    QCOMPARE(sounds(), QStringList{"clickmic"});
+
+    // The lamp shows the state the refresh reads back.
+    st.VoiceFx = 1;
+    f.pages(1);
+    QVERIFY(f.lampLit(f.toggleLamp(TForm2::TgVoiceFx)));
+    f.toggleClick(TForm2::TgVoiceFx);
+    QVERIFY(!f.lampLit(f.toggleLamp(TForm2::TgVoiceFx)));
+}
+
+void TestForm2::toggleRefusals()
+{
+    Screen s;
+    TForm2& f = *s.form;
+    f.openExtra();
+    Settings& st = s.game.settings;
+
+    s.game.HandActive = 1;
+    f.toggleClick(TForm2::TgJoker);
+    QCOMPARE(st.Joker, uint8_t(1));
+    f.toggleClick(TForm2::TgRedBlack); // allowed in a hand
+    QCOMPARE(st.RedBlack, uint8_t(1));
+    QCOMPARE(sounds(), (QStringList{"err", "clickmic"}));
+
+    s.game.HandActive = 0;
+    s.game.dbl.DoubleActive = 1;
+    SoundService::instance().clearHistory();
+    f.toggleClick(TForm2::TgJoker);
+    f.toggleClick(TForm2::TgRedBlack);
+    QCOMPARE(st.Joker, uint8_t(1));
+    QCOMPARE(st.RedBlack, uint8_t(1));
+    QVERIFY(f.lampLit(f.toggleLamp(TForm2::TgJoker)));
+    QCOMPARE(sounds(), (QStringList{"err", "err"}));
+
+    // Refusals are silent with the sound off.
+    st.SoundFx = 0;
+    SoundService::instance().clearHistory();
+    f.toggleClick(TForm2::TgJoker);
+    QCOMPARE(sounds(), QStringList{});
+
+    s.game.dbl.DoubleActive = 0;
+    f.toggleClick(TForm2::TgJoker);
+    QCOMPARE(st.Joker, uint8_t(0));
+}
+
+void TestForm2::payoutRates()
+{
+    Screen s;
+    TForm2& f = *s.form;
+    Settings& st = s.game.settings;
+    st.PayoutRate = 75; // not one of the six
+    f.openExtra();
+    QCOMPARE(st.PayoutRate, uint8_t(70));
+    for (int i = 0; i < TForm2::RateCount; ++i)
+        QCOMPARE(f.lampLit(f.rateLamp(i)), i == 3);
+
+    // With the control off the rates are inert and silent.
+    QCOMPARE(st.PayoutControl, uint8_t(0));
+    leftClick(f.rateLabel(1));
+    QCOMPARE(st.PayoutRate, uint8_t(70));
+    QCOMPARE(sounds(), QStringList{});
+
+    leftClick(f.toggleLabel(TForm2::TgPayoutControl));
+    QCOMPARE(st.PayoutControl, uint8_t(1));
+    leftClick(f.rateLabel(1));
+    QCOMPARE(st.PayoutRate, uint8_t(90));
+    leftClick(f.rateLamp(5));
+    QCOMPARE(st.PayoutRate, uint8_t(50));
+    for (int i = 0; i < TForm2::RateCount; ++i)
+        QCOMPARE(f.lampLit(f.rateLamp(i)), i == 5);
+    QCOMPARE(sounds(), (QStringList{"clickmic", "clickmic", "clickmic"}));
+
+    st.PayoutRate = 75;
+    f.pages(1);
+    f.closeClick();
+    QCOMPARE(int(uchar(s.savedIni().at(11))), 70);
+    QCOMPARE(int(uchar(s.savedIni().at(12))), 1);
+}
+
+void TestForm2::cardBacks()
+{
+    Screen s;
+    TForm2& f = *s.form;
+    f.openExtra();
+    QCOMPARE(s.back(), kDefaultBack);
+    QVERIFY(f.lampLit(f.deckLamp(0)));
+
+    leftClick(f.deckPreview(1));
+    QCOMPARE(s.game.settings.DeckNo, uint8_t(1));
+    QCOMPARE(s.back(), kDeck1Back);
+    for (int d = 0; d < TForm2::DeckCount; ++d)
+        QCOMPARE(f.lampLit(f.deckLamp(d)), d == 1);
+    QCOMPARE(sounds(), QStringList{"clickmic"});
+
+    // deck2.bmp is missing: a warning naming it, the old back stays, the choice sticks.
+    leftClick(f.deckLamp(2));
+    QCOMPARE(s.game.settings.DeckNo, uint8_t(2));
+    QCOMPARE(s.back(), kDeck1Back);
+    QVERIFY(f.lampLit(f.deckLamp(2)));
+    QCOMPARE(s.warnings.size(), 1);
+    QVERIFY(s.warnings.first().contains("deck2.bmp"));
+    // Showing the page again does not nag with the same box; choosing it again does.
+    f.pages(1);
+    QCOMPARE(s.warnings.size(), 1);
+    f.deckClick(2);
+    QCOMPARE(s.warnings.size(), 2);
+
+    f.deckClick(0);
+    QCOMPARE(s.back(), kDefaultBack);
+    QCOMPARE(s.warnings.size(), 2);
+
+    // A stored deck number past the four lights no lamp and loads nothing.
+    s.game.settings.DeckNo = 7;
+    f.pages(1);
+    for (int d = 0; d < TForm2::DeckCount; ++d)
+        QVERIFY(!f.lampLit(f.deckLamp(d)));
+    QCOMPARE(s.back(), kDefaultBack);
+    QCOMPARE(s.warnings.size(), 2);
+}
+
+void TestForm2::accountPanel()
+{
+    Screen s;
+    TForm2& f = *s.form;
+    Counters& c = s.game.counters;
+    c.Credit = 999999;
+    f.openExtra();
+    QCOMPARE(f.creditText(), QString("999999"));
+    f.insertClick();
+    QCOMPARE(c.Credit, 1000999);
+    QCOMPARE(c.InsertedTotal, int64_t(2000));
+    QCOMPARE(f.creditText(), QString("1000999"));
+    QCOMPARE(f.myAccountText(), QString("-2000"));
+
+    c.Credit = 1000000;
+    SoundService::instance().clearHistory();
+    f.insertClick();
+    QCOMPARE(c.Credit, 1000000);
+    QCOMPARE(c.InsertedTotal, int64_t(2000));
+    QCOMPARE(sounds(), QStringList{"err"});
+
+    // The account reset: its own subset of the defaults, silent, the rest untouched.
+    c.Win = 40;
+    c.Bonus = 300;
+    c.Bet = 20;
+    c.CashoutTotal = 5000;
+    c.AccountRecord = 3000;
+    c.DealtCounts[12] = 9;
+    SoundService::instance().clearHistory();
+    f.accountResetClick();
+    QCOMPARE(c.Credit, 1000);
+    QCOMPARE(c.InsertedTotal, int64_t(1000));
+    QCOMPARE(c.CashoutTotal, int64_t(0));
+    QCOMPARE(c.AccountRecord, int64_t(0));
+    QCOMPARE(c.Win, 40);
+    QCOMPARE(c.Bonus, 300);
+    QCOMPARE(c.Bet, 20);
+    QCOMPARE(c.DealtCounts[12], 9u);
+    QCOMPARE(f.creditText(), QString("1000"));
+    QCOMPARE(f.myAccountText(), QString("-1000"));
+    QCOMPARE(f.accountRecordText(), QString("0"));
+    QCOMPARE(sounds(), QStringList{});
+
+    // Totals past 32 bits are shown whole.
+    c.CashoutTotal = 10000000000LL;
+    c.AccountRecord = 9999999000LL;
+    f.pages(1);
+    QCOMPARE(f.myAccountText(), QString("9999999000"));
+    QCOMPARE(f.accountRecordText(), QString("9999999000"));
+}
+
+void TestForm2::accountExamples()
+{
+    Screen s;
+    TForm2& f = *s.form;
+    Counters& c = s.game.counters;
+    f.openExtra();
+
+    leftClick(labelWithText(f, "Cashout"));
+    QCOMPARE(c.Credit, 0);
+    QCOMPARE(c.CashoutTotal, int64_t(1000));
+    QCOMPARE(f.creditText(), QString("0"));
+    QCOMPARE(f.myAccountText(), QString("0"));
+    QCOMPARE(c.AccountRecord, int64_t(0));
+    QCOMPARE(f.accountRecordText(), QString("0"));
+    f.insertClick();
+    QCOMPARE(f.myAccountText(), QString("-1000"));
+    QCOMPARE(f.creditText(), QString("1000"));
+    QCOMPARE(sounds(), (QStringList{"clickmic", "clickmic"}));
+
+    // From the defaults: a win of 500 reaches the credit, then everything is cashed out.
+    f.accountResetClick();
+    c.Credit += 500;
+    f.pages(1);
+    f.cashoutClick();
+    QCOMPARE(c.Credit, 0);
+    QCOMPARE(f.myAccountText(), QString("500"));
+    QCOMPARE(c.AccountRecord, int64_t(500));
+    QCOMPARE(f.accountRecordText(), QString("500"));
+    // A lower result later does not lower the record.
+    f.insertClick();
+    f.cashoutClick();
+    QCOMPARE(f.myAccountText(), QString("500"));
+    f.insertClick();
+    f.insertClick();
+    f.cashoutClick();
+    QCOMPARE(c.AccountRecord, int64_t(500));
+    QCOMPARE(f.accountRecordText(), QString("500"));
+
+    // The credit never wraps past the 32-bit top.
+    c.Credit = 2147483000;
+    f.pages(1);
+    SoundService::instance().clearHistory();
+    f.insertClick(); // refused: far above a million
+    QCOMPARE(c.Credit, 2147483000);
+}
+
+void TestForm2::statisticsLayout()
+{
+    Screen s;
+    TForm2& f = *s.form;
+    TStringAlignGrid* g2 = f.pokerGrid();
+    TStringAlignGrid* g3 = f.doubleGrid();
+    QCOMPARE(g2->geometry(), QRect(100, 80, 600, 286));
+    QCOMPARE(g3->geometry(), QRect(100, 400, 600, 132));
+    QCOMPARE(g2->colCount(), 6);
+    QCOMPARE(g2->rowCount(), 13);
+    QCOMPARE(g3->rowCount(), 6);
+
+    const QStringList header2{"Poker statistics", "( x )",          "1st Deal",
+                              "2nd Deal",         "1st Deal Joker", "2nd Deal Joker"};
+    for (int c = 0; c < 6; ++c)
+        QCOMPARE(g2->cell(c, 0), header2[c]);
+    const QStringList names{"Low Pair",       "Jacks or better", "Two Pairs",      "Three of a kind",
+                            "Straight",       "Flush",           "Full House",     "Poker",
+                            "Straight Flush", "Royal Flush",     "Five of a kind", "Deals"};
+    const QStringList multipliers{"0", "2", "3", "5", "7", "9", "12", "40", "100", "500", "1000", ""};
+    for (int r = 1; r <= 12; ++r) {
+        QCOMPARE(g2->cell(0, r), names[r - 1]);
+        QCOMPARE(g2->cell(1, r), multipliers[r - 1]);
+        for (int c = 2; c <= 5; ++c)
+            QCOMPARE(g2->cell(c, r), QString("0"));
+    }
+    const QStringList rows3{"Double statistics", "Win  Red-Black", "Lose Red-Black",
+                            "Win  Low-High",     "Lose Low-High",  "Total Doubles"};
+    const QStringList header3{"", "1st", "2nd", "3rd", "4th", "5th"};
+    for (int r = 0; r < 6; ++r)
+        QCOMPARE(g3->cell(0, r), rows3[r]);
+    for (int c = 1; c < 6; ++c)
+        QCOMPARE(g3->cell(c, 0), header3[c]);
+
+    for (TStringAlignGrid* g : {g2, g3}) {
+        for (int c = 0; c < 6; ++c)
+            QCOMPARE(g->colorCell(c, 0), QColor(10, 42, 58));
+        QCOMPARE(g->colorCell(0, 1), QColor(18, 56, 69));
+        QCOMPARE(g->colorCell(0, 2), QColor(15, 53, 66));
+        QCOMPARE(g->colorCell(5, 1), QColor(28, 66, 79));
+        QCOMPARE(g->colorCell(3, 4), QColor(21, 59, 72));
+        QCOMPARE(g->alignmentAt(0, 0), alLeft);
+        QCOMPARE(g->alignmentAt(0, 3), alLeft);
+        QCOMPARE(g->alignmentAt(1, 0), alRight);
+        QCOMPARE(g->alignmentAt(4, 3), alRight);
+        QCOMPARE(g->fontColorAt(2, 2), QColor(89, 154, 158));
+        QCOMPARE(g->fontAt(2, 2).pixelSize(), 13);
+    }
+}
+
+void TestForm2::statisticsCounts()
+{
+    Screen s;
+    TForm2& f = *s.form;
+    Counters& c = s.game.counters;
+    c.DealtCounts[12] = 4294967295u;
+    c.FinalCountsJoker[2] = 17;
+    c.DealtCountsJoker[11] = 3;
+    // One Red-Black chain: won at the first step, lost at the second.
+    c.RbWon[1] = 1;
+    c.RbLost[2] = 1;
+    // A total that passes 2^32 wraps like the counters.
+    c.LhWon[5] = 4294967295u;
+    c.LhLost[5] = 2;
+    f.openExtra();
+    // The page shows the counters of the moment it is opened.
+    QCOMPARE(f.pokerGrid()->cell(2, 12), QString("0"));
+    f.statisticsMenuClick();
+    TStringAlignGrid* g2 = f.pokerGrid();
+    TStringAlignGrid* g3 = f.doubleGrid();
+    QCOMPARE(g2->cell(2, 12), QString("4294967295"));
+    QCOMPARE(g2->cell(5, 2), QString("17"));
+    QCOMPARE(g2->cell(4, 11), QString("3"));
+    QCOMPARE(g2->cell(3, 12), QString("0"));
+    QCOMPARE(g3->cell(1, 1), QString("1"));
+    QCOMPARE(g3->cell(2, 2), QString("1"));
+    QCOMPARE(g3->cell(1, 5), QString("1"));
+    QCOMPARE(g3->cell(2, 5), QString("1"));
+    QCOMPARE(g3->cell(3, 5), QString("0"));
+    QCOMPARE(g3->cell(5, 3), QString("4294967295"));
+    QCOMPARE(g3->cell(5, 4), QString("2"));
+    QCOMPARE(g3->cell(5, 5), QString("1"));
+}
+
+void TestForm2::statisticsReset()
+{
+    Screen s;
+    TForm2& f = *s.form;
+    Counters& c = s.game.counters;
+    c.FinalCounts[4] = 5;
+    c.DealtCounts[12] = 8;
+    c.LhLost[3] = 2;
+    c.Credit = 4321;
+    c.Win = 10;
+    c.Bonus = 77;
+    c.CashoutTotal = 900;
+    c.AccountRecord = 12;
+    f.openExtra();
+    f.statisticsMenuClick();
+    QCOMPARE(f.pokerGrid()->cell(3, 4), QString("5"));
+    SoundService::instance().clearHistory();
+    f.resetsClick();
+    for (auto* a : {&c.DealtCounts, &c.FinalCounts, &c.DealtCountsJoker, &c.FinalCountsJoker})
+        for (uint32_t n : *a)
+            QCOMPARE(n, 0u);
+    for (auto* a : {&c.RbWon, &c.RbLost, &c.LhWon, &c.LhLost})
+        for (uint32_t n : *a)
+            QCOMPARE(n, 0u);
+    QCOMPARE(f.pokerGrid()->cell(3, 4), QString("0"));
+    QCOMPARE(f.doubleGrid()->cell(3, 4), QString("0"));
+    QCOMPARE(f.doubleGrid()->cell(3, 5), QString("0"));
+    QCOMPARE(c.Credit, 4321);
+    QCOMPARE(c.Win, 10);
+    QCOMPARE(c.Bonus, 77);
+    QCOMPARE(c.CashoutTotal, int64_t(900));
+    QCOMPARE(c.AccountRecord, int64_t(12));
+    QCOMPARE(sounds(), QStringList{});
+    f.settingsMenuClick();
+    QCOMPARE(f.creditText(), QString("4321"));
+}
+
+void TestForm2::helpThumbAndWheel()
+{
+    Screen s;
+    TForm2& f = *s.form;
+    f.openExtra();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QTextBrowser* viewer = f.helpViewer();
+    QVERIFY(viewer->toPlainText().contains("THE END"));
+    QCOMPARE(viewer->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(viewer->frameShape(), QFrame::NoFrame);
+    QVERIFY(!viewer->isBackwardAvailable());
+
+    // The wheel does nothing to the thumb away from the Help page.
+    QVERIFY(f.FormMouseWheel(-120));
+    QCOMPARE(f.thumbTop(), TForm2::ThumbTop);
+
+    f.helpMenuClick();
+    const int m = f.scrollMaximum();
+    QVERIFY(m > 450); // a long page
+
+    TImage* thumb = nullptr;
+    for (TImage* img : f.findChildren<TImage*>())
+        if (img->size() == QSize(19, 18))
+            thumb = img;
+    QVERIFY(thumb);
+    QCOMPARE(thumb->geometry(), QRect(778, 63, 19, 18));
+
+    // Drag with the pointer: press at y 5 inside the thumb, move down.
+    SoundService::instance().clearHistory();
+    sendMouse(thumb, QEvent::MouseButtonPress, 5, Qt::LeftButton);
+    QVERIFY(f.thumbDragging());
+    QCOMPARE(sounds(), QStringList{"clickmic"});
+    sendMouse(thumb, QEvent::MouseMove, 5 + 225, Qt::LeftButton);
+    QCOMPARE(f.thumbTop(), 63 + 225);
+    QCOMPARE(f.scrollPos(), int(std::nearbyint(double(m) * 225 / 450)));
+    QCOMPARE(viewer->verticalScrollBar()->value(), f.scrollPos());
+    sendMouse(thumb, QEvent::MouseMove, 5 + 1, Qt::LeftButton);
+    QCOMPARE(f.thumbTop(), 63 + 226);
+    QCOMPARE(f.scrollPos(), int(std::nearbyint(double(m) * 226 / 450)));
+
+    // Far past the bottom: the thumb stops at 513 and the end of the page shows.
+    sendMouse(thumb, QEvent::MouseMove, 5 + 1000, Qt::LeftButton);
+    QCOMPARE(f.thumbTop(), TForm2::ThumbBottom);
+    QCOMPARE(f.scrollPos(), m);
+    QCOMPARE(viewer->verticalScrollBar()->value(), m);
+    QVERIFY(viewer->cursorForPosition(QPoint(20, viewer->height() - 20)).block().text().contains("THE END") ||
+            viewer->cursorForPosition(QPoint(20, viewer->height() - 40)).block().text().contains("THE END"));
+    sendMouse(thumb, QEvent::MouseButtonRelease, 5, Qt::NoButton);
+    QVERIFY(!f.thumbDragging());
+    // Moves without a press do nothing.
+    sendMouse(thumb, QEvent::MouseMove, -300, Qt::NoButton);
+    QCOMPARE(f.thumbTop(), TForm2::ThumbBottom);
+
+    // Above the top while dragging: the thumb stops at 63, the page at its start.
+    f.udMouseDown(5);
+    f.udMouseMove(5 - 1000);
+    QCOMPARE(f.thumbTop(), TForm2::ThumbTop);
+    QCOMPARE(f.scrollPos(), 0);
+    f.udMouseUp();
+
+    // The wheel: one notch down moves the thumb 120 pixels, and stops at the ends.
+    QWheelEvent down(QPointF(400, 300), f.mapToGlobal(QPointF(400, 300)), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&f, &down);
+    QVERIFY(down.isAccepted());
+    QCOMPARE(f.thumbTop(), 63 + 120);
+    QCOMPARE(f.scrollPos(), int(std::nearbyint(double(m) * 120 / 450)));
+    for (int i = 0; i < 4; ++i)
+        f.FormMouseWheel(-120);
+    QCOMPARE(f.thumbTop(), TForm2::ThumbBottom);
+    QCOMPARE(f.scrollPos(), m);
+    f.FormMouseWheel(120);
+    QCOMPARE(f.thumbTop(), TForm2::ThumbBottom - 120);
+    for (int i = 0; i < 4; ++i)
+        f.FormMouseWheel(120);
+    QCOMPARE(f.thumbTop(), TForm2::ThumbTop);
+    QCOMPARE(viewer->verticalScrollBar()->value(), 0);
+}
+
+void TestForm2::missingHelpPage()
+{
+    Screen s(false);
+    TForm2& f = *s.form;
+    f.openExtra();
+    f.helpMenuClick();
+    QVERIFY(f.helpViewer()->toPlainText().contains("help.htm"));
+    // Scrolling a short notice is harmless.
+    f.FormMouseWheel(-120);
+    QCOMPARE(f.scrollPos(), f.scrollMaximum());
+}
+
+QTEST_MAIN(TestForm2)
+#include "tst_form2.moc"
