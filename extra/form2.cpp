@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWheelEvent>
@@ -246,6 +247,16 @@ void TForm2::closeEvent(QCloseEvent* e)
     }
     e->ignore();
     closeClick();
+}
+
+void TForm2::keyPressEvent(QKeyEvent* e)
+{
+    // Escape leaves the screen like "Close", as players expect of a dialog-like window.
+    if (e->key() == Qt::Key_Escape && !e->isAutoRepeat()) {
+        closeClick();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void TForm2::wheelEvent(QWheelEvent* e)

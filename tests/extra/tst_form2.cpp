@@ -232,6 +232,12 @@ void TestForm2::closeSavesAndReopensOnLastPage()
     QCOMPARE(closed.count(), 2);
     QCOMPARE(int(s.savedIni().at(4)), 1);
     QCOMPARE(sounds(), QStringList{"clickmic"});
+
+    // Escape closes too.
+    f.openExtra();
+    QTest::keyClick(&f, Qt::Key_Escape);
+    QVERIFY(!f.isVisible());
+    QCOMPARE(closed.count(), 3);
     Settings back;
     loadini(back, s.save.path().toStdString());
     QCOMPARE(settingsBytes(back), settingsBytes(s.game.settings));
@@ -627,6 +633,8 @@ void TestForm2::helpThumbAndWheel()
     QCOMPARE(f.thumbTop(), TForm2::ThumbTop);
 
     f.helpMenuClick();
+    // The viewer takes no pointer input: the wheel over it reaches the screen.
+    QCOMPARE(f.childAt(400, 300), nullptr);
     const int m = f.scrollMaximum();
     QVERIFY(m > 450); // a long page
 
