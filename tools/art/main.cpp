@@ -101,6 +101,67 @@ bool writeData(const QString& dir)
     return ok;
 }
 
+// The table as a player sees it mid-game: the pictures laid out at their places.
+QImage tablePreview(const std::vector<Picture>& pictures, const std::vector<QImage>& cards)
+{
+    auto find = [&](const char* name) {
+        for (const auto& [n, image] : pictures)
+            if (n == QLatin1String(name))
+                return image;
+        return QImage();
+    };
+    QImage view = find("desen").convertToFormat(QImage::Format_RGB32);
+    QPainter p(&view);
+    const int hand[] = {26 + 9, 13 + 9, 3 * 13 + 5, 26 + 2, 52};
+    for (int k = 0; k < 5; ++k) {
+        p.drawImage(35 + 152 * k, 228, cards[size_t(hand[k])]);
+        p.drawImage(88 + 152 * k, 416, find(k == 2 || k == 3 ? "ledstins" : "ledaprins"));
+    }
+    const QImage digits = find("zece");
+    const int amounts[] = {80, 2350, 40, 10960};
+    for (int i = 0; i < 4; ++i) {
+        QImage number(130, 17, QImage::Format_RGB32);
+        for (int y = 0; y < 17; ++y)
+            for (int x = 0; x < 130; ++x)
+                number.setPixelColor(x, y, y % 2 ? QColor(18, 70, 82) : QColor(15, 53, 66));
+        int value = amounts[i];
+        for (int pos = 9; pos >= 0; --pos) {
+            const int d = value % 10;
+            for (int y = 0; y < 17; ++y)
+                for (int j = 0; j < 13; ++j)
+                    if (digits.pixel(d * 13 + j, y) & 0xffffff)
+                        number.setPixel(pos * 13 + j, y, digits.pixel(d * 13 + j, y));
+            value /= 10;
+            if (value == 0)
+                break;
+        }
+        p.drawImage(622, 57 + 32 * i, number);
+    }
+    const struct {
+        const char* name;
+        int x, y, cell, cw;
+    } buttons[] = {
+        {"btn_extra", 502, 460, 0, 100}, {"btn_deal", 351, 460, 1, 100},   {"btn_betdown", 67, 458, 0, 100},
+        {"btn_betup", 180, 458, 0, 100}, {"btn_double", 640, 458, 3, 100}, {"btn_off", 767, 14, 0, 19},
+        {"btn_proce", 612, 500, 0, 19},  {"btn_autop", 466, 500, 0, 19},   {"btn_betmax", 304, 500, 2, 19}};
+    for (const auto& b : buttons)
+        p.drawImage(b.x + 1, b.y, find(b.name).copy(b.cell * b.cw, 0, b.cw, b.cw));
+    p.drawImage(55, 51, find("emblem1"));
+    p.setFont(artFont(QStringLiteral("Liberation Sans"), 19, true));
+    p.setPen(kInk);
+    const char* captions[] = {"win", "bonus", "bet", "credit"};
+    for (int i = 0; i < 4; ++i)
+        p.drawText(QRect(505, 51 + 32 * i, 89, 29), Qt::AlignCenter, QString::fromLatin1(captions[i]));
+    p.drawText(QRect(102, 136, 289, 37), Qt::AlignCenter, QStringLiteral("Jacks or better"));
+    p.setFont(artFont(QStringLiteral("Liberation Sans"), 14, true));
+    p.drawText(QRect(63, 133, 57, 19), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("2"));
+    p.drawText(QRect(63, 155, 57, 19), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("21:40"));
+    p.drawText(QRect(386, 133, 57, 19), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("2"));
+    p.drawText(QRect(386, 155, 57, 19), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("00:12"));
+    p.end();
+    return view;
+}
+
 bool writeContactSheet(const QString& path)
 {
     std::vector<Picture> all;
@@ -109,7 +170,9 @@ bool writeContactSheet(const QString& path)
         all.push_back({QStringLiteral("card %1").arg(i), cards[i]});
     for (int deck = 1; deck <= 3; ++deck)
         all.push_back({QStringLiteral("deck%1").arg(deck), paintBack(deck)});
-    for (auto& p : resourcePictures()) {
+    const std::vector<Picture> pictures = resourcePictures();
+    all.push_back({QStringLiteral("table preview"), tablePreview(pictures, cards)});
+    for (auto p : pictures) {
         // Small strips and lamps are hard to judge at 1:1.
         if (p.second.height() <= 29 && p.second.width() < 200)
             p.second = p.second.scaled(p.second.size() * 3);

@@ -271,8 +271,8 @@ QImage paintTable()
     // Message line with the stage and clock fields at its ends.
     recess(p, QRectF(56, 129, 394, 50), 6, kPanel);
     p.setPen(QPen(QColor(40, 100, 110), 1.0));
-    p.drawLine(QPointF(99, 134), QPointF(99, 174));
-    p.drawLine(QPointF(396, 134), QPointF(396, 174));
+    p.drawLine(QPointF(124.5, 134), QPointF(124.5, 174));
+    p.drawLine(QPointF(381.5, 134), QPointF(381.5, 174));
 
     // Display panel: captions on the left, digit windows on the right.
     recess(p, QRectF(500, 47, 257, 135), 8, kPanel);
