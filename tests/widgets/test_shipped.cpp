@@ -1,0 +1,78 @@
+// The widgets against the game's own pictures, sounds and card file.
+#include "cardimagery.h"
+#include "image.h"
+#include "waveplayer.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace tarvelle;
+
+class TestShipped : public QObject {
+    Q_OBJECT
+private slots:
+    void everyCueIsPlayablePcm()
+    {
+        SoundService::instance().setMuted(true);
+        SoundBank bank;
+        for (const QString& name : SoundBank::names()) {
+            const QByteArray data = bank.player(name)->sound();
+            QVERIFY2(!data.isEmpty(), qPrintable(name));
+            WaveInfo info;
+            QString error;
+            QVERIFY2(parseWave(data, &info, &error), qPrintable(name + ": " + error));
+            QCOMPARE(info.bitsPerSample, 16);
+            QVERIFY2(info.seconds() > 0.01 && info.seconds() < 5.0, qPrintable(name));
+        }
+        // The pause after the big-hand fanfare assumes it is over within 470 ms.
+        WaveInfo succes;
+        QVERIFY(parseWave(bank.player("succes")->sound(), &succes));
+        QVERIFY(succes.seconds() < 0.47);
+    }
+
+    void lampsAndDigitsLoad()
+    {
+        CardImagery c;
+        c.loadLamps();
+        for (auto k :
+             {CardImagery::LampOff, CardImagery::LampHeld, CardImagery::LampWin, CardImagery::LampDouble})
+            QCOMPARE(c.lampImage(k).size(), QSize(18, 18));
+        QVERIFY(c.loadDigitStrip());
+        TImage display;
+        display.resize(130, 17);
+        c.nr(7, &display, 0);
+        // Some ink of the 7 lands in the ones position, none in the tens.
+        int ink = 0, tens = 0;
+        for (int y = 0; y < 17; ++y)
+            for (int x = 0; x < 130; ++x) {
+                const QColor p = display.canvas().pixelColor(x, y);
+                const bool stripe = p == QColor(18, 70, 82) || p == QColor(15, 53, 66);
+                if (!stripe && x >= 117)
+                    ++ink;
+                if (!stripe && x >= 104 && x < 117)
+                    ++tens;
+            }
+        QVERIFY(ink > 10);
+        QCOMPARE(tens, 0);
+    }
+
+    void cardFileLoads()
+    {
+        const QString appDir = qEnvironmentVariable("TARVELLE_RUNTIME_DIR") + QLatin1Char('/');
+        if (!QFile::exists(appDir + "poker2.dat"))
+            QSKIP("no card file in the runtime folder");
+        CardImagery c;
+        QString error;
+        QVERIFY2(c.LoadCardImages(appDir, &error), qPrintable(error));
+        QVERIFY(c.cardImage(0) != c.cardImage(53));
+        QVERIFY(c.cardImage(52) != c.cardImage(53));
+        for (int n = 1; n <= 3; ++n) {
+            QVERIFY2(c.LoadCardBack(n, &error), qPrintable(error));
+            QCOMPARE(c.cardImage(53).size(), QSize(122, 164));
+        }
+        QVERIFY(c.LoadCardBack(0));
+    }
+};
+
+QTEST_MAIN(TestShipped)
+#include "test_shipped.moc"
