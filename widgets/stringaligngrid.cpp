@@ -182,6 +182,12 @@ void TStringAlignGrid::setDrawSelection(bool on)
     update();
 }
 
+void TStringAlignGrid::setDrawFocusSelected(bool on)
+{
+    m_drawFocusSelected = on;
+    update();
+}
+
 void TStringAlignGrid::setEditable(bool on)
 {
     // Display only: the flag is kept for the callers' sake, nothing edits in place.
@@ -440,7 +446,7 @@ void TStringAlignGrid::drawCell(QPainter& p, int c, int r)
     QColor bg = colorCell(c, r);
     QColor fg = fontColorAt(c, r);
     const QFont f = fontAt(c, r);
-    if (m_drawSelection && !isFixed(c, r) && m_selected == QPoint(c, r)) {
+    if (m_drawSelection && m_drawFocusSelected && !isFixed(c, r) && m_selected == QPoint(c, r)) {
         // Selection colours come from the cell, its ordinary column and row, then the grid.
         const CellProp* src[3] = {nullptr, nullptr, nullptr};
         auto cit = m_propCell.constFind(key(c, r));

@@ -84,6 +84,9 @@ public:
     void setShowGridLines(bool on);
     bool drawSelection() const { return m_drawSelection; }
     void setDrawSelection(bool on);
+    // The current cell is painted in the selection colours only when this is on as well.
+    bool drawFocusSelected() const { return m_drawFocusSelected; }
+    void setDrawFocusSelected(bool on);
     bool editable() const { return m_editable; }
     void setEditable(bool on);
     TMyAlign alignment() const { return m_alignment; }
@@ -173,6 +176,7 @@ private:
     int m_gridLineWidth = 1;
     bool m_showGridLines = true;
     bool m_drawSelection = true;
+    bool m_drawFocusSelected = false;
     bool m_editable = true;
     TMyAlign m_alignment = alLeft;
     T_Wordwrap m_wordwrap = ww_none;

@@ -184,6 +184,22 @@ private slots:
         QVERIFY(elided.endsWith(QChar(0x2026)));
     }
 
+    void selectionColours()
+    {
+        TStringAlignGrid g;
+        setUp(g);
+        g.setDrawSelection(true);
+        g.setSelectedCellColor(Qt::blue);
+        g.setSelectedCell(2, 2);
+        const QRect rc = g.cellRect(2, 2);
+        auto shown = [&] { return QColor(g.grab().toImage().pixel(rc.center())); };
+        QCOMPARE(shown(), QColor(10, 20, 30)); // the current cell alone is not painted selected
+        g.setDrawFocusSelected(true);
+        QCOMPARE(shown(), QColor(Qt::blue));
+        g.setDrawSelection(false);
+        QCOMPARE(shown(), QColor(10, 20, 30));
+    }
+
     void mouseSignals()
     {
         TStringAlignGrid g;
