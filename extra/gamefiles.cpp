@@ -83,7 +83,9 @@ bool replaceFile(const std::string& path, const uint8_t* data, size_t size, int*
         return false;
     }
     int err = 0;
-    ::fchmod(fd, 0644);
+    // The new file keeps the old one's permissions; a first save gets the usual 0644.
+    struct stat old {};
+    ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
     size_t done = 0;
     while (done < size) {
         const ssize_t n = ::write(fd, data + done, size - done);

@@ -158,6 +158,14 @@ void TestGameFiles::settingsRoundTrip()
     loadini(back, dir.path().toStdString());
     QCOMPARE(settingsBytes(back), settingsBytes(s));
     QCOMPARE(readAll(dir.filePath("poker.ini")).at(4), '\0');
+
+    // Replacing the file keeps the permissions the player gave it.
+    const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+    QVERIFY(QFile::setPermissions(dir.filePath("poker.ini"), mode));
+    s.SoundFx = 1;
+    QVERIFY(saveini(s, dir.path().toStdString()));
+    QCOMPARE(QFile::permissions(dir.filePath("poker.ini")), mode);
+    QCOMPARE(readAll(dir.filePath("poker.ini")).at(4), '\1');
 }
 
 void TestGameFiles::countersDefaultsAndLayout()
