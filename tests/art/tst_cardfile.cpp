@@ -134,6 +134,62 @@ private slots:
         QVERIFY(ink[52].red > 100 && ink[52].black > 100);
     }
 
+    void cornerIndicesAreMirrored()
+    {
+        // Each face shows its index twice: top left, and turned half round at bottom right.
+        const QByteArray file = readAll(QStringLiteral("poker2.dat"));
+        QCOMPARE(file.size(), qsizetype(kRecordCount) * kRecordSize);
+        for (int r = 0; r < 52; ++r) {
+            const QImage card =
+                QImage::fromData(unscrambled(file, r), "BMP").convertToFormat(QImage::Format_RGB32);
+            const QRect corner(2, 2, 22, 36);
+            const QImage top = card.copy(corner);
+            const QImage bottom =
+                card.copy(card.width() - corner.right() - 1, card.height() - corner.bottom() - 1,
+                          corner.width(), corner.height())
+                    .mirrored(true, true);
+            double diff = 0;
+            int inked = 0;
+            for (int y = 0; y < top.height(); ++y)
+                for (int x = 0; x < top.width(); ++x) {
+                    const QColor a = top.pixelColor(x, y), b = bottom.pixelColor(x, y);
+                    diff += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                            std::abs(a.blue() - b.blue());
+                    inked += a.lightness() < 160;
+                }
+            diff /= top.width() * top.height() * 3;
+            QVERIFY2(inked > 40, qPrintable(QStringLiteral("record %1 has no index").arg(r)));
+            QVERIFY2(diff < 4,
+                     qPrintable(QStringLiteral("record %1: corners differ by %2").arg(r).arg(diff)));
+        }
+    }
+
+    void courtCardsAndJokerShowFigures()
+    {
+        // Faces are painted in skin tones; pip cards and Aces have none.
+        const QByteArray file = readAll(QStringLiteral("poker2.dat"));
+        QCOMPARE(file.size(), qsizetype(kRecordCount) * kRecordSize);
+        auto skin = [](const QImage& card) {
+            int n = 0;
+            for (int y = 0; y < card.height(); ++y)
+                for (int x = 0; x < card.width(); ++x) {
+                    const QColor c = card.pixelColor(x, y);
+                    n += std::abs(c.red() - 250) < 8 && std::abs(c.green() - 218) < 10 &&
+                         std::abs(c.blue() - 182) < 10;
+                }
+            return n;
+        };
+        for (int r = 0; r < 53; ++r) {
+            const int rank = r % 13 + 2;
+            const int found = skin(QImage::fromData(unscrambled(file, r), "BMP"));
+            if (r == 52 || rank >= 12)
+                QVERIFY2(found > 150,
+                         qPrintable(QStringLiteral("record %1: no figure (%2)").arg(r).arg(found)));
+            else
+                QVERIFY2(found == 0, qPrintable(QStringLiteral("record %1: stray skin tone").arg(r)));
+        }
+    }
+
     void extraBacksDifferFromDefault()
     {
         const QByteArray file = readAll(QStringLiteral("poker2.dat"));

@@ -129,6 +129,32 @@ private slots:
         }
     }
 
+    void buttonCellsLightUpInCopper()
+    {
+        // Idle and disabled cells show a dark symbol; hover and press light it in copper.
+        auto copper = [](const QImage& cell) {
+            int n = 0;
+            for (int y = 0; y < cell.height(); ++y)
+                for (int x = 0; x < cell.width(); ++x) {
+                    const QColor c = cell.pixelColor(x, y);
+                    n += c.red() > 150 && c.red() > c.green() + 40 && c.green() > c.blue();
+                }
+            return n;
+        };
+        for (const Place& b : kButtons) {
+            const QImage strip = picture(QString::fromLatin1(b.name));
+            const int cw = strip.height();
+            // Copper counted inside the face only: the plate's ring is copper in every cell.
+            const int inset = b.size == 100 ? 24 : 6;
+            int count[4];
+            for (int cell = 0; cell < 4; ++cell)
+                count[cell] = copper(strip.copy(cell * cw + inset, inset, cw - 2 * inset, cw - 2 * inset));
+            const QString name = QString::fromLatin1(b.name);
+            QVERIFY2(count[0] == 0 && count[3] == 0, qPrintable(name));
+            QVERIFY2(count[1] > 2 && count[2] > 2, qPrintable(name));
+        }
+    }
+
     void lampsAndEmblemSitOnTheirSockets()
     {
         // The lamp pictures are drawn opaque under all five cards: their corners must match each socket.

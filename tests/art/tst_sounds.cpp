@@ -1,6 +1,7 @@
 #include "sounds.h"
 
 #include <QFile>
+#include <QSet>
 #include <QtEndian>
 #include <QtTest>
 
@@ -8,6 +9,25 @@
 #include <numbers>
 
 using namespace tarvelle::art;
+
+namespace {
+
+// The samples of a mono recording, from its data chunk.
+std::vector<float> monoSamples(const QString& name)
+{
+    QFile file(QStringLiteral(":/snd/") + name + QStringLiteral(".wav"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray wav = file.readAll();
+    if (wav.size() <= 44 || qFromLittleEndian<quint16>(wav.constData() + 22) != 1)
+        return {};
+    std::vector<float> out(size_t((wav.size() - 44) / 2));
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] = qFromLittleEndian<qint16>(wav.constData() + 44 + i * 2) / 32768.0f;
+    return out;
+}
+
+} // namespace
 
 class TestSounds : public QObject {
     Q_OBJECT
@@ -77,6 +97,52 @@ private slots:
             QVERIFY(std::abs(qFromLittleEndian<qint16>(d + 44 + c * 2)) < 300);
             QVERIFY(std::abs(qFromLittleEndian<qint16>(d + 44 + ((frames - 1) * channels + c) * 2)) < 300);
         }
+    }
+
+    void voicesFillTheirRecordings_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name :
+             {"welcome", "byebye", "jb", "tp", "tok", "st", "flu", "fh", "pok", "sflu", "rf", "fok"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void voicesFillTheirRecordings()
+    {
+        // A hand name is announced at once and takes most of its recording: a failed or badly fitted
+        // speech run shows up as silence, a late start or a short blip.
+        QFETCH(QString, name);
+        const std::vector<float> s = monoSamples(name);
+        QVERIFY(!s.empty());
+        float peak = 0;
+        for (float v : s)
+            peak = std::max(peak, std::abs(v));
+        const size_t window = s.size() / 100;
+        size_t first = s.size(), last = 0;
+        for (size_t w = 0; w + window <= s.size(); w += window) {
+            float m = 0;
+            for (size_t i = w; i < w + window; ++i)
+                m = std::max(m, std::abs(s[i]));
+            if (m > peak * 0.02f) {
+                first = std::min(first, w);
+                last = w + window;
+            }
+        }
+        QVERIFY2(first < s.size() / 10,
+                 qPrintable(QStringLiteral("starts at %1 %").arg(100 * first / s.size())));
+        QVERIFY2(last - first > s.size() * 55 / 100,
+                 qPrintable(QStringLiteral("speaks for %1 %").arg(100 * (last - first) / s.size())));
+    }
+
+    void cardClicksAreFiveSounds()
+    {
+        QSet<QByteArray> distinct;
+        for (int k = 1; k <= 5; ++k) {
+            QFile file(QStringLiteral(":/snd/cart%1.wav").arg(k));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            distinct.insert(file.readAll());
+        }
+        QCOMPARE(distinct.size(), 5);
     }
 
     void resamplingKeepsPitchAndLevel()

@@ -1,0 +1,141 @@
+// Checks that tie the generated files to each other and to the game: the help page against the
+// engine's pay table, the Extra screen's deck previews against the backs, and repeatable output.
+#include "cardfile.h"
+#include "paytable.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QtTest>
+
+using namespace tarvelle::art;
+
+namespace {
+
+QString runtimeDir()
+{
+    return qEnvironmentVariable("TARVELLE_RUNTIME_DIR", QStringLiteral("."));
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QColor meanColour(const QImage& image)
+{
+    qint64 r = 0, g = 0, b = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            r += c.red();
+            g += c.green();
+            b += c.blue();
+        }
+    const qint64 n = qint64(image.width()) * image.height();
+    return QColor(int(r / n), int(g / n), int(b / n));
+}
+
+int distance(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+}
+
+QList<QTextTable*> tablesOf(QTextDocument& doc)
+{
+    QList<QTextTable*> tables;
+    for (QTextFrame* frame : doc.rootFrame()->childFrames())
+        if (auto* table = qobject_cast<QTextTable*>(frame))
+            tables.append(table);
+    return tables;
+}
+
+QString cellText(QTextTable* table, int row, int column)
+{
+    const QTextTableCell cell = table->cellAt(row, column);
+    QTextCursor cursor = cell.firstCursorPosition();
+    cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    return cursor.selectedText().simplified();
+}
+
+} // namespace
+
+class TestOutputs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void helpPayTableMatchesTheGame()
+    {
+        QTextDocument doc;
+        doc.setHtml(QString::fromUtf8(readFile(runtimeDir() + QStringLiteral("/help.htm"))));
+        QTextTable* pays = nullptr;
+        for (QTextTable* table : tablesOf(doc))
+            if (cellText(table, 0, 0) == QLatin1String("Hand"))
+                pays = table;
+        QVERIFY2(pays, "the help page has no pay table");
+        QCOMPARE(pays->rows(), 11); // header and the ten paying classes
+        for (int cls = 2; cls <= 11; ++cls) {
+            const int row = cls - 1;
+            QCOMPARE(cellText(pays, row, 0).toLower(),
+                     QString::fromLatin1(tarvelle::HandNames[size_t(cls)]).toLower());
+            const QString pay = cellText(pays, row, 1);
+            QVERIFY2(pay.startsWith(QString::number(tarvelle::Multiplier[size_t(cls)]) + QLatin1Char(' ')),
+                     qPrintable(QStringLiteral("%1 pays \"%2\"").arg(cls).arg(pay)));
+        }
+        QCOMPARE(tarvelle::Multiplier[1], 0); // the page tells players a low pair pays nothing
+    }
+
+    void deckPreviewsShowTheirBacks()
+    {
+        // The Extra screen's miniatures must be the backs the deck choice loads, in the same order.
+        const QByteArray cards = readFile(runtimeDir() + QStringLiteral("/poker2.dat"));
+        QCOMPARE(cards.size(), qsizetype(kRecordCount) * kRecordSize);
+        QByteArray record = cards.right(kRecordSize);
+        scrambleRecord(record.data(), record.size());
+        QList<QColor> backs{meanColour(QImage::fromData(record, "BMP"))};
+        for (int deck = 1; deck <= 3; ++deck)
+            backs.append(meanColour(QImage(runtimeDir() + QStringLiteral("/deck%1.bmp").arg(deck))));
+        for (int deck = 0; deck < 4; ++deck) {
+            const QImage preview(QStringLiteral(":/img/deckprev%1.png").arg(deck));
+            QCOMPARE(preview.size(), QSize(48, 72));
+            const QColor mean = meanColour(preview);
+            int nearest = 0;
+            for (int other = 1; other < 4; ++other)
+                if (distance(mean, backs[other]) < distance(mean, backs[nearest]))
+                    nearest = other;
+            QCOMPARE(nearest, deck);
+            QVERIFY(distance(mean, backs[deck]) < 30);
+        }
+    }
+
+    void generatorRepeatsItself()
+    {
+        // Two runs must give byte-identical files, or every build would change the game's data.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QProcess gen;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        gen.setProcessEnvironment(env);
+        gen.start(QStringLiteral(TARVELLE_ARTGEN), {QStringLiteral("--data"), dir.path()});
+        QVERIFY(gen.waitForFinished(120000));
+        QCOMPARE(gen.exitCode(), 0);
+        for (const char* name :
+             {"poker2.dat", "deck1.bmp", "deck2.bmp", "deck3.bmp", "help.htm", "tarvelle.png"}) {
+            const QByteArray again = readFile(dir.filePath(QString::fromLatin1(name)));
+            QVERIFY2(!again.isEmpty(), name);
+            QVERIFY2(again == readFile(runtimeDir() + QLatin1Char('/') + QLatin1String(name)), name);
+        }
+    }
+};
+
+QTEST_MAIN(TestOutputs)
+#include "tst_outputs.moc"
