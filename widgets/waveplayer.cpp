@@ -34,14 +34,14 @@ bool fail(QString* error, const QString& why)
 
 SoundService* g_service = nullptr;
 
-void releaseService()
-{
-    // Sinks must go before the application object does.
-    if (g_service)
-        g_service->stopAll();
-}
-
 } // namespace
+
+// Sinks must go before the application object does.
+void releaseSoundService()
+{
+    if (g_service)
+        g_service->release(true);
+}
 
 double WaveInfo::seconds() const
 {
@@ -117,7 +117,7 @@ SoundService& SoundService::instance()
     // Never destroyed with the statics: the sinks are released while the application still exists.
     if (!g_service) {
         g_service = new SoundService;
-        qAddPostRoutine(releaseService);
+        qAddPostRoutine(releaseSoundService);
     }
     return *g_service;
 }
@@ -134,7 +134,7 @@ SoundService::SoundService()
 
 SoundService::~SoundService()
 {
-    release();
+    release(true);
 }
 
 bool SoundService::audioAvailable() const
@@ -147,19 +147,22 @@ qint64 SoundService::playedUSecs() const
     return m_sink ? m_sink->processedUSecs() : 0;
 }
 
-void SoundService::release()
+void SoundService::release(bool now)
 {
     if (m_endTimer)
         m_endTimer->stop();
-    if (m_sink) {
-        m_sink->disconnect(this);
-        m_sink->stop();
-        delete m_sink;
-        m_sink = nullptr;
-    }
-    delete m_buffer;
-    m_buffer = nullptr;
-    m_pcm.clear();
+    QAudioSink* sink = m_sink;
+    m_sink = nullptr;
+    m_buffer = nullptr; // a child of the sink
+    if (!sink)
+        return;
+    sink->disconnect(this);
+    sink->stop();
+    // A request may come from a slot run inside the sink's own signal: delete it later.
+    if (now)
+        delete sink;
+    else
+        sink->deleteLater();
 }
 
 void SoundService::stopAll()
@@ -188,11 +191,11 @@ bool SoundService::play(const QByteArray& riffWave, bool loop, const QString& na
     if (!device.isFormatSupported(format))
         return false;
 
-    m_pcm = riffWave.mid(info.dataOffset, info.dataSize);
     m_loop = loop;
-    m_buffer = new QBuffer(&m_pcm);
-    m_buffer->open(QIODevice::ReadOnly);
     m_sink = new QAudioSink(device, format);
+    m_buffer = new QBuffer(m_sink);
+    m_buffer->setData(riffWave.mid(info.dataOffset, info.dataSize));
+    m_buffer->open(QIODevice::ReadOnly);
     // The sink's own buffer size is kept: small ones starve the stream with Qt 6.4's
     // PulseAudio backend, and the default already starts a cue within a few tens of ms.
     connect(m_sink, &QAudioSink::stateChanged, this, &SoundService::onStateChanged);
@@ -230,15 +233,7 @@ void SoundService::endOfRecording()
         m_endTimer->start(int(m_durationUs / 1000));
         return;
     }
-    // Deleting the sink inside one of its own signals is unsafe: let it go later.
-    m_endTimer->stop();
-    QAudioSink* sink = m_sink;
-    m_sink = nullptr;
-    if (sink) {
-        sink->disconnect(this);
-        sink->stop();
-        sink->deleteLater();
-    }
+    release();
     emit finished();
 }
 

@@ -15,6 +15,8 @@ class QTimer;
 
 namespace tarvelle {
 
+void releaseSoundService();
+
 // What a RIFF/WAVE image holds, once checked.
 struct WaveInfo {
     int channels = 0;
@@ -68,10 +70,10 @@ private:
     void onStateChanged();
     void checkEnd();
     void endOfRecording();
-    void release();
+    void release(bool now = false);
+    friend void releaseSoundService();
 
     QStringList m_history;
-    QByteArray m_pcm;
     QAudioSink* m_sink = nullptr;
     QBuffer* m_buffer = nullptr;
     QTimer* m_endTimer = nullptr;
