@@ -146,6 +146,30 @@ private slots:
         QCOMPARE(shownCell(*b), 3);
     }
 
+    // Transparent with no cells to show: the parent's picture stays visible; opaque: the colour fills.
+    void zeroGlyphsDrawNothing()
+    {
+        QWidget host;
+        host.resize(100, 100);
+        host.setAutoFillBackground(true);
+        QPalette pal = host.palette();
+        pal.setColor(QPalette::Window, QColor(0, 90, 0));
+        host.setPalette(pal);
+        auto* b = new TLbSpeedButton(&host);
+        b->setGeometry(0, 0, 100, 100);
+        b->setTransparent(true);
+        b->setFlat(true);
+        b->setGlyph(strip(100, 4));
+        b->setNumGlyphs(0);
+        QCOMPARE(host.grab().toImage().pixelColor(50, 50), QColor(0, 90, 0));
+        b->setNumGlyphs(4);
+        QCOMPARE(host.grab().toImage().pixelColor(50, 50), QColor(10, 0, 0));
+        b->setNumGlyphs(0);
+        b->setTransparent(false);
+        b->setColor(QColor(7, 7, 7));
+        QCOMPARE(host.grab().toImage().pixelColor(50, 50), QColor(7, 7, 7));
+    }
+
     void pressAndReleaseSignals()
     {
         TLbSpeedButton b;
