@@ -65,6 +65,10 @@ public:
     using WarningHandler = std::function<void(const QString& message)>;
     static void setWarningHandler(WarningHandler handler);
 
+    // The scroll offset for a thumb top of 63..513 over a page whose largest offset is maximum:
+    // proportional, halves rounded to the even neighbour.
+    static int scrollForThumb(int top, int maximum);
+
     // Read-outs for tests and tools.
     int scrollPos() const { return ScrollPos; }
     bool thumbDragging() const { return ThumbDragging; }

@@ -91,16 +91,18 @@ int TForm2::scrollMaximum() const
     return hl1->verticalScrollBar()->maximum();
 }
 
+int TForm2::scrollForThumb(int top, int maximum)
+{
+    if (top <= ThumbTop)
+        return 0;
+    if (top >= ThumbBottom)
+        return maximum;
+    return int(mulDivRoundEven(maximum, top - ThumbTop, ThumbBottom - ThumbTop));
+}
+
 void TForm2::updateScroll()
 {
-    const int y = ud->y();
-    const int64_t m = scrollMaximum();
-    if (y <= ThumbTop)
-        ScrollPos = 0;
-    else if (y >= ThumbBottom)
-        ScrollPos = int32_t(m);
-    else
-        ScrollPos = int32_t(mulDivRoundEven(m, y - ThumbTop, ThumbBottom - ThumbTop));
+    ScrollPos = scrollForThumb(ud->y(), scrollMaximum());
     hl1->verticalScrollBar()->setValue(qMax(0, ScrollPos));
 }
 
