@@ -1,6 +1,10 @@
 // Measures how long a sound cue takes from the play request to the first sample
 // being taken by the audio device. Run it where a sound server exists, e.g. a
-// PulseAudio null sink on a headless machine.
+// PulseAudio null sink on a headless machine:
+//   XDG_RUNTIME_DIR=/tmp/xdg pulseaudio -D -n --load=module-null-sink \
+//       --load=module-native-protocol-unix --exit-idle-time=-1
+//   XDG_RUNTIME_DIR=/tmp/xdg build/bench/wave_latency 50
+// (configure with -DTARVELLE_BENCH=ON; the argument is the number of runs per cue).
 #include "waveplayer.h"
 
 #include <QAudioDevice>

@@ -315,6 +315,8 @@ const QStringList& SoundBank::names()
 
 SoundBank::SoundBank()
 {
+    // Finding the audio device takes a few tens of ms: do it now rather than on the first cue.
+    SoundService::instance().audioAvailable();
     for (const QString& n : names()) {
         auto* p = new TWavePlayer;
         p->setObjectName(n);
