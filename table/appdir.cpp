@@ -15,4 +15,4 @@ QString AppDir()
     return dir;
 }
 
-}  // namespace tarvelle
+} // namespace tarvelle

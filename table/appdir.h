@@ -7,4 +7,4 @@ namespace tarvelle {
 // The folder of the running program, ending with a separator; the data files sit there.
 QString AppDir();
 
-}  // namespace tarvelle
+} // namespace tarvelle

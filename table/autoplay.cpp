@@ -27,7 +27,7 @@ void TForm1::autopMouseUp()
         return;
     const bool on = !m_gs.Autoplay;
     if (on && m_gs.HandActive)
-        return;  // never starts in the middle of a hand; it can always be stopped
+        return; // never starts in the middle of a hand; it can always be stopped
     m_gs.Autoplay = on ? 1 : 0;
     if (on) {
         AntiAliasLabel1->setText(QStringLiteral("Autoplay on"));
@@ -80,4 +80,4 @@ void TForm1::autojoc()
     }
 }
 
-}  // namespace tarvelle
+} // namespace tarvelle

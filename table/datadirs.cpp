@@ -25,7 +25,7 @@ bool hasFile(const std::string& dir, const char* name)
     return fs::is_regular_file(fs::path(dir) / name, ec);
 }
 
-}  // namespace
+} // namespace
 
 bool folderIsWritable(const std::string& dir)
 {
@@ -71,7 +71,7 @@ DataDirs resolveDataDirs(const DataDirInputs& in)
     const fs::path shareDir = fs::path(programDir).parent_path().parent_path() / "share" / "tarvelle";
     out.dataDir = withSlash(shareDir.lexically_normal().string());
     if (!hasFile(out.dataDir, "poker2.dat") && hasFile(programDir, "poker2.dat"))
-        out.dataDir = programDir;  // data beside a read-only program folder
+        out.dataDir = programDir; // data beside a read-only program folder
     // A relative XDG_DATA_HOME is invalid and ignored, as the base-directory rules say.
     const bool xdgUsable = !in.xdgDataHome.empty() && in.xdgDataHome.front() == '/';
     const std::string base = xdgUsable ? in.xdgDataHome : withSlash(in.home) + ".local/share";
@@ -80,4 +80,4 @@ DataDirs resolveDataDirs(const DataDirInputs& in)
     return out;
 }
 
-}  // namespace tarvelle
+} // namespace tarvelle

@@ -14,10 +14,10 @@ struct DataDirs {
 };
 
 struct DataDirInputs {
-    std::string programDir;   // folder of the running program
-    std::string overrideDir;  // --data-dir, empty when not given
-    std::string xdgDataHome;  // $XDG_DATA_HOME, may be empty
-    std::string home;         // $HOME
+    std::string programDir;  // folder of the running program
+    std::string overrideDir; // --data-dir, empty when not given
+    std::string xdgDataHome; // $XDG_DATA_HOME, may be empty
+    std::string home;        // $HOME
     // Probe for a folder the game may write in; replaceable in tests.
     std::function<bool(const std::string&)> isWritable;
 };
@@ -34,4 +34,4 @@ bool folderIsWritable(const std::string& dir);
 // Creates dir and its parents; true when it exists afterwards.
 bool ensureFolder(const std::string& dir);
 
-}  // namespace tarvelle
+} // namespace tarvelle

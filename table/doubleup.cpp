@@ -81,8 +81,7 @@ void TForm1::guess(bool plus)
     const bool redBlack = m_st.RedBlack != 0;
     const int pos = d.DoubleRound;
     if (m_st.PayoutControl)
-        ControlledDoubleDeal(m_hand, m_gs.rng, m_st.Joker != 0, redBlack, plus, pos,
-                             m_gs.payout.DealTrials);
+        ControlledDoubleDeal(m_hand, m_gs.rng, m_st.Joker != 0, redBlack, plus, pos, m_gs.payout.DealTrials);
     if (DoubleGuessWins(redBlack, plus, m_hand.Suit[size_t(pos)], m_hand.Rank[size_t(pos)]))
         castiga();
     else
@@ -103,8 +102,8 @@ void TForm1::castiga()
     const int pos = d.DoubleRound;
     showCard(pos);
     const int32_t before = m_ct.Win;
-    m_ct.Win = DoubleWonStake(m_st.RedBlack != 0, m_hand.Suit[size_t(pos)], m_hand.Rank[size_t(pos)],
-                              m_ct.Win);
+    m_ct.Win =
+        DoubleWonStake(m_st.RedBlack != 0, m_hand.Suit[size_t(pos)], m_hand.Rank[size_t(pos)], m_ct.Win);
     if (m_ct.Win != before)
         showValue(win_im, m_ct.Win, true);
     ++(m_st.RedBlack ? m_ct.RbWon : m_ct.LhWon)[size_t(pos)];
@@ -157,7 +156,7 @@ void TForm1::winhalf2cr()
 void TForm1::doubleLamps()
 {
     DoubleUpState& d = m_gs.dbl;
-    ++d.BlinkTicks;  // wraps from 255 to 0
+    ++d.BlinkTicks; // wraps from 255 to 0
     const QImage& offImg = m_imagery.lampImage(CardImagery::LampOff);
     const QImage& dblImg = m_imagery.lampImage(CardImagery::LampDouble);
     for (int i = 1; i <= 5; ++i) {
@@ -171,4 +170,4 @@ void TForm1::doubleLamps()
     }
 }
 
-}  // namespace tarvelle
+} // namespace tarvelle

@@ -30,7 +30,7 @@ void TForm1::offClick()
     saveini(m_st, m_saveDir.toStdString(), &io);
     save();
 
-    setWindowState(Qt::WindowNoState);  // a maximised window would refuse to shrink
+    setWindowState(Qt::WindowNoState); // a maximised window would refuse to shrink
     const QSize screen = screenSize();
     QRect g = geometry();
     auto apply = [&] {
@@ -62,4 +62,4 @@ void TForm1::offClick()
     endProgram();
 }
 
-}  // namespace tarvelle
+} // namespace tarvelle

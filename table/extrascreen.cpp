@@ -52,4 +52,4 @@ void TForm1::onExtraClosed()
     setFocus();
 }
 
-}  // namespace tarvelle
+} // namespace tarvelle

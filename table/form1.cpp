@@ -59,19 +59,12 @@ TLbSpeedButton* makeButton(QWidget* parent, const QString& name)
     return b;
 }
 
-}  // namespace
+} // namespace
 
 TForm1::TForm1(GameState& gs, SoundBank& sounds, CardImagery& imagery, const QString& appDir,
                const QString& saveDir, QWidget* parent)
-    : QWidget(parent),
-      m_gs(gs),
-      m_st(gs.settings),
-      m_ct(gs.counters),
-      m_hand(gs.hand),
-      m_sounds(sounds),
-      m_imagery(imagery),
-      m_appDir(appDir),
-      m_saveDir(saveDir)
+    : QWidget(parent), m_gs(gs), m_st(gs.settings), m_ct(gs.counters), m_hand(gs.hand), m_sounds(sounds),
+      m_imagery(imagery), m_appDir(appDir), m_saveDir(saveDir)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvelle"));
@@ -193,6 +186,15 @@ void TForm1::createControls()
 
     createPayTable();
 
+    // Stacking: the backdrop at the bottom, the table above it, the controls on the
+    // table, and the splash with its message line and the emblem on top.
+    desen->lower();
+    red->lower();
+    splash->raise();
+    mintro->raise();
+    Image9->raise();
+    sg1->raise();
+
     Timer1 = new QTimer(this);
     Timer1->setInterval(300);
     Timer2 = new QTimer(this);
@@ -289,7 +291,7 @@ int TForm1::screenDepth() const
         return m_depthOverride;
     if (QScreen* s = QGuiApplication::primaryScreen())
         return s->depth();
-    return 0;  // unknown: the depth check is skipped
+    return 0; // unknown: the depth check is skipped
 }
 
 void TForm1::setScreenMetrics(QSize size, int depth)
@@ -346,14 +348,6 @@ void TForm1::placeControls()
     m_payGridLeft = m_originX + 640;
     m_payGridTop = m_originY + 396;
     sg1->move(m_payGridLeft, m_payGridTop);
-
-    // Stacking: backdrop at the bottom, then the splash and the table, the rest above.
-    red->lower();
-    desen->stackUnder(mintro);
-    splash->raise();
-    mintro->raise();
-    Image9->raise();
-    sg1->raise();
 }
 
 // The game-state side of creating the table.
@@ -361,8 +355,8 @@ void TForm1::formCreate()
 {
     QString error;
     if (!m_imagery.LoadCardImages(m_appDir, &error)) {
-        m_startupError = error.isEmpty() ? QStringLiteral("The card file poker2.dat could not be read.")
-                                         : error;
+        m_startupError =
+            error.isEmpty() ? QStringLiteral("The card file poker2.dat could not be read.") : error;
         return;
     }
 
@@ -413,7 +407,7 @@ double TForm1::localDays()
 void TForm1::showTable()
 {
     if (QScreen* s = QGuiApplication::primaryScreen())
-        setGeometry(s->geometry());  // where no window manager maximises
+        setGeometry(s->geometry()); // where no window manager maximises
     placeControls();
     showMaximized();
     activateWindow();
@@ -427,4 +421,4 @@ void TForm1::save()
     m_gs.IoCode = io;
 }
 
-}  // namespace tarvelle
+} // namespace tarvelle

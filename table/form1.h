@@ -90,8 +90,8 @@ public:
     QTimer* Timer4 = nullptr;
     QTimer* Timer5 = nullptr;
 
-    TImage* card(int k) const;  // Image1..Image5
-    TImage* lamp(int k) const;  // h1..h5
+    TImage* card(int k) const; // Image1..Image5
+    TImage* lamp(int k) const; // h1..h5
 
     // ---- hand flow ----
     static int ClampBet(int bet);
@@ -108,7 +108,7 @@ public:
     void LbSpeedButton2MouseUp();
     void Timer4Timer();
     void Timer5Timer();
-    void ImageMouseDown(int k);  // Image1MouseDown .. Image5MouseDown
+    void ImageMouseDown(int k); // Image1MouseDown .. Image5MouseDown
     void LbSpeedButton3MouseDown();
     void LbSpeedButton3MouseUp();
     void LbSpeedButton4MouseDown();
@@ -234,7 +234,7 @@ private:
     uint16_t m_emblemTicks = 0;
     uint16_t m_idleTicks = 0;
     bool m_phaseBusy = false;
-    bool m_dblBusy = false;  // a guess is being settled
+    bool m_dblBusy = false; // a guess is being settled
     bool m_quitOnExit = true;
     bool m_ended = false;
     bool m_exiting = false;
@@ -246,4 +246,4 @@ private:
     bool m_dragging = false;
 };
 
-}  // namespace tarvelle
+} // namespace tarvelle

@@ -5,8 +5,8 @@
 #include "deal.h"
 #include "evaluator.h"
 #include "money.h"
-#include "paytable.h"
 #include "payoutcontrol.h"
+#include "paytable.h"
 
 #include "antialiaslabel.h"
 #include "cardimagery.h"
@@ -27,7 +27,7 @@ const QColor kMessageInk(89, 154, 158);
 const QColor kMessageDim(57, 102, 110);
 const char* const kVoices[12] = {"", "", "jb", "tp", "tok", "st", "flu", "fh", "pok", "sflu", "rf", "fok"};
 
-}  // namespace
+} // namespace
 
 // ---------------------------------------------------------------- money rules
 
@@ -103,7 +103,7 @@ void TForm1::bonus2cr()
 
 void TForm1::delay(int ms)
 {
-    QElapsedTimer clock;  // monotonic: no jump at midnight
+    QElapsedTimer clock; // monotonic: no jump at midnight
     clock.start();
     for (;;) {
         const qint64 left = ms - clock.elapsed();
@@ -495,7 +495,7 @@ void TForm1::betButtonUp(int button, bool up)
     if (!armed)
         return;
     if (m_gs.Autoplay || m_gs.State != 3) {
-        armed = 0;  // ignored, and not left armed to swallow the next press
+        armed = 0; // ignored, and not left armed to swallow the next press
         return;
     }
     if (m_gs.dbl.DoubleActive) {
@@ -535,4 +535,4 @@ void TForm1::betmaxMouseUp()
     m_gs.Armed[ArmBetmax] = 0;
 }
 
-}  // namespace tarvelle
+} // namespace tarvelle

@@ -108,4 +108,4 @@ void TForm1::FormMouseWheel(int deltaY)
     m_imagery.nr(m_ct.Bet, bet_im, 0);
 }
 
-}  // namespace tarvelle
+} // namespace tarvelle

@@ -12,16 +12,16 @@ namespace tarvelle {
 
 namespace {
 
-const QColor kGridBack(15, 53, 66);      // 4338959
-const QColor kGridStripe(89, 154, 158);  // 10394201
-const QColor kGridInk(105, 170, 174);    // 11446889
+const QColor kGridBack(15, 53, 66);     // 4338959
+const QColor kGridStripe(89, 154, 158); // 10394201
+const QColor kGridInk(105, 170, 174);   // 11446889
 
 QColor raised(const QColor& c, int by)
 {
     return QColor(qMin(c.red() + by, 255), qMin(c.green() + by, 255), qMin(c.blue() + by, 255));
 }
 
-}  // namespace
+} // namespace
 
 void TForm1::createPayTable()
 {
@@ -150,4 +150,4 @@ void TForm1::sg1MouseUp()
     m_dragging = false;
 }
 
-}  // namespace tarvelle
+} // namespace tarvelle

@@ -24,7 +24,7 @@ namespace {
 struct Showcase {
     int ranks[5];
     int suits[5];
-    int held;  // how many cards from the left are held
+    int held; // how many cards from the left are held
     int handClass;
 };
 
@@ -49,7 +49,7 @@ QString clockText(double days)
     return QTime(minutes / 60, minutes % 60).toString(QStringLiteral("hh:mm"));
 }
 
-}  // namespace
+} // namespace
 
 void TForm1::Timer1Timer()
 {
@@ -71,7 +71,7 @@ void TForm1::Timer1Timer()
         QString refusal;
         if (screen.width() < 800 || screen.height() < 600)
             refusal = QStringLiteral("Minimum video mode required is 800x600 !");
-        else if (depth > 0 && depth < 16)  // depth 0: unknown, the check is skipped
+        else if (depth > 0 && depth < 16) // depth 0: unknown, the check is skipped
             refusal = QStringLiteral("Minimum color quality is 16 bits per pixel !");
         if (!refusal.isEmpty()) {
             Timer1->stop();
@@ -79,19 +79,47 @@ void TForm1::Timer1Timer()
             mintro->show();
             mintro->raise();
             delay(2000);
-            endProgram();  // nothing is saved
+            endProgram(); // nothing is saved
             return;
         }
         m_sounds.play(QStringLiteral("intro"));
     } else if (m_startTicks == 12) {
         splash->hide();
         mintro->hide();
-        for (QWidget* w : std::initializer_list<QWidget*>{
-                 red, desen, LbSpeedButton1, LbSpeedButton2, LbSpeedButton3, LbSpeedButton4,
-                 LbSpeedButton5, proce, autop, betmax, Image1, Image2, Image3, Image4, Image5, off,
-                 h1, h2, h3, h4, h5, win_im, bonus_im, bet_im, credit_im, AntiAliasLabel1,
-                 AntiAliasLabel2, AntiAliasLabel3, AntiAliasLabel4, AntiAliasLabel5,
-                 AntiAliasLabel6, AntiAliasLabel7, AntiAliasLabel8, AntiAliasLabel9})
+        for (QWidget* w : std::initializer_list<QWidget*>{red,
+                                                          desen,
+                                                          LbSpeedButton1,
+                                                          LbSpeedButton2,
+                                                          LbSpeedButton3,
+                                                          LbSpeedButton4,
+                                                          LbSpeedButton5,
+                                                          proce,
+                                                          autop,
+                                                          betmax,
+                                                          Image1,
+                                                          Image2,
+                                                          Image3,
+                                                          Image4,
+                                                          Image5,
+                                                          off,
+                                                          h1,
+                                                          h2,
+                                                          h3,
+                                                          h4,
+                                                          h5,
+                                                          win_im,
+                                                          bonus_im,
+                                                          bet_im,
+                                                          credit_im,
+                                                          AntiAliasLabel1,
+                                                          AntiAliasLabel2,
+                                                          AntiAliasLabel3,
+                                                          AntiAliasLabel4,
+                                                          AntiAliasLabel5,
+                                                          AntiAliasLabel6,
+                                                          AntiAliasLabel7,
+                                                          AntiAliasLabel8,
+                                                          AntiAliasLabel9})
             w->show();
         Image9->raise();
         QCoreApplication::processEvents();
@@ -113,11 +141,20 @@ void TForm1::Timer3Timer()
 {
     m_emblemTicks = m_emblemTicks >= 600 ? 0 : uint16_t(m_emblemTicks + 1);
     switch (m_emblemTicks) {
-    case 31: Image9->setPicture(Image7->canvas()); break;
-    case 32: Image9->setPicture(Image8->canvas()); break;
-    case 33: Image9->setPicture(Image10->canvas()); break;
-    case 34: Image9->setPicture(Image6->canvas()); break;
-    default: break;
+    case 31:
+        Image9->setPicture(Image7->canvas());
+        break;
+    case 32:
+        Image9->setPicture(Image8->canvas());
+        break;
+    case 33:
+        Image9->setPicture(Image10->canvas());
+        break;
+    case 34:
+        Image9->setPicture(Image6->canvas());
+        break;
+    default:
+        break;
     }
     // A big win waiting on the table keeps the emblem turning.
     if ((m_emblemTicks > 33 || m_emblemTicks < 30) && !m_gs.dbl.DoubleActive &&
@@ -161,7 +198,7 @@ void TForm1::showShowcase(int index)
         showCard(k);
     }
     showHoldLamps();
-    forma(s.handClass);  // silent: the idle count is past 500
+    forma(s.handClass); // silent: the idle count is past 500
     AntiAliasLabel8->setText(QString::number(Multiplier[size_t(s.handClass)]));
 }
 
@@ -184,4 +221,4 @@ void TForm1::endProgram()
         QCoreApplication::quit();
 }
 
-}  // namespace tarvelle
+} // namespace tarvelle

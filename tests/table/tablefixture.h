@@ -1,0 +1,71 @@
+#pragma once
+
+#include "form1.h"
+
+#include "cardimagery.h"
+#include "waveplayer.h"
+
+#include "gamestate.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace tarvelle::testing {
+
+// One table on a throw-away save folder, with the card file of the build.
+struct Table {
+    QTemporaryDir saveDir;
+    GameState gs;
+    SoundBank sounds;
+    CardImagery imagery;
+    std::unique_ptr<TForm1> form;
+
+    static QString runtimeDir()
+    {
+        QString d = qEnvironmentVariable("TARVELLE_RUNTIME_DIR", QDir::currentPath());
+        if (!d.endsWith(QLatin1Char('/')))
+            d += QLatin1Char('/');
+        return d;
+    }
+
+    explicit Table(bool revealed = true)
+    {
+        SoundService::instance().setMuted(true);
+        SoundService::instance().clearHistory();
+        form = std::make_unique<TForm1>(gs, sounds, imagery, runtimeDir(), saveDir.path() + QLatin1Char('/'));
+        form->setQuitOnExit(false);
+        form->Timer1->stop();
+        form->setScreenMetrics(QSize(1024, 768), 24);
+        form->resize(1024, 768);
+        form->show();
+        if (revealed)
+            for (int i = 0; i < 12; ++i)
+                form->Timer1Timer();
+        form->Timer3->stop();
+    }
+
+    QString savePath(const QString& name) const { return saveDir.path() + QLatin1Char('/') + name; }
+
+    // Waits until the deal or draw under way has settled.
+    bool settle(int ms = 5000)
+    {
+        return QTest::qWaitFor([this] { return !form->phaseBusy(); }, ms);
+    }
+
+    // Puts a known hand on the table (ranks and suits of positions 1..5).
+    void setHand(std::initializer_list<int> ranks, std::initializer_list<int> suits)
+    {
+        int k = 1;
+        for (int r : ranks)
+            gs.hand.Rank[size_t(k++)] = uint8_t(r);
+        k = 1;
+        for (int s : suits)
+            gs.hand.Suit[size_t(k++)] = uint8_t(s);
+    }
+};
+
+} // namespace tarvelle::testing

@@ -1,0 +1,735 @@
+// The main table driven through its handlers, its keys and real mouse events.
+#include "tablefixture.h"
+
+#include "extra/gamefiles.h"
+#include "paytable.h"
+
+#include "antialiaslabel.h"
+#include "image.h"
+#include "lbspeedbutton.h"
+#include "stringaligngrid.h"
+
+#include <QFile>
+#include <QtTest>
+
+using namespace tarvelle;
+using tarvelle::testing::Table;
+
+namespace {
+
+void press(QWidget* w)
+{
+    const QPoint c = w->rect().center();
+    QTest::mousePress(w, Qt::LeftButton, {}, c);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, c);
+}
+
+void key(TForm1& f, char c)
+{
+    f.FormKeyPress(QLatin1Char(c));
+}
+
+Counters savedCounters(const Table& t)
+{
+    Counters c;
+    c.Credit = -1;
+    ldct(c, t.saveDir.path().toStdString() + "/");
+    return c;
+}
+
+} // namespace
+
+class TestTable : public QObject {
+    Q_OBJECT
+private slots:
+    void betLadder_data();
+    void betLadder();
+    void autoBetChoosesWhatTheMoneyCovers();
+    void playAreaIsCentred_data();
+    void playAreaIsCentred();
+    void dealNeedsMoney();
+    void pendingWinIsPaidBeforeTheBet();
+    void wholeHandWithTheMouse();
+    void dealKeyDuringTheAnimationIsIgnored();
+    void bonusPotAndHoldingAllFive();
+    void smartHold();
+    void betButtonsAndWheel();
+    void keysAloneDriveAHandAndADoubleUp();
+    void doubleUpOutcomes();
+    void doubleUpFiveWonSteps();
+    void doubleUpBanking();
+    void doubleUpNotWhileTheHandWaits();
+    void autoDoubleAfterAManualDraw();
+    void autoplayBetsAndStops();
+    void payTablePanel();
+    void screenChecks_data();
+    void screenChecks();
+    void attractModeSchedule();
+    void exitSavesBothFiles();
+};
+
+void TestTable::betLadder_data()
+{
+    QTest::addColumn<int>("bet");
+    QTest::addColumn<int>("up");
+    QTest::addColumn<int>("down");
+    QTest::newRow("1") << 1 << 2 << 1;
+    QTest::newRow("9") << 9 << 10 << 8;
+    QTest::newRow("10") << 10 << 20 << 9;
+    QTest::newRow("20") << 20 << 30 << 10;
+    QTest::newRow("37 clamps to 30") << 37 << 40 << 20;
+    QTest::newRow("500") << 500 << 500 << 490;
+    QTest::newRow("900 clamps to 500") << 900 << 500 << 490;
+    QTest::newRow("0 clamps to 1") << 0 << 2 << 1;
+}
+
+void TestTable::betLadder()
+{
+    QFETCH(int, bet);
+    QFETCH(int, up);
+    QFETCH(int, down);
+    QCOMPARE(TForm1::BetUp(TForm1::ClampBet(bet)), up);
+    QCOMPARE(TForm1::BetDown(TForm1::ClampBet(bet)), down);
+}
+
+void TestTable::autoBetChoosesWhatTheMoneyCovers()
+{
+    QCOMPARE(TForm1::AutoBetFor(35), 30);
+    QCOMPARE(TForm1::AutoBetFor(7), 7);
+    QCOMPARE(TForm1::AutoBetFor(0), 1);
+    QCOMPARE(TForm1::AutoBetFor(10), 10);
+    QCOMPARE(TForm1::AutoBetFor(100000), 490); // the largest step the rule reaches
+}
+
+void TestTable::playAreaIsCentred_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QPoint>("origin");
+    QTest::newRow("1024x768") << QSize(1024, 768) << QPoint(112, 84);
+    QTest::newRow("1366x768") << QSize(1366, 768) << QPoint(283, 84);
+    QTest::newRow("799x599 toward zero") << QSize(799, 599) << QPoint(0, 0);
+    QTest::newRow("640x480") << QSize(640, 480) << QPoint(-80, -60);
+}
+
+void TestTable::playAreaIsCentred()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QPoint, origin);
+    Table t(false);
+    t.form->setScreenMetrics(screen, 24);
+    QCOMPARE(QPoint(t.form->originX(), t.form->originY()), origin);
+    QCOMPARE(t.form->Image3->pos(), origin + QPoint(339, 228));
+    QCOMPARE(t.form->LbSpeedButton2->pos(), origin + QPoint(351, 460));
+    QCOMPARE(t.form->credit_im->pos(), origin + QPoint(622, 153));
+    QCOMPARE(t.form->h5->pos(), origin + QPoint(696, 416));
+    QCOMPARE(t.form->sg1->pos(), origin + QPoint(640, 396));
+    QCOMPARE(t.form->red->geometry(), QRect(QPoint(0, 0), screen));
+}
+
+void TestTable::dealNeedsMoney()
+{
+    {
+        Table t;
+        t.gs.counters.Credit = 0;
+        t.gs.counters.Bet = 1;
+        for (uint8_t autoBet : {0, 1}) {
+            t.gs.settings.AutoBet = autoBet;
+            key(*t.form, '\r');
+            QCOMPARE(t.gs.HandActive, uint8_t(0));
+            QCOMPARE(t.gs.counters.Bet, 1);
+            QCOMPARE(t.gs.Armed[ArmDeal], uint8_t(0));
+        }
+    }
+    {
+        Table t;
+        t.gs.counters.Credit = 35;
+        t.gs.counters.Bet = 50;
+        t.gs.settings.AutoBet = 0;
+        key(*t.form, '\r');
+        QCOMPARE(t.gs.HandActive, uint8_t(0));
+        QCOMPARE(t.gs.counters.Credit, 35);
+        t.gs.settings.AutoBet = 1;
+        key(*t.form, '\r');
+        QCOMPARE(t.gs.counters.Bet, 30);
+        QCOMPARE(t.gs.HandActive, uint8_t(1));
+        QCOMPARE(t.gs.counters.Credit, 5);
+        QVERIFY(t.settle());
+        QCOMPARE(t.gs.State, uint8_t(2));
+        // The lowered bet reached the file.
+        QCOMPARE(savedCounters(t).Bet, 30);
+    }
+    {
+        Table t;
+        t.gs.counters.Credit = 7;
+        t.gs.counters.Bet = 10;
+        t.gs.settings.AutoBet = 1;
+        key(*t.form, '\r');
+        QCOMPARE(t.gs.counters.Bet, 7);
+        QCOMPARE(t.gs.counters.Credit, 0);
+        QVERIFY(t.settle());
+    }
+}
+
+void TestTable::pendingWinIsPaidBeforeTheBet()
+{
+    Table t;
+    t.gs.counters.Credit = 0;
+    t.gs.counters.Win = 20;
+    t.gs.counters.Bet = 10;
+    key(*t.form, '\r');
+    QCOMPARE(t.gs.counters.Credit, 10);
+    QCOMPARE(t.gs.counters.Win, 0);
+    QVERIFY(t.settle());
+}
+
+void TestTable::wholeHandWithTheMouse()
+{
+    Table t;
+    t.gs.settings.SoundFx = 1;
+    t.gs.counters.Credit = 100;
+    t.gs.counters.Bet = 5;
+    const uint32_t dealsBefore = t.gs.counters.DealtCountsJoker[12];
+
+    press(t.form->LbSpeedButton2);
+    QCOMPARE(t.gs.counters.Credit, 95);
+    QVERIFY(t.form->phaseBusy());
+    QVERIFY(t.settle());
+    QCOMPARE(t.gs.State, uint8_t(2));
+    QCOMPARE(t.gs.counters.DealtCountsJoker[12], dealsBefore + 1);
+    QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("1"));
+
+    // Hold the first card by clicking it.
+    const auto dealt = t.gs.hand;
+    QTest::mousePress(t.form->Image1, Qt::LeftButton, {}, QPoint(60, 80));
+    QTest::mouseRelease(t.form->Image1, Qt::LeftButton, {}, QPoint(60, 80));
+    QVERIFY(t.gs.hand.Held[1]);
+    QVERIFY(SoundService::instance().history().contains(QStringLiteral("cart1")));
+
+    press(t.form->LbSpeedButton2);
+    QVERIFY(t.settle());
+    QCOMPARE(t.gs.State, uint8_t(3));
+    QCOMPARE(t.gs.HandActive, uint8_t(0));
+    QCOMPARE(t.gs.hand.Suit[1], dealt.Suit[1]);
+    QCOMPARE(t.gs.hand.Rank[1], dealt.Rank[1]);
+    QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("2"));
+
+    // Win follows the final class; the counters file holds what memory holds.
+    HandFlags flags{};
+    Hand copy = t.gs.hand;
+    copy.clearHeld();
+    const int cls = EvaluateHand(copy, flags, true);
+    QCOMPARE(t.gs.counters.Win, cls >= 2 ? Multiplier[size_t(cls)] * 5 : 0);
+    const Counters saved = savedCounters(t);
+    QCOMPARE(saved.Credit, 95 + t.gs.counters.Win); // loading pays a pending win
+    QCOMPARE(saved.FinalCountsJoker[12], t.gs.counters.FinalCountsJoker[12]);
+    QVERIFY(saved.FinalCountsJoker[12] >= 1);
+}
+
+void TestTable::dealKeyDuringTheAnimationIsIgnored()
+{
+    Table t;
+    t.gs.counters.Credit = 100;
+    t.gs.counters.Bet = 10;
+    key(*t.form, '\r');
+    key(*t.form, ' ');
+    key(*t.form, '\r');
+    QCOMPARE(t.gs.counters.Credit, 90);
+    // A mouse press and release in the middle of the animation does not deal either.
+    press(t.form->LbSpeedButton2);
+    press(t.form->LbSpeedButton2);
+    QCOMPARE(t.gs.counters.Credit, 90);
+    QVERIFY(t.settle());
+    QCOMPARE(t.gs.State, uint8_t(2));
+}
+
+void TestTable::bonusPotAndHoldingAllFive()
+{
+    struct Case {
+        int bonusBefore;
+        int bonusAfter;
+        int creditGain;
+    };
+    for (const Case c : {Case{9990, 0, 10000 + 20}, Case{9989, 9999, 20}}) {
+        Table t;
+        t.gs.settings.Joker = 0;
+        t.gs.counters.Credit = 100;
+        t.gs.counters.Bet = 10;
+        t.gs.counters.Bonus = c.bonusBefore;
+        key(*t.form, '\r');
+        QVERIFY(t.settle());
+        // A pair of aces, one of them the bonus ace, all five held.
+        t.setHand({11, 11, 4, 6, 9}, {3, 1, 2, 2, 4});
+        for (int k = 1; k <= 5; ++k)
+            t.gs.hand.Held[size_t(k)] = 1;
+        const auto finalBefore = t.gs.counters.FinalCounts;
+        key(*t.form, '\r');
+        QVERIFY(t.settle());
+        QCOMPARE(t.gs.counters.Win, 20);
+        QCOMPARE(t.gs.counters.Bonus, c.bonusAfter);
+        QCOMPARE(t.gs.counters.Credit, 90 + c.creditGain - 20);
+        QCOMPARE(t.gs.counters.FinalCounts, finalBefore); // all five held: not counted
+        QCOMPARE(t.form->AntiAliasLabel1->text(), QStringLiteral("Jacks or better"));
+    }
+}
+
+void TestTable::smartHold()
+{
+    Table t;
+    t.gs.settings.SmartHold = 1;
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    auto propose12 = [&] {
+        t.gs.hand.clearHeld();
+        t.gs.hand.Held[1] = t.gs.hand.Held[2] = 1;
+        t.gs.FirstClick = 1;
+    };
+    propose12();
+    t.form->ImageMouseDown(4);
+    QCOMPARE(t.gs.hand.Held, (std::array<uint8_t, 6>{0, 0, 0, 0, 1, 0}));
+    t.form->ImageMouseDown(5); // later clicks toggle
+    QCOMPARE(t.gs.hand.Held, (std::array<uint8_t, 6>{0, 0, 0, 0, 1, 1}));
+
+    propose12();
+    t.form->ImageMouseDown(1);
+    QCOMPARE(t.gs.hand.Held, (std::array<uint8_t, 6>{0, 0, 1, 0, 0, 0}));
+    QCOMPARE(t.gs.FirstClick, uint8_t(1)); // a held card does not use up the rule
+
+    t.gs.settings.SmartHold = 0;
+    propose12();
+    t.form->ImageMouseDown(4);
+    QCOMPARE(t.gs.hand.Held, (std::array<uint8_t, 6>{0, 1, 1, 0, 1, 0}));
+
+    // Outside the hold phase a click does nothing.
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    const auto held = t.gs.hand.Held;
+    t.form->ImageMouseDown(2);
+    QCOMPARE(t.gs.hand.Held, held);
+}
+
+void TestTable::betButtonsAndWheel()
+{
+    Table t;
+    t.gs.counters.Bet = 9;
+    key(*t.form, '+');
+    QCOMPARE(t.gs.counters.Bet, 10);
+    press(t.form->LbSpeedButton4);
+    QCOMPARE(t.gs.counters.Bet, 20);
+    press(t.form->LbSpeedButton3);
+    press(t.form->LbSpeedButton3);
+    QCOMPARE(t.gs.counters.Bet, 9);
+
+    // A pending win goes to the credit on a bet change, not on a wheel turn.
+    t.gs.counters.Win = 40;
+    t.gs.counters.Credit = 100;
+    t.form->FormMouseWheel(120);
+    QCOMPARE(t.gs.counters.Bet, 10);
+    QCOMPARE(t.gs.counters.Win, 40);
+    key(*t.form, 'm');
+    QCOMPARE(t.gs.counters.Bet, 500);
+    QCOMPARE(t.gs.counters.Win, 0);
+    QCOMPARE(t.gs.counters.Credit, 140);
+    t.form->FormMouseWheel(120);
+    QCOMPARE(t.gs.counters.Bet, 500);
+    t.gs.counters.Bet = 37;
+    t.form->FormMouseWheel(-120);
+    QCOMPARE(t.gs.counters.Bet, 20);
+    t.gs.counters.Bet = 10;
+    QWheelEvent wheel(QPointF(400, 300), QPointF(400, 300), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(t.form.get(), &wheel);
+    QCOMPARE(t.gs.counters.Bet, 9);
+    QVERIFY(wheel.isAccepted());
+
+    // Guards: autoplay, a hand on the table, a double-up.
+    t.gs.Autoplay = 1;
+    t.form->FormMouseWheel(120);
+    key(*t.form, '+');
+    QCOMPARE(t.gs.counters.Bet, 9);
+    t.gs.Autoplay = 0;
+    t.gs.State = 2;
+    t.form->FormMouseWheel(120);
+    key(*t.form, '-');
+    QCOMPARE(t.gs.counters.Bet, 9);
+    t.gs.State = 3;
+    t.gs.dbl.DoubleActive = 1;
+    t.form->FormMouseWheel(120);
+    QCOMPARE(t.gs.counters.Bet, 9);
+}
+
+void TestTable::keysAloneDriveAHandAndADoubleUp()
+{
+    Table t;
+    t.gs.settings.Joker = 0;
+    t.gs.settings.RedBlack = 1;
+    t.gs.settings.AutoHold = 0;
+    t.gs.counters.Credit = 100;
+    t.gs.counters.Bet = 10;
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    QCOMPARE(t.gs.hand.Held, (std::array<uint8_t, 6>{})); // Auto Hold off
+    t.setHand({14, 14, 3, 5, 8}, {1, 2, 3, 4, 1});
+    t.gs.settings.SmartHold = 0;
+    for (char c : {'1', '2', '3', '4', '5'})
+        key(*t.form, c);
+    key(*t.form, ' ');
+    QVERIFY(t.settle());
+    QCOMPARE(t.gs.counters.Win, 20);
+
+    key(*t.form, 'D');
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(1));
+    QCOMPARE(t.form->AntiAliasLabel1->text(), QStringLiteral("Double Red-Black"));
+    t.setHand({5}, {3}); // a black five: "+" wins
+    key(*t.form, '+');
+    QCOMPARE(t.gs.counters.Win, 40);
+    QCOMPARE(t.gs.dbl.DoubleRound, uint8_t(2));
+    t.gs.hand.Suit[2] = 1; // red: "-" wins
+    key(*t.form, '-');
+    QCOMPARE(t.gs.counters.Win, 80);
+    key(*t.form, '\r'); // collect everything
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+    QCOMPARE(t.gs.counters.Credit, 90 + 80);
+    QCOMPARE(t.gs.counters.Win, 0);
+    const Counters saved = savedCounters(t);
+    QCOMPARE(saved.RbWon[1], 1u);
+    QCOMPARE(saved.RbWon[2], 1u);
+    QCOMPARE(saved.Credit, 170);
+}
+
+void TestTable::doubleUpOutcomes()
+{
+    struct Case {
+        const char* name;
+        bool redBlack;
+        char guess;
+        int rank;
+        int suit;
+        int winAfter; // from 10
+        bool won;
+    };
+    const Case cases[] = {
+        {"low-high seven +", false, '+', 7, 1, 10, true},
+        {"low-high seven -", false, '-', 7, 2, 10, true},
+        {"low-high ace -", false, '-', 11, 1, 20, true},
+        {"low-high ace +", false, '+', 11, 1, 0, false},
+        {"low-high king +", false, '+', 14, 4, 20, true},
+        {"low-high joker", false, '+', 2, 5, 40, true},
+        {"red-black joker", true, '-', 2, 5, 40, true},
+        {"red-black black on red", true, '-', 9, 4, 0, false},
+    };
+    for (const Case& c : cases) {
+        Table t;
+        t.gs.settings.RedBlack = c.redBlack;
+        t.gs.counters.Win = 10;
+        t.gs.counters.Bet = 5;
+        t.gs.counters.Bonus = 100;
+        key(*t.form, 'd');
+        QVERIFY2(t.gs.dbl.DoubleActive, c.name);
+        t.setHand({c.rank}, {c.suit});
+        key(*t.form, c.guess);
+        QVERIFY2(t.gs.counters.Win == c.winAfter, c.name);
+        QVERIFY2(t.gs.counters.Bonus == 105, c.name); // every guess feeds the pot
+        QVERIFY2(bool(t.gs.dbl.DoubleActive) == c.won, c.name);
+        const Counters saved = savedCounters(t);
+        const auto& won = c.redBlack ? saved.RbWon : saved.LhWon;
+        const auto& lost = c.redBlack ? saved.RbLost : saved.LhLost;
+        QVERIFY2(won[1] == (c.won ? 1u : 0u) && lost[1] == (c.won ? 0u : 1u), c.name);
+    }
+}
+
+void TestTable::doubleUpFiveWonSteps()
+{
+    Table t;
+    t.gs.settings.RedBlack = 1;
+    t.gs.counters.Win = 10;
+    t.gs.counters.Credit = 0;
+    t.gs.counters.Bet = 10;
+    t.gs.counters.Bonus = 9985;
+    key(*t.form, 'd');
+    t.setHand({3, 4, 5, 6, 8}, {3, 4, 3, 4, 3});
+    for (int i = 0; i < 5; ++i)
+        key(*t.form, '+');
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+    QCOMPARE(t.gs.counters.Win, 0);
+    // 320 from the chain; the pot passed 9999 at the second guess and was paid then.
+    QCOMPARE(t.gs.counters.Credit, 320 + 10005);
+    QCOMPARE(t.gs.counters.Bonus, 30);
+    const Counters saved = savedCounters(t);
+    for (int i = 1; i <= 5; ++i)
+        QCOMPARE(saved.RbWon[size_t(i)], 1u);
+    QCOMPARE(saved.Credit, 10325);
+}
+
+void TestTable::doubleUpBanking()
+{
+    {
+        Table t;
+        t.gs.counters.Win = 7;
+        t.gs.counters.Credit = 0;
+        key(*t.form, 'd');
+        key(*t.form, 'd'); // bank half: the credit gets the larger half
+        QCOMPARE(t.gs.counters.Credit, 4);
+        QCOMPARE(t.gs.counters.Win, 3);
+        QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(1));
+    }
+    {
+        Table t;
+        t.gs.counters.Win = 1;
+        t.gs.counters.Credit = 0;
+        key(*t.form, 'd');
+        key(*t.form, 'd');
+        QCOMPARE(t.gs.counters.Credit, 1);
+        QCOMPARE(t.gs.counters.Win, 0);
+        QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+        QCOMPARE(savedCounters(t).Credit, 1);
+    }
+    {
+        // No win, no game; nor with the game switched off.
+        Table t;
+        t.gs.counters.Win = 0;
+        key(*t.form, 'd');
+        QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+        t.gs.counters.Win = 10;
+        t.gs.settings.DoubleGame = 0;
+        key(*t.form, 'd');
+        QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+    }
+}
+
+void TestTable::doubleUpNotWhileTheHandWaits()
+{
+    Table t;
+    t.gs.counters.Credit = 100;
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    t.gs.counters.Win = 4; // as if the dealt hand paid a preview
+    key(*t.form, 'd');
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+    QCOMPARE(t.gs.State, uint8_t(2));
+}
+
+void TestTable::autoDoubleAfterAManualDraw()
+{
+    Table t;
+    t.gs.settings.Joker = 0;
+    t.gs.settings.AutoDouble = 1;
+    t.gs.counters.Credit = 100;
+    t.gs.counters.Bet = 10;
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    t.setHand({13, 13, 13, 4, 9}, {1, 2, 3, 2, 4});
+    t.gs.hand.Held.fill(1);
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    QVERIFY(QTest::qWaitFor([&] { return t.gs.dbl.DoubleActive == 1; }, 3000));
+    QCOMPARE(t.gs.counters.Win, 50);
+    QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("3"));
+}
+
+void TestTable::autoplayBetsAndStops()
+{
+    Table t;
+    t.gs.settings.AutoBet = 1;
+    t.gs.counters.Credit = 35;
+    t.gs.counters.Bet = 50;
+    key(*t.form, 'a');
+    QCOMPARE(t.gs.Autoplay, uint8_t(1));
+    QVERIFY(t.form->Timer2->isActive());
+    QCOMPARE(t.form->AntiAliasLabel1->text(), QStringLiteral("Autoplay on"));
+    // While it runs the player's own controls are ignored.
+    key(*t.form, '+');
+    QCOMPARE(t.gs.counters.Bet, 50);
+
+    t.form->Timer2->stop(); // the test plays the ticks itself
+    t.form->Timer2Timer();
+    QCOMPARE(t.gs.counters.Bet, 30);
+    QCOMPARE(t.gs.counters.Credit, 5);
+    QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("A 1"));
+    QVERIFY(t.settle());
+    QCOMPARE(t.gs.State, uint8_t(2));
+    const auto proposal = t.gs.hand.Held;
+    t.form->Timer2Timer();
+    QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("A 2"));
+    QVERIFY(t.settle());
+    QCOMPARE(t.gs.State, uint8_t(3));
+    Q_UNUSED(proposal);
+
+    // Out of money: autoplay switches itself off.
+    t.gs.counters.Credit = 0;
+    t.gs.counters.Win = 0;
+    t.form->Timer2Timer();
+    QCOMPARE(t.gs.Autoplay, uint8_t(0));
+    QCOMPARE(t.form->AntiAliasLabel1->text(), QStringLiteral("Autoplay off"));
+
+    // The button stops it at once, and cannot start it in the middle of a hand.
+    t.gs.counters.Credit = 100;
+    press(t.form->autop);
+    QCOMPARE(t.gs.Autoplay, uint8_t(1));
+    press(t.form->autop);
+    QCOMPARE(t.gs.Autoplay, uint8_t(0));
+    QVERIFY(!t.form->Timer2->isActive());
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    key(*t.form, 'a');
+    QCOMPARE(t.gs.Autoplay, uint8_t(0));
+}
+
+void TestTable::payTablePanel()
+{
+    Table t;
+    TStringAlignGrid* g = t.form->sg1;
+    QVERIFY(!g->isVisible());
+    QCOMPARE(g->size(), QSize(129, 204));
+    QCOMPARE(g->cell(0, 0), QStringLiteral("Hand"));
+    QCOMPARE(g->cell(0, 6), QStringLiteral("Full "));
+    QCOMPARE(g->cell(0, 11), QStringLiteral("Wins"));
+    QCOMPARE(g->cell(1, 10), QStringLiteral("1000"));
+    QCOMPARE(g->cell(2, 1), QStringLiteral("16.765")); // Joker on by default
+    QCOMPARE(g->colorCell(0, 1), QColor(15 + 8, 53 + 8, 66 + 8));
+    QCOMPARE(g->colorCell(2, 2), QColor(15 + 12, 53 + 12, 66 + 12));
+    QCOMPARE(g->colorCell(3, 5), QColor(89, 154, 158));
+
+    t.gs.counters.Credit = 100;
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    t.setHand({10, 12, 13, 14, 11}, {3, 3, 3, 3, 3});
+    t.gs.hand.Held.fill(1);
+    const Hand before = t.gs.hand;
+    key(*t.form, 'p');
+    QVERIFY(g->isVisible());
+    QCOMPARE(g->cell(2, 9), QStringLiteral("100.00"));
+    QCOMPARE(g->cell(2, 11), QStringLiteral("50000"));
+    QCOMPARE(g->cell(2, 1), QStringLiteral("0"));
+    QCOMPARE(t.gs.hand.Deck, before.Deck);
+    QCOMPARE(t.gs.hand.Held, before.Held);
+
+    // Dragging stays on the screen.
+    const QPoint start = t.form->payGridPos();
+    t.form->sg1MouseDown(QPoint(10, 10));
+    t.form->sg1MouseMove(QPoint(-20, 30));
+    QCOMPARE(t.form->payGridPos(), start + QPoint(-30, 20));
+    t.form->sg1MouseMove(QPoint(5000, 10));
+    QCOMPARE(t.form->payGridPos().x(), start.x() - 30);
+    t.form->sg1MouseUp();
+    t.form->sg1MouseMove(QPoint(50, 50));
+    QCOMPARE(t.form->payGridPos(), start + QPoint(-30, 20));
+    press(t.form->proce);
+    QVERIFY(!g->isVisible());
+}
+
+void TestTable::screenChecks_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("800x600") << QSize(800, 600) << 24 << QString();
+    QTest::newRow("799x600") << QSize(799, 600) << 24 << "Minimum video mode required is 800x600 !";
+    QTest::newRow("800x599") << QSize(800, 599) << 24 << "Minimum video mode required is 800x600 !";
+    QTest::newRow("8 bits") << QSize(1024, 768) << 8 << "Minimum color quality is 16 bits per pixel !";
+    QTest::newRow("16 bits") << QSize(1024, 768) << 16 << QString();
+}
+
+void TestTable::screenChecks()
+{
+    QFETCH(QSize, screen);
+    QFETCH(int, depth);
+    QFETCH(QString, message);
+    Table t(false);
+    t.form->setScreenMetrics(screen, depth);
+    QElapsedTimer clock;
+    clock.start();
+    t.form->Timer1Timer();
+    QCOMPARE(t.form->ended(), !message.isEmpty());
+    if (message.isEmpty()) {
+        QVERIFY(SoundService::instance().history().contains(QStringLiteral("intro")));
+        return;
+    }
+    QVERIFY(clock.elapsed() >= 1990);
+    QCOMPARE(t.form->mintro->text(), message);
+    QVERIFY(!t.form->Timer1->isActive());
+    QVERIFY(!QFile::exists(t.savePath(QStringLiteral("poker.ini"))));
+    QVERIFY(!QFile::exists(t.savePath(QStringLiteral("poker.dat"))));
+}
+
+void TestTable::attractModeSchedule()
+{
+    Table t;
+    t.gs.counters.Credit = 500;
+    SoundService::instance().clearHistory();
+    t.form->setIdleTicks(599);
+    t.form->Timer3Timer();
+    QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("Demo"));
+    QCOMPARE(t.form->AntiAliasLabel8->text(), QString());
+
+    const char* names[] = {"Jacks or better", "Two Pairs",     "Three of a kind", "Straight",
+                           "Flush",           "Full House",    "Poker",           "Straight Flush",
+                           "Royal Flush",     "Five of a kind"};
+    const char* mult[] = {"2", "3", "5", "7", "9", "12", "40", "100", "500", "1000"};
+    for (int i = 0; i < 10; ++i) {
+        t.form->setIdleTicks(611 + 100 * i);
+        t.form->Timer3Timer();
+        QCOMPARE(t.form->AntiAliasLabel1->text(), QString::fromLatin1(names[i]));
+        QCOMPARE(t.form->AntiAliasLabel8->text(), QString::fromLatin1(mult[i]));
+        if (i < 9) {
+            t.form->setIdleTicks(701 + 100 * i);
+            t.form->Timer3Timer();
+            QCOMPARE(t.form->AntiAliasLabel1->text(), QStringLiteral(" "));
+        }
+    }
+    QCOMPARE(t.form->idleTicks(), 500); // the cycle starts again ten seconds later
+    QCOMPARE(t.gs.hand.Held, (std::array<uint8_t, 6>{0, 1, 1, 1, 1, 1}));
+    QVERIFY(SoundService::instance().history().isEmpty()); // the showcase is silent
+    QCOMPARE(t.gs.counters.Credit, 500);
+
+    // Back to "Demo" and into a hand; a key ends it at once.
+    t.form->setIdleTicks(612);
+    t.form->Timer3Timer();
+    QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("Demo"));
+    key(*t.form, 'q');
+    QCOMPARE(t.form->idleTicks(), 0);
+    QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("1"));
+    QCOMPARE(t.gs.hand.Held, (std::array<uint8_t, 6>{}));
+
+    // A disabled table (the Extra screen open) never goes idle.
+    t.form->setEnabled(false);
+    t.form->setIdleTicks(599);
+    t.form->Timer3Timer();
+    QCOMPARE(t.form->idleTicks(), 1);
+    t.form->setEnabled(true);
+
+    // A pending win of 40 times the bet keeps the emblem turning; one less does not.
+    t.gs.counters.Bet = 10;
+    t.gs.counters.Win = 400;
+    t.form->setEmblemTicks(100);
+    t.form->Timer3Timer();
+    QCOMPARE(t.form->emblemTicks(), 30);
+    t.gs.counters.Win = 399;
+    t.form->setEmblemTicks(100);
+    t.form->Timer3Timer();
+    QCOMPARE(t.form->emblemTicks(), 101);
+}
+
+void TestTable::exitSavesBothFiles()
+{
+    Table t;
+    t.gs.settings.VoiceFx = 0;
+    t.gs.settings.SoundFx = 1;
+    t.gs.settings.RedBlack = 1;
+    t.gs.counters.Credit = 4321;
+    const int startHeight = t.form->height();
+    SoundService::instance().clearHistory();
+    key(*t.form, 'x');
+    QVERIFY(t.form->ended());
+    QVERIFY(t.form->height() <= 3 && t.form->width() <= 3);
+    QVERIFY(startHeight > 3);
+    Settings s;
+    loadini(s, t.saveDir.path().toStdString() + "/");
+    QCOMPARE(s.RedBlack, uint8_t(1));
+    QCOMPARE(s.VoiceFx, uint8_t(0));
+    QCOMPARE(savedCounters(t).Credit, 4321);
+    const QStringList cues = SoundService::instance().history();
+    QCOMPARE(cues, (QStringList{QStringLiteral("clickmic"), QStringLiteral("offg")}));
+}
+
+QTEST_MAIN(TestTable)
+#include "test_table.moc"
