@@ -12,13 +12,14 @@ QImage menuBar()
     QImage image = blank(800, 43);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    // Light copper bar: the menu captions are dark teal and light up on hover.
+    // Mid-tone copper: the menu captions are dark teal and turn light teal under the pointer, so the
+    // bar must carry both.
     QLinearGradient g(0, 0, 0, 43);
-    g.setColorAt(0, QColor(226, 170, 110));
-    g.setColorAt(0.5, QColor(196, 134, 80));
-    g.setColorAt(1, QColor(150, 90, 48));
+    g.setColorAt(0, QColor(176, 110, 62));
+    g.setColorAt(0.5, QColor(146, 88, 46));
+    g.setColorAt(1, QColor(112, 64, 32));
     p.fillRect(0, 0, 800, 43, g);
-    p.setPen(QColor(250, 214, 160));
+    p.setPen(QColor(220, 160, 100));
     p.drawLine(0, 0, 800, 0);
     p.setPen(QColor(90, 46, 20));
     p.drawLine(0, 41, 800, 41);
@@ -26,9 +27,9 @@ QImage menuBar()
     p.drawLine(0, 42, 800, 42);
     // Separators between the captions, and a row of suit signs in the free middle.
     for (int x : {162, 246, 372, 714}) {
-        p.setPen(QColor(120, 66, 30));
+        p.setPen(QColor(84, 44, 18));
         p.drawLine(QPointF(x + 0.5, 9), QPointF(x + 0.5, 34));
-        p.setPen(QColor(240, 196, 140));
+        p.setPen(QColor(206, 146, 92));
         p.drawLine(QPointF(x + 1.5, 9), QPointF(x + 1.5, 34));
     }
     for (int s = 1; s <= 4; ++s) {
@@ -36,7 +37,7 @@ QImage menuBar()
         p.translate(470 + 40 * s, 21.5);
         p.scale(16, 16);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(120, 66, 30, 170));
+        p.setBrush(QColor(96, 52, 24, 200));
         p.drawPath(suitPath(s));
         p.restore();
     }
