@@ -332,14 +332,43 @@ void paintCourtHalf(QPainter& p, int suit, int rank, const CourtStyle& s)
     }
     p.setPen(outline);
 
-    // Collar: a white ruff for the jack, gold for the others.
-    p.setBrush(rank == 12 ? QColor(246, 246, 240) : s.trim);
-    p.drawEllipse(QPointF(0, -25.5), 14, 4.2);
-    p.setPen(Qt::NoPen);
-    p.setBrush(rank == 12 ? QColor(190, 190, 200) : s.accent);
-    for (int i = -2; i <= 2; ++i)
-        p.drawEllipse(QPointF(i * 5, -25), 1.1, 1.1);
-    p.setPen(outline);
+    // Collar and chest, one kind per rank: the king's ermine cape, the queen's pearls, the jack's ruff
+    // and sash.
+    if (rank == 14) {
+        p.setBrush(QColor(248, 248, 244));
+        QPainterPath cape;
+        cape.moveTo(-20, -26);
+        cape.quadTo(0, -14, 20, -26);
+        cape.quadTo(0, -30, -20, -26);
+        cape.closeSubpath();
+        p.drawPath(cape);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kOutline);
+        for (int i = -3; i <= 3; ++i)
+            p.drawEllipse(QPointF(i * 5, -24 + std::abs(i) * -0.6 + (i % 2 ? 1.5 : 0)), 0.8, 1.4);
+        p.setPen(outline);
+        p.setBrush(kGold);
+        p.drawEllipse(QPointF(0, -17), 3, 3); // chain medallion
+    } else if (rank == 13) {
+        p.setBrush(kSkin);
+        QPainterPath neckline;
+        neckline.moveTo(-11, -26);
+        neckline.quadTo(0, -16, 11, -26);
+        neckline.closeSubpath();
+        p.drawPath(neckline);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(250, 250, 255));
+        for (int i = -4; i <= 4; ++i)
+            p.drawEllipse(QPointF(i * 2.2, -23.2 + (16 - i * i) * 0.22), 0.95, 0.95);
+        p.setPen(outline);
+    } else {
+        p.setBrush(QColor(246, 246, 240));
+        for (int i = -3; i <= 3; ++i)
+            p.drawEllipse(QPointF(i * 4, -26), 2.6, 2.2);
+        p.setPen(QPen(s.trim, 3));
+        p.drawLine(QPointF(-f * 16, -24), QPointF(f * 14, -2));
+        p.setPen(outline);
+    }
 
     // Head.
     const double hx = f * 0.8;
