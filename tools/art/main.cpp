@@ -166,8 +166,15 @@ bool writeContactSheet(const QString& path)
 {
     std::vector<Picture> all;
     const std::vector<QImage> cards = cardPictures();
-    for (size_t i = 0; i < cards.size(); ++i)
-        all.push_back({QStringLiteral("card %1").arg(i), cards[i]});
+    const char* ranks[] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "A", "J", "Q", "K"};
+    const char* suits[] = {"hearts", "diamonds", "spades", "clubs"};
+    for (size_t i = 0; i < cards.size(); ++i) {
+        const QString label = i == 52   ? QStringLiteral("Joker")
+                              : i == 53 ? QStringLiteral("default back")
+                                        : QStringLiteral("%1 %2").arg(QLatin1String(ranks[i % 13]),
+                                                                      QLatin1String(suits[i / 13]));
+        all.push_back({QStringLiteral("%1: %2").arg(i).arg(label), cards[i]});
+    }
     for (int deck = 1; deck <= 3; ++deck)
         all.push_back({QStringLiteral("deck%1").arg(deck), paintBack(deck)});
     const std::vector<Picture> pictures = resourcePictures();
