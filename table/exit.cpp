@@ -14,6 +14,10 @@ namespace tarvelle {
 
 void TForm1::closeEvent(QCloseEvent* e)
 {
+    if (m_ended) {
+        e->accept();
+        return;
+    }
     e->ignore();
     offClick();
 }

@@ -55,7 +55,9 @@ TLbSpeedButton* makeButton(QWidget* parent, const QString& name)
     auto* b = new TLbSpeedButton(parent);
     b->setObjectName(name);
     b->setFlat(true);
-    b->setNumGlyphs(4);
+    b->setTransparent(true);
+    b->setLayout(TLbSpeedButton::blcenter);
+    b->setAlignment(TLbSpeedButton::taCenter);
     return b;
 }
 
@@ -120,6 +122,7 @@ void TForm1::createControls()
     mintro->setText(QString());
 
     Image9 = makeImage(this, QStringLiteral("Image9"));
+    Image9->setPicture(splash->canvas().copy(55, 51, 28, 29)); // empty until the first frame
     const QString emblems[] = {QStringLiteral("emblem1"), QStringLiteral("emblem2"),
                                QStringLiteral("emblem3"), QStringLiteral("emblem4")};
     Image6 = makeImage(this, QStringLiteral("Image6"));

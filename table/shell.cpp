@@ -86,6 +86,8 @@ void TForm1::Timer1Timer()
     } else if (m_startTicks == 12) {
         splash->hide();
         mintro->hide();
+        if (m_startTicks < 20)
+            Image9->setPicture(desen->canvas().copy(55, 51, 28, 29));
         for (QWidget* w : std::initializer_list<QWidget*>{red,
                                                           desen,
                                                           LbSpeedButton1,
@@ -217,8 +219,10 @@ void TForm1::outdemo()
 void TForm1::endProgram()
 {
     m_ended = true;
+    // exit() rather than quit(): quit() would first ask the windows to close, and the
+    // table answers a close request with this very sequence.
     if (m_quitOnExit)
-        QCoreApplication::quit();
+        QCoreApplication::exit(0);
 }
 
 } // namespace tarvelle
