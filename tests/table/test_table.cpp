@@ -1,6 +1,7 @@
 // The main table driven through its handlers, its keys and real mouse events.
 #include "tablefixture.h"
 
+#include "extra/form2.h"
 #include "extra/gamefiles.h"
 #include "paytable.h"
 
@@ -66,6 +67,10 @@ private slots:
     void screenChecks();
     void attractModeSchedule();
     void exitSavesBothFiles();
+    void doubleUpLampsBlink();
+    void pointerMovementEndsTheShowcase();
+    void extraScreenRoundTrip();
+    void missingCardFileStopsBeforeAnyWindow();
 };
 
 void TestTable::betLadder_data()
@@ -729,6 +734,89 @@ void TestTable::exitSavesBothFiles()
     QCOMPARE(savedCounters(t).Credit, 4321);
     const QStringList cues = SoundService::instance().history();
     QCOMPARE(cues, (QStringList{QStringLiteral("clickmic"), QStringLiteral("offg")}));
+}
+
+void TestTable::doubleUpLampsBlink()
+{
+    Table t;
+    t.gs.counters.Win = 10;
+    key(*t.form, 'd');
+    const QImage off = t.imagery.lampImage(CardImagery::LampOff).convertToFormat(QImage::Format_RGB32);
+    const QImage dbl = t.imagery.lampImage(CardImagery::LampDouble).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(off != dbl);
+    auto lampShows = [&](int k) { return t.form->lamp(k)->canvas().convertToFormat(QImage::Format_RGB32); };
+    t.form->Timer1Timer(); // BlinkTicks 1: the current step lit, the others off
+    QCOMPARE(lampShows(1), dbl);
+    QCOMPARE(lampShows(2), off);
+    t.form->Timer1Timer(); // 2: the current step dark
+    QCOMPARE(lampShows(1), off);
+    t.form->Timer1Timer();
+    QCOMPARE(lampShows(1), dbl);
+
+    // After a won step that lamp stays lit and the next one blinks.
+    t.setHand({9}, {3});
+    key(*t.form, '+');
+    t.form->Timer1Timer();
+    QCOMPARE(lampShows(1), dbl);
+    QCOMPARE(lampShows(2), dbl);
+    t.form->Timer1Timer();
+    QCOMPARE(lampShows(1), dbl);
+    QCOMPARE(lampShows(2), off);
+}
+
+void TestTable::pointerMovementEndsTheShowcase()
+{
+    Table t;
+    t.form->setIdleTicks(599);
+    t.form->Timer3Timer();
+    t.form->setIdleTicks(611);
+    t.form->Timer3Timer();
+    QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("Demo"));
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(t.form->Image2, &move);
+    QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("1"));
+    QCOMPARE(t.form->idleTicks(), 0);
+    // The showcase cards stay until the next deal; the hold lights are off.
+    QCOMPARE(t.gs.hand.Rank[1], uint8_t(11));
+    QCOMPARE(t.gs.hand.Held, (std::array<uint8_t, 6>{}));
+}
+
+void TestTable::extraScreenRoundTrip()
+{
+    Table t;
+    TForm2 extra(t.gs, t.sounds, t.imagery, Table::runtimeDir(), t.saveDir.path() + QLatin1Char('/'));
+    t.form->setExtra(&extra);
+    t.form->sg1->show();
+    key(*t.form, 's');
+    QVERIFY(!t.form->isEnabled());
+    QVERIFY(extra.isVisible());
+    QVERIFY(!t.form->sg1->isVisible());
+    t.gs.counters.Credit = 2000; // as "Insert 1000" would
+    extra.closeClick();
+    QVERIFY(t.form->isEnabled());
+    QVERIFY(!extra.isVisible());
+    QVERIFY(QFile::exists(t.savePath(QStringLiteral("poker.ini"))));
+
+    // During autoplay the button only disarms.
+    t.gs.Autoplay = 1;
+    key(*t.form, 's');
+    QVERIFY(t.form->isEnabled());
+    QVERIFY(!extra.isVisible());
+}
+
+void TestTable::missingCardFileStopsBeforeAnyWindow()
+{
+    QTemporaryDir empty;
+    GameState gs;
+    SoundBank sounds;
+    CardImagery imagery;
+    const QString dir = empty.path() + QLatin1Char('/');
+    TForm1 form(gs, sounds, imagery, dir, dir);
+    QVERIFY(form.startupError().contains(QStringLiteral("poker2.dat")));
+    QVERIFY(!form.Timer1->isActive());
+    QVERIFY(!form.isVisible());
+    QCOMPARE(QDir(empty.path()).entryList(QDir::Files), QStringList()); // nothing written
 }
 
 QTEST_MAIN(TestTable)
