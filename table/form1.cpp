@@ -260,6 +260,7 @@ void TForm1::connectControls()
     connect(autop, &TLbSpeedButton::mouseUp, this, onLeft([this] { autopMouseUp(); }));
     connect(proce, &TLbSpeedButton::mouseDown, this, onLeft([this] { proceMouseDown(); }));
     connect(proce, &TLbSpeedButton::mouseUp, this, onLeft([this] { proceMouseUp(); }));
+    connect(off, &TLbSpeedButton::mouseDown, this, [this] { outdemo(); });
     connect(off, &TLbSpeedButton::clicked, this, [this] { offClick(); });
 
     connect(sg1, &TStringAlignGrid::mouseDown, this, [this](QPoint p) { sg1MouseDown(p); });

@@ -71,6 +71,7 @@ private slots:
     void pointerMovementEndsTheShowcase();
     void extraScreenRoundTrip();
     void missingCardFileStopsBeforeAnyWindow();
+    void missingCardBackKeepsTheDefault();
 };
 
 void TestTable::betLadder_data()
@@ -817,6 +818,30 @@ void TestTable::missingCardFileStopsBeforeAnyWindow()
     QVERIFY(!form.Timer1->isActive());
     QVERIFY(!form.isVisible());
     QCOMPARE(QDir(empty.path()).entryList(QDir::Files), QStringList()); // nothing written
+}
+
+void TestTable::missingCardBackKeepsTheDefault()
+{
+    QTemporaryDir dir;
+    const QString d = dir.path() + QLatin1Char('/');
+    QVERIFY(
+        QFile::copy(Table::runtimeDir() + QStringLiteral("poker2.dat"), d + QStringLiteral("poker2.dat")));
+    Settings chosen;
+    chosen.DeckNo = 3; // deck3.bmp is not in this folder
+    QVERIFY(saveini(chosen, d.toStdString()));
+    GameState gs;
+    SoundBank sounds;
+    CardImagery imagery;
+    TForm1 form(gs, sounds, imagery, d, d);
+    form.setQuitOnExit(false);
+    QVERIFY(form.startupError().isEmpty());
+    QVERIFY(form.Timer1->isActive());
+    QCOMPARE(gs.settings.DeckNo, uint8_t(3));
+    CardImagery reference;
+    QVERIFY(reference.LoadCardImages(d));
+    const QImage back = reference.cardImage(CardImagery::BackIndex).convertToFormat(QImage::Format_RGB32);
+    for (int k = 1; k <= 5; ++k)
+        QCOMPARE(form.card(k)->canvas().convertToFormat(QImage::Format_RGB32), back);
 }
 
 QTEST_MAIN(TestTable)
