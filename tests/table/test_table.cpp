@@ -1,6 +1,7 @@
 // The main table driven through its handlers, its keys and real mouse events.
 #include "tablefixture.h"
 
+#include "deal.h"
 #include "extra/form2.h"
 #include "extra/gamefiles.h"
 #include "paytable.h"
@@ -51,6 +52,7 @@ private slots:
     void dealNeedsMoney();
     void pendingWinIsPaidBeforeTheBet();
     void wholeHandWithTheMouse();
+    void dealtHandPreviewAndItsDraw();
     void dealKeyDuringTheAnimationIsIgnored();
     void bonusPotAndHoldingAllFive();
     void smartHold();
@@ -229,6 +231,68 @@ void TestTable::wholeHandWithTheMouse()
     QCOMPARE(saved.Credit, 95 + t.gs.counters.Win); // loading pays a pending win
     QCOMPARE(saved.FinalCountsJoker[12], t.gs.counters.FinalCountsJoker[12]);
     QVERIFY(saved.FinalCountsJoker[12] >= 1);
+}
+
+// A seed whose first deal (Joker off) is a lone pair of Kings.
+static uint32_t seedForPairOfKings()
+{
+    for (uint32_t seed = 1; seed < 200000; ++seed) {
+        RandomSource rng;
+        rng.seed(seed);
+        Hand h;
+        DealHand(h, rng, false);
+        HandFlags flags{};
+        Hand copy = h;
+        if (EvaluateHand(copy, flags, false) != ClassJacks)
+            continue;
+        int kings = 0;
+        for (int k = 1; k <= 5; ++k)
+            kings += h.Rank[size_t(k)] == 14;
+        if (kings == 2)
+            return seed;
+    }
+    return 0;
+}
+
+void TestTable::dealtHandPreviewAndItsDraw()
+{
+    const uint32_t seed = seedForPairOfKings();
+    QVERIFY(seed != 0);
+    Table t;
+    t.gs.settings.Joker = 0;
+    t.gs.settings.HoldHighCard = 0;
+    t.gs.settings.AutoHold = 1;
+    t.gs.settings.VoiceFx = 1;
+    t.gs.counters.Credit = 100;
+    t.gs.counters.Bet = 10;
+    t.gs.rng.seed(seed);
+    SoundService::instance().clearHistory();
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    QCOMPARE(t.form->AntiAliasLabel1->text(), QStringLiteral("Jacks or better"));
+    QCOMPARE(t.form->AntiAliasLabel8->text(), QStringLiteral("2"));
+    QCOMPARE(t.gs.counters.Win, 20);
+    QCOMPARE(t.gs.counters.DealtCounts[2], 1u);
+    QCOMPARE(t.gs.counters.DealtCounts[12], 1u);
+    int held = 0;
+    for (int k = 1; k <= 5; ++k) {
+        if (t.gs.hand.Held[size_t(k)]) {
+            ++held;
+            QCOMPARE(t.gs.hand.Rank[size_t(k)], uint8_t(14)); // the Kings are proposed
+        }
+    }
+    QCOMPARE(held, 2);
+    QCOMPARE(SoundService::instance().history().count(QStringLiteral("jb")), 1);
+
+    // The draw press takes the preview away; the Kings make the final hand pay again,
+    // without a second announcement.
+    key(*t.form, '\r');
+    QCOMPARE(t.gs.counters.Win, 0);
+    QVERIFY(t.settle());
+    QVERIFY(t.gs.counters.Win >= 20);
+    QCOMPARE(t.gs.counters.FinalCounts[12], 1u);
+    if (t.gs.counters.Win == 20)
+        QCOMPARE(SoundService::instance().history().count(QStringLiteral("jb")), 1);
 }
 
 void TestTable::dealKeyDuringTheAnimationIsIgnored()
