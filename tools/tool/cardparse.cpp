@@ -4,7 +4,9 @@
 #include "cards.h"
 
 #include <cctype>
+#include <istream>
 #include <limits>
+#include <sstream>
 
 namespace tarvelle::tool {
 
@@ -121,6 +123,47 @@ std::vector<int> parseMask(const std::string& text)
     for (char c : text)
         mask.push_back(c - '0');
     return mask;
+}
+
+uint32_t parseSeed(const std::string& text)
+{
+    return uint32_t(parseInteger(text, "seed", 0, 4294967295LL));
+}
+
+const std::string& OptionCursor::value()
+{
+    if (m_index + 1 >= m_args.size())
+        throw UsageError("option " + current() + " needs a value");
+    return m_args[++m_index];
+}
+
+void OptionCursor::unknown() const
+{
+    throw UsageError("unknown option '" + current() + "'");
+}
+
+void forEachHandLine(std::istream& in, const std::function<void(const std::vector<int>& codes)>& fn)
+{
+    std::string line;
+    long long lineNo = 0;
+    while (std::getline(in, line)) {
+        ++lineNo;
+        std::istringstream words(line);
+        std::vector<std::string> cards;
+        for (std::string w; words >> w;)
+            cards.push_back(w);
+        if (cards.empty())
+            continue;
+        std::vector<int> codes;
+        try {
+            codes = parseHand(cards);
+        } catch (const UsageError& e) {
+            throw UsageError("line " + std::to_string(lineNo) + ": " + e.what());
+        }
+        fn(codes);
+    }
+    if (in.bad())
+        throw UsageError("cannot read standard input");
 }
 
 } // namespace tarvelle::tool

@@ -3,9 +3,7 @@
 #include "advisor.h"
 #include "cards.h"
 
-#include <istream>
 #include <ostream>
-#include <sstream>
 
 namespace tarvelle::tool {
 
@@ -16,43 +14,26 @@ int runAdvise(const std::vector<std::string>& args, std::istream& in, std::ostre
 {
     bool openInside = false;
     bool holdHighCard = false;
-    for (const std::string& a : args) {
-        if (a == "--open-inside")
+    OptionCursor opts(args);
+    while (opts.next()) {
+        if (opts.is("--open-inside"))
             openInside = true;
-        else if (a == "--hold-high-card")
+        else if (opts.is("--hold-high-card"))
             holdHighCard = true;
         else
-            throw UsageError("advise: unknown option '" + a + "'");
+            opts.unknown();
     }
 
-    std::string line;
-    int lineNo = 0;
-    while (std::getline(in, line)) {
-        ++lineNo;
-        std::istringstream words(line);
-        std::vector<std::string> cards;
-        for (std::string w; words >> w;)
-            cards.push_back(w);
-        if (cards.empty())
-            continue;
-
+    forEachHandLine(in, [&](const std::vector<int>& codes) {
         Hand hand;
-        try {
-            const std::vector<int> codes = parseHand(cards);
-            for (int i = 1; i <= 5; ++i)
-                hand.setCard(i, codes[i - 1]);
-        } catch (const UsageError& e) {
-            throw UsageError("advise: line " + std::to_string(lineNo) + ": " + e.what());
-        }
-
+        for (int i = 1; i <= 5; ++i)
+            hand.setCard(i, codes[i - 1]);
         const int dealtClass = ProposeHolds(hand, holdHighCard, openInside);
         out << dealtClass << ' ';
         for (int i = 1; i <= 5; ++i)
             out << int(hand.Held[i]);
         out << '\n';
-    }
-    if (in.bad())
-        throw UsageError("advise: cannot read standard input");
+    });
     return 0;
 }
 

@@ -4,6 +4,7 @@
 
 #include "analysis.h"
 #include "cards.h"
+#include "payoption.h"
 
 #include <cstdio>
 #include <ostream>
@@ -37,26 +38,20 @@ int runAnalyze(const std::vector<std::string>& args, std::istream&, std::ostream
     bool holdOpenInside = false;
     PayList pay = gamePayList();
     std::vector<std::string> words;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--joker") {
+    OptionCursor opts(args);
+    while (opts.next()) {
+        if (opts.is("--joker")) {
             joker = true;
-        } else if (a == "--hold-high-card") {
+        } else if (opts.is("--hold-high-card")) {
             holdHighCard = true;
-        } else if (a == "--open-inside") {
+        } else if (opts.is("--open-inside")) {
             holdOpenInside = true;
-        } else if (a == "--paytable") {
-            if (i + 1 >= args.size())
-                throw UsageError("option --paytable needs a value");
-            const auto parsed = parsePayList(args[++i]);
-            if (!parsed)
-                throw UsageError("pay table '" + args[i] + "' must be 11 comma-separated whole numbers 0.." +
-                                 std::to_string(MaxPayMultiplier));
-            pay = *parsed;
-        } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
-            throw UsageError("unknown option '" + a + "'");
+        } else if (opts.is("--paytable")) {
+            pay = paytableOption(opts.value());
+        } else if (opts.looksLikeOption()) {
+            opts.unknown();
         } else {
-            words.push_back(a);
+            words.push_back(opts.current());
         }
     }
     const std::vector<int> codes = parseHand(words);

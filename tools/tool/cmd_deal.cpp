@@ -24,25 +24,20 @@ int runDeal(const std::vector<std::string>& args, std::istream&, std::ostream& o
     long long hands = 1;
     bool draw = false;
     std::vector<int> mask;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&]() -> const std::string& {
-            if (i + 1 >= args.size())
-                throw UsageError("option " + a + " needs a value");
-            return args[++i];
-        };
-        if (a == "--seed") {
-            seed = uint32_t(parseInteger(value(), "seed", 0, 4294967295LL));
+    OptionCursor opts(args);
+    while (opts.next()) {
+        if (opts.is("--seed")) {
+            seed = parseSeed(opts.value());
             haveSeed = true;
-        } else if (a == "--joker") {
+        } else if (opts.is("--joker")) {
             joker = true;
-        } else if (a == "--hands") {
-            hands = parseInteger(value(), "hand count", 1, 1000000);
-        } else if (a == "--hold") {
-            mask = parseMask(value());
+        } else if (opts.is("--hands")) {
+            hands = parseInteger(opts.value(), "hand count", 1, 1000000);
+        } else if (opts.is("--hold")) {
+            mask = parseMask(opts.value());
             draw = true;
         } else {
-            throw UsageError("unknown option '" + a + "'");
+            opts.unknown();
         }
     }
     if (!haveSeed)

@@ -18,24 +18,19 @@ int runOdds(const std::vector<std::string>& args, std::istream&, std::ostream& o
     bool joker = false;
     bool holdHighCard = false;
     std::vector<int> mask(5, 0);
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&]() -> const std::string& {
-            if (i + 1 >= args.size())
-                throw UsageError("option " + a + " needs a value");
-            return args[++i];
-        };
-        if (a == "--seed") {
-            seed = uint32_t(parseInteger(value(), "seed", 0, 4294967295LL));
+    OptionCursor opts(args);
+    while (opts.next()) {
+        if (opts.is("--seed")) {
+            seed = parseSeed(opts.value());
             haveSeed = true;
-        } else if (a == "--joker") {
+        } else if (opts.is("--joker")) {
             joker = true;
-        } else if (a == "--hold") {
-            mask = parseMask(value());
-        } else if (a == "--hold-high-card") {
+        } else if (opts.is("--hold")) {
+            mask = parseMask(opts.value());
+        } else if (opts.is("--hold-high-card")) {
             holdHighCard = true;
         } else {
-            throw UsageError("unknown option '" + a + "'");
+            opts.unknown();
         }
     }
     if (!haveSeed)

@@ -3,6 +3,7 @@
 #include "command.h"
 
 #include "analysis.h"
+#include "payoption.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -17,28 +18,18 @@ using namespace tarvelle::tool;
 int runReturn(const std::vector<std::string>& args, std::istream&, std::ostream& out)
 {
     ReturnOptions options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&]() -> const std::string& {
-            if (i + 1 >= args.size())
-                throw UsageError("option " + a + " needs a value");
-            return args[++i];
-        };
-        if (a == "--joker") {
+    OptionCursor opts(args);
+    while (opts.next()) {
+        if (opts.is("--joker")) {
             options.joker = true;
-        } else if (a == "--hold-high-card") {
+        } else if (opts.is("--hold-high-card")) {
             options.holdHighCard = true;
-        } else if (a == "--open-inside") {
+        } else if (opts.is("--open-inside")) {
             options.holdOpenInside = true;
-        } else if (a == "--paytable") {
-            const std::string& text = value();
-            const auto parsed = parsePayList(text);
-            if (!parsed)
-                throw UsageError("pay table '" + text + "' must be 11 comma-separated whole numbers 0.." +
-                                 std::to_string(MaxPayMultiplier));
-            options.pay = *parsed;
-        } else if (a == "--strategy") {
-            const std::string& s = value();
+        } else if (opts.is("--paytable")) {
+            options.pay = paytableOption(opts.value());
+        } else if (opts.is("--strategy")) {
+            const std::string& s = opts.value();
             if (s == "optimal")
                 options.strategy = Strategy::Optimal;
             else if (s == "advisor")
@@ -46,7 +37,7 @@ int runReturn(const std::vector<std::string>& args, std::istream&, std::ostream&
             else
                 throw UsageError("unknown strategy '" + s + "' (optimal or advisor)");
         } else {
-            throw UsageError("unknown option '" + a + "'");
+            opts.unknown();
         }
     }
     options.threads = int(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
@@ -17,7 +19,7 @@ using CommandFn = int (*)(const std::vector<std::string>& args, std::istream& in
 
 struct Command {
     const char* name;
-    const char* usage;  // one line, shown by `tarvelle-tool --help`
+    const char* usage; // one line, shown by `tarvelle-tool --help`
     CommandFn run;
 };
 
@@ -37,5 +39,30 @@ std::vector<int> parseHand(const std::vector<std::string>& words);
 std::vector<int> parseMask(const std::string& text);
 // A whole number in [lo, hi].
 long long parseInteger(const std::string& text, const char* what, long long lo, long long hi);
+// A 32-bit generator seed.
+uint32_t parseSeed(const std::string& text);
 
-}  // namespace tarvelle::tool
+// Walks the arguments in order: `while (opts.next()) { if (opts.is("--x")) ... opts.value() ... }`.
+class OptionCursor {
+public:
+    explicit OptionCursor(const std::vector<std::string>& args) : m_args(args) {}
+    bool next() { return ++m_index < m_args.size(); }
+    const std::string& current() const { return m_args[m_index]; }
+    bool is(const char* name) const { return current() == name; }
+    bool looksLikeOption() const
+    {
+        return current().size() > 1 && current()[0] == '-' && current()[1] == '-';
+    }
+    // The word after the current option; throws when there is none.
+    const std::string& value();
+    [[noreturn]] void unknown() const;
+
+private:
+    const std::vector<std::string>& m_args;
+    size_t m_index = size_t(-1);
+};
+
+// Reads hands of five cards a line from in, skipping blank lines; errors name the line.
+void forEachHandLine(std::istream& in, const std::function<void(const std::vector<int>& codes)>& fn);
+
+} // namespace tarvelle::tool
