@@ -1,6 +1,7 @@
 // The main table driven through its handlers, its keys and real mouse events.
 #include "tablefixture.h"
 
+#include "advisor.h"
 #include "deal.h"
 #include "extra/form2.h"
 #include "extra/gamefiles.h"
@@ -54,6 +55,7 @@ private slots:
     void wholeHandWithTheMouse();
     void dealtHandPreviewAndItsDraw();
     void dealKeyDuringTheAnimationIsIgnored();
+    void payoutControlRunsAtEachPress();
     void bonusPotAndHoldingAllFive();
     void smartHold();
     void betButtonsAndWheel();
@@ -206,7 +208,8 @@ void TestTable::wholeHandWithTheMouse()
     QCOMPARE(t.gs.counters.DealtCountsJoker[12], dealsBefore + 1);
     QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("1"));
 
-    // Hold the first card by clicking it.
+    // Hold the first card by clicking it (whatever was proposed).
+    t.gs.hand.clearHeld();
     const auto dealt = t.gs.hand;
     QTest::mousePress(t.form->Image1, Qt::LeftButton, {}, QPoint(60, 80));
     QTest::mouseRelease(t.form->Image1, Qt::LeftButton, {}, QPoint(60, 80));
@@ -245,10 +248,16 @@ static uint32_t seedForPairOfKings()
         Hand copy = h;
         if (EvaluateHand(copy, flags, false) != ClassJacks)
             continue;
-        int kings = 0;
-        for (int k = 1; k <= 5; ++k)
+        // ...and no straight or flush draw that the advisor would prefer.
+        Hand proposal = h;
+        ProposeHolds(proposal, false, false);
+        int kings = 0, heldKings = 0, held = 0;
+        for (int k = 1; k <= 5; ++k) {
             kings += h.Rank[size_t(k)] == 14;
-        if (kings == 2)
+            held += proposal.Held[size_t(k)];
+            heldKings += proposal.Held[size_t(k)] && h.Rank[size_t(k)] == 14;
+        }
+        if (kings == 2 && held == 2 && heldKings == 2)
             return seed;
     }
     return 0;
@@ -310,6 +319,33 @@ void TestTable::dealKeyDuringTheAnimationIsIgnored()
     QCOMPARE(t.gs.counters.Credit, 90);
     QVERIFY(t.settle());
     QCOMPARE(t.gs.State, uint8_t(2));
+}
+
+void TestTable::payoutControlRunsAtEachPress()
+{
+    Table t;
+    t.gs.settings.PayoutControl = 1;
+    t.gs.settings.PayoutRate = 70;
+    t.gs.counters.Credit = 50; // far below the target, and too little for the tight periods
+    t.gs.counters.InsertedTotal = 1000;
+    t.gs.payout.ControlLevel = 4;
+    t.gs.payout.DealTrials = 5;
+    key(*t.form, '\r');
+    QCOMPARE(t.gs.payout.ControlLevel, uint8_t(0));
+    QCOMPARE(t.gs.payout.DealTrials, uint8_t(1));
+    QCOMPARE(t.gs.counters.Credit, 49);
+    QVERIFY(t.settle());
+    t.gs.settings.SmartHold = 0;
+    t.gs.hand.clearHeld();
+    t.form->ImageMouseDown(2);
+    const uint8_t suit = t.gs.hand.Suit[2], rank = t.gs.hand.Rank[2];
+    t.gs.payout.ControlLevel = 4;
+    key(*t.form, '\r');
+    QCOMPARE(t.gs.payout.ControlLevel, uint8_t(0)); // evaluated again at the draw press
+    QVERIFY(t.settle());
+    QCOMPARE(t.gs.hand.Suit[2], suit); // the controlled draw keeps the held card
+    QCOMPARE(t.gs.hand.Rank[2], rank);
+    QCOMPARE(t.gs.State, uint8_t(3));
 }
 
 void TestTable::bonusPotAndHoldingAllFive()
