@@ -4,6 +4,7 @@
 #include "form2.h"
 
 #include "cardimagery.h"
+#include "image.h"
 #include "lbspeedbutton.h"
 #include "stringaligngrid.h"
 #include "waveplayer.h"
@@ -48,6 +49,10 @@ void TForm1::onExtraClosed()
     m_imagery.nr(m_ct.Bonus, bonus_im, 0);
     m_imagery.nr(m_ct.Bet, bet_im, 0);
     m_imagery.nr(m_ct.Credit, credit_im, 0);
+    // A deck chosen on the Extra screen shows at once on the cards lying face down.
+    for (int k = 1; k <= 5; ++k)
+        if (m_faceDown[k])
+            card(k)->drawImage(0, 0, m_imagery.cardImage(CardImagery::BackIndex));
     activateWindow();
     setFocus();
 }

@@ -224,7 +224,7 @@ private:
     QString m_saveDir;
     QString m_startupError;
 
-    QImage m_ledOff, m_ledHold, m_ledWin, m_ledDouble;
+    bool m_faceDown[6] = {false, true, true, true, true, true}; // positions showing the back
 
     int m_originX = 0;
     int m_originY = 0;

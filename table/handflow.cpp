@@ -152,12 +152,16 @@ void TForm1::showValue(TImage* display, int32_t value, bool flash)
 void TForm1::showCard(int k)
 {
     m_imagery.ShowCard(card(k), m_hand.Suit[size_t(k)], m_hand.Rank[size_t(k)]);
+    m_faceDown[k] = false;
 }
 
 void TForm1::showBacks()
 {
     TImage* const cards[6] = {nullptr, Image1, Image2, Image3, Image4, Image5};
     m_imagery.ShowBacks(cards, m_hand);
+    for (int k = 1; k <= 5; ++k)
+        if (!m_hand.Held[size_t(k)])
+            m_faceDown[k] = true;
 }
 
 void TForm1::stheld()

@@ -899,6 +899,15 @@ void TestTable::extraScreenRoundTrip()
     QVERIFY(!extra.isVisible());
     QVERIFY(QFile::exists(t.savePath(QStringLiteral("poker.ini"))));
 
+    // A new deck shows on the cards lying face down as soon as the screen closes.
+    const QImage oldBack = t.form->Image1->canvas().convertToFormat(QImage::Format_RGB32);
+    key(*t.form, 's');
+    extra.deckClick(2);
+    extra.closeClick();
+    const QImage newBack = t.imagery.cardImage(CardImagery::BackIndex).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(newBack != oldBack);
+    QCOMPARE(t.form->Image1->canvas().convertToFormat(QImage::Format_RGB32), newBack);
+
     // During autoplay the button only disarms.
     t.gs.Autoplay = 1;
     key(*t.form, 's');
