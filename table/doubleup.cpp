@@ -42,6 +42,7 @@ void TForm1::startdbl()
     if (d.DoubleActive) {
         if (m_dblBusy)
             return;
+        m_dblBusy = true;
         winhalf2cr();
         delay(50);
         if (m_ct.Win == 0) {
@@ -51,6 +52,7 @@ void TForm1::startdbl()
             d.DoubleActive = 0;
             m_gs.State = 3;
         }
+        m_dblBusy = false;
         m_gs.Armed[ArmDouble] = 0;
         return;
     }

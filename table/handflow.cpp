@@ -234,15 +234,19 @@ void TForm1::LbSpeedButton2MouseUp()
     }
     payoutCtrl();
     if (m_gs.dbl.DoubleActive) {
-        if (m_dblBusy)
+        if (m_dblBusy) {
+            armed = 0;
             return;
+        }
         // Collect the whole stake and leave the double-up.
+        m_dblBusy = true;
         win2cr();
         m_gs.dbl.BlinkTicks = 0;
         m_gs.dbl.DoubleMarks[m_gs.dbl.DoubleRound] = 0;
         delay(350);
         m_gs.dbl.DoubleActive = 0;
         m_gs.State = 3;
+        m_dblBusy = false;
         armed = 0;
         return;
     }

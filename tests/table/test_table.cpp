@@ -63,6 +63,7 @@ private slots:
     void doubleUpOutcomes();
     void doubleUpFiveWonSteps();
     void doubleUpBanking();
+    void doubleUpKeyInsideAGuessIsIgnored();
     void doubleUpNotWhileTheHandWaits();
     void autoDoubleAfterAManualDraw();
     void autoplayBetsAndStops();
@@ -600,6 +601,26 @@ void TestTable::doubleUpBanking()
         key(*t.form, 'd');
         QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
     }
+}
+
+void TestTable::doubleUpKeyInsideAGuessIsIgnored()
+{
+    Table t;
+    t.gs.counters.Win = 10;
+    t.gs.counters.Bet = 5;
+    t.gs.counters.Bonus = 0;
+    key(*t.form, 'd');
+    t.setHand({14, 14}, {1, 1}); // "-" loses on a King
+    // A second key arrives while the lost guess is still being settled.
+    QTimer::singleShot(100, t.form.get(), [&] { key(*t.form, '-'); });
+    QTimer::singleShot(150, t.form.get(), [&] { key(*t.form, '\r'); });
+    key(*t.form, '-');
+    QTest::qWait(300);
+    QCOMPARE(t.gs.counters.LhLost[1], 1u);
+    QCOMPARE(t.gs.counters.LhLost[2] + t.gs.counters.LhWon[1] + t.gs.counters.LhWon[2], 0u);
+    QCOMPARE(t.gs.counters.Bonus, 5);
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+    QCOMPARE(t.gs.HandActive, uint8_t(0));
 }
 
 void TestTable::doubleUpNotWhileTheHandWaits()
