@@ -10,13 +10,14 @@
 #include "gamestate.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvelle"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tarvelle"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/icon.png")));
 
     tarvelle::GameState state;
     tarvelle::SoundBank sounds;
