@@ -657,6 +657,7 @@ void TestTable::autoplayBetsAndStops()
 {
     Table t;
     t.gs.settings.AutoBet = 1;
+    t.gs.settings.AutoHold = 0;
     t.gs.counters.Credit = 35;
     t.gs.counters.Bet = 50;
     key(*t.form, 'a');
@@ -674,12 +675,22 @@ void TestTable::autoplayBetsAndStops()
     QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("A 1"));
     QVERIFY(t.settle());
     QCOMPARE(t.gs.State, uint8_t(2));
-    const auto proposal = t.gs.hand.Held;
+    // Autoplay keeps the advisor's proposal even with Auto Hold off, and draws to it.
+    Hand expected = t.gs.hand;
+    expected.clearHeld();
+    ProposeHolds(expected, t.gs.settings.HoldHighCard, t.gs.settings.HoldOpenInside);
+    QCOMPARE(t.gs.hand.Held, expected.Held);
+    const Hand dealt = t.gs.hand;
     t.form->Timer2Timer();
     QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("A 2"));
     QVERIFY(t.settle());
     QCOMPARE(t.gs.State, uint8_t(3));
-    Q_UNUSED(proposal);
+    for (int k = 1; k <= 5; ++k) {
+        if (dealt.Held[size_t(k)]) {
+            QCOMPARE(t.gs.hand.Suit[size_t(k)], dealt.Suit[size_t(k)]);
+            QCOMPARE(t.gs.hand.Rank[size_t(k)], dealt.Rank[size_t(k)]);
+        }
+    }
 
     // Out of money: autoplay switches itself off.
     t.gs.counters.Credit = 0;
