@@ -10,11 +10,7 @@ namespace tarvelle {
 
 void TForm1::autopMouseDown()
 {
-    outdemo();
-    uint8_t& armed = m_gs.Armed[ArmAutop];
-    armed = armed ? 0 : 1;
-    if (armed && m_st.SoundFx)
-        m_sounds.play(QStringLiteral("clickmic"));
+    pressButton(ArmAutop, "clickmic");
 }
 
 void TForm1::autopMouseUp()

@@ -14,11 +14,7 @@ namespace tarvelle {
 
 void TForm1::LbSpeedButton5MouseDown()
 {
-    outdemo();
-    uint8_t& armed = m_gs.Armed[ArmDouble];
-    armed = armed ? 0 : 1;
-    if (armed && m_st.SoundFx)
-        m_sounds.play(QStringLiteral("click"));
+    pressButton(ArmDouble, "click");
 }
 
 void TForm1::LbSpeedButton5MouseUp()
@@ -88,12 +84,7 @@ void TForm1::guess(bool plus)
         castiga();
     else
         pierde();
-    m_ct.Bonus = addMoney(m_ct.Bonus, m_ct.Bet);
-    showValue(bonus_im, m_ct.Bonus, true);
-    if (m_ct.Bonus > 9999) {
-        delay(250);
-        bonus2cr();
-    }
+    betToBonus();
     save();
     m_dblBusy = false;
 }

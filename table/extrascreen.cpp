@@ -20,11 +20,7 @@ void TForm1::setExtra(TForm2* extra)
 
 void TForm1::LbSpeedButton1MouseDown()
 {
-    outdemo();
-    uint8_t& armed = m_gs.Armed[ArmExtra];
-    armed = armed ? 0 : 1;
-    if (armed && m_st.SoundFx)
-        m_sounds.play(QStringLiteral("click"));
+    pressButton(ArmExtra, "click");
 }
 
 void TForm1::LbSpeedButton1MouseUp()

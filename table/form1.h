@@ -208,6 +208,11 @@ private:
     void payoutCtrl();
     bool applyAutoBet();
     void betButtonUp(int button, bool up);
+    // The press of every round button: leave the showcase, flip the button's mark and
+    // play its cue when the press arms it.
+    void pressButton(int button, const char* cue);
+    // The bet goes into the bonus pot, which is paid out once it passes 9999.
+    void betToBonus();
     void guess(bool plus);
     void endProgram();
     void onExtraClosed();

@@ -186,15 +186,7 @@ void TForm1::showWinLamps()
 
 void TForm1::LbSpeedButton2MouseDown()
 {
-    outdemo();
-    uint8_t& armed = m_gs.Armed[ArmDeal];
-    if (armed) {
-        armed = 0;
-        return;
-    }
-    if (m_st.SoundFx)
-        m_sounds.play(QStringLiteral("click"));
-    armed = 1;
+    pressButton(ArmDeal, "click");
 }
 
 void TForm1::payoutCtrl()
@@ -411,14 +403,8 @@ void TForm1::endOfDraw(bool autoplay)
     }
     if (m_ct.Win > 0 && !autoplay) {
         for (int k = 1; k <= 5; ++k) {
-            if (m_hand.Suit[size_t(k)] == BonusSuit && m_hand.Rank[size_t(k)] == AceRank) {
-                m_ct.Bonus = addMoney(m_ct.Bonus, m_ct.Bet);
-                showValue(bonus_im, m_ct.Bonus, true);
-                if (m_ct.Bonus > 9999) {
-                    delay(250);
-                    bonus2cr();
-                }
-            }
+            if (m_hand.Suit[size_t(k)] == BonusSuit && m_hand.Rank[size_t(k)] == AceRank)
+                betToBonus();
         }
     }
     save();
@@ -435,6 +421,25 @@ void TForm1::endOfDraw(bool autoplay)
         delay(1000);
         startdbl();
     }
+}
+
+void TForm1::betToBonus()
+{
+    m_ct.Bonus = addMoney(m_ct.Bonus, m_ct.Bet);
+    showValue(bonus_im, m_ct.Bonus, true);
+    if (m_ct.Bonus > 9999) {
+        delay(250);
+        bonus2cr();
+    }
+}
+
+void TForm1::pressButton(int button, const char* cue)
+{
+    outdemo();
+    uint8_t& armed = m_gs.Armed[size_t(button)];
+    armed = armed ? 0 : 1;
+    if (armed && m_st.SoundFx)
+        m_sounds.play(QString::fromLatin1(cue));
 }
 
 // ---------------------------------------------------------------- cards
@@ -463,28 +468,12 @@ void TForm1::ImageMouseDown(int k)
 
 void TForm1::LbSpeedButton3MouseDown()
 {
-    outdemo();
-    uint8_t& armed = m_gs.Armed[ArmBetDown];
-    if (armed) {
-        armed = 0;
-        return;
-    }
-    if (m_st.SoundFx)
-        m_sounds.play(QStringLiteral("click"));
-    armed = 1;
+    pressButton(ArmBetDown, "click");
 }
 
 void TForm1::LbSpeedButton4MouseDown()
 {
-    outdemo();
-    uint8_t& armed = m_gs.Armed[ArmBetUp];
-    if (armed) {
-        armed = 0;
-        return;
-    }
-    if (m_st.SoundFx)
-        m_sounds.play(QStringLiteral("click"));
-    armed = 1;
+    pressButton(ArmBetUp, "click");
 }
 
 void TForm1::LbSpeedButton3MouseUp()
@@ -521,15 +510,7 @@ void TForm1::betButtonUp(int button, bool up)
 
 void TForm1::betmaxMouseDown()
 {
-    outdemo();
-    uint8_t& armed = m_gs.Armed[ArmBetmax];
-    if (armed) {
-        armed = 0;
-        return;
-    }
-    if (m_st.SoundFx)
-        m_sounds.play(QStringLiteral("clickmic"));
-    armed = 1;
+    pressButton(ArmBetmax, "clickmic");
 }
 
 void TForm1::betmaxMouseUp()

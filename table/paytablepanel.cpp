@@ -93,11 +93,7 @@ void TForm1::RunLiveOdds()
 
 void TForm1::proceMouseDown()
 {
-    outdemo();
-    uint8_t& armed = m_gs.Armed[ArmProce];
-    armed = armed ? 0 : 1;
-    if (armed && m_st.SoundFx)
-        m_sounds.play(QStringLiteral("clickmic"));
+    pressButton(ArmProce, "clickmic");
 }
 
 void TForm1::proceMouseUp()
