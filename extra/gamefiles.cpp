@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -192,6 +193,14 @@ void saneMoney(Counters& c)
         c.Credit = 0;
 }
 
+// The user's data folder of an installed game appears with its first save.
+void makeFolder(const std::string& dir)
+{
+    std::error_code ec;
+    if (!dir.empty())
+        std::filesystem::create_directories(dir, ec);
+}
+
 } // namespace
 
 std::array<uint8_t, 14> settingsBytes(const Settings& s)
@@ -254,6 +263,7 @@ void loadini(Settings& s, const std::string& dir, int* ioCode)
 
 bool saveini(const Settings& s, const std::string& dir, int* ioCode)
 {
+    makeFolder(dir);
     const auto b = settingsBytes(s);
     return replaceFile(joinPath(dir, "poker.ini"), b.data(), b.size(), ioCode);
 }
@@ -302,6 +312,7 @@ void ldct(Counters& c, const std::string& dir, int* ioCode)
 
 bool svct(const Counters& c, const std::string& dir, int* ioCode)
 {
+    makeFolder(dir);
     const auto b = countersBytes(c);
     return replaceFile(joinPath(dir, "poker.dat"), b.data(), b.size(), ioCode);
 }

@@ -5,14 +5,17 @@
 
 namespace tarvelle {
 
-QString AppDir()
+AppDirs ResolveAppDirs(const QString& overrideDir)
 {
-    QString dir = QCoreApplication::applicationDirPath();
-    if (dir.isEmpty())
-        dir = QDir::currentPath();
-    if (!dir.endsWith(QLatin1Char('/')))
-        dir += QLatin1Char('/');
-    return dir;
+    DataDirInputs in;
+    in.programDir = QCoreApplication::applicationDirPath().toStdString();
+    if (in.programDir.empty())
+        in.programDir = QDir::currentPath().toStdString();
+    in.overrideDir = overrideDir.isEmpty() ? std::string() : QDir(overrideDir).absolutePath().toStdString();
+    in.xdgDataHome = qEnvironmentVariable("XDG_DATA_HOME").toStdString();
+    in.home = QDir::homePath().toStdString();
+    const DataDirs dirs = resolveDataDirs(in);
+    return {QString::fromStdString(dirs.dataDir), QString::fromStdString(dirs.saveDir), dirs.layout};
 }
 
 } // namespace tarvelle

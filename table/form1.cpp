@@ -1,7 +1,6 @@
 // Creation of the main table: the controls, their places and the game state at start.
 #include "form1.h"
 
-#include "appdir.h"
 #include "extra/gamefiles.h"
 
 #include "antialiaslabel.h"

@@ -13,24 +13,97 @@
 #include <QIcon>
 #include <QMessageBox>
 
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kUsage =
+    "Usage: tarvelle [--data-dir DIR]\n"
+    "Video poker: Jacks or Better with an optional wild Joker and a double-up game.\n"
+    "\n"
+    "  --data-dir DIR  read the data files from DIR and keep poker.ini and poker.dat there\n"
+    "  --help          show this help and exit\n"
+    "  --version       show the version and exit\n"
+    "\n"
+    "Without --data-dir the game uses its own folder when that holds poker2.dat and is\n"
+    "writable; otherwise it reads share/tarvelle beside its bin folder and keeps the\n"
+    "player's files in $XDG_DATA_HOME/Tarvelle (by default ~/.local/share/Tarvelle).\n";
+
+struct Options {
+    bool help = false;
+    bool version = false;
+    std::string dataDir;
+    std::string error;
+};
+
+// Our own options are read before Qt starts, so --help works without a display;
+// Qt's options (-platform and the like) stay for QApplication.
+Options takeOptions(int& argc, char** argv)
+{
+    Options o;
+    int out = 1;
+    for (int i = 1; i < argc; ++i) {
+        const char* a = argv[i];
+        if (!std::strcmp(a, "--help") || !std::strcmp(a, "-h")) {
+            o.help = true;
+        } else if (!std::strcmp(a, "--version")) {
+            o.version = true;
+        } else if (!std::strcmp(a, "--data-dir")) {
+            if (i + 1 >= argc || !*argv[i + 1])
+                o.error = "--data-dir needs a folder";
+            else
+                o.dataDir = argv[++i];
+        } else if (!std::strncmp(a, "--data-dir=", 11)) {
+            o.dataDir = a + 11;
+            if (o.dataDir.empty())
+                o.error = "--data-dir needs a folder";
+        } else {
+            argv[out++] = argv[i];
+        }
+    }
+    argc = out;
+    argv[argc] = nullptr;
+    return o;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    const Options options = takeOptions(argc, argv);
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "tarvelle: %s\n%s", options.error.c_str(), kUsage);
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("Tarvelle %s\n", TARVELLE_VERSION);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvelle"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVELLE_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/icon.png")));
 
     tarvelle::GameState state;
     tarvelle::SoundBank sounds;
     tarvelle::CardImagery imagery;
-    const QString appDir = tarvelle::AppDir();
-    const QString saveDir = appDir;
+    const tarvelle::AppDirs dirs = tarvelle::ResolveAppDirs(QString::fromStdString(options.dataDir));
 
-    tarvelle::TForm1 table(state, sounds, imagery, appDir, saveDir);
+    tarvelle::TForm1 table(state, sounds, imagery, dirs.appDir, dirs.saveDir);
     if (!table.startupError().isEmpty()) {
+        std::fprintf(stderr, "tarvelle: %s\n", qPrintable(table.startupError()));
         QMessageBox::critical(nullptr, QStringLiteral("Tarvelle"), table.startupError());
         return 1;
     }
-    tarvelle::TForm2 extra(state, sounds, imagery, appDir, saveDir, nullptr);
+    tarvelle::TForm2 extra(state, sounds, imagery, dirs.appDir, dirs.saveDir, nullptr);
     table.setExtra(&extra);
     table.showTable();
     return app.exec();

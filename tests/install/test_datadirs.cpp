@@ -1,4 +1,5 @@
 #include "datadirs.h"
+#include "gamefiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +17,7 @@ void touch(const QString& path)
     f.write("x");
 }
 
-}  // namespace
+} // namespace
 
 class TestDataDirs : public QObject {
     Q_OBJECT
@@ -96,6 +97,23 @@ private slots:
         QCOMPARE(int(d.layout), int(DataDirs::Layout::Override));
         QCOMPARE(QString::fromStdString(d.dataDir), QStringLiteral("/srv/games/tarvelle/"));
         QCOMPARE(d.saveDir, d.dataDir);
+    }
+
+    void firstSaveCreatesTheUserFolder()
+    {
+        QTemporaryDir xdg;
+        const QString saveDir = xdg.path() + "/Tarvelle/";
+        Settings settings;
+        settings.SoundFx = 0;
+        Counters counters;
+        counters.Credit = 4321;
+        QVERIFY(saveini(settings, saveDir.toStdString()));
+        QVERIFY(svct(counters, saveDir.toStdString()));
+        QCOMPARE(QFileInfo(saveDir + "poker.ini").size(), 14);
+        QCOMPARE(QFileInfo(saveDir + "poker.dat").size(), 316);
+        Counters back;
+        ldct(back, saveDir.toStdString());
+        QCOMPARE(back.Credit, 4321);
     }
 
     void writableProbeTellsFoldersApart()
