@@ -33,7 +33,7 @@ test: build
 
 bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DTARVELLE_BENCH=ON
-	cmake --build $(BUILD)-bench -j $(JOBS)
+	cmake --build $(BUILD)-bench -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)-bench/bench/bench_*; do echo "== $$b"; $$b; done
 
 package: build
