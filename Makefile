@@ -34,7 +34,9 @@ test: build
 bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DTARVELLE_BENCH=ON
 	cmake --build $(BUILD)-bench -j $(JOBS) --target benchmarks
-	@for b in $(BUILD)-bench/bench/bench_*; do echo "== $$b"; $$b; done
+	@for b in $(BUILD)-bench/bench/bench_*; do \
+		if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; "$$b" || exit 1; fi; \
+	done
 
 package: build
 	cd $(BUILD) && cpack -G DEB
