@@ -242,7 +242,11 @@ void TForm1::LbSpeedButton2MouseUp()
         armed = 0;
         return;
     }
+    // The press is taken from here on: a key repeated inside the waits below (the bet
+    // flash, the pending win going to the credit) must not deal a second hand.
+    m_phaseBusy = true;
     if (!applyAutoBet()) {
+        m_phaseBusy = false;
         armed = 0;
         return;
     }
@@ -254,12 +258,15 @@ void TForm1::LbSpeedButton2MouseUp()
             delay(40);
         }
         if (m_ct.Credit == 0) {
+            m_phaseBusy = false;
             armed = 0;
             return;
         }
         dealPhase(false);
     } else if (m_gs.State == 2) {
         drawPhase(false);
+    } else {
+        m_phaseBusy = false;
     }
 }
 

@@ -55,6 +55,7 @@ private slots:
     void wholeHandWithTheMouse();
     void dealtHandPreviewAndItsDraw();
     void dealKeyDuringTheAnimationIsIgnored();
+    void keysInsideTheWinTransferPayOnce();
     void payoutControlRunsAtEachPress();
     void bonusPotAndHoldingAllFive();
     void smartHold();
@@ -320,6 +321,25 @@ void TestTable::dealKeyDuringTheAnimationIsIgnored()
     QCOMPARE(t.gs.counters.Credit, 90);
     QVERIFY(t.settle());
     QCOMPARE(t.gs.State, uint8_t(2));
+}
+
+// Repeated keys (auto-repeat) land inside the short waits of the money transfers.
+void TestTable::keysInsideTheWinTransferPayOnce()
+{
+    {
+        // A Deal key while the pending win goes to the credit: one hand, one bet.
+        Table t;
+        t.gs.counters.Credit = 100;
+        t.gs.counters.Win = 20;
+        t.gs.counters.Bet = 10;
+        QTimer::singleShot(0, t.form.get(), [&] { key(*t.form, '\r'); });
+        QTimer::singleShot(20, t.form.get(), [&] { key(*t.form, ' '); });
+        key(*t.form, '\r');
+        QCOMPARE(t.gs.counters.Credit, 110);
+        QVERIFY(t.settle());
+        QCOMPARE(t.gs.counters.DealtCounts[12] + t.gs.counters.DealtCountsJoker[12], 1u);
+        QCOMPARE(t.gs.State, uint8_t(2));
+    }
 }
 
 void TestTable::payoutControlRunsAtEachPress()
