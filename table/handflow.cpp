@@ -86,9 +86,11 @@ void TForm1::win2cr()
 {
     showValue(win_im, 0, true);
     delay(1);
+    // Win is emptied together with the credit rise: a press handled inside the flash
+    // below must not find the same win still pending and pay it again.
     m_ct.Credit = addMoney(m_ct.Credit, m_ct.Win);
-    showValue(credit_im, m_ct.Credit, true);
     m_ct.Win = 0;
+    showValue(credit_im, m_ct.Credit, true);
     save();
 }
 

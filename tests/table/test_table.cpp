@@ -340,6 +340,30 @@ void TestTable::keysInsideTheWinTransferPayOnce()
         QCOMPARE(t.gs.counters.DealtCounts[12] + t.gs.counters.DealtCountsJoker[12], 1u);
         QCOMPARE(t.gs.State, uint8_t(2));
     }
+    {
+        // A bet key arriving just after the credit rose, while its display still flashes.
+        Table t;
+        t.gs.counters.Credit = 100;
+        t.gs.counters.Win = 40;
+        t.gs.counters.Bet = 10;
+        bool pressed = false;
+        QTimer probe;
+        probe.setInterval(0);
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            if (!pressed && t.gs.counters.Credit != 100) {
+                pressed = true;
+                key(*t.form, 'm');
+            }
+        });
+        probe.start();
+        key(*t.form, 'm');
+        probe.stop();
+        QVERIFY(pressed);
+        QCOMPARE(t.gs.counters.Credit, 140);
+        QCOMPARE(t.gs.counters.Win, 0);
+        QCOMPARE(t.gs.counters.Bet, 500);
+        QCOMPARE(savedCounters(t).Credit, 140);
+    }
 }
 
 void TestTable::payoutControlRunsAtEachPress()
