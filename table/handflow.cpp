@@ -428,7 +428,10 @@ void TForm1::endOfDraw(bool autoplay)
     }
     if (m_st.DoubleGame && m_st.AutoDouble && m_ct.Win > 0) {
         delay(1000);
-        startdbl();
+        // The player may have started the game by hand during the wait; calling it
+        // again would bank half of a stake nobody asked to bank.
+        if (!m_gs.dbl.DoubleActive)
+            startdbl();
     }
 }
 

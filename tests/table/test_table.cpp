@@ -67,6 +67,7 @@ private slots:
     void doubleUpKeyInsideAGuessIsIgnored();
     void doubleUpNotWhileTheHandWaits();
     void autoDoubleAfterAManualDraw();
+    void autoDoubleLeavesAGameStartedByHand();
     void autoplayBetsAndStops();
     void payTablePanel();
     void screenChecks_data();
@@ -695,6 +696,40 @@ void TestTable::autoDoubleAfterAManualDraw()
     QVERIFY(QTest::qWaitFor([&] { return t.gs.dbl.DoubleActive == 1; }, 3000));
     QCOMPARE(t.gs.counters.Win, 50);
     QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("3"));
+}
+
+// The D key during the second before the automatic start: the game runs once, nothing banked.
+void TestTable::autoDoubleLeavesAGameStartedByHand()
+{
+    Table t;
+    t.gs.settings.Joker = 0;
+    t.gs.settings.AutoDouble = 1;
+    t.gs.counters.Credit = 100;
+    t.gs.counters.Bet = 10;
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    t.setHand({13, 13, 13, 4, 9}, {1, 2, 3, 2, 4});
+    t.gs.hand.Held.fill(1);
+    bool pressed = false;
+    QTimer probe;
+    probe.setInterval(0);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (!pressed && t.gs.State == 3 && t.gs.counters.Win > 0 && !t.gs.dbl.DoubleActive) {
+            pressed = true;
+            key(*t.form, 'd');
+        }
+    });
+    probe.start();
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    QVERIFY(QTest::qWaitFor([&] { return !t.form->Timer4->isActive(); }, 3000));
+    QTest::qWait(1300); // past the automatic start
+    probe.stop();
+    QVERIFY(pressed);
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(1));
+    QCOMPARE(t.gs.dbl.DoubleRound, uint8_t(1));
+    QCOMPARE(t.gs.counters.Win, 50);
+    QCOMPARE(t.gs.counters.Credit, 90);
 }
 
 void TestTable::autoplayBetsAndStops()
