@@ -32,6 +32,10 @@ void TForm1::startdbl()
     DoubleUpState& d = m_gs.dbl;
     if (!m_st.DoubleGame || m_ct.Win == 0)
         return;
+    // Autoplay switched on during Auto Double's wait: a game started now could neither be
+    // played nor left, and autoplay could not be stopped inside it.
+    if (m_gs.Autoplay)
+        return;
     // Not while cards are being dealt, nor while the dealt hand waits for its draw.
     if (m_gs.State == 1 || m_gs.State == 2 || m_gs.HandActive || m_phaseBusy)
         return;

@@ -1,0 +1,67 @@
+// Play aids on the table: autoplay and the double-up meeting inside the waits of a hand.
+#include "tablefixture.h"
+
+#include <QtTest>
+
+using namespace tarvelle;
+using tarvelle::testing::Table;
+
+namespace {
+
+void key(TForm1& f, char c)
+{
+    f.FormKeyPress(QLatin1Char(c));
+}
+
+// A manual hand whose draw ends on three Kings (Joker off): a win of 5 x the bet. The key
+// is sent while the table waits between the end of the draw and Auto Double.
+void drawThreeKingsThenKey(Table& t, char c)
+{
+    t.gs.settings.Joker = 0;
+    t.gs.counters.Credit = 100;
+    t.gs.counters.Bet = 10;
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    t.setHand({13, 13, 13, 4, 9}, {1, 2, 3, 2, 4});
+    t.gs.hand.Held.fill(1);
+    QTimer::singleShot(800, t.form.get(), [&t, c] {
+        QVERIFY(!t.form->phaseBusy() && t.gs.State == 3 && !t.gs.dbl.DoubleActive);
+        key(*t.form, c);
+    });
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    QTest::qWait(1300);
+}
+
+} // namespace
+
+class TestPlayAidsTable : public QObject {
+    Q_OBJECT
+private slots:
+    void autoplayChosenBeforeAutoDoubleKeepsTheWin();
+};
+
+// Auto Double waits a second after the draw; autoplay switched on in that second must not
+// find itself inside a double-up it can neither play nor leave.
+void TestPlayAidsTable::autoplayChosenBeforeAutoDoubleKeepsTheWin()
+{
+    Table t;
+    t.gs.settings.AutoDouble = 1;
+    drawThreeKingsThenKey(t, 'a');
+    t.form->Timer2->stop(); // no autoplay tick of its own in this test
+    QCOMPARE(t.gs.Autoplay, uint8_t(1));
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+    QCOMPARE(t.gs.counters.Win, 50); // the win waits for the next autoplay deal
+
+    // Autoplay deals on and can still be stopped by its button.
+    t.form->Timer2Timer();
+    QCOMPARE(t.gs.counters.Win, 0);
+    QVERIFY(t.settle());
+    QCOMPARE(t.gs.State, uint8_t(2));
+    key(*t.form, 'a');
+    QCOMPARE(t.gs.Autoplay, uint8_t(0));
+    QVERIFY(!t.form->Timer2->isActive());
+}
+
+QTEST_MAIN(TestPlayAidsTable)
+#include "test_playaids_table.moc"
