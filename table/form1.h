@@ -208,6 +208,7 @@ private:
     void payoutCtrl();
     bool applyAutoBet();
     void betButtonUp(int button, bool up);
+    void winToCreditAlone();
     // The press of every round button: leave the showcase, flip the button's mark and
     // play its cue when the press arms it.
     void pressButton(int button, const char* cue);

@@ -435,6 +435,16 @@ void TForm1::endOfDraw(bool autoplay)
     }
 }
 
+// A bet change moves the pending win first; a deal or a double-up started by a key
+// inside the transfer's waits would play with a win or a bet about to change.
+void TForm1::winToCreditAlone()
+{
+    const bool busy = m_phaseBusy;
+    m_phaseBusy = true;
+    win2cr();
+    m_phaseBusy = busy;
+}
+
 void TForm1::betToBonus()
 {
     m_ct.Bonus = addMoney(m_ct.Bonus, m_ct.Bet);
@@ -503,7 +513,7 @@ void TForm1::betButtonUp(int button, bool up)
     uint8_t& armed = m_gs.Armed[size_t(button)];
     if (!armed)
         return;
-    if (m_gs.Autoplay || m_gs.State != 3) {
+    if (m_gs.Autoplay || m_gs.State != 3 || m_phaseBusy) {
         armed = 0; // ignored, and not left armed to swallow the next press
         return;
     }
@@ -513,7 +523,7 @@ void TForm1::betButtonUp(int button, bool up)
         return;
     }
     if (m_ct.Win > 0)
-        win2cr();
+        winToCreditAlone();
     m_ct.Bet = ClampBet(m_ct.Bet);
     m_ct.Bet = up ? BetUp(m_ct.Bet) : BetDown(m_ct.Bet);
     showValue(bet_im, m_ct.Bet, true);
@@ -527,9 +537,9 @@ void TForm1::betmaxMouseDown()
 
 void TForm1::betmaxMouseUp()
 {
-    if (!m_gs.dbl.DoubleActive && !m_gs.HandActive && !m_gs.Autoplay && m_gs.State == 3) {
+    if (!m_gs.dbl.DoubleActive && !m_gs.HandActive && !m_gs.Autoplay && m_gs.State == 3 && !m_phaseBusy) {
         if (m_ct.Win > 0)
-            win2cr();
+            winToCreditAlone();
         m_ct.Bet = 500;
         showValue(bet_im, m_ct.Bet, true);
     }

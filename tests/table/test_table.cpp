@@ -365,6 +365,33 @@ void TestTable::keysInsideTheWinTransferPayOnce()
         QCOMPARE(t.gs.counters.Bet, 500);
         QCOMPARE(savedCounters(t).Credit, 140);
     }
+    {
+        // A bet key inside the flash of the bet Auto Bet chose: the hand is dealt on
+        // that bet, never on more than the money covers.
+        Table t;
+        t.gs.settings.AutoBet = 1;
+        t.gs.counters.Credit = 35;
+        t.gs.counters.Bet = 50;
+        QTimer::singleShot(0, t.form.get(), [&] { key(*t.form, '+'); });
+        key(*t.form, '\r');
+        QCOMPARE(t.gs.counters.Bet, 30);
+        QCOMPARE(t.gs.counters.Credit, 5);
+        QVERIFY(t.settle());
+    }
+    {
+        // The double-up key while maximum bet carries the win over: no game on a win
+        // that is leaving the table.
+        Table t;
+        t.gs.counters.Credit = 100;
+        t.gs.counters.Win = 20;
+        t.gs.counters.Bet = 10;
+        QTimer::singleShot(0, t.form.get(), [&] { key(*t.form, 'd'); });
+        key(*t.form, 'm');
+        QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+        QCOMPARE(t.gs.counters.Credit, 120);
+        QCOMPARE(t.gs.counters.Win, 0);
+        QCOMPARE(t.gs.counters.Bet, 500);
+    }
 }
 
 void TestTable::payoutControlRunsAtEachPress()
