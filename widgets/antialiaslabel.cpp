@@ -94,7 +94,9 @@ void TAntiAliasLabel::fitToText()
     if (!m_autoSize)
         return;
     const QFontMetrics fm(font());
-    resize(qMax(1, fm.horizontalAdvance(text())), fm.height());
+    // Measured as drawn: an accelerator "&" takes no room.
+    const int w = fm.size(Qt::TextSingleLine | Qt::TextShowMnemonic, text()).width();
+    resize(qMax(1, w), fm.height());
 }
 
 void TAntiAliasLabel::changeEvent(QEvent* e)
@@ -116,8 +118,9 @@ void TAntiAliasLabel::paintEvent(QPaintEvent*)
     p.setFont(font());
     p.setPen(fontColor());
     const Qt::Alignment h = alignment() & Qt::AlignHorizontal_Mask;
-    // No mnemonic flag: an "&" is drawn as it stands.
-    p.drawText(rect(), int(h | Qt::AlignTop | Qt::TextSingleLine), text());
+    // As on any standard label, "&" marks an accelerator: not drawn, the next
+    // character underlined; "&&" shows one "&".
+    p.drawText(rect(), int(h | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic), text());
 }
 
 void TAntiAliasLabel::enterEvent(QEnterEvent* e)

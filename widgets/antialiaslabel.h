@@ -8,7 +8,7 @@ namespace tarvelle {
 
 // The caption label of both screens: a QLabel whose font is always rendered smoothed
 // (or plainly, when Antialiased is off), whatever later changes the font or its colour.
-// Single line, text at the top, "&" drawn literally.
+// Single line, text at the top, "&" marking an accelerator as on any label.
 class TAntiAliasLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(bool Antialiased READ antialiased WRITE setAntialiased)
