@@ -14,7 +14,7 @@ void key(TForm1& f, char c)
 }
 
 // A manual hand whose draw ends on three Kings (Joker off): a win of 5 x the bet. The key
-// is sent while the table waits between the end of the draw and Auto Double.
+// is sent as soon as the draw has settled, while the table waits before Auto Double.
 void drawThreeKingsThenKey(Table& t, char c)
 {
     t.gs.settings.Joker = 0;
@@ -24,13 +24,21 @@ void drawThreeKingsThenKey(Table& t, char c)
     QVERIFY(t.settle());
     t.setHand({13, 13, 13, 4, 9}, {1, 2, 3, 2, 4});
     t.gs.hand.Held.fill(1);
-    QTimer::singleShot(800, t.form.get(), [&t, c] {
-        QVERIFY(!t.form->phaseBusy() && t.gs.State == 3 && !t.gs.dbl.DoubleActive);
-        key(*t.form, c);
+    bool sent = false;
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!sent && t.gs.State == 3 && !t.form->phaseBusy() && t.gs.counters.Win > 0) {
+            sent = true;
+            key(*t.form, c);
+        }
     });
+    watch.start();
     key(*t.form, '\r');
     QVERIFY(t.settle());
-    QTest::qWait(1300);
+    QVERIFY(sent);
+    QVERIFY(QTest::qWaitFor([&] { return !t.form->phaseBusy(); }, 3000));
+    QTest::qWait(200);
 }
 
 } // namespace
