@@ -100,7 +100,8 @@ void TForm1::wheelEvent(QWheelEvent* e)
 
 void TForm1::FormMouseWheel(int deltaY)
 {
-    if (m_gs.Autoplay || m_gs.State != 3 || m_gs.dbl.DoubleActive)
+    // Nor while a deal press is under way: the bet it is about to take stays put.
+    if (m_gs.Autoplay || m_gs.State != 3 || m_gs.dbl.DoubleActive || m_phaseBusy)
         return;
     int bet = ClampBet(m_ct.Bet);
     bet = deltaY < 0 ? BetDown(bet) : BetUp(bet);

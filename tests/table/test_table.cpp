@@ -377,6 +377,17 @@ void TestTable::keysInsideTheWinTransferPayOnce()
         QCOMPARE(t.gs.counters.Bet, 30);
         QCOMPARE(t.gs.counters.Credit, 5);
         QVERIFY(t.settle());
+        // The same with the wheel.
+        key(*t.form, '\r');
+        QVERIFY(t.settle());
+        t.gs.counters.Credit = 35;
+        t.gs.counters.Win = 0;
+        t.gs.counters.Bet = 50;
+        QTimer::singleShot(0, t.form.get(), [&] { t.form->FormMouseWheel(120); });
+        key(*t.form, '\r');
+        QCOMPARE(t.gs.counters.Bet, 30);
+        QCOMPARE(t.gs.counters.Credit, 5);
+        QVERIFY(t.settle());
     }
     {
         // The double-up key while maximum bet carries the win over: no game on a win
