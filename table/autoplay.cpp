@@ -46,6 +46,9 @@ void TForm1::autojoc()
     // A step still animating (or settling) is left to finish; the next tick goes on.
     if (m_phaseBusy)
         return;
+    // The step is under way from here: a manual press inside one of its waits (autoplay
+    // switched off meanwhile) must not deal or draw in the middle of it.
+    m_phaseBusy = true;
     const int64_t money = int64_t(m_ct.Credit) + m_ct.Win;
     if (money < m_ct.Bet && m_gs.State != 2) {
         if (m_st.AutoBet) {
@@ -57,6 +60,7 @@ void TForm1::autojoc()
             Timer2->stop();
             m_gs.Autoplay = 0;
             AntiAliasLabel1->setText(QStringLiteral("Autoplay off"));
+            m_phaseBusy = false;
             return;
         }
     }
@@ -68,11 +72,15 @@ void TForm1::autojoc()
             win2cr();
             delay(40);
         }
-        if (m_ct.Credit == 0)
+        if (m_ct.Credit == 0) {
+            m_phaseBusy = false;
             return;
+        }
         dealPhase(true);
     } else if (m_gs.State == 2) {
         drawPhase(true);
+    } else {
+        m_phaseBusy = false;
     }
 }
 

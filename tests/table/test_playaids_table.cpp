@@ -47,6 +47,7 @@ class TestPlayAidsTable : public QObject {
     Q_OBJECT
 private slots:
     void autoplayChosenBeforeAutoDoubleKeepsTheWin();
+    void manualDealInsideAnAutoplayStepIsRefused();
 };
 
 // Auto Double waits a second after the draw; autoplay switched on in that second must not
@@ -69,6 +70,29 @@ void TestPlayAidsTable::autoplayChosenBeforeAutoDoubleKeepsTheWin()
     key(*t.form, 'a');
     QCOMPARE(t.gs.Autoplay, uint8_t(0));
     QVERIFY(!t.form->Timer2->isActive());
+}
+
+// Autoplay switched off and Deal pressed while an autoplay step moves the win to the
+// credit: the step deals its one hand and the bet is taken once.
+void TestPlayAidsTable::manualDealInsideAnAutoplayStepIsRefused()
+{
+    Table t;
+    t.gs.counters.Credit = 100;
+    t.gs.counters.Win = 20;
+    t.gs.counters.Bet = 10;
+    key(*t.form, 'a');
+    QCOMPARE(t.gs.Autoplay, uint8_t(1));
+    t.form->Timer2->stop(); // the test drives the steps itself
+    QTimer::singleShot(0, t.form.get(), [&] {
+        key(*t.form, 'a');  // autoplay off inside the step's wait...
+        key(*t.form, '\r'); // ...and a manual deal straight after
+    });
+    t.form->Timer2Timer();
+    QVERIFY(t.settle());
+    QCOMPARE(t.gs.Autoplay, uint8_t(0));
+    QCOMPARE(t.gs.counters.Credit, 110);
+    QCOMPARE(t.gs.counters.DealtCounts[12] + t.gs.counters.DealtCountsJoker[12], 1u);
+    QCOMPARE(t.gs.State, uint8_t(2));
 }
 
 QTEST_MAIN(TestPlayAidsTable)
