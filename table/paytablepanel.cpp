@@ -104,7 +104,7 @@ void TForm1::proceMouseUp()
     if (sg1->isVisible()) {
         sg1->hide();
     } else {
-        if (m_gs.State == 2 && !m_phaseBusy)
+        if (m_gs.State == 2)
             RunLiveOdds();
         sg1->show();
         sg1->raise();

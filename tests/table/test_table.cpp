@@ -870,6 +870,17 @@ void TestTable::payTablePanel()
     QCOMPARE(t.form->payGridPos(), start + QPoint(-30, 20));
     press(t.form->proce);
     QVERIFY(!g->isVisible());
+
+    // Opened while the draw is being revealed, the panel still works out the odds of
+    // that moment's cards and holds.
+    g->setCell(2, 11, QStringLiteral("stale"));
+    key(*t.form, '\r');
+    QCOMPARE(t.gs.State, uint8_t(2));
+    QVERIFY(t.form->phaseBusy());
+    key(*t.form, 'p');
+    QVERIFY(g->isVisible());
+    QCOMPARE(g->cell(2, 11), QStringLiteral("50000"));
+    QVERIFY(t.settle());
 }
 
 void TestTable::screenChecks_data()
