@@ -6,6 +6,7 @@
 #include <cctype>
 #include <istream>
 #include <limits>
+#include <ostream>
 #include <sstream>
 
 namespace tarvelle::tool {
@@ -140,6 +141,18 @@ const std::string& OptionCursor::value()
 void OptionCursor::unknown() const
 {
     throw UsageError("unknown option '" + current() + "'");
+}
+
+void printHand(std::ostream& out, const Hand& hand)
+{
+    for (int i = 1; i <= 5; ++i)
+        out << (i > 1 ? " " : "") << hand.code(i);
+}
+
+void setHeld(Hand& hand, const std::vector<int>& mask)
+{
+    for (int i = 1; i <= 5; ++i)
+        hand.Held[i] = uint8_t(mask[i - 1]);
 }
 
 void forEachHandLine(std::istream& in, const std::function<void(const std::vector<int>& codes)>& fn)

@@ -10,12 +10,6 @@ namespace {
 using namespace tarvelle;
 using namespace tarvelle::tool;
 
-void printCodes(std::ostream& out, const Hand& hand)
-{
-    for (int i = 1; i <= 5; ++i)
-        out << (i > 1 ? " " : "") << hand.code(i);
-}
-
 int runDeal(const std::vector<std::string>& args, std::istream&, std::ostream& out)
 {
     bool haveSeed = false;
@@ -48,13 +42,12 @@ int runDeal(const std::vector<std::string>& args, std::istream&, std::ostream& o
     Hand hand;
     for (long long h = 0; h < hands; ++h) {
         DealHand(hand, rng, joker);
-        printCodes(out, hand);
+        printHand(out, hand);
         if (draw) {
-            for (int i = 1; i <= 5; ++i)
-                hand.Held[i] = uint8_t(mask[i - 1]);
+            setHeld(hand, mask);
             DrawCards(hand, rng, joker);
             out << " | ";
-            printCodes(out, hand);
+            printHand(out, hand);
         }
         out << '\n';
     }

@@ -40,11 +40,9 @@ int runOdds(const std::vector<std::string>& args, std::istream&, std::ostream& o
     rng.seed(seed);
     Hand hand;
     DealHand(hand, rng, joker);
-    for (int i = 1; i <= 5; ++i)
-        out << (i > 1 ? " " : "") << hand.code(i);
+    printHand(out, hand);
     out << '\n';
-    for (int i = 1; i <= 5; ++i)
-        hand.Held[i] = uint8_t(mask[i - 1]);
+    setHeld(hand, mask);
     const OddsResult odds = LiveOdds(hand, rng, joker, holdHighCard);
     for (int row = 1; row <= 11; ++row)
         out << odds.texts[row] << '\n';

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cards.h"
+
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
@@ -61,6 +63,11 @@ private:
     const std::vector<std::string>& m_args;
     size_t m_index = size_t(-1);
 };
+
+// The five card codes of positions 1..5, separated by single spaces (no newline).
+void printHand(std::ostream& out, const Hand& hand);
+// Held[1..5] from a parsed five-character mask.
+void setHeld(Hand& hand, const std::vector<int>& mask);
 
 // Reads hands of five cards a line from in, skipping blank lines; errors name the line.
 void forEachHandLine(std::istream& in, const std::function<void(const std::vector<int>& codes)>& fn);
