@@ -1,5 +1,5 @@
 // Exact analysis: one hand's 32 holds, and the whole game's return.
-#include "analysis.h"
+#include "engine/analysis.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Engine speed: the evaluation sequence over every hand of each deck, and one
 // odds simulation.
-#include "deal.h"
-#include "evaluator.h"
-#include "odds.h"
+#include "engine/deal.h"
+#include "engine/evaluator.h"
+#include "engine/odds.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Cost of one Deal/Draw press with the payout-rate control on, and of the hold proposal.
-#include "advisor.h"
-#include "deal.h"
-#include "payoutcontrol.h"
+#include "engine/advisor.h"
+#include "engine/deal.h"
+#include "engine/payoutcontrol.h"
 
 #include <benchmark/benchmark.h>
 

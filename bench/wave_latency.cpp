@@ -5,7 +5,7 @@
 //       --load=module-native-protocol-unix --exit-idle-time=-1
 //   XDG_RUNTIME_DIR=/tmp/xdg build/bench/wave_latency 50
 // (configure with -DTARVELLE_BENCH=ON; the argument is the number of runs per cue).
-#include "waveplayer.h"
+#include "widgets/waveplayer.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>

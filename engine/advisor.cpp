@@ -1,6 +1,6 @@
-#include "advisor.h"
+#include "engine/advisor.h"
 
-#include "evaluator.h"
+#include "engine/evaluator.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "analysis.h"
+#include "engine/analysis.h"
 
-#include "paytable.h"
+#include "engine/paytable.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,8 +1,8 @@
 // The whole game's return: every deal (up to suit relabelling), every draw.
-#include "analysis.h"
+#include "engine/analysis.h"
 
-#include "advisor.h"
-#include "cards.h"
+#include "engine/advisor.h"
+#include "engine/cards.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "deal.h"
+#include "engine/deal.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cards.h"
-#include "random.h"
+#include "engine/cards.h"
+#include "engine/random.h"
 
 namespace tarvelle {
 

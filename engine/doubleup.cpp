@@ -1,8 +1,8 @@
-#include "doubleup.h"
+#include "engine/doubleup.h"
 
-#include "cards.h"
-#include "deal.h"
-#include "money.h"
+#include "engine/cards.h"
+#include "engine/deal.h"
+#include "engine/money.h"
 
 #include <algorithm>
 

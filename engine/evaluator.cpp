@@ -1,4 +1,4 @@
-#include "evaluator.h"
+#include "engine/evaluator.h"
 
 #include <array>
 

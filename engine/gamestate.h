@@ -1,11 +1,11 @@
 #pragma once
 
-#include "cards.h"
-#include "doubleup.h"
-#include "evaluator.h"
-#include "payoutcontrol.h"
-#include "random.h"
-#include "settings.h"
+#include "engine/cards.h"
+#include "engine/doubleup.h"
+#include "engine/evaluator.h"
+#include "engine/payoutcontrol.h"
+#include "engine/random.h"
+#include "engine/settings.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "odds.h"
+#include "engine/odds.h"
 
-#include "deal.h"
-#include "evaluator.h"
-#include "paytable.h"
+#include "engine/deal.h"
+#include "engine/evaluator.h"
+#include "engine/paytable.h"
 
 namespace tarvelle {
 

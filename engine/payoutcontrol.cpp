@@ -1,7 +1,7 @@
-#include "payoutcontrol.h"
+#include "engine/payoutcontrol.h"
 
-#include "deal.h"
-#include "evaluator.h"
+#include "engine/deal.h"
+#include "engine/evaluator.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "paytable.h"
+#include "engine/paytable.h"
 
 namespace tarvelle {
 

@@ -1,5 +1,5 @@
 // The Marsaglia-Zaman lagged-Fibonacci generator (RANMAR).
-#include "random.h"
+#include "engine/random.h"
 
 namespace tarvelle {
 

@@ -1,9 +1,9 @@
-#include "form2.h"
+#include "extra/form2.h"
 
-#include "antialiaslabel.h"
-#include "gamefiles.h"
-#include "image.h"
-#include "waveplayer.h"
+#include "widgets/antialiaslabel.h"
+#include "storage/gamefiles.h"
+#include "widgets/image.h"
+#include "widgets/waveplayer.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "form2.h"
-#include "image.h"
-#include "waveplayer.h"
+#include "extra/form2.h"
+#include "widgets/image.h"
+#include "widgets/waveplayer.h"
 
 #include <QFileInfo>
 #include <QScrollBar>

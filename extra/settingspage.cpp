@@ -1,9 +1,9 @@
-#include "antialiaslabel.h"
-#include "cardimagery.h"
-#include "form2.h"
-#include "image.h"
-#include "money.h"
-#include "payoutcontrol.h"
+#include "widgets/antialiaslabel.h"
+#include "widgets/cardimagery.h"
+#include "extra/form2.h"
+#include "widgets/image.h"
+#include "engine/money.h"
+#include "engine/payoutcontrol.h"
 
 #include <QMessageBox>
 

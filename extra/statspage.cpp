@@ -1,7 +1,7 @@
-#include "antialiaslabel.h"
-#include "form2.h"
-#include "paytable.h"
-#include "stringaligngrid.h"
+#include "widgets/antialiaslabel.h"
+#include "extra/form2.h"
+#include "engine/paytable.h"
+#include "widgets/stringaligngrid.h"
 
 namespace tarvelle {
 

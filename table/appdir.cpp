@@ -1,4 +1,4 @@
-#include "appdir.h"
+#include "table/appdir.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datadirs.h"
+#include "storage/datadirs.h"
 
 #include <QString>
 

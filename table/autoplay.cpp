@@ -1,8 +1,8 @@
 // Autoplay: one step (a deal or a draw to the proposed holds) every three seconds.
-#include "form1.h"
+#include "table/form1.h"
 
-#include "antialiaslabel.h"
-#include "waveplayer.h"
+#include "widgets/antialiaslabel.h"
+#include "widgets/waveplayer.h"
 
 #include <QTimer>
 

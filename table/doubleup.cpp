@@ -1,14 +1,14 @@
 // The double-up game: up to five guesses on face-down cards, banking half or all.
-#include "form1.h"
+#include "table/form1.h"
 
-#include "deal.h"
-#include "doubleup.h"
-#include "money.h"
+#include "engine/deal.h"
+#include "engine/doubleup.h"
+#include "engine/money.h"
 
-#include "antialiaslabel.h"
-#include "cardimagery.h"
-#include "image.h"
-#include "waveplayer.h"
+#include "widgets/antialiaslabel.h"
+#include "widgets/cardimagery.h"
+#include "widgets/image.h"
+#include "widgets/waveplayer.h"
 
 namespace tarvelle {
 

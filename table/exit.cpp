@@ -1,9 +1,9 @@
 // Leaving the game: save both files, shrink the window to a dot, end.
-#include "form1.h"
+#include "table/form1.h"
 
-#include "extra/gamefiles.h"
+#include "storage/gamefiles.h"
 
-#include "waveplayer.h"
+#include "widgets/waveplayer.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,13 +1,13 @@
 // Opening the Extra screen from the table and coming back from it.
-#include "form1.h"
+#include "table/form1.h"
 
-#include "form2.h"
+#include "extra/form2.h"
 
-#include "cardimagery.h"
-#include "image.h"
-#include "lbspeedbutton.h"
-#include "stringaligngrid.h"
-#include "waveplayer.h"
+#include "widgets/cardimagery.h"
+#include "widgets/image.h"
+#include "widgets/lbspeedbutton.h"
+#include "widgets/stringaligngrid.h"
+#include "widgets/waveplayer.h"
 
 namespace tarvelle {
 

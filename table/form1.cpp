@@ -1,14 +1,14 @@
 // Creation of the main table: the controls, their places and the game state at start.
-#include "form1.h"
+#include "table/form1.h"
 
-#include "extra/gamefiles.h"
+#include "storage/gamefiles.h"
 
-#include "antialiaslabel.h"
-#include "cardimagery.h"
-#include "image.h"
-#include "lbspeedbutton.h"
-#include "stringaligngrid.h"
-#include "waveplayer.h"
+#include "widgets/antialiaslabel.h"
+#include "widgets/cardimagery.h"
+#include "widgets/image.h"
+#include "widgets/lbspeedbutton.h"
+#include "widgets/stringaligngrid.h"
+#include "widgets/waveplayer.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

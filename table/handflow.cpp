@@ -1,18 +1,18 @@
 // The life of a hand: bet, deal, holds, draw, payout and the money transfers.
-#include "form1.h"
+#include "table/form1.h"
 
-#include "advisor.h"
-#include "deal.h"
-#include "evaluator.h"
-#include "money.h"
-#include "payoutcontrol.h"
-#include "paytable.h"
+#include "engine/advisor.h"
+#include "engine/deal.h"
+#include "engine/evaluator.h"
+#include "engine/money.h"
+#include "engine/payoutcontrol.h"
+#include "engine/paytable.h"
 
-#include "antialiaslabel.h"
-#include "cardimagery.h"
-#include "image.h"
-#include "stringaligngrid.h"
-#include "waveplayer.h"
+#include "widgets/antialiaslabel.h"
+#include "widgets/cardimagery.h"
+#include "widgets/image.h"
+#include "widgets/stringaligngrid.h"
+#include "widgets/waveplayer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Keyboard and mouse wheel on the table.
-#include "form1.h"
+#include "table/form1.h"
 
-#include "cardimagery.h"
+#include "widgets/cardimagery.h"
 
 #include <QKeyEvent>
 #include <QWheelEvent>

@@ -1,13 +1,13 @@
 // The program body: the table first, then the Extra screen (hidden), then the message loop.
-#include "appdir.h"
-#include "form1.h"
+#include "table/appdir.h"
+#include "table/form1.h"
 
-#include "form2.h"
+#include "extra/form2.h"
 
-#include "cardimagery.h"
-#include "waveplayer.h"
+#include "widgets/cardimagery.h"
+#include "widgets/waveplayer.h"
 
-#include "gamestate.h"
+#include "engine/gamestate.h"
 
 #include <QApplication>
 #include <QIcon>

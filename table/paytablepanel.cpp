@@ -1,12 +1,12 @@
 // The pay-table panel sg1: set-up, the odds column, showing and dragging it.
-#include "form1.h"
+#include "table/form1.h"
 
-#include "odds.h"
-#include "paytable.h"
+#include "engine/odds.h"
+#include "engine/paytable.h"
 
-#include "lbspeedbutton.h"
-#include "stringaligngrid.h"
-#include "waveplayer.h"
+#include "widgets/lbspeedbutton.h"
+#include "widgets/stringaligngrid.h"
+#include "widgets/waveplayer.h"
 
 namespace tarvelle {
 

@@ -1,15 +1,15 @@
 // The table shell: start-up sequence and screen checks, clocks, emblem, attract mode.
-#include "form1.h"
+#include "table/form1.h"
 
-#include "evaluator.h"
-#include "paytable.h"
+#include "engine/evaluator.h"
+#include "engine/paytable.h"
 
-#include "antialiaslabel.h"
-#include "cardimagery.h"
-#include "image.h"
-#include "lbspeedbutton.h"
-#include "stringaligngrid.h"
-#include "waveplayer.h"
+#include "widgets/antialiaslabel.h"
+#include "widgets/cardimagery.h"
+#include "widgets/image.h"
+#include "widgets/lbspeedbutton.h"
+#include "widgets/stringaligngrid.h"
+#include "widgets/waveplayer.h"
 
 #include <QApplication>
 #include <QTime>

@@ -1,4 +1,4 @@
-#include "antialiaslabel.h"
+#include "widgets/antialiaslabel.h"
 
 #include <QEnterEvent>
 #include <QMouseEvent>

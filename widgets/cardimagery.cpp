@@ -1,6 +1,6 @@
-#include "cardimagery.h"
+#include "widgets/cardimagery.h"
 
-#include "image.h"
+#include "widgets/image.h"
 
 #include <QFile>
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "cards.h"
+#include "engine/cards.h"
 
 namespace tarvelle {
 

@@ -1,4 +1,4 @@
-#include "lbspeedbutton.h"
+#include "widgets/lbspeedbutton.h"
 
 #include <QEnterEvent>
 #include <QMouseEvent>

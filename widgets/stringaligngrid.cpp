@@ -1,4 +1,4 @@
-#include "stringaligngrid.h"
+#include "widgets/stringaligngrid.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "waveplayer.h"
+#include "widgets/waveplayer.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

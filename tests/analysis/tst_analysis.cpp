@@ -1,5 +1,5 @@
-#include "analysis.h"
-#include "evaluator.h"
+#include "engine/analysis.h"
+#include "engine/evaluator.h"
 
 #include <QTest>
 

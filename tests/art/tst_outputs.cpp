@@ -1,7 +1,7 @@
 // Checks that tie the generated files to each other and to the game: the help page against the
 // engine's pay table, the Extra screen's deck previews against the backs, and repeatable output.
-#include "cardfile.h"
-#include "paytable.h"
+#include "tools/art/cardfile.h"
+#include "engine/paytable.h"
 
 #include <QCryptographicHash>
 #include <QDir>

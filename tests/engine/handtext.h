@@ -1,7 +1,7 @@
 #pragma once
 
 // Hands written as text in the engine tests: "Ah Td Jk 9s 2c".
-#include "cards.h"
+#include "engine/cards.h"
 
 #include <sstream>
 #include <stdexcept>

@@ -1,5 +1,5 @@
 // Dealing and drawing: the deck bookkeeping and the fairness of the cards.
-#include "deal.h"
+#include "engine/deal.h"
 
 #include <QtTest>
 

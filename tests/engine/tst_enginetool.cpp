@@ -1,8 +1,8 @@
 // tarvelle-tool's engine commands: their output agrees with the library, and bad
 // input fails cleanly with exit code 2 and nothing on standard output.
-#include "deal.h"
-#include "evaluator.h"
-#include "odds.h"
+#include "engine/deal.h"
+#include "engine/evaluator.h"
+#include "engine/odds.h"
 
 #include <QProcess>
 #include <QtTest>

@@ -1,6 +1,6 @@
 // The hand evaluator: every hand of both decks, and the marks of the special cases.
-#include "evaluator.h"
-#include "handtext.h"
+#include "engine/evaluator.h"
+#include "tests/engine/handtext.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 // The odds simulation: it must leave the table as it found it and report the
 // draws it made in the pay-table texts.
-#include "deal.h"
-#include "evaluator.h"
-#include "handtext.h"
-#include "odds.h"
-#include "paytable.h"
+#include "engine/deal.h"
+#include "engine/evaluator.h"
+#include "tests/engine/handtext.h"
+#include "engine/odds.h"
+#include "engine/paytable.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 // The two generators and the card choice built on them.
-#include "random.h"
+#include "engine/random.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
-#include "antialiaslabel.h"
-#include "cardimagery.h"
-#include "form2.h"
-#include "gamefiles.h"
-#include "image.h"
-#include "stringaligngrid.h"
-#include "waveplayer.h"
+#include "widgets/antialiaslabel.h"
+#include "widgets/cardimagery.h"
+#include "extra/form2.h"
+#include "storage/gamefiles.h"
+#include "widgets/image.h"
+#include "widgets/stringaligngrid.h"
+#include "widgets/waveplayer.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "gamefiles.h"
+#include "storage/gamefiles.h"
 
 #include <QByteArray>
 #include <QDir>

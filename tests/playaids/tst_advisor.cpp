@@ -1,5 +1,5 @@
-#include "advisor.h"
-#include "testhands.h"
+#include "engine/advisor.h"
+#include "tests/playaids/testhands.h"
 
 #include <QTest>
 

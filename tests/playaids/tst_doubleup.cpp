@@ -1,6 +1,6 @@
-#include "deal.h"
-#include "doubleup.h"
-#include "testhands.h"
+#include "engine/deal.h"
+#include "engine/doubleup.h"
+#include "tests/playaids/testhands.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "deal.h"
-#include "evaluator.h"
-#include "payoutcontrol.h"
-#include "testhands.h"
+#include "engine/deal.h"
+#include "engine/evaluator.h"
+#include "engine/payoutcontrol.h"
+#include "tests/playaids/testhands.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "form1.h"
+#include "table/form1.h"
 
-#include "cardimagery.h"
-#include "waveplayer.h"
+#include "widgets/cardimagery.h"
+#include "widgets/waveplayer.h"
 
-#include "gamestate.h"
+#include "engine/gamestate.h"
 
 #include <QDir>
 #include <QTemporaryDir>

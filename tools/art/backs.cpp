@@ -1,5 +1,5 @@
 // Card backs: the default back and three extra decks.
-#include "art.h"
+#include "tools/art/art.h"
 
 #include <QPainter>
 

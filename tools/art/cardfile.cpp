@@ -1,4 +1,4 @@
-#include "cardfile.h"
+#include "tools/art/cardfile.h"
 
 #include <QtEndian>
 

@@ -1,5 +1,5 @@
 // Card faces: pips, Aces, court figures and the Joker.
-#include "art.h"
+#include "tools/art/art.h"
 
 #include <QPainter>
 

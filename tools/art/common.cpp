@@ -1,4 +1,4 @@
-#include "art.h"
+#include "tools/art/art.h"
 
 #include <QFontDatabase>
 #include <QPainter>

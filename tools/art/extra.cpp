@@ -1,5 +1,5 @@
 // The Extra screen's pictures and the desktop icon.
-#include "art.h"
+#include "tools/art/art.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "helppage.h"
+#include "tools/art/helppage.h"
 
 #include <QStringList>
 

@@ -3,10 +3,10 @@
 //   tarvelle-artgen --resources DIR     pictures (DIR/img/*.png) and sounds (DIR/snd/*.wav)
 //   tarvelle-artgen --data DIR          poker2.dat, deck1-3.bmp, help.htm, tarvelle.png
 //   tarvelle-artgen --contact-sheet F   one labelled PNG of every picture
-#include "art.h"
-#include "cardfile.h"
-#include "helppage.h"
-#include "sounds.h"
+#include "tools/art/art.h"
+#include "tools/art/cardfile.h"
+#include "tools/art/helppage.h"
+#include "tools/art/sounds.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "resources.h"
+#include "tools/art/resources.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "sounds.h"
+#include "tools/art/sounds.h"
 
 #include <QProcess>
 #include <QtEndian>

@@ -1,5 +1,5 @@
 // The main table: backdrop, table picture, splash, emblem, buttons, lamps and digits.
-#include "art.h"
+#include "tools/art/art.h"
 
 #include <QPainter>
 

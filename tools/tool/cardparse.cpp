@@ -1,7 +1,7 @@
 // Card, hand, mask and number parsing shared by the subcommands.
-#include "command.h"
+#include "tools/tool/command.h"
 
-#include "cards.h"
+#include "engine/cards.h"
 
 #include <cctype>
 #include <istream>

@@ -1,7 +1,7 @@
-#include "command.h"
+#include "tools/tool/command.h"
 
-#include "advisor.h"
-#include "cards.h"
+#include "engine/advisor.h"
+#include "engine/cards.h"
 
 #include <ostream>
 

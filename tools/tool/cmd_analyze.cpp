@@ -1,10 +1,10 @@
 // analyze [--joker] [--paytable LIST] [--hold-high-card] [--open-inside] C1..C5: the exact
 // value of each of the 32 holds of a dealt hand, best first, then the table's proposal.
-#include "command.h"
+#include "tools/tool/command.h"
 
-#include "analysis.h"
-#include "cards.h"
-#include "payoption.h"
+#include "engine/analysis.h"
+#include "engine/cards.h"
+#include "tools/tool/payoption.h"
 
 #include <cstdio>
 #include <ostream>

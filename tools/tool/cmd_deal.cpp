@@ -1,7 +1,7 @@
 // deal --seed S [--joker] [--hands N] [--hold MASK]: hands from a seeded source.
-#include "command.h"
+#include "tools/tool/command.h"
 
-#include "deal.h"
+#include "engine/deal.h"
 
 #include <ostream>
 

@@ -1,7 +1,7 @@
 // eval [--hold-high-card]: class and marks of each hand read from standard input.
-#include "command.h"
+#include "tools/tool/command.h"
 
-#include "evaluator.h"
+#include "engine/evaluator.h"
 
 #include <ostream>
 

@@ -1,8 +1,8 @@
 // odds --seed S [--joker] [--hold MASK] [--hold-high-card]: the odds column for a dealt hand.
-#include "command.h"
+#include "tools/tool/command.h"
 
-#include "deal.h"
-#include "odds.h"
+#include "engine/deal.h"
+#include "engine/odds.h"
 
 #include <ostream>
 

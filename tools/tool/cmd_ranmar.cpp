@@ -1,7 +1,7 @@
 // ranmar IJ KL SKIP COUNT: the lagged-Fibonacci stream, scaled to 24-bit integers.
-#include "command.h"
+#include "tools/tool/command.h"
 
-#include "random.h"
+#include "engine/random.h"
 
 #include <ostream>
 

@@ -1,9 +1,9 @@
 // return [--joker] [--paytable LIST] [--strategy optimal|advisor] [--hold-high-card]
 // [--open-inside]: the exact return of the whole game, then the odds of each final class.
-#include "command.h"
+#include "tools/tool/command.h"
 
-#include "analysis.h"
-#include "payoption.h"
+#include "engine/analysis.h"
+#include "tools/tool/payoption.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cards.h"
+#include "engine/cards.h"
 
 #include <cstdint>
 #include <functional>

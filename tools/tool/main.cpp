@@ -1,6 +1,6 @@
 // tarvelle-tool: runs one registered subcommand. Output is buffered and only
 // written when the command succeeds, so a failure never leaves half a result.
-#include "command.h"
+#include "tools/tool/command.h"
 
 #include <algorithm>
 #include <cstring>

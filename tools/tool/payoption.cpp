@@ -1,6 +1,6 @@
-#include "payoption.h"
+#include "tools/tool/payoption.h"
 
-#include "command.h"
+#include "tools/tool/command.h"
 
 namespace tarvelle::tool {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis.h"
+#include "engine/analysis.h"
 
 #include <string>
 

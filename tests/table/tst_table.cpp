@@ -1,16 +1,16 @@
 // The main table driven through its handlers, its keys and real mouse events.
-#include "tablefixture.h"
+#include "tests/table/tablefixture.h"
 
-#include "advisor.h"
-#include "deal.h"
+#include "engine/advisor.h"
+#include "engine/deal.h"
 #include "extra/form2.h"
-#include "extra/gamefiles.h"
-#include "paytable.h"
+#include "storage/gamefiles.h"
+#include "engine/paytable.h"
 
-#include "antialiaslabel.h"
-#include "image.h"
-#include "lbspeedbutton.h"
-#include "stringaligngrid.h"
+#include "widgets/antialiaslabel.h"
+#include "widgets/image.h"
+#include "widgets/lbspeedbutton.h"
+#include "widgets/stringaligngrid.h"
 
 #include <QFile>
 #include <QtTest>
@@ -1114,4 +1114,4 @@ void TestTable::missingCardBackKeepsTheDefault()
 }
 
 QTEST_MAIN(TestTable)
-#include "test_table.moc"
+#include "tst_table.moc"

@@ -1,5 +1,5 @@
-#include "cardimagery.h"
-#include "image.h"
+#include "widgets/cardimagery.h"
+#include "widgets/image.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -279,4 +279,4 @@ private slots:
 };
 
 QTEST_MAIN(TestCardImagery)
-#include "test_cardimagery.moc"
+#include "tst_cardimagery.moc"

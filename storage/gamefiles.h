@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings.h"
+#include "engine/settings.h"
 
 #include <array>
 #include <cstdint>

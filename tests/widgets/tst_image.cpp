@@ -1,4 +1,4 @@
-#include "image.h"
+#include "widgets/image.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -58,4 +58,4 @@ private slots:
 };
 
 QTEST_MAIN(TestImage)
-#include "test_image.moc"
+#include "tst_image.moc"

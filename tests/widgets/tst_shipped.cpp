@@ -1,7 +1,7 @@
 // The widgets against the game's own pictures, sounds and card file.
-#include "cardimagery.h"
-#include "image.h"
-#include "waveplayer.h"
+#include "widgets/cardimagery.h"
+#include "widgets/image.h"
+#include "widgets/waveplayer.h"
 
 #include <QFile>
 #include <QTest>
@@ -75,4 +75,4 @@ private slots:
 };
 
 QTEST_MAIN(TestShipped)
-#include "test_shipped.moc"
+#include "tst_shipped.moc"

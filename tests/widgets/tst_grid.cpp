@@ -1,4 +1,4 @@
-#include "stringaligngrid.h"
+#include "widgets/stringaligngrid.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -221,4 +221,4 @@ private slots:
 };
 
 QTEST_MAIN(TestGrid)
-#include "test_grid.moc"
+#include "tst_grid.moc"

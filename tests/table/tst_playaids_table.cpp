@@ -1,5 +1,5 @@
 // Play aids on the table: autoplay and the double-up meeting inside the waits of a hand.
-#include "tablefixture.h"
+#include "tests/table/tablefixture.h"
 
 #include <QtTest>
 
@@ -96,4 +96,4 @@ void TestPlayAidsTable::manualDealInsideAnAutoplayStepIsRefused()
 }
 
 QTEST_MAIN(TestPlayAidsTable)
-#include "test_playaids_table.moc"
+#include "tst_playaids_table.moc"

@@ -1,4 +1,4 @@
-#include "datadirs.h"
+#include "storage/datadirs.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,5 +1,5 @@
-#include "datadirs.h"
-#include "gamefiles.h"
+#include "storage/datadirs.h"
+#include "storage/gamefiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,4 +129,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestDataDirs)
-#include "test_datadirs.moc"
+#include "tst_datadirs.moc"

@@ -1,4 +1,4 @@
-#include "antialiaslabel.h"
+#include "widgets/antialiaslabel.h"
 
 #include <QSet>
 #include <QSignalSpy>
@@ -183,4 +183,4 @@ private slots:
 };
 
 QTEST_MAIN(TestLabel)
-#include "test_label.moc"
+#include "tst_label.moc"

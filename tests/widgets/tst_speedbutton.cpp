@@ -1,4 +1,4 @@
-#include "lbspeedbutton.h"
+#include "widgets/lbspeedbutton.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -268,4 +268,4 @@ private slots:
 };
 
 QTEST_MAIN(TestSpeedButton)
-#include "test_speedbutton.moc"
+#include "tst_speedbutton.moc"

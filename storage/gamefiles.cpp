@@ -1,6 +1,6 @@
-#include "gamefiles.h"
+#include "storage/gamefiles.h"
 
-#include "money.h"
+#include "engine/money.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "waveplayer.h"
+#include "widgets/waveplayer.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -186,4 +186,4 @@ private slots:
 };
 
 QTEST_MAIN(TestWavePlayer)
-#include "test_waveplayer.moc"
+#include "tst_waveplayer.moc"
