@@ -33,6 +33,8 @@ void printHelp(std::ostream& out)
            "commands:\n";
     for (const Command& c : list)
         out << "  " << c.usage << "\n      " << c.summary << '\n';
+    out << "cards are codes 1..53, or a rank 2-9 T J Q K A and a suit h d s c (Jk is the Joker);\n"
+           "masks are five 0s and 1s, card 1 first. More in tarvelle-tool(6).\n";
 }
 
 // The same synopsis line as in the list above, then what the command prints.
