@@ -41,8 +41,7 @@ QString pathData(const QPainterPath& path)
             const QPainterPath::Element c2 = path.elementAt(i + 1);
             const QPainterPath::Element end = path.elementAt(i + 2);
             d += QStringLiteral("C%1 %2 %3 %4 %5 %6")
-                     .arg(number(e.x), number(e.y), number(c2.x), number(c2.y), number(end.x),
-                          number(end.y));
+                     .arg(number(e.x), number(e.y), number(c2.x), number(c2.y), number(end.x), number(end.y));
             i += 2;
             break;
         }
@@ -123,7 +122,8 @@ QByteArray iconSvg()
          "stroke=\"url(#copper)\" stroke-width=\"10\"/>\n";
     // The back, behind.
     s << "<g transform=\"translate(104 132) rotate(-14) scale(1.15)\">\n"
-         "<rect x=\"-58\" y=\"-79\" width=\"122\" height=\"164\" rx=\"7\" fill=\"#000\" fill-opacity=\"0.35\"/>\n"
+         "<rect x=\"-58\" y=\"-79\" width=\"122\" height=\"164\" rx=\"7\" fill=\"#000\" "
+         "fill-opacity=\"0.35\"/>\n"
          "<rect x=\"-60.5\" y=\"-81.5\" width=\"121\" height=\"163\" rx=\"7\" fill=\""
       << cardPaper
       << "\" stroke=\"#787878\"/>\n"
@@ -137,7 +137,8 @@ QByteArray iconSvg()
          "</g>\n";
     // The Ace of spades, in front.
     s << "<g transform=\"translate(150 128) rotate(10) scale(1.15)\">\n"
-         "<rect x=\"-58\" y=\"-79\" width=\"122\" height=\"164\" rx=\"7\" fill=\"#000\" fill-opacity=\"0.35\"/>\n"
+         "<rect x=\"-58\" y=\"-79\" width=\"122\" height=\"164\" rx=\"7\" fill=\"#000\" "
+         "fill-opacity=\"0.35\"/>\n"
          "<rect x=\"-60.5\" y=\"-81.5\" width=\"121\" height=\"163\" rx=\"7\" fill=\""
       << cardPaper
       << "\" stroke=\"#787878\"/>\n"
