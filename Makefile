@@ -1,16 +1,16 @@
-# Quick start: `make run` and `make test`. Both install what is missing first.
+# Quick start: `make run` and `make test`. Both install what is missing first:
+# `make run` what building and playing need (deps.txt), the other targets also what the
+# tests, fuzzing, benchmarks and packaging need (deps-test.txt).
 BUILD ?= build
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
-PACKAGES := $(shell grep -v '^\s*\#' deps.txt)
+PACKAGES := $(shell grep -hv '^\s*\#' deps.txt)
+TEST_PACKAGES := $(PACKAGES) $(shell grep -hv '^\s*\#' deps-test.txt)
 
-.PHONY: all deps configure build run test bench package clean
-
-all: build
-
-deps:
+# $(call install_missing,packages): apt-get install whichever of them are not installed.
+define install_missing
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 		dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -18,6 +18,17 @@ deps:
 		$(SUDO) apt-get update -qq && \
 		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+.PHONY: all deps deps-test configure build run test bench package clean
+
+all: build
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+deps-test:
+	$(call install_missing,$(TEST_PACKAGES))
 
 configure: deps
 	cmake -S . -B $(BUILD) $(CMAKE_ARGS)
@@ -28,18 +39,21 @@ build: configure
 run: build
 	$(BUILD)/bin/tarvelle
 
-test: build
+test: deps-test build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-bench: deps
+bench: deps-test
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DTARVELLE_BENCH=ON
 	cmake --build $(BUILD)-bench -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)-bench/bench/bench_*; do \
 		if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; "$$b" || exit 1; fi; \
 	done
 
-package: build
+# The Debian package, then Debian's own checker on it: any error or warning fails.
+package: deps-test build
+	rm -f $(BUILD)/tarvelle_*.deb
 	cd $(BUILD) && cpack -G DEB
+	lintian --display-info --fail-on error,warning $(BUILD)/tarvelle_*.deb
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench

@@ -54,6 +54,9 @@ QImage paintDigits();
 // The Extra screen and the desktop icon.
 std::vector<Picture> paintExtraPictures();
 QImage paintIcon();
+// The icon at a theme size (the small sizes are simplified), and the same design as SVG.
+QImage paintIconAt(int size);
+QByteArray iconSvg();
 
 // Shared drawing helpers.
 QImage blank(int width, int height, const QColor& fill = Qt::black);

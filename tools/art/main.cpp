@@ -3,6 +3,7 @@
 //   tarvelle-artgen --resources DIR     pictures (DIR/img/*.png) and sounds (DIR/snd/*.wav)
 //   tarvelle-artgen --data DIR          poker2.dat, deck1-3.bmp, help.htm, tarvelle.png
 //   tarvelle-artgen --contact-sheet F   one labelled PNG of every picture
+//   tarvelle-artgen --desktop DIR       the icon theme's sizes, the SVG icon and the table picture
 #include "tools/art/art.h"
 #include "tools/art/cardfile.h"
 #include "tools/art/helppage.h"
@@ -162,6 +163,24 @@ QImage tablePreview(const std::vector<Picture>& pictures, const std::vector<QIma
     return view;
 }
 
+// The sizes a desktop's icon theme asks for.
+constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+
+bool writeDesktop(const QString& dir)
+{
+    bool ok = true;
+    for (int size : kIconSizes) {
+        const QString folder = dir + QStringLiteral("/icons/hicolor/%1x%1/apps").arg(size);
+        QDir().mkpath(folder);
+        ok &= writePng(folder + QStringLiteral("/tarvelle.png"), paintIconAt(size));
+    }
+    QDir().mkpath(dir + QStringLiteral("/icons/hicolor/scalable/apps"));
+    ok &= writeFile(dir + QStringLiteral("/icons/hicolor/scalable/apps/tarvelle.svg"), iconSvg());
+    QDir().mkpath(dir + QStringLiteral("/screenshots"));
+    ok &= writePng(dir + QStringLiteral("/screenshots/table.png"), tablePreview(resourcePictures(), cardPictures()));
+    return ok;
+}
+
 bool writeContactSheet(const QString& path)
 {
     std::vector<Picture> all;
@@ -211,9 +230,13 @@ int main(int argc, char** argv)
                                    QStringLiteral("png"));
     parser.addOption(resources);
     parser.addOption(data);
+    const QCommandLineOption desktop(QStringLiteral("desktop"),
+                                     QStringLiteral("Write the icons and the table picture into <dir>."),
+                                     QStringLiteral("dir"));
     parser.addOption(sheet);
+    parser.addOption(desktop);
     parser.process(app);
-    if (!parser.isSet(resources) && !parser.isSet(data) && !parser.isSet(sheet))
+    if (!parser.isSet(resources) && !parser.isSet(data) && !parser.isSet(sheet) && !parser.isSet(desktop))
         parser.showHelp(1);
 
     bool ok = true;
@@ -223,5 +246,7 @@ int main(int argc, char** argv)
         ok &= writeData(parser.value(data));
     if (parser.isSet(sheet))
         ok &= writeContactSheet(parser.value(sheet));
+    if (parser.isSet(desktop))
+        ok &= writeDesktop(parser.value(desktop));
     return ok ? 0 : 1;
 }

@@ -38,7 +38,8 @@ int runAdvise(const std::vector<std::string>& args, std::istream& in, std::ostre
 }
 
 const CommandRegistrar reg{
-    {"advise", "advise [--open-inside] [--hold-high-card] < hands (five cards a line)", runAdvise}};
+    {"advise", "advise [--open-inside] [--hold-high-card] < HANDS",
+     "for each dealt hand read, its class and the holds the table proposes", runAdvise}};
 
 } // namespace
 

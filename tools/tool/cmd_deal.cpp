@@ -54,6 +54,7 @@ int runDeal(const std::vector<std::string>& args, std::istream&, std::ostream& o
     return 0;
 }
 
-const CommandRegistrar reg{{"deal", "deal --seed S [--joker] [--hands N] [--hold MASK]", runDeal}};
+const CommandRegistrar reg{{"deal", "deal --seed S [--joker] [--hands N] [--hold MASK]",
+                              "hands dealt, and drawn to MASK, by the game's seeded random source", runDeal}};
 
 } // namespace

@@ -36,6 +36,7 @@ int runEval(const std::vector<std::string>& args, std::istream& in, std::ostream
 }
 
 const CommandRegistrar reg{
-    {"eval", "eval [--hold-high-card]  (five cards per line on standard input)", runEval}};
+    {"eval", "eval [--hold-high-card] < HANDS", "for each hand read, its class and the cards that make it",
+     runEval}};
 
 } // namespace

@@ -49,6 +49,7 @@ int runOdds(const std::vector<std::string>& args, std::istream&, std::ostream& o
     return 0;
 }
 
-const CommandRegistrar reg{{"odds", "odds --seed S [--joker] [--hold MASK] [--hold-high-card]", runOdds}};
+const CommandRegistrar reg{{"odds", "odds --seed S [--joker] [--hold MASK] [--hold-high-card]",
+                              "a seeded dealt hand and the pay table's odds column for MASK held", runOdds}};
 
 } // namespace

@@ -32,6 +32,7 @@ int runRanmar(const std::vector<std::string>& args, std::istream&, std::ostream&
     return 0;
 }
 
-const CommandRegistrar reg{{"ranmar", "ranmar IJ KL SKIP COUNT", runRanmar}};
+const CommandRegistrar reg{{"ranmar", "ranmar IJ KL SKIP COUNT",
+                              "COUNT numbers of the lagged-Fibonacci generator as 24-bit integers", runRanmar}};
 
 } // namespace

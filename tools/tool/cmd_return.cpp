@@ -56,6 +56,6 @@ int runReturn(const std::vector<std::string>& args, std::istream&, std::ostream&
 const CommandRegistrar reg{
     {"return",
      "return [--joker] [--paytable LIST] [--strategy optimal|advisor] [--hold-high-card] [--open-inside]",
-     runReturn}};
+     "the exact return of the whole game in percent, then the odds of each final class", runReturn}};
 
 } // namespace

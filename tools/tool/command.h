@@ -21,12 +21,13 @@ using CommandFn = int (*)(const std::vector<std::string>& args, std::istream& in
 
 struct Command {
     const char* name;
-    const char* usage; // one line, shown by `tarvelle-tool --help`
+    const char* usage;   // the synopsis after "tarvelle-tool ", one line
+    const char* summary; // what it prints, one line
     CommandFn run;
 };
 
 // Subcommands register themselves from their own source file:
-//   static const CommandRegistrar reg{{"deal", "deal --seed S ...", runDeal}};
+//   static const CommandRegistrar reg{{"deal", "deal --seed S ...", "dealt hands ...", runDeal}};
 std::vector<Command>& commands();
 struct CommandRegistrar {
     explicit CommandRegistrar(const Command& c) { commands().push_back(c); }

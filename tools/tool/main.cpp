@@ -28,9 +28,19 @@ void printHelp(std::ostream& out)
     std::vector<Command> list = tarvelle::tool::commands();
     std::sort(list.begin(), list.end(),
               [](const Command& a, const Command& b) { return std::strcmp(a.name, b.name) < 0; });
-    out << "usage: tarvelle-tool <command> [arguments]\ncommands:\n";
+    out << "usage: tarvelle-tool COMMAND [ARGUMENTS]\n"
+           "       tarvelle-tool [COMMAND] --help\n"
+           "commands:\n";
     for (const Command& c : list)
-        out << "  " << c.usage << '\n';
+        out << "  " << c.usage << "\n      " << c.summary << '\n';
+    out << "cards are codes 1..53, or a rank 2-9 T J Q K A and a suit h d s c (Jk is the Joker);\n"
+           "masks are five 0s and 1s, card 1 first. More in tarvelle-tool(6).\n";
+}
+
+// The same synopsis line as in the list above, then what the command prints.
+void printCommandHelp(std::ostream& out, const Command& c)
+{
+    out << "usage: tarvelle-tool " << c.usage << '\n' << c.summary << '\n';
 }
 
 int fail(std::string problem, int code)
@@ -64,7 +74,7 @@ int main(int argc, char** argv)
     const Command command = *it;
     args.erase(args.begin());
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << "usage: tarvelle-tool " << command.usage << '\n';
+        printCommandHelp(std::cout, command);
         return std::cout.flush() ? 0 : 1;
     }
 
