@@ -215,8 +215,12 @@ void CoachPanel::watchSettings()
         m_settingKnown = true;
         m_sinceChange.start();
         m_lastReturnDelay = m_returns.request(now) ? 0.0 : -1.0;
+        update();
     }
-    update(); // also follows the payout-rate control
+    if (m_payoutShown != (m_gs.settings.PayoutControl != 0)) {
+        m_payoutShown = m_gs.settings.PayoutControl != 0;
+        update();
+    }
 }
 
 std::optional<SettingReturn> CoachPanel::shownReturn() const

@@ -86,6 +86,7 @@ private:
     ReturnFigures m_returns;
     ReturnSetting m_setting;
     bool m_settingKnown = false;
+    bool m_payoutShown = false;
     QElapsedTimer m_sinceChange;
     double m_lastReturnDelay = -1;
     QTimer* m_watch = nullptr;

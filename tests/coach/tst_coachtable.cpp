@@ -38,6 +38,15 @@ void autoplayStep(Table& t)
         t.form->Timer5Timer();
 }
 
+// Deal/Draw pressed, then its animation ticked through at CPU speed.
+void manualStep(Table& t)
+{
+    key(*t.form, ' ');
+    t.form->Timer4->stop();
+    for (int i = 0; i < 20 && t.form->phaseBusy(); ++i)
+        t.form->Timer4Timer();
+}
+
 void quiet(Table& t)
 {
     t.gs.settings.SoundFx = 0;
@@ -74,10 +83,9 @@ void TestCoachTable::panelFollowsAHand()
     QVERIFY(panel->isVisible());
     QVERIFY(panel->settings().visible);
 
-    for (int hand = 0; hand < 16; ++hand) {
+    for (int hand = 0; hand < 60; ++hand) {
         t.gs.settings.Joker = hand % 2;
-        key(*t.form, ' ');
-        QVERIFY(t.settle());
+        manualStep(t);
         QCOMPARE(t.gs.State, uint8_t(2));
         const std::array<int, 5> cards = handCards(t.gs.hand);
         const HandAdvice expected(cards, t.gs.settings.Joker != 0, gamePayList());
@@ -101,8 +109,7 @@ void TestCoachTable::panelFollowsAHand()
                  qPrintable(panel->lines()[7]));
 
         const int64_t before = panel->coach().figures().mistakes;
-        key(*t.form, ' ');
-        QVERIFY(t.settle());
+        manualStep(t);
         QCOMPARE(t.gs.State, uint8_t(3));
         const QStringList after = panel->lines();
         if (expected.isBest(4)) {
@@ -116,7 +123,7 @@ void TestCoachTable::panelFollowsAHand()
             QCOMPARE(panel->coach().figures().mistakes, before + 1);
         }
     }
-    QCOMPARE(panel->coach().figures().hands, int64_t(16));
+    QCOMPARE(panel->coach().figures().hands, int64_t(60));
     QVERIFY(panel->coach().figures().mistakes > 0);
     key(*t.form, 'c');
     QVERIFY(!panel->isVisible());
@@ -236,18 +243,38 @@ void TestCoachTable::expertHoldsInManualPlay()
     Table t;
     quiet(t);
     t.form->coach->setExpert(true);
-    for (int hand = 0; hand < 20; ++hand) {
+    t.gs.settings.SmartHold = 1;
+    int replaced = 0;
+    for (int hand = 0; hand < 60; ++hand) {
         t.gs.settings.Joker = hand % 2;
         t.gs.settings.AutoHold = hand % 4 != 3;
-        key(*t.form, ' ');
-        QVERIFY(t.settle());
+        manualStep(t);
+        QCOMPARE(t.gs.State, uint8_t(2));
         const auto cards = handCards(t.gs.hand);
         const int best = expertHoldMask(cards, t.gs.settings.Joker != 0, gamePayList());
         QCOMPARE(heldMask(t.gs.hand), t.gs.settings.AutoHold ? best : 0);
-        key(*t.form, ' ');
-        QVERIFY(t.settle());
-        QVERIFY(t.form->coach->coach().lastReview().has_value());
+        if (hand % 4 == 1) {
+            // Smart Hold: the first click on a card not held leaves that card alone held.
+            int k = 1;
+            while (k <= 5 && (best & (1 << (k - 1))))
+                ++k;
+            if (k <= 5) {
+                key(*t.form, char('0' + k));
+                QCOMPARE(heldMask(t.gs.hand), 1 << (k - 1));
+                ++replaced;
+            }
+        }
+        const int drawnWith = heldMask(t.gs.hand);
+        manualStep(t);
+        QCOMPARE(t.gs.State, uint8_t(3));
+        const auto& review = t.form->coach->coach().lastReview();
+        QVERIFY(review.has_value());
+        QCOMPARE(review->yours, drawnWith);
+        QCOMPARE(review->bestPlay, t.form->coach->coach().hand()->isBest(drawnWith));
+        if (drawnWith == best)
+            QVERIFY(review->bestPlay);
     }
+    QVERIFY(replaced > 0);
 }
 
 void TestCoachTable::autoplayHolds_data()
