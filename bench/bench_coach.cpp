@@ -65,7 +65,8 @@ void BM_ReturnReady(benchmark::State& state)
         figures.request(s);
         std::unique_lock lock(m);
         cv.wait(lock, [&] { return ready; });
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         worst = std::max(worst, seconds);
         state.SetIterationTime(seconds);
     }

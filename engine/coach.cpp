@@ -39,7 +39,8 @@ int keptMask(const std::array<int, 5>& dealt, const std::array<int, 5>& final)
 }
 
 HandAdvice::HandAdvice(const std::array<int, 5>& cards, bool joker, const PayList& pay)
-    : m_cards(cards), m_joker(joker), m_values(handHoldValues(cards, joker, pay)), m_ranking(m_values.ranking())
+    : m_cards(cards), m_joker(joker), m_values(handHoldValues(cards, joker, pay)),
+      m_ranking(m_values.ranking())
 {
 }
 

@@ -15,9 +15,9 @@ namespace tarvelle {
 
 namespace {
 
-const QColor kBack(15, 53, 66);     // the pay table's ground
-const QColor kInk(105, 170, 174);   // and its writing
-const QColor kLine(89, 154, 158);   // its stripe
+const QColor kBack(15, 53, 66);   // the pay table's ground
+const QColor kInk(105, 170, 174); // and its writing
+const QColor kLine(89, 154, 158); // its stripe
 const QColor kBright(225, 240, 240);
 const QColor kRed(236, 112, 104);
 const QColor kWarn(232, 190, 96);
@@ -25,7 +25,7 @@ const QColor kWarn(232, 190, 96);
 constexpr int kRow = 13;
 constexpr int kTop = 4;
 constexpr int kLeft = 6;
-constexpr int kCards = 40;     // first card of a hold
+constexpr int kCards = 40; // first card of a hold
 constexpr int kCardStep = 25;
 constexpr int kRows = 16;
 
@@ -313,7 +313,8 @@ void CoachPanel::paintEvent(QPaintEvent*)
     p.fillRect(rect(), kBack);
     // Rows a shade lighter every other line, as in the pay table.
     for (int r = 1; r < kRows; r += 2)
-        p.fillRect(0, kTop + r * kRow, width(), kRow, QColor(kBack.red() + 6, kBack.green() + 6, kBack.blue() + 6));
+        p.fillRect(0, kTop + r * kRow, width(), kRow,
+                   QColor(kBack.red() + 6, kBack.green() + 6, kBack.blue() + 6));
     p.setPen(kLine);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 

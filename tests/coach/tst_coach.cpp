@@ -153,7 +153,7 @@ void TestCoach::reviewOfHandPickedHands()
     QCOMPARE(r->best, pair);
     QCOMPARE(r->yours, flushDraw);
     QCOMPARE(std::round(r->cost * 1e6), std::round(9.015726179 * 1e6)); // 10 × 0.9015726179
-    QVERIFY(!coach.drawn(pair, 10, true)); // one review per hand
+    QVERIFY(!coach.drawn(pair, 10, true));                              // one review per hand
 
     // Qh Qs 5d 8c Ah with the Joker: the Ace kept beside the Queens costs.
     const auto queens = hand("Qh", "Qs", "5d", "8c", "Ah");

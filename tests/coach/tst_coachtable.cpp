@@ -92,7 +92,8 @@ void TestCoachTable::panelFollowsAHand()
         const QStringList lines = panel->lines();
         for (int i = 0; i < 5; ++i) {
             const int m = expected.ranking()[size_t(i)];
-            QVERIFY2(lines[2 + i].endsWith(QStringLiteral(" | ") + QString::number(double(expected.value(m)), 'f', 4)),
+            QVERIFY2(lines[2 + i].endsWith(QStringLiteral(" | ") +
+                                           QString::number(double(expected.value(m)), 'f', 4)),
                      qPrintable(lines[2 + i]));
             QCOMPARE(lines[2 + i].count(QLatin1Char('[')), std::popcount(unsigned(m)));
         }
@@ -116,7 +117,8 @@ void TestCoachTable::panelFollowsAHand()
             QCOMPARE(after[8], QStringLiteral("Best play"));
             QCOMPARE(panel->coach().figures().mistakes, before);
         } else {
-            const long double cost = (expected.value(expected.best()) - expected.value(4)) * t.gs.counters.Bet;
+            const long double cost =
+                (expected.value(expected.best()) - expected.value(4)) * t.gs.counters.Bet;
             QVERIFY2(after[10] == QStringLiteral("cost: %1 credits").arg(double(cost), 0, 'f', 2),
                      qPrintable(after[10]));
             QVERIFY(after[8].startsWith(QStringLiteral("Best: ")));
@@ -343,7 +345,8 @@ void TestCoachTable::gameReturnFollowsTheSettings()
 
     QVERIFY(!panel->lines()[15].contains(QStringLiteral("Payout")));
     t.gs.settings.PayoutControl = 1;
-    QVERIFY(QTest::qWaitFor([&] { return panel->lines()[15].contains(QStringLiteral("Payout control on")); }, 2000));
+    QVERIFY(QTest::qWaitFor([&] { return panel->lines()[15].contains(QStringLiteral("Payout control on")); },
+                            2000));
 }
 
 QTEST_MAIN(TestCoachTable)
