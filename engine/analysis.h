@@ -116,10 +116,12 @@ struct ReturnOptions {
     bool holdHighCard = false;
     bool holdOpenInside = false;
     int threads = 2;
+    bool classOdds = true; // off when only the rates are wanted: much quicker
 };
 
 struct GameReturn {
     long double rate = 0;                    // expected pay per credit bet
+    long double bestRate = 0;                // the same drawing to the best hold every time
     std::array<long double, 12> classOdds{}; // probability of each final class
     int64_t dealClasses = 0;
 };

@@ -106,6 +106,10 @@ int proposedHoldMask(const std::array<int, 5>& cards, bool holdHighCard, bool ho
 std::vector<WeightedHold> proposalsOverOrders(const std::array<int, 5>& sortedCards, bool holdHighCard,
                                               bool holdOpenInside, bool everyOrder)
 {
+    // Two pairs and better keep the cards of the made hand, wherever they lie: only
+    // the draws of the weaker hands can depend on the order.
+    if (!everyOrder && quickClass(sortedCards.data()) > 2)
+        return {{proposedHoldMask(sortedCards, holdHighCard, holdOpenInside), 120}};
     unsigned tied = 0;
     for (int q = 0; q < 10; ++q) {
         const int a = sortedCards[PairA[q]];
@@ -179,6 +183,7 @@ GameReturn gameReturn(const ReturnOptions& options)
     // weighted by its suit relabellings times its orders out of 120.
     struct Sums {
         std::array<__int128, 6> pay{};
+        std::array<__int128, 6> bestPay{};
         std::array<std::array<__int128, 12>, 6> classes{};
     };
     std::vector<Sums> sums(threads);
@@ -190,15 +195,20 @@ GameReturn gameReturn(const ReturnOptions& options)
             for (int j = 0; j < 5; ++j)
                 cards[j] = deals[i].cards[j];
             const HoldValues values = evaluator.evaluate(cards);
+            const int best = values.best();
+            s.bestPay[std::popcount(unsigned(best))] +=
+                __int128(int64_t(deals[i].weight) * 120) * values.numerator[best];
             holds.clear();
             if (options.strategy == Strategy::Optimal)
-                holds.push_back({values.best(), 120});
+                holds.push_back({best, 120});
             else
                 holds = proposalsOverOrders(cards, options.holdHighCard, options.holdOpenInside);
             for (const WeightedHold& h : holds) {
                 const int64_t w = int64_t(deals[i].weight) * h.orders;
                 const int k = std::popcount(unsigned(h.mask));
                 s.pay[k] += __int128(w) * values.numerator[h.mask];
+                if (!options.classOdds)
+                    continue;
                 const std::array<int64_t, 12> counts = evaluator.classCounts(cards, h.mask);
                 for (int c = 0; c < 12; ++c)
                     s.classes[k][c] += __int128(w) * counts[c];
@@ -224,13 +234,16 @@ GameReturn gameReturn(const ReturnOptions& options)
         for (int i = 0; i < 5 - k; ++i)
             draws = draws * (n - 5 - i) / (i + 1);
         __int128 pay = 0;
+        __int128 bestPay = 0;
         std::array<__int128, 12> cls{};
         for (const Sums& s : sums) {
             pay += s.pay[k];
+            bestPay += s.bestPay[k];
             for (int c = 0; c < 12; ++c)
                 cls[c] += s.classes[k][c];
         }
         r.rate += (long double)pay / draws / everything;
+        r.bestRate += (long double)bestPay / draws / everything;
         for (int c = 0; c < 12; ++c)
             r.classOdds[c] += (long double)cls[c] / draws / everything;
     }

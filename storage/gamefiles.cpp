@@ -203,6 +203,16 @@ void makeFolder(const std::string& dir)
 
 } // namespace
 
+std::string filePathIn(const std::string& dir, const char* name)
+{
+    return joinPath(dir, name);
+}
+
+bool replaceFileAtomically(const std::string& path, const uint8_t* data, size_t size, int* ioCode)
+{
+    return replaceFile(path, data, size, ioCode);
+}
+
 std::array<uint8_t, 14> settingsBytes(const Settings& s)
 {
     return {s.Joker,          s.AutoHold,   s.DoubleGame,    s.AutoDouble, s.SoundFx,

@@ -20,6 +20,11 @@ void ldct(Counters& c, const std::string& dir, int* ioCode = nullptr);
 bool svct(const Counters& c, const std::string& dir, int* ioCode = nullptr);
 void ResetCounters(Counters& c);
 
+// The file `name` in dir (with or without a trailing separator).
+std::string filePathIn(const std::string& dir, const char* name);
+// Writes a whole file through a fresh file renamed over it: a failure keeps the old one.
+bool replaceFileAtomically(const std::string& path, const uint8_t* data, size_t size, int* ioCode = nullptr);
+
 // Byte images, for tests and tools.
 std::array<uint8_t, 14> settingsBytes(const Settings&);
 std::array<uint8_t, 316> countersBytes(const Counters&);

@@ -1,6 +1,8 @@
 // Creation of the main table: the controls, their places and the game state at start.
 #include "table/form1.h"
 
+#include "table/coachpanel.h"
+
 #include "storage/gamefiles.h"
 
 #include "widgets/antialiaslabel.h"
@@ -77,6 +79,7 @@ TForm1::TForm1(GameState& gs, SoundBank& sounds, CardImagery& imagery, const QSt
     setFocusPolicy(Qt::StrongFocus);
 
     createControls();
+    coach = new CoachPanel(*this, m_gs, m_saveDir.toStdString());
     formCreate();
 }
 

@@ -16,6 +16,7 @@ namespace tarvelle {
 
 class CardImagery;
 class SoundBank;
+class CoachPanel;
 class TAntiAliasLabel;
 class TForm2;
 class TImage;
@@ -57,6 +58,7 @@ public:
     TImage* Image9 = nullptr;
     TImage* Image10 = nullptr;
     TStringAlignGrid* sg1 = nullptr;
+    CoachPanel* coach = nullptr;
     TLbSpeedButton* LbSpeedButton1 = nullptr;
     TLbSpeedButton* LbSpeedButton2 = nullptr;
     TLbSpeedButton* LbSpeedButton3 = nullptr;

@@ -1,6 +1,8 @@
 // The life of a hand: bet, deal, holds, draw, payout and the money transfers.
 #include "table/form1.h"
 
+#include "table/coachpanel.h"
+
 #include "engine/advisor.h"
 #include "engine/deal.h"
 #include "engine/evaluator.h"
@@ -364,6 +366,7 @@ void TForm1::endOfDeal(bool autoplay)
     const int dealt = EvaluateHand(m_hand, m_gs.flags, m_st.HoldHighCard != 0);
     if (dealt <= ClassJacks)
         HoldAdvisor(m_hand, m_st.HoldOpenInside != 0);
+    coach->proposeHolds(m_hand);
     if (!autoplay && !m_st.AutoHold)
         m_hand.clearHeld();
     showHoldLamps();
@@ -379,6 +382,7 @@ void TForm1::endOfDeal(bool autoplay)
     }
     if (sg1->isVisible())
         RunLiveOdds();
+    coach->dealShown();
     save();
     m_gs.State = 2;
     m_gs.Armed[ArmDeal] = 0;
@@ -410,6 +414,7 @@ void TForm1::endOfDraw(bool autoplay)
         forma(1);
         showValue(win_im, 0, false);
     }
+    coach->drawEvaluated(autoplay);
     if (m_ct.Win > 0 && !autoplay) {
         for (int k = 1; k <= 5; ++k) {
             if (m_hand.Suit[size_t(k)] == BonusSuit && m_hand.Rank[size_t(k)] == AceRank)
@@ -484,6 +489,7 @@ void TForm1::ImageMouseDown(int k)
     showHoldLamps();
     if (sg1->isVisible())
         RunLiveOdds();
+    coach->holdsChanged();
 }
 
 // ---------------------------------------------------------------- bet buttons

@@ -1,6 +1,8 @@
 // Keyboard and mouse wheel on the table.
 #include "table/form1.h"
 
+#include "table/coachpanel.h"
+
 #include "widgets/cardimagery.h"
 
 #include <QKeyEvent>
@@ -62,6 +64,9 @@ void TForm1::FormKeyPress(QChar key)
     case 'P':
         m_gs.Armed[ArmProce] = 1;
         proceMouseUp();
+        break;
+    case 'C':
+        coach->toggle();
         break;
     case '1':
     case '2':

@@ -138,12 +138,37 @@ QString helpPage()
                     "suggested holds"},
                    {"EXTRA", "S", "open the Extra screen (settings, help, statistics)"},
                    {"PAYS", "P", "show or hide the pay table"},
+                   {"", "C", "show or hide the coach (see below)"},
                    {"the cards", "1 to 5", "hold or release a card"},
                    {"&times; (top right)", "X", "save everything and leave the game"},
                    {"mouse wheel", "", "between hands, turn the wheel to change the bet"}});
     html +=
         QStringLiteral("<p>After a minute without play the table shows a <b>Demo</b> of the paying hands. "
                        "Move the mouse or press any key to come back.</p>\n");
+
+    html += heading("The coach");
+    html += QStringLiteral(
+        "<p>Press <b>C</b> to show or hide the coach, a small panel you can drag anywhere on the screen. "
+        "After each deal it lists the five best holds, held cards bright and underlined, each with its "
+        "exact value: the average return per credit bet of drawing to it, worked out over every possible "
+        "draw for the pay table and the deck in play. Below them are your own holds, their value and "
+        "their rank among the 32 ways to hold, updated as you click. After the draw it says <i>Best "
+        "play</i>, or which hold was best, what yours was worth and what the difference cost in credits "
+        "at your bet; equal values count as best.</p>\n"
+        "<p>Since the game started it counts the hands you played yourself (autoplay hands are not "
+        "yours), your mistakes, the credits they cost on average and your accuracy. It also shows the "
+        "exact return of the whole game as set: always drawing to the best hold, and always drawing to "
+        "the game's own suggestion with your Hold High Card and Hold Open Inside Straight "
+        "settings.</p>\n");
+    html += QStringLiteral(
+        "<p>Tick <b>Expert holds</b> on the panel and the suggestion after each deal (kept by Auto Hold, "
+        "replaced by Smart Hold's first click, drawn to by autoplay) becomes the best hold of the exact "
+        "analysis. When holds are worth exactly the same, the first in this order is taken: count card 1 "
+        "as 1, card 2 as 2, card 3 as 4, card 4 as 8 and card 5 as 16 for each card held; the smaller "
+        "total comes first. It is the order <i>tarvelle-tool analyze</i> lists them in.</p>\n"
+        "<p>While Payout Rate is on the panel says so: the deals and draws are then not the fair random "
+        "cards its values assume. The panel's place, whether it is shown and the Expert switch are kept "
+        "in <i>coach.cfg</i> beside your other files.</p>\n");
 
     html += heading("The Extra screen");
     html += QStringLiteral("<p>Click a setting or its lamp to switch it; an orange lamp means on. "

@@ -1,0 +1,412 @@
+// The coach panel: exact hold values at the table, the draw's verdict, the session's
+// figures and the game's return as set.
+#include "table/coachpanel.h"
+
+#include "table/form1.h"
+
+#include "engine/gamestate.h"
+#include "widgets/image.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+namespace tarvelle {
+
+namespace {
+
+const QColor kBack(15, 53, 66);   // the pay table's ground
+const QColor kInk(105, 170, 174); // and its writing
+const QColor kLine(89, 154, 158); // its stripe
+const QColor kBright(225, 240, 240);
+const QColor kRed(236, 112, 104);
+const QColor kWarn(232, 190, 96);
+
+constexpr int kRow = 13;
+constexpr int kTop = 4;
+constexpr int kLeft = 6;
+constexpr int kCards = 40; // first card of a hold
+constexpr int kCardStep = 25;
+constexpr int kRows = 16;
+
+QString cardText(int card)
+{
+    if (card == 52)
+        return QStringLiteral("Jk");
+    static const char* const ranks[13] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "A", "J", "Q", "K"};
+    static const char16_t suits[4] = {u'\u2665', u'\u2666', u'\u2660', u'\u2663'}; // h d s c
+    return QString::fromLatin1(ranks[card % 13]) + QChar(suits[card / 13]);
+}
+
+bool isRed(int card)
+{
+    return card != 52 && card / 13 < 2;
+}
+
+// The held cards of a hold, in position order; "nothing" when all five are drawn.
+QString heldText(const std::array<int, 5>& cards, int mask)
+{
+    QStringList held;
+    for (int p = 0; p < 5; ++p) {
+        if (mask & (1 << p))
+            held << cardText(cards[size_t(p)]);
+    }
+    return held.isEmpty() ? QStringLiteral("nothing") : held.join(QLatin1Char(' '));
+}
+
+QString perBet(long double v)
+{
+    return QString::number(double(v), 'f', 4);
+}
+
+QString credits(long double v)
+{
+    return QString::number(double(v), 'f', 2);
+}
+
+} // namespace
+
+CoachPanel::CoachPanel(TForm1& table, GameState& gs, const std::string& saveDir)
+    : QWidget(&table), m_table(table), m_gs(gs), m_saveDir(saveDir), m_settings(loadCoachSettings(saveDir)),
+      m_returns([this](const ReturnSetting& s, const SettingReturn&) {
+          QMetaObject::invokeMethod(
+              this,
+              [this, s] {
+                  if (s == m_setting && m_lastReturnDelay < 0)
+                      m_lastReturnDelay = double(m_sinceChange.nsecsElapsed()) / 1e9;
+                  update();
+              },
+              Qt::QueuedConnection);
+      })
+{
+    setObjectName(QStringLiteral("coach"));
+    setFixedSize(PanelWidth, PanelHeight);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(11);
+    setFont(f);
+    hide();
+    m_watch = new QTimer(this);
+    m_watch->setInterval(100);
+    connect(m_watch, &QTimer::timeout, this, [this] { watchSettings(); });
+    // The panel comes up with the table, not over the splash.
+    if (m_table.desen)
+        m_table.desen->installEventFilter(this);
+}
+
+CoachPanel::~CoachPanel() = default;
+
+bool CoachPanel::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == m_table.desen && e->type() == QEvent::ShowToParent && !m_shown) {
+        m_shown = true;
+        if (m_settings.visible) {
+            place();
+            show();
+            raise();
+            watchSettings();
+            m_watch->start();
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+// ---------------------------------------------------------------- the table's events
+
+void CoachPanel::proposeHolds(Hand& hand)
+{
+    if (!m_settings.expert)
+        return;
+    setHeld(hand, m_coach.dealt(handCards(hand), m_gs.settings.Joker != 0).best());
+}
+
+void CoachPanel::dealShown()
+{
+    m_dealt = handCards(m_gs.hand);
+    m_coach.dealt(m_dealt, m_gs.settings.Joker != 0);
+    m_yours = heldMask(m_gs.hand);
+    update();
+}
+
+void CoachPanel::holdsChanged()
+{
+    m_yours = heldMask(m_gs.hand);
+    update();
+}
+
+void CoachPanel::drawEvaluated(bool autoplay)
+{
+    // The evaluator has marked the winning cards by now; the holds are the positions
+    // that kept their dealt card.
+    m_yours = keptMask(m_dealt, handCards(m_gs.hand));
+    m_coach.drawn(m_yours, m_gs.counters.Bet, !autoplay);
+    update();
+}
+
+// ---------------------------------------------------------------- showing, placing, saving
+
+QPoint CoachPanel::defaultPlace(QSize screen)
+{
+    const QPoint o = TForm1::originFor(screen);
+    if (o.x() >= PanelWidth + 4)
+        return {o.x() - PanelWidth - 4, qMax(0, o.y() + 228)};
+    return {qMax(0, o.x() + 4), qMax(0, o.y() + 4)};
+}
+
+void CoachPanel::place()
+{
+    const QSize screen = m_table.screenSize();
+    QPoint p = defaultPlace(screen);
+    if (m_settings.placed) {
+        const QPoint saved(m_settings.left, m_settings.top);
+        // A place saved on a larger screen is dropped rather than lost off the edge.
+        if (saved.x() >= 0 && saved.y() >= 0 && saved.x() + width() <= screen.width() &&
+            saved.y() + height() <= screen.height())
+            p = saved;
+    }
+    move(p);
+}
+
+void CoachPanel::toggle()
+{
+    m_table.outdemo();
+    m_settings.visible = !m_settings.visible;
+    save();
+    if (!m_shown)
+        return;
+    if (m_settings.visible) {
+        place();
+        show();
+        raise();
+        watchSettings();
+        m_watch->start();
+    } else {
+        hide();
+        m_watch->stop();
+    }
+}
+
+void CoachPanel::setExpert(bool on)
+{
+    if (m_settings.expert == on)
+        return;
+    m_settings.expert = on;
+    save();
+    update();
+}
+
+void CoachPanel::save()
+{
+    saveCoachSettings(m_settings, m_saveDir);
+}
+
+ReturnSetting CoachPanel::currentSetting() const
+{
+    const Settings& s = m_gs.settings;
+    return {s.Joker != 0, s.HoldHighCard != 0, s.HoldOpenInside != 0};
+}
+
+void CoachPanel::watchSettings()
+{
+    const ReturnSetting now = currentSetting();
+    if (!m_settingKnown || !(now == m_setting)) {
+        m_setting = now;
+        m_settingKnown = true;
+        m_sinceChange.start();
+        m_lastReturnDelay = m_returns.request(now) ? 0.0 : -1.0;
+        update();
+    }
+    if (m_payoutShown != (m_gs.settings.PayoutControl != 0)) {
+        m_payoutShown = m_gs.settings.PayoutControl != 0;
+        update();
+    }
+}
+
+std::optional<SettingReturn> CoachPanel::shownReturn() const
+{
+    if (!m_settingKnown)
+        return std::nullopt;
+    return m_returns.known(m_setting);
+}
+
+// ---------------------------------------------------------------- content
+
+std::vector<CoachPanel::Line> CoachPanel::content() const
+{
+    std::vector<Line> out(kRows);
+    out[0] = {QStringLiteral("Coach"), -1, QString()};
+    const auto& hand = m_coach.hand();
+    if (!hand) {
+        out[1].text = QStringLiteral("Deal a hand to see the value of");
+        out[2].text = QStringLiteral("every hold, per credit bet.");
+    } else {
+        out[1] = {QStringLiteral("Best holds"), -1, QStringLiteral("per bet")};
+        for (int i = 0; i < 5; ++i) {
+            const int m = hand->ranking()[size_t(i)];
+            out[size_t(2 + i)] = {QStringLiteral("%1.").arg(i + 1), m, perBet(hand->value(m))};
+        }
+        out[7] = {QStringLiteral("Yours"), m_yours,
+                  QStringLiteral("%1  rank %2").arg(perBet(hand->value(m_yours))).arg(hand->rank(m_yours))};
+        const auto& review = m_coach.lastReview();
+        if (review && review->bestPlay) {
+            out[8].text = QStringLiteral("Best play");
+        } else if (review) {
+            out[8].text = QStringLiteral("Best: %1 (%2),")
+                              .arg(heldText(hand->cards(), review->best), perBet(review->bestValue));
+            out[9].text = QStringLiteral("yours: %1 (%2),")
+                              .arg(heldText(hand->cards(), review->yours), perBet(review->yourValue));
+            out[10].text = QStringLiteral("cost: %1 credits").arg(credits(review->cost));
+        } else {
+            out[8].text = QStringLiteral("Your hold is judged at the draw.");
+        }
+    }
+    const SessionFigures& f = m_coach.figures();
+    out[11] = {QStringLiteral("Hands analysed: %1").arg(f.hands), -1,
+               QStringLiteral("Mistakes: %1").arg(f.mistakes)};
+    out[12] = {QStringLiteral("Credits lost: %1").arg(credits(f.creditsLost)), -1,
+               QStringLiteral("Accuracy: %1 %").arg(f.accuracy(), 0, 'f', 1)};
+    const auto r = shownReturn();
+    const QString working = QStringLiteral("working...");
+    out[13] = {QStringLiteral("Game return, best holds"), -1,
+               r ? QStringLiteral("%1 %").arg(double(r->best * 100), 0, 'f', 2) : working};
+    out[14] = {QStringLiteral("Game return, table's holds"), -1,
+               r ? QStringLiteral("%1 %").arg(double(r->advisor * 100), 0, 'f', 2) : working};
+    if (m_gs.settings.PayoutControl)
+        out[15].text = QStringLiteral("Payout control on: values assume fair cards");
+    return out;
+}
+
+QStringList CoachPanel::lines() const
+{
+    QStringList out;
+    const auto& hand = m_coach.hand();
+    for (const Line& l : content()) {
+        QString s = l.text;
+        if (l.mask >= 0 && hand) {
+            QStringList cards;
+            for (int p = 0; p < 5; ++p) {
+                const QString c = cardText(hand->cards()[size_t(p)]);
+                cards << ((l.mask & (1 << p)) ? QStringLiteral("[%1]").arg(c) : c);
+            }
+            s += QLatin1Char(' ') + cards.join(QLatin1Char(' '));
+        }
+        if (!l.right.isEmpty())
+            s += QStringLiteral(" | ") + l.right;
+        out << s;
+    }
+    if (m_settings.expert)
+        out[0] += QStringLiteral(" | Expert holds: on");
+    else
+        out[0] += QStringLiteral(" | Expert holds: off");
+    return out;
+}
+
+QRect CoachPanel::expertSwitchRect() const
+{
+    return {PanelWidth - 112, kTop, 106, kRow};
+}
+
+void CoachPanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), kBack);
+    // Rows a shade lighter every other line, as in the pay table.
+    for (int r = 1; r < kRows; r += 2)
+        p.fillRect(0, kTop + r * kRow, width(), kRow,
+                   QColor(kBack.red() + 6, kBack.green() + 6, kBack.blue() + 6));
+    p.setPen(kLine);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    const QFont plain = font();
+    QFont bold = plain;
+    bold.setBold(true);
+    const auto lines = content();
+    const auto& hand = m_coach.hand();
+    for (int r = 0; r < kRows; ++r) {
+        const Line& l = lines[size_t(r)];
+        const QRect row(kLeft, kTop + r * kRow, width() - 2 * kLeft, kRow);
+        p.setFont(r == 0 ? bold : plain);
+        p.setPen(r == 15 ? kWarn : kInk);
+        p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, l.text);
+        if (!l.right.isEmpty())
+            p.drawText(row, Qt::AlignRight | Qt::AlignVCenter, l.right);
+        if (l.mask < 0 || !hand)
+            continue;
+        for (int i = 0; i < 5; ++i) {
+            const int c = hand->cards()[size_t(i)];
+            const bool held = l.mask & (1 << i);
+            QColor ink = isRed(c) ? kRed : kBright;
+            if (!held)
+                ink.setAlpha(70);
+            p.setFont(held ? bold : plain);
+            p.setPen(ink);
+            const QRect cell(kCards + i * kCardStep, row.y(), kCardStep, kRow);
+            p.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, cardText(c));
+            if (held) {
+                p.setPen(kLine);
+                p.drawLine(cell.left(), cell.bottom(), cell.left() + kCardStep - 6, cell.bottom());
+            }
+        }
+    }
+
+    // The Expert holds switch: a box, ticked when on.
+    const QRect sw = expertSwitchRect();
+    const QRect box(sw.left(), sw.top() + 2, 9, 9);
+    p.setFont(plain);
+    p.setPen(kInk);
+    p.drawRect(box);
+    if (m_settings.expert)
+        p.fillRect(box.adjusted(2, 2, -1, -1), kBright);
+    p.drawText(sw.adjusted(14, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Expert holds"));
+}
+
+// ---------------------------------------------------------------- mouse
+
+void CoachPanel::mousePressEvent(QMouseEvent* e)
+{
+    m_table.outdemo();
+    if (e->button() != Qt::LeftButton)
+        return;
+    if (expertSwitchRect().contains(e->position().toPoint())) {
+        setExpert(!m_settings.expert);
+        return;
+    }
+    m_drag = e->position().toPoint();
+    m_dragging = true;
+}
+
+// Follows the pointer within the screen, as the pay table does.
+void CoachPanel::mouseMoveEvent(QMouseEvent* e)
+{
+    m_table.outdemo();
+    if (!m_dragging)
+        return;
+    const QPoint pos = e->position().toPoint();
+    const QSize screen = m_table.screenSize();
+    if (pos.x() != m_drag.x()) {
+        const int left = x() + pos.x() - m_drag.x();
+        if (left >= 0 && left < screen.width() - width())
+            move(left, y());
+    }
+    if (pos.y() != m_drag.y()) {
+        const int top = y() + pos.y() - m_drag.y();
+        if (top >= 0 && top < screen.height() - height())
+            move(x(), top);
+    }
+}
+
+void CoachPanel::mouseReleaseEvent(QMouseEvent*)
+{
+    if (!m_dragging)
+        return;
+    m_dragging = false;
+    if (m_settings.placed && m_settings.left == x() && m_settings.top == y())
+        return;
+    m_settings.placed = true;
+    m_settings.left = x();
+    m_settings.top = y();
+    save();
+}
+
+} // namespace tarvelle

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "engine/coach.h"
+#include "storage/coachsettings.h"
+
+#include <QElapsedTimer>
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+
+#include <optional>
+#include <string>
+
+class QTimer;
+
+namespace tarvelle {
+
+class TForm1;
+struct GameState;
+
+// The strategy coach over the table: the exact value of the best holds and of the
+// player's own, the verdict on the draw, the session's figures and the game's return
+// as set. Shown and hidden with the C key, dragged like the pay table. Its switch
+// "Expert holds" makes the table propose the best hold instead of its rule list.
+class CoachPanel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int PanelWidth = 276;
+    static constexpr int PanelHeight = 216;
+
+    CoachPanel(TForm1& table, GameState& gs, const std::string& saveDir);
+    ~CoachPanel() override;
+
+    // ---- the table's events ----
+    // Where the table makes its proposal: with Expert holds on, the best hold.
+    void proposeHolds(Hand& hand);
+    void dealShown();
+    void holdsChanged();
+    void drawEvaluated(bool autoplay);
+
+    // ---- the panel ----
+    void toggle(); // the C key
+    bool expert() const { return m_settings.expert; }
+    void setExpert(bool on);
+    const CoachSettings& settings() const { return m_settings; }
+    const Coach& coach() const { return m_coach; }
+    // The place it takes until the player drags it: beside the play area when the
+    // screen leaves room there, else in the top left corner of the play area, clear
+    // of the cards and of the Deal/Draw button.
+    static QPoint defaultPlace(QSize screen);
+    QRect expertSwitchRect() const;
+    // The lines as painted, for tests.
+    QStringList lines() const;
+    // Seconds from the last setting change until its return was known, or -1.
+    double lastReturnDelay() const { return m_lastReturnDelay; }
+    std::optional<SettingReturn> shownReturn() const;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    struct Line {
+        QString text;
+        int mask = -1; // a hold to draw as cards, held ones bright
+        QString right;
+    };
+    std::vector<Line> content() const;
+    ReturnSetting currentSetting() const;
+    void watchSettings();
+    void place();
+    void save();
+
+    TForm1& m_table;
+    GameState& m_gs;
+    std::string m_saveDir;
+    CoachSettings m_settings;
+    Coach m_coach;
+    std::array<int, 5> m_dealt{};
+    int m_yours = 0;
+    bool m_shown = false; // the table has been revealed
+
+    ReturnFigures m_returns;
+    ReturnSetting m_setting;
+    bool m_settingKnown = false;
+    bool m_payoutShown = false;
+    QElapsedTimer m_sinceChange;
+    double m_lastReturnDelay = -1;
+    QTimer* m_watch = nullptr;
+
+    QPoint m_drag;
+    bool m_dragging = false;
+};
+
+} // namespace tarvelle
