@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/gamestate.h"
+#include "engine/round.h"
 
 #include <QHash>
 #include <QImage>
@@ -55,6 +56,8 @@ public:
 
     // Shows the screen on the page last shown (Settings the first time), centred.
     void openExtra();
+    // The table's round, which then carries out the account operations.
+    void setRound(Round* round) { m_round = round; }
     void pages(int page);
     int currentPage() const { return CurrentPage; }
     void ratele();
@@ -147,6 +150,7 @@ private:
     void refreshStats();
 
     GameState& m_game;
+    Round* m_round = nullptr;
     SoundBank& m_sounds;
     CardImagery& m_cards;
     QString m_appDir;

@@ -1,6 +1,8 @@
 // Creation of the main table: the controls, their places and the game state at start.
 #include "table/form1.h"
 
+#include "table/systemclock.h"
+
 #include "storage/gamefiles.h"
 
 #include "widgets/antialiaslabel.h"
@@ -18,7 +20,6 @@
 #include <QTime>
 #include <QTimer>
 
-#include <chrono>
 
 namespace tarvelle {
 
@@ -65,7 +66,8 @@ TLbSpeedButton* makeButton(QWidget* parent, const QString& name)
 TForm1::TForm1(GameState& gs, SoundBank& sounds, CardImagery& imagery, const QString& appDir,
                const QString& saveDir, QWidget* parent)
     : QWidget(parent), m_gs(gs), m_st(gs.settings), m_ct(gs.counters), m_hand(gs.hand), m_sounds(sounds),
-      m_imagery(imagery), m_appDir(appDir), m_saveDir(saveDir)
+      m_imagery(imagery), m_systemClock(std::make_unique<SystemClock>()), m_clock(m_systemClock.get()),
+      m_round(gs, *this, *m_clock), m_appDir(appDir), m_saveDir(saveDir)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvelle"));
@@ -379,8 +381,7 @@ void TForm1::formCreate()
     m_gs.payout.TightFlag = 0;
     m_gs.Armed.fill(0);
 
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch();
-    m_gs.rng.seed(uint32_t(std::chrono::duration_cast<std::chrono::microseconds>(ticks).count()));
+    m_gs.rng.seed(m_clock->seedTicks());
 
     m_imagery.loadDigitStrip();
     m_imagery.loadLamps();
@@ -390,21 +391,21 @@ void TForm1::formCreate()
     for (int k = 1; k <= 5; ++k)
         card(k)->setPicture(m_imagery.cardImage(CardImagery::BackIndex));
     stheld();
-    showValue(win_im, m_ct.Win, false);
-    showValue(bonus_im, m_ct.Bonus, false);
-    showValue(bet_im, m_ct.Bet, false);
-    showValue(credit_im, m_ct.Credit, false);
+    m_imagery.nr(m_ct.Win, win_im, 0);
+    m_imagery.nr(m_ct.Bonus, bonus_im, 0);
+    m_imagery.nr(m_ct.Bet, bet_im, 0);
+    m_imagery.nr(m_ct.Credit, credit_im, 0);
 
     AntiAliasLabel7->setText(QTime::currentTime().toString(QStringLiteral("hh:mm")));
     m_gs.payout.StartTime = localDays();
     Timer1->start();
 }
 
-double TForm1::localDays()
+void TForm1::setClock(Clock& clock)
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    const qint64 ms = now.toMSecsSinceEpoch() + qint64(now.offsetFromUtc()) * 1000;
-    return double(ms) / 86400000.0;
+    m_clock = &clock;
+    m_round.setClock(clock);
+    m_gs.payout.StartTime = m_clock->localDays();
 }
 
 void TForm1::showTable()
@@ -415,13 +416,6 @@ void TForm1::showTable()
     showMaximized();
     activateWindow();
     setFocus();
-}
-
-void TForm1::save()
-{
-    int io = 0;
-    svct(m_ct, m_saveDir.toStdString(), &io);
-    m_gs.IoCode = io;
 }
 
 } // namespace tarvelle

@@ -93,7 +93,7 @@ void TForm1::RunLiveOdds()
 
 void TForm1::proceMouseDown()
 {
-    pressButton(ArmProce, "clickmic");
+    pressButton(ArmProce);
 }
 
 void TForm1::proceMouseUp()
@@ -104,7 +104,7 @@ void TForm1::proceMouseUp()
     if (sg1->isVisible()) {
         sg1->hide();
     } else {
-        if (m_gs.State == 2)
+        if (m_round.handShown())
             RunLiveOdds();
         sg1->show();
         sg1->raise();

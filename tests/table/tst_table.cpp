@@ -40,6 +40,16 @@ Counters savedCounters(const Table& t)
     return c;
 }
 
+// The counters file as it lies on disk, before a start pays its pending win.
+std::array<uint8_t, 316> savedBytes(const Table& t)
+{
+    std::array<uint8_t, 316> b{};
+    QFile f(t.savePath(QStringLiteral("poker.dat")));
+    if (f.open(QIODevice::ReadOnly))
+        f.read(reinterpret_cast<char*>(b.data()), qint64(b.size()));
+    return b;
+}
+
 } // namespace
 
 class TestTable : public QObject {
@@ -74,6 +84,8 @@ private slots:
     void screenChecks();
     void attractModeSchedule();
     void exitSavesBothFiles();
+    void exitTakesNoFurtherInput();
+    void lostGuessIsSavedBeforeItShows();
     void doubleUpLampsBlink();
     void pointerMovementEndsTheShowcase();
     void extraScreenRoundTrip();
@@ -101,17 +113,17 @@ void TestTable::betLadder()
     QFETCH(int, bet);
     QFETCH(int, up);
     QFETCH(int, down);
-    QCOMPARE(TForm1::BetUp(TForm1::ClampBet(bet)), up);
-    QCOMPARE(TForm1::BetDown(TForm1::ClampBet(bet)), down);
+    QCOMPARE(Round::BetUp(Round::ClampBet(bet)), up);
+    QCOMPARE(Round::BetDown(Round::ClampBet(bet)), down);
 }
 
 void TestTable::autoBetChoosesWhatTheMoneyCovers()
 {
-    QCOMPARE(TForm1::AutoBetFor(35), 30);
-    QCOMPARE(TForm1::AutoBetFor(7), 7);
-    QCOMPARE(TForm1::AutoBetFor(0), 1);
-    QCOMPARE(TForm1::AutoBetFor(10), 10);
-    QCOMPARE(TForm1::AutoBetFor(100000), 490); // the largest step the rule reaches
+    QCOMPARE(Round::AutoBetFor(35), 30);
+    QCOMPARE(Round::AutoBetFor(7), 7);
+    QCOMPARE(Round::AutoBetFor(0), 1);
+    QCOMPARE(Round::AutoBetFor(10), 10);
+    QCOMPARE(Round::AutoBetFor(100000), 490); // the largest step the rule reaches
 }
 
 void TestTable::playAreaIsCentred_data()
@@ -296,15 +308,18 @@ void TestTable::dealtHandPreviewAndItsDraw()
     QCOMPARE(held, 2);
     QCOMPARE(SoundService::instance().history().count(QStringLiteral("jb")), 1);
 
-    // The draw press takes the preview away; the Kings make the final hand pay again,
-    // without a second announcement.
+    // The draw press replaces the preview by the final hand's value and saves it before
+    // a card is shown; the Kings make the final hand pay again, without a second
+    // announcement of jacks or better.
     key(*t.form, '\r');
-    QCOMPARE(t.gs.counters.Win, 0);
+    QVERIFY(t.form->phaseBusy());
+    const int32_t decided = t.gs.counters.Win;
+    QVERIFY(decided >= 20);
+    QCOMPARE(savedBytes(t), countersBytes(t.gs.counters)); // read back, the win would be paid
     QVERIFY(t.settle());
-    QVERIFY(t.gs.counters.Win >= 20);
+    QCOMPARE(t.gs.counters.Win, decided);
     QCOMPARE(t.gs.counters.FinalCounts[12], 1u);
-    if (t.gs.counters.Win == 20)
-        QCOMPARE(SoundService::instance().history().count(QStringLiteral("jb")), 1);
+    QCOMPARE(SoundService::instance().history().count(QStringLiteral("jb")), 1);
 }
 
 void TestTable::dealKeyDuringTheAnimationIsIgnored()
@@ -531,18 +546,38 @@ void TestTable::betButtonsAndWheel()
     QCOMPARE(t.gs.counters.Bet, 9);
     QVERIFY(wheel.isAccepted());
 
+    // The bet buttons move a pending win to the credit first.
+    t.gs.counters.Win = 40;
+    t.gs.counters.Credit = 100;
+    key(*t.form, '+');
+    QCOMPARE(t.gs.counters.Bet, 10);
+    QCOMPARE(t.gs.counters.Win, 0);
+    QCOMPARE(t.gs.counters.Credit, 140);
+    t.gs.counters.Win = 15;
+    press(t.form->LbSpeedButton3);
+    QCOMPARE(t.gs.counters.Bet, 9);
+    QCOMPARE(t.gs.counters.Win, 0);
+    QCOMPARE(t.gs.counters.Credit, 155);
+    QCOMPARE(savedCounters(t).Credit, 155);
+
     // Guards: autoplay, a hand on the table, a double-up.
     t.gs.Autoplay = 1;
     t.form->FormMouseWheel(120);
     key(*t.form, '+');
     QCOMPARE(t.gs.counters.Bet, 9);
     t.gs.Autoplay = 0;
-    t.gs.State = 2;
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    QCOMPARE(t.gs.State, uint8_t(2));
     t.form->FormMouseWheel(120);
     key(*t.form, '-');
     QCOMPARE(t.gs.counters.Bet, 9);
-    t.gs.State = 3;
-    t.gs.dbl.DoubleActive = 1;
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    t.gs.counters.Win = 10;
+    t.gs.settings.AutoDouble = 0;
+    key(*t.form, 'd');
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(1));
     t.form->FormMouseWheel(120);
     QCOMPARE(t.gs.counters.Bet, 9);
 }
@@ -995,6 +1030,57 @@ void TestTable::exitSavesBothFiles()
     QCOMPARE(savedCounters(t).Credit, 4321);
     const QStringList cues = SoundService::instance().history();
     QCOMPARE(cues, (QStringList{QStringLiteral("clickmic"), QStringLiteral("offg")}));
+}
+
+// Once the exit has begun no input acts: an Enter, a guess or a bet change that arrives
+// while the window shrinks neither deals behind the saved files nor changes them.
+void TestTable::exitTakesNoFurtherInput()
+{
+    Table t;
+    t.gs.counters.Credit = 500;
+    t.gs.counters.Bet = 10;
+    int inputsSent = 0;
+    QTimer::singleShot(5, t.form.get(), [&] {
+        for (char c : {'\r', ' ', '+', 'm', 'd', 'a'})
+            key(*t.form, c);
+        t.form->FormMouseWheel(120);
+        t.form->Timer2Timer();
+        inputsSent = 1;
+    });
+    key(*t.form, 'x');
+    QCOMPARE(inputsSent, 1);
+    QVERIFY(t.form->ended());
+    QCOMPARE(t.gs.counters.Credit, 500);
+    QCOMPARE(t.gs.counters.Bet, 10);
+    QCOMPARE(t.gs.counters.DealtCounts[12] + t.gs.counters.DealtCountsJoker[12], 0u);
+    QCOMPARE(t.gs.Autoplay, uint8_t(0));
+    QVERIFY(!t.form->Timer4->isActive());
+    const Counters saved = savedCounters(t);
+    QCOMPARE(saved.Credit, 500);
+    QCOMPARE(saved.DealtCounts[12] + saved.DealtCountsJoker[12], 0u);
+}
+
+// A lost guess is on disk before its card is shown: a restart in the wait that follows
+// cannot pay the lost stake.
+void TestTable::lostGuessIsSavedBeforeItShows()
+{
+    Table t;
+    t.gs.settings.RedBlack = 1;
+    t.gs.counters.Win = 400;
+    t.gs.counters.Credit = 1000;
+    t.gs.counters.Bet = 10;
+    key(*t.form, 'd');
+    t.setHand({9}, {4}); // black: "-" loses
+    // Read back inside the wait, the file must hold the lost stake as 0: a start would
+    // otherwise pay it.
+    Counters during;
+    during.Win = -1;
+    QTimer::singleShot(100, t.form.get(), [&] { during = savedCounters(t); });
+    key(*t.form, '-');
+    QCOMPARE(during.Credit, 1000);
+    QCOMPARE(during.Win, 0);
+    QCOMPARE(during.RbLost[1], 1u);
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
 }
 
 void TestTable::doubleUpLampsBlink()
