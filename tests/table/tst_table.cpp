@@ -723,7 +723,7 @@ void TestTable::doubleUpBanking()
 
 void TestTable::doubleUpKeyInsideAGuessIsIgnored()
 {
-    Table t;
+    Table t(true, true); // real time: input arrives inside the waits
     t.gs.counters.Win = 10;
     t.gs.counters.Bet = 5;
     t.gs.counters.Bonus = 0;
@@ -935,7 +935,7 @@ void TestTable::screenChecks()
     QFETCH(QSize, screen);
     QFETCH(int, depth);
     QFETCH(QString, message);
-    Table t(false);
+    Table t(false, true); // real time: the message stays two seconds
     t.form->setScreenMetrics(screen, depth);
     QElapsedTimer clock;
     clock.start();
@@ -1036,7 +1036,7 @@ void TestTable::exitSavesBothFiles()
 // while the window shrinks neither deals behind the saved files nor changes them.
 void TestTable::exitTakesNoFurtherInput()
 {
-    Table t;
+    Table t(true, true); // real time: input arrives inside the waits
     t.gs.counters.Credit = 500;
     t.gs.counters.Bet = 10;
     int inputsSent = 0;
@@ -1064,7 +1064,7 @@ void TestTable::exitTakesNoFurtherInput()
 // cannot pay the lost stake.
 void TestTable::lostGuessIsSavedBeforeItShows()
 {
-    Table t;
+    Table t(true, true); // real time: input arrives inside the waits
     t.gs.settings.RedBlack = 1;
     t.gs.counters.Win = 400;
     t.gs.counters.Credit = 1000;
