@@ -14,6 +14,7 @@ constexpr int BankHalfPause = 50;
 constexpr int FifthWinPause = 450;
 constexpr int FifthWinAfter = 150;
 constexpr int ExitPause = 500;
+constexpr int ScreenRefusal = 2000; // a refused screen shows its message this long, then the game ends
 
 constexpr int AnimationRest = 200;   // Timer4/Timer5 at rest: the first card 200 ms after the press
 constexpr int AnimationReveal = 30;  // then one card every 30 ms

@@ -1,3 +1,4 @@
+#include "widgets/palette.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
 #include "extra/form2.h"
@@ -11,14 +12,14 @@ namespace tarvelle {
 
 namespace {
 
-const QColor kItemNormal(64, 118, 127);
-const QColor kItemOver(89, 154, 158);
-const QColor kAccountResetNormal(46, 78, 88);
-const QColor kAccountResetOver(64, 118, 127);
-const QColor kHeading(32, 61, 75);
-const QColor kValue(43, 75, 88);
-const QColor kInk(89, 154, 158);
-const QColor kPanel(11, 43, 58);
+const QColor& kItemNormal = palette::Item;
+const QColor& kItemOver = palette::Ink;
+const QColor& kAccountResetNormal = palette::AccountReset;
+const QColor& kAccountResetOver = palette::Item;
+const QColor& kHeading = palette::Heading;
+const QColor& kValue = palette::Value;
+const QColor& kInk = palette::Ink;
+const QColor& kPanel = palette::Panel;
 
 struct ToggleInfo {
     const char* caption;

@@ -3,8 +3,11 @@
 
 #include "table/systemclock.h"
 
+#include "engine/durations.h"
+
 #include "storage/gamefiles.h"
 
+#include "widgets/palette.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
 #include "widgets/image.h"
@@ -25,7 +28,6 @@ namespace tarvelle {
 
 namespace {
 
-const QColor kInk(89, 154, 158);
 
 TAntiAliasLabel* makeLabel(QWidget* parent, const QString& name, int pixelSize, bool bold,
                            Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop)
@@ -38,7 +40,7 @@ TAntiAliasLabel* makeLabel(QWidget* parent, const QString& name, int pixelSize, 
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     l->setFont(f);
-    l->setFontColor(kInk);
+    l->setFontColor(palette::Ink);
     l->setAlignment(align);
     return l;
 }
@@ -100,9 +102,9 @@ QImage TForm1::picture(const QString& name, QSize fallback) const
 {
     QImage img(QStringLiteral(":/img/%1.png").arg(name));
     if (img.isNull()) {
-        // Without the art library (some tests) a plain plate keeps the layout intact.
+        // A picture missing from the program shows as a plain plate of its size.
         img = QImage(fallback, QImage::Format_RGB888);
-        img.fill(QColor(15, 53, 66));
+        img.fill(palette::Table);
     }
     return img;
 }
@@ -200,16 +202,16 @@ void TForm1::createControls()
     sg1->raise();
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(300);
+    Timer1->setInterval(durations::StartupTick);
     Timer2 = new QTimer(this);
-    Timer2->setInterval(3000);
+    Timer2->setInterval(durations::AutoplayStep);
     Timer3 = new QTimer(this);
-    Timer3->setInterval(100);
+    Timer3->setInterval(durations::IdleTick);
     Timer4 = new QTimer(this);
-    Timer4->setInterval(200);
+    Timer4->setInterval(durations::AnimationRest);
     Timer4->setTimerType(Qt::PreciseTimer);
     Timer5 = new QTimer(this);
-    Timer5->setInterval(200);
+    Timer5->setInterval(durations::AnimationRest);
     Timer5->setTimerType(Qt::PreciseTimer);
 
     // At creation only the splash, the empty start-up line and the emblem are visible.

@@ -48,58 +48,59 @@ public:
     void setClock(Clock& clock);
 
     // ---- controls, named as on the table ----
-    TImage* red = nullptr;
-    TImage* splash = nullptr;
-    TImage* desen = nullptr;
-    TAntiAliasLabel* mintro = nullptr;
-    TImage* Image1 = nullptr;
+    TImage* red = nullptr;          // backdrop stretched over the whole screen
+    TImage* splash = nullptr;       // start-up picture, hidden at start-up tick 12
+    TImage* desen = nullptr;        // the table picture ("drawing")
+    TAntiAliasLabel* mintro = nullptr; // start-up message line (screen refusals)
+    TImage* Image1 = nullptr;       // Image1..Image5: the five cards
     TImage* Image2 = nullptr;
     TImage* Image3 = nullptr;
     TImage* Image4 = nullptr;
     TImage* Image5 = nullptr;
-    TImage* Image6 = nullptr;
+    TImage* Image6 = nullptr;       // Image6, 7, 8, 10: hidden frames of the turning emblem
     TImage* Image7 = nullptr;
     TImage* Image8 = nullptr;
-    TImage* Image9 = nullptr;
+    TImage* Image9 = nullptr;       // the emblem shown, a copy of one frame
     TImage* Image10 = nullptr;
-    TStringAlignGrid* sg1 = nullptr;
-    TLbSpeedButton* LbSpeedButton1 = nullptr;
-    TLbSpeedButton* LbSpeedButton2 = nullptr;
-    TLbSpeedButton* LbSpeedButton3 = nullptr;
-    TLbSpeedButton* LbSpeedButton4 = nullptr;
-    TLbSpeedButton* LbSpeedButton5 = nullptr;
-    TLbSpeedButton* betmax = nullptr;
-    TLbSpeedButton* autop = nullptr;
-    TLbSpeedButton* proce = nullptr;
-    TLbSpeedButton* off = nullptr;
-    TImage* win_im = nullptr;
+    TStringAlignGrid* sg1 = nullptr; // the pay table with its odds column, dragged by the player
+    TLbSpeedButton* LbSpeedButton1 = nullptr; // opens the Extra screen (key S)
+    TLbSpeedButton* LbSpeedButton2 = nullptr; // Deal/Draw; collects a double-up (Enter, Space)
+    TLbSpeedButton* LbSpeedButton3 = nullptr; // bet down; the "-" guess in a double-up
+    TLbSpeedButton* LbSpeedButton4 = nullptr; // bet up; the "+" guess in a double-up
+    TLbSpeedButton* LbSpeedButton5 = nullptr; // starts the double-up, then banks half (D)
+    TLbSpeedButton* betmax = nullptr; // bet 500 (M)
+    TLbSpeedButton* autop = nullptr;  // autoplay on/off (A)
+    TLbSpeedButton* proce = nullptr;  // shows or hides the pay table sg1 (P)
+    TLbSpeedButton* off = nullptr;    // exit (X, the window's close request)
+    TImage* win_im = nullptr;       // digit displays: Win, Bonus, Bet, Credit
     TImage* bonus_im = nullptr;
     TImage* bet_im = nullptr;
     TImage* credit_im = nullptr;
-    TImage* h1 = nullptr;
+    TImage* h1 = nullptr;           // h1..h5: hold lamps under the cards (double-up lamps too)
     TImage* h2 = nullptr;
     TImage* h3 = nullptr;
     TImage* h4 = nullptr;
     TImage* h5 = nullptr;
-    TAntiAliasLabel* AntiAliasLabel1 = nullptr;
-    TAntiAliasLabel* AntiAliasLabel2 = nullptr;
+    TAntiAliasLabel* AntiAliasLabel1 = nullptr; // message line: hand names, double-up, autoplay
+    TAntiAliasLabel* AntiAliasLabel2 = nullptr; // 2..5: captions "win", "bonus", "bet", "credit"
     TAntiAliasLabel* AntiAliasLabel3 = nullptr;
     TAntiAliasLabel* AntiAliasLabel4 = nullptr;
     TAntiAliasLabel* AntiAliasLabel5 = nullptr;
-    TAntiAliasLabel* AntiAliasLabel6 = nullptr;
-    TAntiAliasLabel* AntiAliasLabel7 = nullptr;
-    TAntiAliasLabel* AntiAliasLabel8 = nullptr;
-    TAntiAliasLabel* AntiAliasLabel9 = nullptr;
-    QTimer* Timer1 = nullptr;
-    QTimer* Timer2 = nullptr;
-    QTimer* Timer3 = nullptr;
-    QTimer* Timer4 = nullptr;
-    QTimer* Timer5 = nullptr;
+    TAntiAliasLabel* AntiAliasLabel6 = nullptr; // stage: "1", "2", "3", "A 1", "A 2", "Demo"
+    TAntiAliasLabel* AntiAliasLabel7 = nullptr; // time of day
+    TAntiAliasLabel* AntiAliasLabel8 = nullptr; // multiplier of the hand shown
+    TAntiAliasLabel* AntiAliasLabel9 = nullptr; // time since start-up
+    QTimer* Timer1 = nullptr; // 300 ms: start-up sequence, clocks, double-up lamps
+    QTimer* Timer2 = nullptr; // 3 s: one autoplay step (autojoc) while autoplay is on
+    QTimer* Timer3 = nullptr; // 100 ms: emblem, idle count, the "Demo" showcase
+    QTimer* Timer4 = nullptr; // deal and draw animation of manual play
+    QTimer* Timer5 = nullptr; // the same animation for autoplay
 
     TImage* card(int k) const; // Image1..Image5
     TImage* lamp(int k) const; // h1..h5
 
     // ---- hand flow: each handler hands its input to the round ----
+    // Announces hand class k ("form"): message line, fanfare, voice.
     void forma(int k) { m_round.forma(k); }
     // Waits while window messages keep being processed.
     void delay(int ms);
@@ -143,7 +144,7 @@ public:
     // ---- shell ----
     void Timer1Timer();
     void Timer3Timer();
-    void outdemo();
+    void outdemo(); // leaves the showcase: any movement, press or key
     void FormKeyPress(QChar key);
     void FormMouseWheel(int deltaY);
     void offClick();

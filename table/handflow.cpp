@@ -5,6 +5,7 @@
 
 #include "storage/gamefiles.h"
 
+#include "widgets/palette.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
 #include "widgets/image.h"
@@ -16,13 +17,6 @@
 #include <QTimer>
 
 namespace tarvelle {
-
-namespace {
-
-const QColor kMessageInk(89, 154, 158);
-const QColor kMessageDim(57, 102, 110);
-
-} // namespace
 
 void TForm1::delay(int ms)
 {
@@ -102,7 +96,7 @@ std::string TForm1::text(Label l) const
 
 void TForm1::dimMessage(bool dim)
 {
-    AntiAliasLabel1->setFontColor(dim ? kMessageDim : kMessageInk);
+    AntiAliasLabel1->setFontColor(dim ? palette::InkDim : palette::Ink);
 }
 
 void TForm1::play(const char* cue)

@@ -4,6 +4,7 @@
 #include "engine/odds.h"
 #include "engine/paytable.h"
 
+#include "widgets/palette.h"
 #include "widgets/lbspeedbutton.h"
 #include "widgets/stringaligngrid.h"
 #include "widgets/waveplayer.h"
@@ -12,9 +13,9 @@ namespace tarvelle {
 
 namespace {
 
-const QColor kGridBack(15, 53, 66);     // 4338959
-const QColor kGridStripe(89, 154, 158); // 10394201
-const QColor kGridInk(105, 170, 174);   // 11446889
+const QColor& kGridBack = palette::Table;
+const QColor& kGridStripe = palette::Ink;
+const QColor& kGridInk = palette::InkBright;
 
 QColor raised(const QColor& c, int by)
 {
