@@ -8,7 +8,10 @@
 #include "engine/clock.h"
 #include "engine/gamestate.h"
 
+#include "storage/gamefiles.h"
+
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -88,5 +91,38 @@ struct Table {
             gs.hand.Suit[size_t(k++)] = uint8_t(s);
     }
 };
+
+// ---- helpers shared by the table tests ----
+
+inline void press(QWidget* w)
+{
+    const QPoint c = w->rect().center();
+    QTest::mousePress(w, Qt::LeftButton, {}, c);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, c);
+}
+
+inline void key(TForm1& f, char c)
+{
+    f.FormKeyPress(QLatin1Char(c));
+}
+
+inline Counters savedCounters(const Table& t)
+{
+    Counters c;
+    c.Credit = -1;
+    ldct(c, t.saveDir.path().toStdString() + "/");
+    return c;
+}
+
+// The counters file as it lies on disk, before a start pays its pending win.
+inline std::array<uint8_t, 316> savedBytes(const Table& t)
+{
+    std::array<uint8_t, 316> b{};
+    QFile f(t.savePath(QStringLiteral("poker.dat")));
+    if (f.open(QIODevice::ReadOnly))
+        f.read(reinterpret_cast<char*>(b.data()), qint64(b.size()));
+    return b;
+}
+
 
 } // namespace tarvelle::testing
