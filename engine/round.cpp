@@ -255,7 +255,7 @@ void Round::resetAccount(Counters& c)
 void Round::accountInput(Input in)
 {
     Counters& c = m_gs.counters;
-    const int64_t before = int64_t(c.Credit) + c.CashoutTotal - c.InsertedTotal;
+    const __int128 before = __int128(c.Credit) + c.CashoutTotal - c.InsertedTotal;
     const bool sound = m_gs.settings.SoundFx != 0;
     if (in == Input::Insert || in == Input::Cashout) {
         const bool done = in == Input::Insert ? insertCredit(c) : cashoutCredit(c);
@@ -263,7 +263,7 @@ void Round::accountInput(Input in)
             m_fx.play(done ? "clickmic" : "err");
     } else {
         resetAccount(c);
-        m_fx.money(MoneyKind::AccountReset, int64_t(c.Credit) + c.CashoutTotal - c.InsertedTotal - before);
+        m_fx.money(MoneyKind::AccountReset, __int128(c.Credit) + c.CashoutTotal - c.InsertedTotal - before);
     }
     m_fx.refreshAccount();
 }

@@ -88,8 +88,9 @@ public:
     virtual void refreshAccount() {}                // the account panel shows the new figures
     // The showcase runs (idle count 500 or more): announcements are silent.
     virtual bool quiet() const { return false; }
-    // Every change of money, with its amount (for the books of the model check).
-    virtual void money(MoneyKind, int64_t) {}
+    // Every change of money, with its amount (for the books of the model check); wide
+    // enough for any change of the 64-bit account totals.
+    virtual void money(MoneyKind, __int128) {}
 
     // Hooks for play aids that follow the round.
     virtual void afterDeal() {}     // the dealt hand is shown, counted and saved

@@ -60,15 +60,17 @@ bool sameCounters(const Counters& a, const Counters& b)
     return countersBytes(a) == countersBytes(b);
 }
 
-int64_t books(const Counters& c)
+using Wide = __int128; // the books of 64-bit totals at their ends do not fit in 64 bits
+
+Wide books(const Counters& c)
 {
-    return int64_t(c.Credit) + c.Win + c.Bonus + c.CashoutTotal - c.InsertedTotal;
+    return Wide(c.Credit) + c.Win + c.Bonus + c.CashoutTotal - c.InsertedTotal;
 }
 
 // What a player walks away with after a restart: the file's money, the pending win paid.
-int64_t restartWorth(const Counters& c)
+Wide restartWorth(const Counters& c)
 {
-    return int64_t(c.Credit) + c.Win + c.Bonus + c.CashoutTotal - c.InsertedTotal;
+    return Wide(c.Credit) + c.Win + c.Bonus + c.CashoutTotal - c.InsertedTotal;
 }
 
 // Everything an ignored input must leave alone (the press marks aside).
@@ -200,7 +202,7 @@ public:
     bool oddsShown() const override { return false; }
     void liveOdds() override {}
     bool openExtra() override { return true; }
-    void money(MoneyKind kind, int64_t amount) override
+    void money(MoneyKind kind, Wide amount) override
     {
         m_reported += amount;
         ++moneySeen[size_t(kind)];
@@ -332,8 +334,8 @@ private:
         if (key && size_t(in) < std::size(kButton) && kButton[size_t(in)] != ArmCount && acts)
             m_gs.Armed[size_t(kButton[size_t(in)])] = 1;
         const Snapshot snap = Snapshot::of(m_gs);
-        const int64_t booksBefore = books(m_gs.counters);
-        const int64_t reportedBefore = m_reported;
+        const Wide booksBefore = books(m_gs.counters);
+        const Wide reportedBefore = m_reported;
         ++phasesSeen[size_t(before)];
         const bool didAct = m_round->input(in, arg);
         acted += didAct;
@@ -423,8 +425,8 @@ private:
     std::unique_ptr<Round> m_round;
     std::array<std::string, 3> m_texts;
     Counters m_saved;
-    int64_t m_reported = 0;
-    int64_t m_unsavedReset = 0;
+    Wide m_reported = 0;
+    Wide m_unsavedReset = 0;
     uint32_t m_betsTaken = 0;
     uint32_t m_dealtAtStart = 0;
     int m_depth = 0;
