@@ -143,16 +143,16 @@ public:
     bool offClick();
     const char* farewellCue() const; // byebye, offg, or nothing
 
-    // ---- operations of the round ----
-    void forma(int k);
-    void win2cr();
-    void bonus2cr();
-    void startdbl();
-    void castiga();
-    void pierde();
-    void winhalf2cr();
-    void autojoc();
-    void CountHand(int k);
+    // ---- operations of the round, under the game's own (partly Romanian) names ----
+    void forma(int k);  // announces hand class k: message line, fanfare, voice
+    void win2cr();      // the pending win to the credit ("win to credit")
+    void bonus2cr();    // the bonus pot to the credit
+    void startdbl();    // starts the double-up, or inside it banks half ("start double")
+    void castiga();     // a won guess ("wins")
+    void pierde();      // a lost guess ("loses")
+    void winhalf2cr();  // banks half of the stake, the larger half to the credit
+    void autojoc();     // one autoplay step: a deal or a draw ("auto play")
+    void CountHand(int k); // counts class k (12: a hand) among dealt or final hands
 
     // ---- rules without state ----
     static int ClampBet(int bet);
