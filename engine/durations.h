@@ -16,10 +16,10 @@ constexpr int FifthWinAfter = 150;
 constexpr int ExitPause = 500;
 constexpr int ScreenRefusal = 2000; // a refused screen shows its message this long, then the game ends
 
-constexpr int AnimationRest = 200;   // Timer4/Timer5 at rest: the first card 200 ms after the press
-constexpr int AnimationReveal = 30;  // then one card every 30 ms
-constexpr int StartupTick = 300;     // Timer1: start-up, clocks, double-up lamps
-constexpr int AutoplayStep = 3000;   // Timer2
-constexpr int IdleTick = 100;        // Timer3: emblem and attract mode
+constexpr int AnimationRest = 200;  // Timer4/Timer5 at rest: the first card 200 ms after the press
+constexpr int AnimationReveal = 30; // then one card every 30 ms
+constexpr int StartupTick = 300;    // Timer1: start-up, clocks, double-up lamps
+constexpr int AutoplayStep = 3000;  // Timer2
+constexpr int IdleTick = 100;       // Timer3: emblem and attract mode
 
 } // namespace tarvelle::durations

@@ -21,6 +21,7 @@ constexpr int kInputs = int(Input::Count);
 // Rows: phases in enum order. Columns: Press DealRelease BetDown BetUp BetMax Wheel Double
 // Autoplay OpenExtra CardClick AnimationTick AutoplayTick Insert Cashout AccountReset
 // CloseExtra Exit.
+// clang-format off
 constexpr bool kActs[kPhases][kInputs] = {
     /* Idle           */ {1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1, 0, 0, 0, 0, 1},
     /* Transfer       */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
@@ -35,6 +36,7 @@ constexpr bool kActs[kPhases][kInputs] = {
     /* ExtraOpen      */ {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1},
     /* Exiting        */ {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
 };
+// clang-format on
 
 const char* const kVoices[12] = {"", "", "jb", "tp", "tok", "st", "flu", "fh", "pok", "sflu", "rf", "fok"};
 
@@ -65,18 +67,18 @@ ArmedButton buttonOf(Input in)
 
 const char* phaseName(Phase p)
 {
-    static const char* const names[kPhases] = {"Idle",     "Transfer",       "Dealing",  "HandShown",
-                                               "Drawing",  "Settling",       "AutoDoubleWait", "DoubleUp",
-                                               "GuessSettling", "AutoplayStep", "ExtraOpen", "Exiting"};
+    static const char* const names[kPhases] = {"Idle",          "Transfer",     "Dealing",        "HandShown",
+                                               "Drawing",       "Settling",     "AutoDoubleWait", "DoubleUp",
+                                               "GuessSettling", "AutoplayStep", "ExtraOpen",      "Exiting"};
     return int(p) < kPhases ? names[int(p)] : "?";
 }
 
 const char* inputName(Input i)
 {
     static const char* const names[kInputs] = {
-        "Press",     "DealRelease",   "BetDown",      "BetUp",  "BetMax",  "Wheel",        "Double",
-        "Autoplay",  "OpenExtra",     "CardClick",    "AnimationTick", "AutoplayTick", "Insert", "Cashout",
-        "AccountReset", "CloseExtra", "Exit"};
+        "Press",  "DealRelease", "BetDown",      "BetUp",      "BetMax",        "Wheel",
+        "Double", "Autoplay",    "OpenExtra",    "CardClick",  "AnimationTick", "AutoplayTick",
+        "Insert", "Cashout",     "AccountReset", "CloseExtra", "Exit"};
     return int(i) < kInputs ? names[int(i)] : "?";
 }
 
@@ -392,7 +394,8 @@ void Round::payoutCtrl()
     if (!st.PayoutControl)
         return;
     const Counters& c = m_gs.counters;
-    ctrl(m_gs.payout, m_gs.rng, c.Credit, c.CashoutTotal, c.InsertedTotal, st.PayoutRate, m_clock->localDays());
+    ctrl(m_gs.payout, m_gs.rng, c.Credit, c.CashoutTotal, c.InsertedTotal, st.PayoutRate,
+         m_clock->localDays());
 }
 
 // Lowers the bet to what the money covers; true when the hand can then be paid.
@@ -483,7 +486,7 @@ void Round::dealPhase(bool autoplay)
     Hand& hand = m_gs.hand;
     m_gs.HandActive = 1;
     setMoney(c.Credit, int64_t(c.Credit) - c.Bet, MoneyKind::BetTaken);
-    c.Win = 0; // already moved to the credit
+    c.Win = 0;   // already moved to the credit
     m_fx.save(); // the bet is taken: a restart does not give it back
     if (!flash(Display::Credit, c.Credit))
         return;

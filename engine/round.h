@@ -56,8 +56,8 @@ const char* inputName(Input i);
 // but its own button's press mark.
 bool accepts(Phase phase, Input input);
 
-enum class Display : uint8_t { Win, Bonus, Bet, Credit };       // win_im, bonus_im, bet_im, credit_im
-enum class Label : uint8_t { Message, Stage, Multiplier };      // AntiAliasLabel1, 6, 8
+enum class Display : uint8_t { Win, Bonus, Bet, Credit };  // win_im, bonus_im, bet_im, credit_im
+enum class Label : uint8_t { Message, Stage, Multiplier }; // AntiAliasLabel1, 6, 8
 enum class MoneyKind : uint8_t { BetTaken, HandPaid, DoubleWon, DoubleLost, BonusFed, Capped, AccountReset };
 
 // What the round asks of whoever shows it: the table window, or a test.
@@ -74,8 +74,8 @@ public:
     virtual std::string text(Label l) const = 0;
     virtual void dimMessage(bool dim) = 0; // forma's blink of the message line
     virtual void play(const char* cue) = 0;
-    virtual void save() = 0;            // svct
-    virtual void saveSettings() = 0;    // saveini
+    virtual void save() = 0;         // svct
+    virtual void saveSettings() = 0; // saveini
     // Waits while other inputs keep being handled (delay).
     virtual void wait(int ms) = 0;
     virtual void startAnimation(bool autoplay) = 0; // Timer5 for autoplay, else Timer4, at rest
@@ -84,8 +84,8 @@ public:
     virtual void autoplayTimer(bool on) = 0;        // Timer2
     virtual bool oddsShown() const = 0;             // the pay table sg1 is visible
     virtual void liveOdds() = 0;
-    virtual bool openExtra() = 0;                   // false when there is no Extra screen
-    virtual void refreshAccount() {}                // the account panel shows the new figures
+    virtual bool openExtra() = 0;    // false when there is no Extra screen
+    virtual void refreshAccount() {} // the account panel shows the new figures
     // The showcase runs (idle count 500 or more): announcements are silent.
     virtual bool quiet() const { return false; }
     // Every change of money, with its amount (for the books of the model check); wide
@@ -93,10 +93,10 @@ public:
     virtual void money(MoneyKind, __int128) {}
 
     // Hooks for play aids that follow the round.
-    virtual void afterDeal() {}     // the dealt hand is shown, counted and saved
-    virtual void holdsProposed() {} // Held holds the proposal; Auto Hold off clears it next
+    virtual void afterDeal() {}      // the dealt hand is shown, counted and saved
+    virtual void holdsProposed() {}  // Held holds the proposal; Auto Hold off clears it next
     virtual void holdChanged(int) {} // a card click changed Held
-    virtual void afterDraw() {}     // the final hand is valued, counted and saved
+    virtual void afterDraw() {}      // the final hand is valued, counted and saved
 };
 
 // The round: bets, deal and draw, paying, the bonus pot, the double-up, autoplay steps,
@@ -144,14 +144,14 @@ public:
     const char* farewellCue() const; // byebye, offg, or nothing
 
     // ---- operations of the round, under the game's own (partly Romanian) names ----
-    void forma(int k);  // announces hand class k: message line, fanfare, voice
-    void win2cr();      // the pending win to the credit ("win to credit")
-    void bonus2cr();    // the bonus pot to the credit
-    void startdbl();    // starts the double-up, or inside it banks half ("start double")
-    void castiga();     // a won guess ("wins")
-    void pierde();      // a lost guess ("loses")
-    void winhalf2cr();  // banks half of the stake, the larger half to the credit
-    void autojoc();     // one autoplay step: a deal or a draw ("auto play")
+    void forma(int k);     // announces hand class k: message line, fanfare, voice
+    void win2cr();         // the pending win to the credit ("win to credit")
+    void bonus2cr();       // the bonus pot to the credit
+    void startdbl();       // starts the double-up, or inside it banks half ("start double")
+    void castiga();        // a won guess ("wins")
+    void pierde();         // a lost guess ("loses")
+    void winhalf2cr();     // banks half of the stake, the larger half to the credit
+    void autojoc();        // one autoplay step: a deal or a draw ("auto play")
     void CountHand(int k); // counts class k (12: a hand) among dealt or final hands
 
     // ---- rules without state ----

@@ -5,10 +5,10 @@
 
 #include "storage/gamefiles.h"
 
-#include "widgets/palette.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
 #include "widgets/image.h"
+#include "widgets/palette.h"
 #include "widgets/stringaligngrid.h"
 #include "widgets/waveplayer.h"
 

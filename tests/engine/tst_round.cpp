@@ -51,7 +51,8 @@ Decoded decode(const std::array<uint8_t, 316>& b)
     d.c.InsertedTotal = get64(p + 16);
     d.c.CashoutTotal = get64(p + 24);
     d.c.AccountRecord = get64(p + 32);
-    d.checkOk = get32(p + 40) == (uint32_t(d.c.Win) ^ uint32_t(d.c.Credit) ^ uint32_t(d.c.Bet) ^ uint32_t(d.c.Bonus));
+    d.checkOk =
+        get32(p + 40) == (uint32_t(d.c.Win) ^ uint32_t(d.c.Credit) ^ uint32_t(d.c.Bet) ^ uint32_t(d.c.Bonus));
     return d;
 }
 
@@ -86,8 +87,18 @@ struct Snapshot {
 
     static Snapshot of(GameState& gs)
     {
-        return {countersBytes(gs.counters), gs.hand, gs.flags, gs.settings, gs.dbl,
-                gs.State, gs.HandActive, gs.FirstClick, gs.AllHeld, gs.Autoplay, gs.Step, gs.rng.system().seed()};
+        return {countersBytes(gs.counters),
+                gs.hand,
+                gs.flags,
+                gs.settings,
+                gs.dbl,
+                gs.State,
+                gs.HandActive,
+                gs.FirstClick,
+                gs.AllHeld,
+                gs.Autoplay,
+                gs.Step,
+                gs.rng.system().seed()};
     }
     bool operator==(const Snapshot& o) const
     {
@@ -95,8 +106,8 @@ struct Snapshot {
                hand.Rank == o.hand.Rank && hand.Held == o.hand.Held && flags == o.flags &&
                std::memcmp(&settings, &o.settings, sizeof settings) == 0 &&
                std::memcmp(&dbl, &o.dbl, sizeof dbl) == 0 && State == o.State && HandActive == o.HandActive &&
-               FirstClick == o.FirstClick && AllHeld == o.AllHeld && Autoplay == o.Autoplay && Step == o.Step &&
-               seed == o.seed;
+               FirstClick == o.FirstClick && AllHeld == o.AllHeld && Autoplay == o.Autoplay &&
+               Step == o.Step && seed == o.seed;
     }
 };
 
@@ -234,8 +245,8 @@ private:
         } else {
             // The next start reads the file back and pays the pending win.
             m_gs.counters = kept;
-            m_gs.counters.Credit = int32_t(std::min<int64_t>(int64_t(kept.Credit) + kept.Win,
-                                                             std::numeric_limits<int32_t>::max()));
+            m_gs.counters.Credit = int32_t(
+                std::min<int64_t>(int64_t(kept.Credit) + kept.Win, std::numeric_limits<int32_t>::max()));
             m_gs.counters.Win = 0;
         }
         Settings& s = m_gs.settings;
@@ -310,7 +321,7 @@ private:
         } else if (r < 650) {
             // Mostly the keys a player leans on, so hands and double-ups run their course.
             static const Input kCommon[] = {Input::DealRelease, Input::DealRelease, Input::CardClick,
-                                            Input::Double, Input::BetUp, Input::BetDown};
+                                            Input::Double,      Input::BetUp,       Input::BetDown};
             in = kCommon[m_pick() % std::size(kCommon)];
             key = true;
             arg = in == Input::CardClick ? 1 + int(m_pick() % 5) : 0;
@@ -327,8 +338,8 @@ private:
                 arg = m_pick() % 2 ? 120 : -120;
         }
         // Keys arm their button and release it; a mouse release finds the mark as it is.
-        static const ArmedButton kButton[] = {ArmCount, ArmDeal, ArmBetDown, ArmBetUp, ArmBetmax, ArmCount,
-                                              ArmDouble, ArmAutop, ArmExtra};
+        static const ArmedButton kButton[] = {ArmCount, ArmDeal,   ArmBetDown, ArmBetUp, ArmBetmax,
+                                              ArmCount, ArmDouble, ArmAutop,   ArmExtra};
         const Phase before = m_round->phase();
         const bool acts = accepts(before, in);
         if (key && size_t(in) < std::size(kButton) && kButton[size_t(in)] != ArmCount && acts)
@@ -477,7 +488,8 @@ void TestRound::randomInputs()
             QVERIFY2(m.moneySeen[k] > 0, qPrintable(QString::number(k)));
         if (s == seed && qEnvironmentVariableIsSet("TARVELLE_ROUND_PHASES"))
             for (int p = 0; p < int(Phase::Count); ++p)
-                qInfo("%s %llu", phaseName(Phase(p)), static_cast<unsigned long long>(m.phasesSeen[size_t(p)]));
+                qInfo("%s %llu", phaseName(Phase(p)),
+                      static_cast<unsigned long long>(m.phasesSeen[size_t(p)]));
         if (s == seed)
             qInfo("seed %llu: %llu inputs, %llu acted, %llu sessions, %llu bets, %llu guesses won, %llu lost",
                   static_cast<unsigned long long>(s), static_cast<unsigned long long>(m.inputs),

@@ -95,7 +95,8 @@ void TestGolden::recordedGame()
         QByteArray saved;
         if (dat.open(QIODevice::ReadOnly))
             saved = dat.readAll();
-        log << QStringLiteral("%1 %2 | C%3 W%4 B%5 b%6 I%7 O%8 R%9 | S%10 H%11 D%12 A%13 r%14 m%15 | '%16' '%17' '%18' | "
+        log << QStringLiteral("%1 %2 | C%3 W%4 B%5 b%6 I%7 O%8 R%9 | S%10 H%11 D%12 A%13 r%14 m%15 | '%16' "
+                              "'%17' '%18' | "
                               "%19| %20 | mem %21 file %22")
                    .arg(inputs, 3, 10, QLatin1Char('0'))
                    .arg(what, -6)
@@ -116,7 +117,8 @@ void TestGolden::recordedGame()
                    .arg(hand)
                    .arg(SoundService::instance().history().join(QLatin1Char(',')))
                    .arg(QString::number(fnv(bytes.data(), bytes.size()), 16))
-                   .arg(QString::number(fnv(reinterpret_cast<const uint8_t*>(saved.constData()), size_t(saved.size())), 16));
+                   .arg(QString::number(
+                       fnv(reinterpret_cast<const uint8_t*>(saved.constData()), size_t(saved.size())), 16));
         SoundService::instance().clearHistory();
     };
     auto keyIn = [&](char c) {
@@ -235,8 +237,10 @@ void TestGolden::recordedGame()
     f.FormKeyPress(QLatin1Char('X'));
     record(QStringLiteral("exit"));
     QVERIFY(f.ended());
-    log << QStringLiteral("poker.dat %1").arg(QString::fromLatin1(fileHex(t.savePath(QStringLiteral("poker.dat")))));
-    log << QStringLiteral("poker.ini %1").arg(QString::fromLatin1(fileHex(t.savePath(QStringLiteral("poker.ini")))));
+    log << QStringLiteral("poker.dat %1")
+               .arg(QString::fromLatin1(fileHex(t.savePath(QStringLiteral("poker.dat")))));
+    log << QStringLiteral("poker.ini %1")
+               .arg(QString::fromLatin1(fileHex(t.savePath(QStringLiteral("poker.ini")))));
     QVERIFY2(inputs >= 300, qPrintable(QString::number(inputs)));
 
     const QString text = log.join(QLatin1Char('\n')) + QLatin1Char('\n');
@@ -251,7 +255,8 @@ void TestGolden::recordedGame()
     const QStringList want = QString::fromUtf8(in.readAll()).split(QLatin1Char('\n'));
     const QStringList got = text.split(QLatin1Char('\n'));
     for (int i = 0; i < qMin(want.size(), got.size()); ++i)
-        QVERIFY2(want[i] == got[i], qPrintable(QStringLiteral("line %1\nwant %2\ngot  %3").arg(i + 1).arg(want[i], got[i])));
+        QVERIFY2(want[i] == got[i],
+                 qPrintable(QStringLiteral("line %1\nwant %2\ngot  %3").arg(i + 1).arg(want[i], got[i])));
     QCOMPARE(got.size(), want.size());
 }
 
