@@ -150,6 +150,11 @@ uint32_t dealtTotal(const Counters& c)
     return c.DealtCounts[12] + c.DealtCountsJoker[12];
 }
 
+uint32_t finalTotal(const Counters& c)
+{
+    return c.FinalCounts[12] + c.FinalCountsJoker[12];
+}
+
 // The effects, recorded just enough to judge them; waits let random inputs in.
 class Model : public RoundEffects {
 public:
@@ -206,7 +211,13 @@ public:
                 step();
         }
     }
-    void startAnimation(bool) override { m_animation = true; }
+    void startAnimation(bool) override
+    {
+        m_animation = true;
+        // A draw whose five cards were all held is not counted among the final hands.
+        if (m_gs.State == 2 && !m_gs.AllHeld)
+            ++m_countedDraws;
+    }
     void revealPace(bool) override {}
     void stopAnimation(bool) override { m_animation = false; }
     void autoplayTimer(bool on) override { m_timer2 = on; }
@@ -296,6 +307,8 @@ private:
         m_unsavedReset = 0;
         m_betsTaken = 0;
         m_dealtAtStart = dealtTotal(m_gs.counters);
+        m_finalAtStart = finalTotal(m_gs.counters);
+        m_countedDraws = 0;
     }
 
     void restart()
@@ -375,6 +388,9 @@ private:
         const uint32_t dealt = dealtTotal(c) - m_dealtAtStart;
         if (dealt > m_betsTaken || dealt + 1 < m_betsTaken)
             fail("the dealt-hand counters disagree with the bets taken");
+        const uint32_t drawn = finalTotal(c) - m_finalAtStart;
+        if (drawn > m_countedDraws || drawn + 1 < m_countedDraws)
+            fail("the final-hand counters disagree with the draws");
         if (restartWorth(m_saved) > books(c) - m_unsavedReset)
             fail("the file would pay more than the play decided");
     }
@@ -440,6 +456,8 @@ private:
     Wide m_unsavedReset = 0;
     uint32_t m_betsTaken = 0;
     uint32_t m_dealtAtStart = 0;
+    uint32_t m_finalAtStart = 0;
+    uint32_t m_countedDraws = 0;
     int m_depth = 0;
     bool m_animation = false;
     bool m_timer2 = false;
