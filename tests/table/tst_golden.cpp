@@ -225,6 +225,15 @@ void TestGolden::recordedGame()
         if (t.gs.State == 2)
             keyIn(' ');
     }
+    // Five won guesses in a row, one on the Joker: the chain pays itself out.
+    t.gs.settings.RedBlack = 1;
+    t.gs.settings.DoubleGame = 1;
+    t.gs.counters.Bet = 10;
+    t.gs.counters.Win = 10;
+    keyIn('D');
+    t.setHand({3, 4, 2, 6, 8}, {3, 4, 5, 4, 3});
+    for (int i = 0; i < 5; ++i)
+        keyIn('+');
     // The bonus pot pays out when it passes 9999.
     t.gs.counters.Bonus = 9990;
     t.gs.counters.Bet = 10;
