@@ -11,19 +11,8 @@ namespace {
 using Window = std::array<int, 5>;
 using Run = std::array<int, 4>;
 
-// The straight patterns in test order (Ace = 11 plays low in the first, high in the last).
-constexpr std::array<Window, 10> Windows{{
-    {11, 2, 3, 4, 5},
-    {2, 3, 4, 5, 6},
-    {3, 4, 5, 6, 7},
-    {4, 5, 6, 7, 8},
-    {5, 6, 7, 8, 9},
-    {6, 7, 8, 9, 10},
-    {7, 8, 9, 10, 12},
-    {8, 9, 10, 12, 13},
-    {9, 10, 12, 13, 14},
-    {10, 12, 13, 14, 11},
-}};
+// The straight windows are the evaluator's straight patterns, in the same test order.
+constexpr const std::array<Window, 10>& Windows = StraightPatterns;
 
 // Open-ended runs only: nothing touching the Ace.
 constexpr std::array<Run, 9> OpenRuns{{

@@ -1,5 +1,6 @@
 #include "engine/analysis.h"
 
+#include "engine/evaluator.h"
 #include "engine/paytable.h"
 
 #include <algorithm>
@@ -71,14 +72,9 @@ struct StraightKinds {
     uint8_t kind[1 << 13]{};
     constexpr StraightKinds()
     {
-        constexpr int values[10][5] = {
-            {11, 2, 3, 4, 5},    {2, 3, 4, 5, 6},      {3, 4, 5, 6, 7},   {4, 5, 6, 7, 8},
-            {5, 6, 7, 8, 9},     {6, 7, 8, 9, 10},     {7, 8, 9, 10, 12}, {8, 9, 10, 12, 13},
-            {9, 10, 12, 13, 14}, {10, 12, 13, 14, 11},
-        };
         for (int p = 0; p < 10; ++p) {
             unsigned m = 0;
-            for (int v : values[p])
+            for (int v : StraightPatterns[std::size_t(p)])
                 m |= 1u << (v - 2);
             const bool royal = p == 9;
             kind[m] |= royal ? 3 : 1;

@@ -6,20 +6,14 @@ namespace tarvelle {
 
 namespace {
 
-// The ten straights; Ace (11) plays low in the first and high in the last.
-constexpr int StraightPatterns[10][5] = {
-    {11, 2, 3, 4, 5}, {2, 3, 4, 5, 6},   {3, 4, 5, 6, 7},    {4, 5, 6, 7, 8},     {5, 6, 7, 8, 9},
-    {6, 7, 8, 9, 10}, {7, 8, 9, 10, 12}, {8, 9, 10, 12, 13}, {9, 10, 12, 13, 14}, {10, 12, 13, 14, 11},
-};
-
 void matchStraights(const Hand& hand, bool& straight, bool& royal)
 {
     for (int p = 0; p < 9; ++p) {
-        const int* r = StraightPatterns[p];
+        const auto& r = StraightPatterns[std::size_t(p)];
         if (HasRanks(hand, r[0], r[1], r[2], r[3], r[4]))
             straight = true;
     }
-    const int* r = StraightPatterns[9];
+    const auto& r = StraightPatterns[9];
     if (HasRanks(hand, r[0], r[1], r[2], r[3], r[4])) {
         straight = true;
         royal = true;

@@ -13,6 +13,22 @@ enum HandClassId : int {
     ClassFlush, ClassFullHouse, ClassPoker, ClassStraightFlush, ClassRoyalFlush, ClassFive
 };
 
+// The ten straights in test order, as rank codes; the Ace (11) plays low in the first and
+// high in the last, the royal ranks. The evaluator, the hold advisor and the analysis use
+// this one table.
+inline constexpr std::array<std::array<int, 5>, 10> StraightPatterns{{
+    {11, 2, 3, 4, 5},
+    {2, 3, 4, 5, 6},
+    {3, 4, 5, 6, 7},
+    {4, 5, 6, 7, 8},
+    {5, 6, 7, 8, 9},
+    {6, 7, 8, 9, 10},
+    {7, 8, 9, 10, 12},
+    {8, 9, 10, 12, 13},
+    {9, 10, 12, 13, 14},
+    {10, 12, 13, 14, 11},
+}};
+
 // One flag per class, indexed 1..11.
 using HandFlags = std::array<uint8_t, 12>;
 

@@ -41,6 +41,7 @@ struct GameState {
     uint8_t AllHeld = 0;
     int8_t Step = -1;
     uint8_t Autoplay = 0;
+    uint8_t AutoAnimation = 0; // the animation under way is autoplay's (Timer5), not Timer4
     std::array<uint8_t, ArmCount> Armed{};
     int IoCode = 0;  // result of the last file operation
 };

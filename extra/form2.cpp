@@ -1,5 +1,6 @@
 #include "extra/form2.h"
 
+#include "widgets/palette.h"
 #include "widgets/antialiaslabel.h"
 #include "storage/gamefiles.h"
 #include "widgets/image.h"
@@ -16,9 +17,9 @@ namespace tarvelle {
 
 namespace {
 
-const QColor kBackground(15, 53, 66);
-const QColor kMenuNormal(15, 53, 66);
-const QColor kMenuOver(98, 170, 174);
+const QColor& kBackground = palette::Table;
+const QColor& kMenuNormal = palette::Table;
+const QColor& kMenuOver = palette::MenuOver;
 
 } // namespace
 
@@ -56,43 +57,14 @@ TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QSt
 
 TForm2::~TForm2() = default;
 
+// The pictures are built into the program; one missing from it shows as a plain plate.
 QImage TForm2::picture(const char* name, int w, int h)
 {
-    QImage img(QStringLiteral(":/img/%1.png").arg(QLatin1String(name)));
+    const QImage img(QStringLiteral(":/img/%1.png").arg(QLatin1String(name)));
     if (!img.isNull())
         return img.convertToFormat(QImage::Format_RGB888);
-    // Without the art resources the screen still works: plain stand-ins of the right size.
     QImage plain(w, h, QImage::Format_RGB888);
     plain.fill(kBackground);
-    QPainter p(&plain);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QByteArray n(name);
-    if (n == "menubar") {
-        QLinearGradient g(0, 0, 0, h);
-        g.setColorAt(0, QColor(120, 190, 194));
-        g.setColorAt(1, QColor(64, 118, 127));
-        p.fillRect(plain.rect(), g);
-    } else if (n == "ena" || n == "dis") {
-        p.setPen(QPen(QColor(89, 154, 158), 1.5));
-        p.setBrush(n == "ena" ? QBrush(QColor(236, 150, 60)) : Qt::NoBrush);
-        p.drawEllipse(QRectF(w / 2.0 - 6, h / 2.0 - 6, 12, 12));
-    } else if (n.startsWith("arrow")) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(89, 154, 158));
-        const bool right = n == "arrow_right";
-        const QPointF tri[3] = {
-            {right ? 1.0 : w - 1.0, 6}, {right ? w - 1.0 : 1.0, h / 2.0}, {right ? 1.0 : w - 1.0, h - 6.0}};
-        p.drawPolygon(tri, 3);
-    } else if (n.startsWith("deckprev")) {
-        p.fillRect(plain.rect(), QColor(240, 240, 240));
-        p.fillRect(plain.rect().adjusted(4, 4, -4, -4), QColor(40 + 40 * (n.back() - '0'), 60, 120));
-    } else if (n == "thumb") {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(89, 154, 158));
-        p.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), 4, 4);
-    } else if (n == "track") {
-        plain.fill(QColor(43, 75, 88));
-    }
     return plain;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/gamestate.h"
+#include "engine/round.h"
 
 #include <QHash>
 #include <QImage>
@@ -55,10 +56,12 @@ public:
 
     // Shows the screen on the page last shown (Settings the first time), centred.
     void openExtra();
-    void pages(int page);
+    // The table's round, which then carries out the account operations.
+    void setRound(Round* round) { m_round = round; }
+    void pages(int page); // shows page 1 Settings, 2 Help or 3 Statistics
     int currentPage() const { return CurrentPage; }
-    void ratele();
-    void dk();
+    void ratele(); // lights the lamp of the payout rate ("the rates")
+    void dk();     // lights the lamp of the chosen deck and loads its back
 
     // Where a card back that cannot be read is reported; a message box unless replaced
     // (tests pass a recorder, or an empty function for silence).
@@ -147,6 +150,7 @@ private:
     void refreshStats();
 
     GameState& m_game;
+    Round* m_round = nullptr;
     SoundBank& m_sounds;
     CardImagery& m_cards;
     QString m_appDir;
@@ -173,18 +177,18 @@ private:
     std::array<TImage*, DeckCount> m_deckLamps{};
     QString m_lastBackWarning;
 
-    QWidget* Panel1 = nullptr;
+    QWidget* Panel1 = nullptr; // the account panel of the Settings page
     TAntiAliasLabel* m_creditValue = nullptr;
     TAntiAliasLabel* m_accountValue = nullptr;
     TAntiAliasLabel* m_recordValue = nullptr;
 
-    QTextBrowser* hl1 = nullptr;
-    TImage* bara = nullptr;
-    TImage* ud = nullptr;
+    QTextBrowser* hl1 = nullptr; // the help viewer (help.htm)
+    TImage* bara = nullptr;      // the help page's scroll track ("bar")
+    TImage* ud = nullptr;        // its thumb ("up-down"), dragged from y 63 to 513
 
-    TStringAlignGrid* sg2 = nullptr;
-    TStringAlignGrid* sg3 = nullptr;
-    TAntiAliasLabel* resets = nullptr;
+    TStringAlignGrid* sg2 = nullptr; // statistics of dealt and final hands
+    TStringAlignGrid* sg3 = nullptr; // statistics of double-up guesses
+    TAntiAliasLabel* resets = nullptr; // the statistics "Reset"
 };
 
 } // namespace tarvelle

@@ -1,3 +1,4 @@
+#include "widgets/palette.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
 #include "extra/form2.h"
@@ -11,14 +12,14 @@ namespace tarvelle {
 
 namespace {
 
-const QColor kItemNormal(64, 118, 127);
-const QColor kItemOver(89, 154, 158);
-const QColor kAccountResetNormal(46, 78, 88);
-const QColor kAccountResetOver(64, 118, 127);
-const QColor kHeading(32, 61, 75);
-const QColor kValue(43, 75, 88);
-const QColor kInk(89, 154, 158);
-const QColor kPanel(11, 43, 58);
+const QColor& kItemNormal = palette::Item;
+const QColor& kItemOver = palette::Ink;
+const QColor& kAccountResetNormal = palette::AccountReset;
+const QColor& kAccountResetOver = palette::Item;
+const QColor& kHeading = palette::Heading;
+const QColor& kValue = palette::Value;
+const QColor& kInk = palette::Ink;
+const QColor& kPanel = palette::Panel;
 
 struct ToggleInfo {
     const char* caption;
@@ -199,7 +200,7 @@ void TForm2::showAccount()
 {
     const Counters& c = m_game.counters;
     m_creditValue->setText(QString::number(c.Credit));
-    m_accountValue->setText(QString::number(c.CashoutTotal - c.InsertedTotal));
+    m_accountValue->setText(QString::number(Round::accountBalance(c)));
 }
 
 QString TForm2::creditText() const
@@ -292,40 +293,38 @@ void TForm2::dk()
         warningHandler()(message);
 }
 
+// The account operations are the round's; a screen without a table applies the same rules.
 void TForm2::insertClick()
 {
-    Counters& c = m_game.counters;
-    if (c.Credit >= 1000000) {
+    if (m_round) {
+        m_round->Insert1000();
+    } else if (Round::insertCredit(m_game.counters)) {
+        clickSound();
+    } else {
         errorSound();
-        return;
     }
-    clickSound();
-    c.InsertedTotal += 1000;
-    c.Credit = addMoney(c.Credit, 1000);
     showAccount();
 }
 
 void TForm2::cashoutClick()
 {
-    Counters& c = m_game.counters;
-    c.CashoutTotal += c.Credit;
-    c.Credit = 0;
-    showAccount();
-    clickSound();
-    const int64_t account = c.CashoutTotal - c.InsertedTotal;
-    if (account > c.AccountRecord) {
-        c.AccountRecord = account;
-        m_recordValue->setText(QString::number(account));
+    if (m_round) {
+        m_round->CashoutCredit();
+    } else if (Round::cashoutCredit(m_game.counters)) {
+        clickSound();
+    } else {
+        errorSound();
     }
+    showAccount();
+    m_recordValue->setText(QString::number(m_game.counters.AccountRecord));
 }
 
 void TForm2::accountResetClick()
 {
-    Counters& c = m_game.counters;
-    c.Credit = 1000;
-    c.InsertedTotal = 1000;
-    c.CashoutTotal = 0;
-    c.AccountRecord = 0;
+    if (m_round)
+        m_round->ResetAccount();
+    else
+        Round::resetAccount(m_game.counters);
     pages(1);
 }
 

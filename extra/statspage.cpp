@@ -1,3 +1,4 @@
+#include "widgets/palette.h"
 #include "widgets/antialiaslabel.h"
 #include "extra/form2.h"
 #include "engine/paytable.h"
@@ -7,9 +8,9 @@ namespace tarvelle {
 
 namespace {
 
-const QColor kGridBackground(15, 53, 66);
-const QColor kGridInk(89, 154, 158);
-const QColor kHeaderBackground(10, 42, 58);
+const QColor& kGridBackground = palette::Table;
+const QColor& kGridInk = palette::Ink;
+const QColor& kHeaderBackground = palette::GridHeader;
 
 void setUpGrid(TStringAlignGrid* grid, int cols, int rows, const QRect& geometry)
 {
@@ -80,7 +81,7 @@ void TForm2::buildStatsPage()
     resets = caption(this, "Reset", 385, 561);
     resets->setAutoSize(false);
     resets->resize(65, 25);
-    makeHover(resets, QColor(64, 118, 127), QColor(89, 154, 158));
+    makeHover(resets, palette::Item, palette::Ink);
     connect(resets, &TAntiAliasLabel::clicked, this, &TForm2::resetsClick);
 
     refreshStats();

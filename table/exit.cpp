@@ -1,9 +1,7 @@
 // Leaving the game: save both files, shrink the window to a dot, end.
 #include "table/form1.h"
 
-#include "storage/gamefiles.h"
-
-#include "widgets/waveplayer.h"
+#include "engine/durations.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -24,15 +22,9 @@ void TForm1::closeEvent(QCloseEvent* e)
 
 void TForm1::offClick()
 {
-    if (m_exiting)
+    // From here on no input acts: a key that follows X cannot deal behind the exit.
+    if (!m_round.offClick())
         return;
-    m_exiting = true;
-    Timer2->stop();
-    if (m_st.SoundFx)
-        m_sounds.play(QStringLiteral("clickmic"));
-    int io = 0;
-    saveini(m_st, m_saveDir.toStdString(), &io);
-    save();
 
     setWindowState(Qt::WindowNoState); // a maximised window would refuse to shrink
     const QSize screen = screenSize();
@@ -46,10 +38,8 @@ void TForm1::offClick()
         g.moveTop((screen.height() - g.height()) / 2);
         apply();
     } while (g.height() > 3);
-    if (m_st.VoiceFx)
-        m_sounds.play(QStringLiteral("byebye"));
-    else if (m_st.SoundFx)
-        m_sounds.play(QStringLiteral("offg"));
+    if (const char* cue = m_round.farewellCue())
+        play(cue);
     do {
         g.setWidth(g.width() / 2);
         g.moveLeft((screen.width() - g.width()) / 2);
@@ -62,7 +52,7 @@ void TForm1::offClick()
         g.moveTop((screen.height() - g.height()) / 2);
         apply();
     } while (g.height() > 3);
-    delay(500);
+    delay(durations::ExitPause);
     endProgram();
 }
 

@@ -14,32 +14,25 @@ namespace tarvelle {
 void TForm1::setExtra(TForm2* extra)
 {
     m_extra = extra;
-    if (m_extra)
+    if (m_extra) {
+        m_extra->setRound(&m_round);
         connect(m_extra, &TForm2::closed, this, [this] { onExtraClosed(); });
-}
-
-void TForm1::LbSpeedButton1MouseDown()
-{
-    pressButton(ArmExtra, "click");
-}
-
-void TForm1::LbSpeedButton1MouseUp()
-{
-    uint8_t& armed = m_gs.Armed[ArmExtra];
-    if (!armed)
-        return;
-    if (m_gs.Autoplay || !m_extra) {
-        armed = 0;
-        return;
     }
+}
+
+bool TForm1::openExtra()
+{
+    if (!m_extra)
+        return false;
     sg1->hide();
     setEnabled(false);
     m_extra->openExtra();
-    armed = 0;
+    return true;
 }
 
 void TForm1::onExtraClosed()
 {
+    m_round.closeExtra();
     setEnabled(true);
     m_imagery.nr(m_ct.Win, win_im, 0);
     m_imagery.nr(m_ct.Bonus, bonus_im, 0);

@@ -2,9 +2,13 @@
 #include "table/form1.h"
 
 #include "table/coachpanel.h"
+#include "table/systemclock.h"
+
+#include "engine/durations.h"
 
 #include "storage/gamefiles.h"
 
+#include "widgets/palette.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
 #include "widgets/image.h"
@@ -20,13 +24,11 @@
 #include <QTime>
 #include <QTimer>
 
-#include <chrono>
 
 namespace tarvelle {
 
 namespace {
 
-const QColor kInk(89, 154, 158);
 
 TAntiAliasLabel* makeLabel(QWidget* parent, const QString& name, int pixelSize, bool bold,
                            Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop)
@@ -39,7 +41,7 @@ TAntiAliasLabel* makeLabel(QWidget* parent, const QString& name, int pixelSize, 
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     l->setFont(f);
-    l->setFontColor(kInk);
+    l->setFontColor(palette::Ink);
     l->setAlignment(align);
     return l;
 }
@@ -67,7 +69,8 @@ TLbSpeedButton* makeButton(QWidget* parent, const QString& name)
 TForm1::TForm1(GameState& gs, SoundBank& sounds, CardImagery& imagery, const QString& appDir,
                const QString& saveDir, QWidget* parent)
     : QWidget(parent), m_gs(gs), m_st(gs.settings), m_ct(gs.counters), m_hand(gs.hand), m_sounds(sounds),
-      m_imagery(imagery), m_appDir(appDir), m_saveDir(saveDir)
+      m_imagery(imagery), m_systemClock(std::make_unique<SystemClock>()), m_clock(m_systemClock.get()),
+      m_round(gs, *this, *m_clock), m_appDir(appDir), m_saveDir(saveDir)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvelle"));
@@ -101,9 +104,9 @@ QImage TForm1::picture(const QString& name, QSize fallback) const
 {
     QImage img(QStringLiteral(":/img/%1.png").arg(name));
     if (img.isNull()) {
-        // Without the art library (some tests) a plain plate keeps the layout intact.
+        // A picture missing from the program shows as a plain plate of its size.
         img = QImage(fallback, QImage::Format_RGB888);
-        img.fill(QColor(15, 53, 66));
+        img.fill(palette::Table);
     }
     return img;
 }
@@ -201,16 +204,16 @@ void TForm1::createControls()
     sg1->raise();
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(300);
+    Timer1->setInterval(durations::StartupTick);
     Timer2 = new QTimer(this);
-    Timer2->setInterval(3000);
+    Timer2->setInterval(durations::AutoplayStep);
     Timer3 = new QTimer(this);
-    Timer3->setInterval(100);
+    Timer3->setInterval(durations::IdleTick);
     Timer4 = new QTimer(this);
-    Timer4->setInterval(200);
+    Timer4->setInterval(durations::AnimationRest);
     Timer4->setTimerType(Qt::PreciseTimer);
     Timer5 = new QTimer(this);
-    Timer5->setInterval(200);
+    Timer5->setInterval(durations::AnimationRest);
     Timer5->setTimerType(Qt::PreciseTimer);
 
     // At creation only the splash, the empty start-up line and the emblem are visible.
@@ -382,8 +385,7 @@ void TForm1::formCreate()
     m_gs.payout.TightFlag = 0;
     m_gs.Armed.fill(0);
 
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch();
-    m_gs.rng.seed(uint32_t(std::chrono::duration_cast<std::chrono::microseconds>(ticks).count()));
+    m_gs.rng.seed(m_clock->seedTicks());
 
     m_imagery.loadDigitStrip();
     m_imagery.loadLamps();
@@ -393,21 +395,21 @@ void TForm1::formCreate()
     for (int k = 1; k <= 5; ++k)
         card(k)->setPicture(m_imagery.cardImage(CardImagery::BackIndex));
     stheld();
-    showValue(win_im, m_ct.Win, false);
-    showValue(bonus_im, m_ct.Bonus, false);
-    showValue(bet_im, m_ct.Bet, false);
-    showValue(credit_im, m_ct.Credit, false);
+    m_imagery.nr(m_ct.Win, win_im, 0);
+    m_imagery.nr(m_ct.Bonus, bonus_im, 0);
+    m_imagery.nr(m_ct.Bet, bet_im, 0);
+    m_imagery.nr(m_ct.Credit, credit_im, 0);
 
     AntiAliasLabel7->setText(QTime::currentTime().toString(QStringLiteral("hh:mm")));
     m_gs.payout.StartTime = localDays();
     Timer1->start();
 }
 
-double TForm1::localDays()
+void TForm1::setClock(Clock& clock)
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    const qint64 ms = now.toMSecsSinceEpoch() + qint64(now.offsetFromUtc()) * 1000;
-    return double(ms) / 86400000.0;
+    m_clock = &clock;
+    m_round.setClock(clock);
+    m_gs.payout.StartTime = m_clock->localDays();
 }
 
 void TForm1::showTable()
@@ -418,13 +420,6 @@ void TForm1::showTable()
     showMaximized();
     activateWindow();
     setFocus();
-}
-
-void TForm1::save()
-{
-    int io = 0;
-    svct(m_ct, m_saveDir.toStdString(), &io);
-    m_gs.IoCode = io;
 }
 
 } // namespace tarvelle

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "engine/clock.h"
 #include "engine/gamestate.h"
+#include "engine/round.h"
 
 #include <QImage>
 #include <QPoint>
@@ -9,6 +11,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 
 class QTimer;
 
@@ -24,7 +27,8 @@ class TLbSpeedButton;
 class TStringAlignGrid;
 
 // The main table window: the play area centred on a black, frameless, maximised window.
-class TForm1 : public QWidget {
+// It feeds the round its inputs and shows what the round asks for.
+class TForm1 : public QWidget, private RoundEffects {
     Q_OBJECT
 public:
     // appDir: where poker2.dat and the card backs live; saveDir: where poker.ini and
@@ -39,86 +43,82 @@ public:
     // Covers the screen with the window and shows it.
     void showTable();
 
-    GameState& state() { return m_gs; }
-    SoundBank& sounds() { return m_sounds; }
+    Round& round() { return m_round; }
+    // Time for waits, the clocks and the payout rhythm; the system clock unless a test
+    // brings its own (the start time is taken again from it).
+    void setClock(Clock& clock);
 
     // ---- controls, named as on the table ----
-    TImage* red = nullptr;
-    TImage* splash = nullptr;
-    TImage* desen = nullptr;
-    TAntiAliasLabel* mintro = nullptr;
-    TImage* Image1 = nullptr;
+    TImage* red = nullptr;          // backdrop stretched over the whole screen
+    TImage* splash = nullptr;       // start-up picture, hidden at start-up tick 12
+    TImage* desen = nullptr;        // the table picture ("drawing")
+    TAntiAliasLabel* mintro = nullptr; // start-up message line (screen refusals)
+    TImage* Image1 = nullptr;       // Image1..Image5: the five cards
     TImage* Image2 = nullptr;
     TImage* Image3 = nullptr;
     TImage* Image4 = nullptr;
     TImage* Image5 = nullptr;
-    TImage* Image6 = nullptr;
+    TImage* Image6 = nullptr;       // Image6, 7, 8, 10: hidden frames of the turning emblem
     TImage* Image7 = nullptr;
     TImage* Image8 = nullptr;
-    TImage* Image9 = nullptr;
+    TImage* Image9 = nullptr;       // the emblem shown, a copy of one frame
     TImage* Image10 = nullptr;
-    TStringAlignGrid* sg1 = nullptr;
-    CoachPanel* coach = nullptr;
-    TLbSpeedButton* LbSpeedButton1 = nullptr;
-    TLbSpeedButton* LbSpeedButton2 = nullptr;
-    TLbSpeedButton* LbSpeedButton3 = nullptr;
-    TLbSpeedButton* LbSpeedButton4 = nullptr;
-    TLbSpeedButton* LbSpeedButton5 = nullptr;
-    TLbSpeedButton* betmax = nullptr;
-    TLbSpeedButton* autop = nullptr;
-    TLbSpeedButton* proce = nullptr;
-    TLbSpeedButton* off = nullptr;
-    TImage* win_im = nullptr;
+    TStringAlignGrid* sg1 = nullptr; // the pay table with its odds column, dragged by the player
+    CoachPanel* coach = nullptr; // the strategy coach panel, shown and hidden with C
+    TLbSpeedButton* LbSpeedButton1 = nullptr; // opens the Extra screen (key S)
+    TLbSpeedButton* LbSpeedButton2 = nullptr; // Deal/Draw; collects a double-up (Enter, Space)
+    TLbSpeedButton* LbSpeedButton3 = nullptr; // bet down; the "-" guess in a double-up
+    TLbSpeedButton* LbSpeedButton4 = nullptr; // bet up; the "+" guess in a double-up
+    TLbSpeedButton* LbSpeedButton5 = nullptr; // starts the double-up, then banks half (D)
+    TLbSpeedButton* betmax = nullptr; // bet 500 (M)
+    TLbSpeedButton* autop = nullptr;  // autoplay on/off (A)
+    TLbSpeedButton* proce = nullptr;  // shows or hides the pay table sg1 (P)
+    TLbSpeedButton* off = nullptr;    // exit (X, the window's close request)
+    TImage* win_im = nullptr;       // digit displays: Win, Bonus, Bet, Credit
     TImage* bonus_im = nullptr;
     TImage* bet_im = nullptr;
     TImage* credit_im = nullptr;
-    TImage* h1 = nullptr;
+    TImage* h1 = nullptr;           // h1..h5: hold lamps under the cards (double-up lamps too)
     TImage* h2 = nullptr;
     TImage* h3 = nullptr;
     TImage* h4 = nullptr;
     TImage* h5 = nullptr;
-    TAntiAliasLabel* AntiAliasLabel1 = nullptr;
-    TAntiAliasLabel* AntiAliasLabel2 = nullptr;
+    TAntiAliasLabel* AntiAliasLabel1 = nullptr; // message line: hand names, double-up, autoplay
+    TAntiAliasLabel* AntiAliasLabel2 = nullptr; // 2..5: captions "win", "bonus", "bet", "credit"
     TAntiAliasLabel* AntiAliasLabel3 = nullptr;
     TAntiAliasLabel* AntiAliasLabel4 = nullptr;
     TAntiAliasLabel* AntiAliasLabel5 = nullptr;
-    TAntiAliasLabel* AntiAliasLabel6 = nullptr;
-    TAntiAliasLabel* AntiAliasLabel7 = nullptr;
-    TAntiAliasLabel* AntiAliasLabel8 = nullptr;
-    TAntiAliasLabel* AntiAliasLabel9 = nullptr;
-    QTimer* Timer1 = nullptr;
-    QTimer* Timer2 = nullptr;
-    QTimer* Timer3 = nullptr;
-    QTimer* Timer4 = nullptr;
-    QTimer* Timer5 = nullptr;
+    TAntiAliasLabel* AntiAliasLabel6 = nullptr; // stage: "1", "2", "3", "A 1", "A 2", "Demo"
+    TAntiAliasLabel* AntiAliasLabel7 = nullptr; // time of day
+    TAntiAliasLabel* AntiAliasLabel8 = nullptr; // multiplier of the hand shown
+    TAntiAliasLabel* AntiAliasLabel9 = nullptr; // time since start-up
+    QTimer* Timer1 = nullptr; // 300 ms: start-up sequence, clocks, double-up lamps
+    QTimer* Timer2 = nullptr; // 3 s: one autoplay step (autojoc) while autoplay is on
+    QTimer* Timer3 = nullptr; // 100 ms: emblem, idle count, the "Demo" showcase
+    QTimer* Timer4 = nullptr; // deal and draw animation of manual play
+    QTimer* Timer5 = nullptr; // the same animation for autoplay
 
     TImage* card(int k) const; // Image1..Image5
     TImage* lamp(int k) const; // h1..h5
 
-    // ---- hand flow ----
-    static int ClampBet(int bet);
-    static int BetUp(int bet);
-    static int BetDown(int bet);
-    // The bet "Auto Bet" chooses for the money at hand.
-    static int AutoBetFor(int64_t money);
-    void CountHand(int k);
-    void win2cr();
-    void bonus2cr();
-    void forma(int k);
-    static void delay(int ms);
-    void LbSpeedButton2MouseDown();
-    void LbSpeedButton2MouseUp();
-    void Timer4Timer();
-    void Timer5Timer();
+    // ---- hand flow: each handler hands its input to the round ----
+    // Announces hand class k ("form"): message line, fanfare, voice.
+    void forma(int k) { m_round.forma(k); }
+    // Waits while window messages keep being processed.
+    void delay(int ms);
+    void LbSpeedButton2MouseDown() { pressButton(ArmDeal); }
+    void LbSpeedButton2MouseUp() { m_round.input(Input::DealRelease); }
+    void Timer4Timer() { m_round.Timer4Timer(); }
+    void Timer5Timer() { m_round.Timer5Timer(); }
     void ImageMouseDown(int k); // Image1MouseDown .. Image5MouseDown
-    void LbSpeedButton3MouseDown();
-    void LbSpeedButton3MouseUp();
-    void LbSpeedButton4MouseDown();
-    void LbSpeedButton4MouseUp();
-    void betmaxMouseDown();
-    void betmaxMouseUp();
+    void LbSpeedButton3MouseDown() { pressButton(ArmBetDown); }
+    void LbSpeedButton3MouseUp() { m_round.input(Input::BetDown); }
+    void LbSpeedButton4MouseDown() { pressButton(ArmBetUp); }
+    void LbSpeedButton4MouseUp() { m_round.input(Input::BetUp); }
+    void betmaxMouseDown() { pressButton(ArmBetmax); }
+    void betmaxMouseUp() { m_round.input(Input::BetMax); }
     // True from an accepted Deal/Draw until its animation and settling are over.
-    bool phaseBusy() const { return m_phaseBusy; }
+    bool phaseBusy() const { return m_round.busy(); }
 
     // ---- pay table ----
     void BaseOdds();
@@ -131,33 +131,28 @@ public:
     QPoint payGridPos() const { return {m_payGridLeft, m_payGridTop}; }
 
     // ---- autoplay ----
-    void autopMouseDown();
-    void autopMouseUp();
-    void Timer2Timer();
-    void autojoc();
+    void autopMouseDown() { pressButton(ArmAutop); }
+    void autopMouseUp() { m_round.input(Input::Autoplay); }
+    void Timer2Timer() { m_round.Timer2Timer(); }
 
     // ---- double-up ----
-    void startdbl();
-    void LbSpeedButton5MouseDown();
-    void LbSpeedButton5MouseUp();
-    void castiga();
-    void pierde();
-    void winhalf2cr();
+    void LbSpeedButton5MouseDown() { pressButton(ArmDouble); }
+    void LbSpeedButton5MouseUp() { m_round.input(Input::Double); }
 
     // ---- Extra screen ----
-    void LbSpeedButton1MouseDown();
-    void LbSpeedButton1MouseUp();
+    void LbSpeedButton1MouseDown() { pressButton(ArmExtra); }
+    void LbSpeedButton1MouseUp() { m_round.input(Input::OpenExtra); }
 
     // ---- shell ----
     void Timer1Timer();
     void Timer3Timer();
-    void outdemo();
+    void outdemo(); // leaves the showcase: any movement, press or key
     void FormKeyPress(QChar key);
     void FormMouseWheel(int deltaY);
     void offClick();
     static QPoint originFor(QSize screen);
-    // Local date and time in days with a fraction.
-    static double localDays();
+    // Local date and time in days with a fraction, on the table's clock.
+    double localDays() const { return m_clock->localDays(); }
     int originX() const { return m_originX; }
     int originY() const { return m_originY; }
     // Replaces the real screen's metrics (tests, odd displays) and lays the table out again.
@@ -188,38 +183,44 @@ private:
     void formCreate();
     QImage picture(const QString& name, QSize fallback) const;
 
-    // Drawing helpers.
-    void showValue(TImage* display, int32_t value, bool flash);
-    void showCard(int k);
-    void showBacks();
-    void stheld();
-    void showHoldLamps();
-    void showWinLamps();
+    // What the round asks of the window.
+    void drawValue(Display d, int32_t value, int brightness) override;
+    void showCard(int k) override;
+    void showBacks() override;
+    void stheld() override;
+    void showHoldLamps() override;
+    void showWinLamps() override;
+    void setText(Label l, const std::string& text) override;
+    std::string text(Label l) const override;
+    void dimMessage(bool dim) override;
+    void play(const char* cue) override;
+    void save() override;
+    void saveSettings() override;
+    void wait(int ms) override { delay(ms); }
+    void startAnimation(bool autoplay) override;
+    void revealPace(bool autoplay) override;
+    void stopAnimation(bool autoplay) override;
+    void autoplayTimer(bool on) override;
+    bool oddsShown() const override;
+    void liveOdds() override { RunLiveOdds(); }
+    bool openExtra() override;
+    bool quiet() const override { return m_idleTicks >= 500; }
+    // The coach follows the hand: the proposal (Expert holds may replace it), clicks, deal, draw.
+    void holdsProposed() override;
+    void holdChanged(int) override;
+    void afterDeal() override;
+    void afterDraw() override;
+
+    TImage* display(Display d) const;
+    TAntiAliasLabel* label(Label l) const;
     void paintLamp(int k, const QImage& img);
     void clearShowcase();
     void showShowcase(int index);
     void doubleLamps();
-
-    // Hand flow helpers.
-    void startAnimation(QTimer* timer);
-    void animationTick(QTimer* timer, bool autoplay);
-    void endOfDeal(bool autoplay);
-    void endOfDraw(bool autoplay);
-    void dealPhase(bool autoplay);
-    void drawPhase(bool autoplay);
-    void payoutCtrl();
-    bool applyAutoBet();
-    void betButtonUp(int button, bool up);
-    void winToCreditAlone();
-    // The press of every round button: leave the showcase, flip the button's mark and
-    // play its cue when the press arms it.
-    void pressButton(int button, const char* cue);
-    // The bet goes into the bonus pot, which is paid out once it passes 9999.
-    void betToBonus();
-    void guess(bool plus);
+    // The press of every round button: leave the showcase, then the round flips its mark.
+    void pressButton(ArmedButton button);
     void endProgram();
     void onExtraClosed();
-    void save();
 
     GameState& m_gs;
     Settings& m_st;
@@ -228,6 +229,9 @@ private:
     SoundBank& m_sounds;
     CardImagery& m_imagery;
     TForm2* m_extra = nullptr;
+    std::unique_ptr<Clock> m_systemClock;
+    Clock* m_clock = nullptr;
+    Round m_round;
     QString m_appDir;
     QString m_saveDir;
     QString m_startupError;
@@ -241,11 +245,8 @@ private:
     uint8_t m_startTicks = 0;
     uint16_t m_emblemTicks = 0;
     uint16_t m_idleTicks = 0;
-    bool m_phaseBusy = false;
-    bool m_dblBusy = false; // a guess is being settled
     bool m_quitOnExit = true;
     bool m_ended = false;
-    bool m_exiting = false;
 
     int m_payGridLeft = 0;
     int m_payGridTop = 0;

@@ -32,10 +32,7 @@ void TForm1::FormKeyPress(QChar key)
     case '\r':
     case ' ':
         // Ignored while a deal or draw is under way: never takes the bet or draws twice.
-        if (m_phaseBusy)
-            return;
-        m_gs.Armed[ArmDeal] = 1;
-        LbSpeedButton2MouseUp();
+        m_round.DealKey();
         break;
     case 'D':
         m_gs.Armed[ArmDouble] = 1;
@@ -105,13 +102,7 @@ void TForm1::wheelEvent(QWheelEvent* e)
 
 void TForm1::FormMouseWheel(int deltaY)
 {
-    // Nor while a deal press is under way: the bet it is about to take stays put.
-    if (m_gs.Autoplay || m_gs.State != 3 || m_gs.dbl.DoubleActive || m_phaseBusy)
-        return;
-    int bet = ClampBet(m_ct.Bet);
-    bet = deltaY < 0 ? BetDown(bet) : BetUp(bet);
-    m_ct.Bet = bet;
-    m_imagery.nr(m_ct.Bet, bet_im, 0);
+    m_round.input(Input::Wheel, deltaY);
 }
 
 } // namespace tarvelle

@@ -4,6 +4,7 @@
 #include "engine/odds.h"
 #include "engine/paytable.h"
 
+#include "widgets/palette.h"
 #include "widgets/lbspeedbutton.h"
 #include "widgets/stringaligngrid.h"
 #include "widgets/waveplayer.h"
@@ -12,9 +13,9 @@ namespace tarvelle {
 
 namespace {
 
-const QColor kGridBack(15, 53, 66);     // 4338959
-const QColor kGridStripe(89, 154, 158); // 10394201
-const QColor kGridInk(105, 170, 174);   // 11446889
+const QColor& kGridBack = palette::Table;
+const QColor& kGridStripe = palette::Ink;
+const QColor& kGridInk = palette::InkBright;
 
 QColor raised(const QColor& c, int by)
 {
@@ -93,7 +94,7 @@ void TForm1::RunLiveOdds()
 
 void TForm1::proceMouseDown()
 {
-    pressButton(ArmProce, "clickmic");
+    pressButton(ArmProce);
 }
 
 void TForm1::proceMouseUp()
@@ -104,7 +105,7 @@ void TForm1::proceMouseUp()
     if (sg1->isVisible()) {
         sg1->hide();
     } else {
-        if (m_gs.State == 2)
+        if (m_round.handShown())
             RunLiveOdds();
         sg1->show();
         sg1->raise();

@@ -1,6 +1,7 @@
 // The table shell: start-up sequence and screen checks, clocks, emblem, attract mode.
 #include "table/form1.h"
 
+#include "engine/durations.h"
 #include "engine/evaluator.h"
 #include "engine/paytable.h"
 
@@ -78,7 +79,7 @@ void TForm1::Timer1Timer()
             mintro->setText(refusal);
             mintro->show();
             mintro->raise();
-            delay(2000);
+            delay(durations::ScreenRefusal);
             endProgram(); // nothing is saved
             return;
         }

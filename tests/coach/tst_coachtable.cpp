@@ -32,19 +32,15 @@ void autoplayStep(Table& t)
 {
     t.gs.counters.Credit += t.gs.counters.Win; // no transfer wait inside the step
     t.gs.counters.Win = 0;
-    t.form->autojoc();
-    t.form->Timer5->stop();
-    for (int i = 0; i < 20 && t.form->phaseBusy(); ++i)
-        t.form->Timer5Timer();
+    t.form->round().autojoc();
+    QVERIFY(t.settle());
 }
 
 // Deal/Draw pressed, then its animation ticked through at CPU speed.
 void manualStep(Table& t)
 {
     key(*t.form, ' ');
-    t.form->Timer4->stop();
-    for (int i = 0; i < 20 && t.form->phaseBusy(); ++i)
-        t.form->Timer4Timer();
+    QVERIFY(t.settle());
 }
 
 void quiet(Table& t)

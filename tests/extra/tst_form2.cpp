@@ -16,6 +16,7 @@
 #include <QTextBrowser>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 using namespace tarvelle;
@@ -133,6 +134,7 @@ private slots:
     void cardBacks();
     void accountPanel();
     void accountExamples();
+    void accountAtTheEndsOfItsRange();
     void statisticsLayout();
     void statisticsCounts();
     void statisticsReset();
@@ -485,6 +487,50 @@ void TestForm2::accountExamples()
     QCOMPARE(f.myAccountText(), QString("200"));
     QCOMPARE(c.AccountRecord, int64_t(500));
     QCOMPARE(f.accountRecordText(), QString("500"));
+}
+
+// Account totals at the ends of their range, as an edited counters file may bring them:
+// showing, inserting and cashing out never overflow; what cannot be added is refused with
+// the error sound and changes nothing.
+void TestForm2::accountAtTheEndsOfItsRange()
+{
+    const int64_t top = std::numeric_limits<int64_t>::max();
+    const int64_t bottom = std::numeric_limits<int64_t>::min();
+    Screen s;
+    TForm2& f = *s.form;
+    Counters& c = s.game.counters;
+    s.game.settings.SoundFx = 1;
+    Counters edited;
+    edited.Credit = 5000;
+    edited.InsertedTotal = top - 999;
+    edited.CashoutTotal = top - 10;
+    QVERIFY(svct(edited, s.save.path().toStdString()));
+    ldct(c, s.save.path().toStdString());
+    QCOMPARE(c.InsertedTotal, top - 999);
+    f.openExtra();
+    QCOMPARE(f.myAccountText(), QString::number(989));
+
+    f.insertClick(); // the inserted total would pass its top
+    QCOMPARE(c.InsertedTotal, top - 999);
+    QCOMPARE(c.Credit, 5000);
+    f.cashoutClick(); // so would the cashed-out total
+    QCOMPARE(c.CashoutTotal, top - 10);
+    QCOMPARE(c.Credit, 5000);
+    QCOMPARE(sounds(), (QStringList{"err", "err"}));
+
+    // A balance beyond 64 bits shows held at its end.
+    c.CashoutTotal = top;
+    c.InsertedTotal = -1000;
+    f.pages(1);
+    QCOMPARE(f.myAccountText(), QString::number(top));
+    c.CashoutTotal = bottom + 5;
+    c.InsertedTotal = 1000;
+    f.pages(1);
+    QCOMPARE(f.myAccountText(), QString::number(bottom));
+    // Cashing out into a total far below zero still adds exactly.
+    f.cashoutClick();
+    QCOMPARE(c.CashoutTotal, bottom + 5 + 5000);
+    QCOMPARE(c.Credit, 0);
 }
 
 void TestForm2::statisticsLayout()

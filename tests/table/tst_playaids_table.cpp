@@ -54,7 +54,7 @@ private slots:
 // find itself inside a double-up it can neither play nor leave.
 void TestPlayAidsTable::autoplayChosenBeforeAutoDoubleKeepsTheWin()
 {
-    Table t;
+    Table t(true, true); // real time: keys arrive inside the waits
     t.gs.settings.AutoDouble = 1;
     drawThreeKingsThenKey(t, 'a');
     t.form->Timer2->stop(); // no autoplay tick of its own in this test
@@ -76,7 +76,7 @@ void TestPlayAidsTable::autoplayChosenBeforeAutoDoubleKeepsTheWin()
 // credit: the step deals its one hand and the bet is taken once.
 void TestPlayAidsTable::manualDealInsideAnAutoplayStepIsRefused()
 {
-    Table t;
+    Table t(true, true); // real time: keys arrive inside the waits
     t.gs.counters.Credit = 100;
     t.gs.counters.Win = 20;
     t.gs.counters.Bet = 10;

@@ -1,0 +1,526 @@
+// Model check of the round: seeded random inputs of every kind, at random moments and
+// inside every wait, with the books, the bounds, the phase table and the saves checked
+// after each one. A failure prints its seed; TARVELLE_ROUND_SEED replays one seed.
+#include "engine/clock.h"
+#include "engine/round.h"
+
+#include "storage/gamefiles.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+#include <array>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <sstream>
+#include <string>
+
+using namespace tarvelle;
+
+namespace {
+
+constexpr uint64_t kInputsPerRun = 4000000;
+
+// The counters as a restart reads them back: an independent reading of the 316 bytes.
+struct Decoded {
+    Counters c;
+    bool checkOk = false;
+};
+
+uint32_t get32(const uint8_t* p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+Decoded decode(const std::array<uint8_t, 316>& b)
+{
+    Decoded d;
+    const uint8_t* p = b.data();
+    for (auto* a : {&d.c.DealtCounts, &d.c.FinalCounts, &d.c.DealtCountsJoker, &d.c.FinalCountsJoker})
+        for (size_t k = 1; k <= 12; ++k, p += 4)
+            (*a)[k] = get32(p);
+    for (auto* a : {&d.c.RbWon, &d.c.RbLost, &d.c.LhWon, &d.c.LhLost})
+        for (size_t k = 1; k <= 5; ++k, p += 4)
+            (*a)[k] = get32(p);
+    d.c.Win = int32_t(get32(p));
+    d.c.Credit = int32_t(get32(p + 4));
+    d.c.Bet = int32_t(get32(p + 8));
+    d.c.Bonus = int32_t(get32(p + 12));
+    auto get64 = [](const uint8_t* q) { return int64_t(uint64_t(get32(q)) | uint64_t(get32(q + 4)) << 32); };
+    d.c.InsertedTotal = get64(p + 16);
+    d.c.CashoutTotal = get64(p + 24);
+    d.c.AccountRecord = get64(p + 32);
+    d.checkOk =
+        get32(p + 40) == (uint32_t(d.c.Win) ^ uint32_t(d.c.Credit) ^ uint32_t(d.c.Bet) ^ uint32_t(d.c.Bonus));
+    return d;
+}
+
+bool sameCounters(const Counters& a, const Counters& b)
+{
+    return countersBytes(a) == countersBytes(b);
+}
+
+using Wide = __int128; // the books of 64-bit totals at their ends do not fit in 64 bits
+
+Wide books(const Counters& c)
+{
+    return Wide(c.Credit) + c.Win + c.Bonus + c.CashoutTotal - c.InsertedTotal;
+}
+
+// What a player walks away with after a restart: the file's money, the pending win paid.
+Wide restartWorth(const Counters& c)
+{
+    return Wide(c.Credit) + c.Win + c.Bonus + c.CashoutTotal - c.InsertedTotal;
+}
+
+// Everything an ignored input must leave alone (the press marks aside).
+struct Snapshot {
+    std::array<uint8_t, 316> counters;
+    Hand hand;
+    HandFlags flags;
+    Settings settings;
+    DoubleUpState dbl;
+    uint8_t State, HandActive, FirstClick, AllHeld, Autoplay;
+    int8_t Step;
+    uint32_t seed;
+
+    static Snapshot of(GameState& gs)
+    {
+        return {countersBytes(gs.counters),
+                gs.hand,
+                gs.flags,
+                gs.settings,
+                gs.dbl,
+                gs.State,
+                gs.HandActive,
+                gs.FirstClick,
+                gs.AllHeld,
+                gs.Autoplay,
+                gs.Step,
+                gs.rng.system().seed()};
+    }
+    bool operator==(const Snapshot& o) const
+    {
+        return counters == o.counters && hand.Deck == o.hand.Deck && hand.Suit == o.hand.Suit &&
+               hand.Rank == o.hand.Rank && hand.Held == o.hand.Held && flags == o.flags &&
+               std::memcmp(&settings, &o.settings, sizeof settings) == 0 &&
+               std::memcmp(&dbl, &o.dbl, sizeof dbl) == 0 && State == o.State && HandActive == o.HandActive &&
+               FirstClick == o.FirstClick && AllHeld == o.AllHeld && Autoplay == o.Autoplay &&
+               Step == o.Step && seed == o.seed;
+    }
+};
+
+bool restPhase(Phase p)
+{
+    switch (p) {
+    case Phase::Idle:
+    case Phase::Dealing:
+    case Phase::HandShown:
+    case Phase::Drawing:
+    case Phase::DoubleUp:
+    case Phase::ExtraOpen:
+    case Phase::Exiting:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The flags the rest of the program reads agree with the phase.
+bool flagsAgree(Phase p, const GameState& gs)
+{
+    switch (p) {
+    case Phase::Idle:
+        return gs.State == 3 && !gs.HandActive && !gs.dbl.DoubleActive;
+    case Phase::Dealing:
+        return gs.State == 1 && gs.HandActive && !gs.dbl.DoubleActive;
+    case Phase::HandShown:
+    case Phase::Drawing:
+        return gs.State == 2 && gs.HandActive && !gs.dbl.DoubleActive;
+    case Phase::DoubleUp:
+        return gs.State == 3 && !gs.HandActive && gs.dbl.DoubleActive;
+    default:
+        return true;
+    }
+}
+
+uint32_t dealtTotal(const Counters& c)
+{
+    return c.DealtCounts[12] + c.DealtCountsJoker[12];
+}
+
+uint32_t finalTotal(const Counters& c)
+{
+    return c.FinalCounts[12] + c.FinalCountsJoker[12];
+}
+
+// The effects, recorded just enough to judge them; waits let random inputs in.
+class Model : public RoundEffects {
+public:
+    explicit Model(uint64_t seed) : m_seed(seed), m_pick(seed) { startSession(true); }
+
+    std::string failure;
+    uint64_t inputs = 0;
+    uint64_t acted = 0;
+    std::array<uint64_t, size_t(Phase::Count)> phasesSeen{};
+    std::array<uint64_t, 7> moneySeen{}; // by MoneyKind
+    uint64_t sessions = 0;
+
+    void run(uint64_t count)
+    {
+        while (inputs < count && failure.empty()) {
+            if (m_round->phase() == Phase::Exiting || m_pick() % 20000 == 0) {
+                restart();
+                continue;
+            }
+            step();
+            if (failure.empty() && m_pick() % 997 == 0)
+                checkWayOut();
+        }
+    }
+
+    // ---- effects ----
+    void drawValue(Display, int32_t, int) override {}
+    void showCard(int) override {}
+    void showBacks() override {}
+    void stheld() override {}
+    void showHoldLamps() override {}
+    void showWinLamps() override {}
+    void setText(Label l, const std::string& t) override { m_texts[size_t(l)] = t; }
+    std::string text(Label l) const override { return m_texts[size_t(l)]; }
+    void dimMessage(bool) override {}
+    void play(const char*) override {}
+    void save() override
+    {
+        const auto bytes = countersBytes(m_gs.counters);
+        const Decoded d = decode(bytes);
+        if (!d.checkOk || !sameCounters(d.c, m_gs.counters))
+            fail("a save does not read back as the state in memory");
+        m_saved = d.c;
+        m_unsavedReset = 0;
+    }
+    void saveSettings() override {}
+    void wait(int ms) override
+    {
+        m_clock.advance(ms);
+        // Inputs arrive inside the wait, as they do while the window pumps its messages.
+        if (m_depth < 3 && m_pick() % 3 == 0) {
+            const int n = 1 + int(m_pick() % 2);
+            for (int i = 0; i < n && failure.empty(); ++i)
+                step();
+        }
+    }
+    void startAnimation(bool) override
+    {
+        m_animation = true;
+        // A draw whose five cards were all held is not counted among the final hands.
+        if (m_gs.State == 2 && !m_gs.AllHeld)
+            ++m_countedDraws;
+    }
+    void revealPace(bool) override {}
+    void stopAnimation(bool) override { m_animation = false; }
+    void autoplayTimer(bool on) override { m_timer2 = on; }
+    bool oddsShown() const override { return false; }
+    void liveOdds() override {}
+    bool openExtra() override { return true; }
+    void money(MoneyKind kind, Wide amount) override
+    {
+        m_reported += amount;
+        ++moneySeen[size_t(kind)];
+        if (kind == MoneyKind::AccountReset)
+            m_unsavedReset += amount;
+        if (kind == MoneyKind::BetTaken)
+            ++m_betsTaken;
+    }
+
+private:
+    void fail(const std::string& what)
+    {
+        if (!failure.empty())
+            return;
+        std::ostringstream o;
+        o << what << " (seed " << m_seed << ", input " << inputs << ", phase " << phaseName(m_round->phase())
+          << ")";
+        failure = o.str();
+    }
+
+    void startSession(bool fresh)
+    {
+        ++sessions;
+        m_round.reset();
+        Counters kept = m_saved;
+        m_gs = GameState{};
+        if (fresh) {
+            m_gs.counters = Counters{};
+        } else {
+            // The next start reads the file back and pays the pending win.
+            m_gs.counters = kept;
+            m_gs.counters.Credit = int32_t(
+                std::min<int64_t>(int64_t(kept.Credit) + kept.Win, std::numeric_limits<int32_t>::max()));
+            m_gs.counters.Win = 0;
+        }
+        Settings& s = m_gs.settings;
+        auto coin = [&] { return uint8_t(m_pick() % 2); };
+        s.Joker = coin();
+        s.AutoHold = coin();
+        s.DoubleGame = m_pick() % 5 != 0;
+        s.AutoDouble = coin();
+        s.SoundFx = coin();
+        s.AutoBet = coin();
+        s.SmartHold = coin();
+        s.VoiceFx = coin();
+        s.RedBlack = coin();
+        s.HoldHighCard = coin();
+        s.HoldOpenInside = coin();
+        s.PayoutControl = coin();
+        s.PayoutRate = uint8_t(50 + 10 * (m_pick() % 6));
+        Counters& c = m_gs.counters;
+        if (fresh || m_pick() % 2 == 0) {
+            // Now and then money at its extremes, as an edited file may hold it.
+            switch (m_pick() % 6) {
+            case 0:
+                c.Credit = std::numeric_limits<int32_t>::max() - int32_t(m_pick() % 50);
+                break;
+            case 1:
+                c.CashoutTotal = std::numeric_limits<int64_t>::max() - int64_t(m_pick() % 3000);
+                break;
+            case 2:
+                c.InsertedTotal = std::numeric_limits<int64_t>::max() - int64_t(m_pick() % 3000);
+                break;
+            case 3:
+                c.Credit = int32_t(m_pick() % 40);
+                c.Bet = int32_t(1 + m_pick() % 9);
+                break;
+            default:
+                c.Credit = int32_t(m_pick() % 100000);
+                c.Bet = Round::ClampBet(int(m_pick() % 600));
+                break;
+            }
+        }
+        m_gs.rng.seed(uint32_t(m_pick()));
+        m_texts = {};
+        m_animation = m_timer2 = false;
+        m_round = std::make_unique<Round>(m_gs, *this, m_clock);
+        m_gs.payout.StartTime = m_clock.localDays();
+        m_saved = m_gs.counters;
+        m_unsavedReset = 0;
+        m_betsTaken = 0;
+        m_dealtAtStart = dealtTotal(m_gs.counters);
+        m_finalAtStart = finalTotal(m_gs.counters);
+        m_countedDraws = 0;
+    }
+
+    void restart()
+    {
+        if (restartWorth(m_saved) > books(m_gs.counters) - m_unsavedReset)
+            fail("a restart from the last save gives more than the play decided");
+        startSession(false);
+    }
+
+    // One random input, judged by every rule the model knows.
+    void step()
+    {
+        ++inputs;
+        ++m_depth;
+        Input in;
+        int arg = 0;
+        bool key = false;
+        const uint32_t r = uint32_t(m_pick() % 1000);
+        if (m_animation && r < 350) {
+            in = Input::AnimationTick;
+        } else if (m_timer2 && r < 450) {
+            in = Input::AutoplayTick;
+        } else if (r < 650) {
+            // Mostly the keys a player leans on, so hands and double-ups run their course.
+            static const Input kCommon[] = {Input::DealRelease, Input::DealRelease, Input::CardClick,
+                                            Input::Double,      Input::BetUp,       Input::BetDown};
+            in = kCommon[m_pick() % std::size(kCommon)];
+            key = true;
+            arg = in == Input::CardClick ? 1 + int(m_pick() % 5) : 0;
+        } else {
+            in = Input(m_pick() % uint32_t(Input::Count));
+            if (in == Input::Exit && m_pick() % 50 != 0)
+                in = Input::AnimationTick; // the exit ends the session: keep it rare
+            key = m_pick() % 4 != 0;
+            if (in == Input::Press)
+                arg = 1 + int(m_pick() % (ArmCount - 1));
+            else if (in == Input::CardClick)
+                arg = 1 + int(m_pick() % 5);
+            else if (in == Input::Wheel)
+                arg = m_pick() % 2 ? 120 : -120;
+        }
+        // Keys arm their button and release it; a mouse release finds the mark as it is.
+        static const ArmedButton kButton[] = {ArmCount, ArmDeal,   ArmBetDown, ArmBetUp, ArmBetmax,
+                                              ArmCount, ArmDouble, ArmAutop,   ArmExtra};
+        const Phase before = m_round->phase();
+        const bool acts = accepts(before, in);
+        if (key && size_t(in) < std::size(kButton) && kButton[size_t(in)] != ArmCount && acts)
+            m_gs.Armed[size_t(kButton[size_t(in)])] = 1;
+        const Snapshot snap = Snapshot::of(m_gs);
+        const Wide booksBefore = books(m_gs.counters);
+        const Wide reportedBefore = m_reported;
+        ++phasesSeen[size_t(before)];
+        const bool didAct = m_round->input(in, arg);
+        acted += didAct;
+        if (didAct != acts)
+            fail("the round and its phase table disagree");
+        if (!acts && !(Snapshot::of(m_gs) == snap))
+            fail(std::string("an ignored ") + inputName(in) + " changed the game");
+        if (books(m_gs.counters) - booksBefore != m_reported - reportedBefore)
+            fail(std::string("money appeared or vanished at ") + inputName(in));
+        checkState();
+        --m_depth;
+        if (m_depth == 0 && !restPhase(m_round->phase()))
+            fail(std::string("the round rests in a waiting phase after ") + inputName(in));
+    }
+
+    void checkState()
+    {
+        const Counters& c = m_gs.counters;
+        const GameState& gs = m_gs;
+        if (c.Credit < 0 || c.Win < 0 || c.Bonus < 0)
+            fail("money below zero");
+        if (c.Bet < 1 || c.Bet > 500)
+            fail("a bet outside 1..500");
+        if (!flagsAgree(m_round->phase(), gs))
+            fail("State, HandActive and DoubleActive disagree with the phase");
+        const uint32_t dealt = dealtTotal(c) - m_dealtAtStart;
+        if (dealt > m_betsTaken || dealt + 1 < m_betsTaken)
+            fail("the dealt-hand counters disagree with the bets taken");
+        const uint32_t drawn = finalTotal(c) - m_finalAtStart;
+        if (drawn > m_countedDraws || drawn + 1 < m_countedDraws)
+            fail("the final-hand counters disagree with the draws");
+        if (restartWorth(m_saved) > books(c) - m_unsavedReset)
+            fail("the file would pay more than the play decided");
+    }
+
+    // From here the round can get back to idle, whatever happened: tried on a copy.
+    void checkWayOut()
+    {
+        if (m_depth != 0)
+            return;
+        GameState copy = m_gs;
+        struct Quiet : RoundEffects {
+            ManualClock clock;
+            bool anim = false;
+            void drawValue(Display, int32_t, int) override {}
+            void showCard(int) override {}
+            void showBacks() override {}
+            void stheld() override {}
+            void showHoldLamps() override {}
+            void showWinLamps() override {}
+            void setText(Label, const std::string&) override {}
+            std::string text(Label) const override { return {}; }
+            void dimMessage(bool) override {}
+            void play(const char*) override {}
+            void save() override {}
+            void saveSettings() override {}
+            void wait(int) override {}
+            void startAnimation(bool) override { anim = true; }
+            void revealPace(bool) override {}
+            void stopAnimation(bool) override { anim = false; }
+            void autoplayTimer(bool) override {}
+            bool oddsShown() const override { return false; }
+            void liveOdds() override {}
+            bool openExtra() override { return true; }
+        };
+        Quiet fx;
+        Round r(*m_round, copy, fx);
+        for (int i = 0; i < 40; ++i) {
+            const Phase p = r.phase();
+            if ((p == Phase::Idle && !copy.Autoplay) || p == Phase::Exiting)
+                return;
+            if (p == Phase::ExtraOpen) {
+                r.input(Input::CloseExtra);
+            } else if (copy.Autoplay && accepts(p, Input::Autoplay)) {
+                copy.Armed[ArmAutop] = 1;
+                r.input(Input::Autoplay);
+            } else if (p == Phase::Dealing || p == Phase::Drawing) {
+                r.input(Input::AnimationTick);
+            } else {
+                r.DealKey();
+            }
+        }
+        fail(std::string("no way back to idle from ") + phaseName(m_round->phase()));
+    }
+
+    uint64_t m_seed;
+    std::mt19937_64 m_pick;
+    GameState m_gs;
+    ManualClock m_clock;
+    std::unique_ptr<Round> m_round;
+    std::array<std::string, 3> m_texts;
+    Counters m_saved;
+    Wide m_reported = 0;
+    Wide m_unsavedReset = 0;
+    uint32_t m_betsTaken = 0;
+    uint32_t m_dealtAtStart = 0;
+    uint32_t m_finalAtStart = 0;
+    uint32_t m_countedDraws = 0;
+    int m_depth = 0;
+    bool m_animation = false;
+    bool m_timer2 = false;
+};
+
+} // namespace
+
+class TestRound : public QObject {
+    Q_OBJECT
+private slots:
+    void phaseTableHasAWayOutOfEveryPhase();
+    void randomInputs();
+};
+
+// Every phase but the exit lets the exit in; the exit itself takes nothing.
+void TestRound::phaseTableHasAWayOutOfEveryPhase()
+{
+    for (int p = 0; p < int(Phase::Count); ++p) {
+        int acting = 0;
+        for (int i = 0; i < int(Input::Count); ++i)
+            acting += accepts(Phase(p), Input(i));
+        if (Phase(p) == Phase::Exiting)
+            QCOMPARE(acting, 0);
+        else
+            QVERIFY2(accepts(Phase(p), Input::Exit), phaseName(Phase(p)));
+    }
+}
+
+void TestRound::randomInputs()
+{
+    const bool one = qEnvironmentVariableIsSet("TARVELLE_ROUND_SEED");
+    const uint64_t seed = one ? qEnvironmentVariable("TARVELLE_ROUND_SEED").toULongLong() : 20261209;
+    QElapsedTimer timer;
+    timer.start();
+    uint64_t total = 0;
+    // Several seeds, so one long game does not hide the others' starting points.
+    for (uint64_t s = seed; s < seed + (one ? 1 : 4); ++s) {
+        Model m(s);
+        m.run(kInputsPerRun / 4);
+        total += m.inputs;
+        QVERIFY2(m.failure.empty(), m.failure.c_str());
+        // The inputs reached every phase and every kind of money movement.
+        for (int p = 0; p < int(Phase::Count); ++p)
+            QVERIFY2(m.phasesSeen[size_t(p)] > 0 || Phase(p) == Phase::Exiting, phaseName(Phase(p)));
+        for (size_t k = 0; k < m.moneySeen.size(); ++k)
+            QVERIFY2(m.moneySeen[k] > 0, qPrintable(QString::number(k)));
+        if (s == seed && qEnvironmentVariableIsSet("TARVELLE_ROUND_PHASES"))
+            for (int p = 0; p < int(Phase::Count); ++p)
+                qInfo("%s %llu", phaseName(Phase(p)),
+                      static_cast<unsigned long long>(m.phasesSeen[size_t(p)]));
+        if (s == seed)
+            qInfo("seed %llu: %llu inputs, %llu acted, %llu sessions, %llu bets, %llu guesses won, %llu lost",
+                  static_cast<unsigned long long>(s), static_cast<unsigned long long>(m.inputs),
+                  static_cast<unsigned long long>(m.acted), static_cast<unsigned long long>(m.sessions),
+                  static_cast<unsigned long long>(m.moneySeen[size_t(MoneyKind::BetTaken)]),
+                  static_cast<unsigned long long>(m.moneySeen[size_t(MoneyKind::DoubleWon)]),
+                  static_cast<unsigned long long>(m.moneySeen[size_t(MoneyKind::DoubleLost)]));
+    }
+    const double secs = double(timer.elapsed()) / 1000.0;
+    qInfo("%llu inputs in %.1f s: %.0f inputs/s", static_cast<unsigned long long>(total), secs,
+          double(total) / (secs > 0 ? secs : 1));
+    QVERIFY(total >= 1000000 || one);
+}
+
+QTEST_APPLESS_MAIN(TestRound)
+#include "tst_round.moc"

@@ -1,0 +1,372 @@
+// The table's double-up game and autoplay.
+// The main table driven through its handlers, its keys and real mouse events.
+#include "tests/table/tablefixture.h"
+
+#include "engine/advisor.h"
+#include "engine/deal.h"
+#include "extra/form2.h"
+#include "storage/gamefiles.h"
+#include "engine/paytable.h"
+
+#include "widgets/antialiaslabel.h"
+#include "widgets/image.h"
+#include "widgets/lbspeedbutton.h"
+#include "widgets/stringaligngrid.h"
+
+#include <QFile>
+#include <QtTest>
+
+using namespace tarvelle;
+using namespace tarvelle::testing;
+
+class TestTableDouble : public QObject {
+    Q_OBJECT
+private slots:
+    void keysAloneDriveAHandAndADoubleUp();
+    void doubleUpOutcomes();
+    void doubleUpFiveWonSteps();
+    void doubleUpBanking();
+    void doubleUpKeyInsideAGuessIsIgnored();
+    void doubleUpNotWhileTheHandWaits();
+    void autoDoubleAfterAManualDraw();
+    void autoDoubleLeavesAGameStartedByHand();
+    void lostGuessIsSavedBeforeItShows();
+    void doubleUpLampsBlink();
+    void autoplayBetsAndStops();
+};
+
+void TestTableDouble::keysAloneDriveAHandAndADoubleUp()
+{
+    Table t;
+    t.gs.settings.Joker = 0;
+    t.gs.settings.RedBlack = 1;
+    t.gs.settings.AutoHold = 0;
+    t.gs.counters.Credit = 100;
+    t.gs.counters.Bet = 10;
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    QCOMPARE(t.gs.hand.Held, (std::array<uint8_t, 6>{})); // Auto Hold off
+    t.setHand({14, 14, 3, 5, 8}, {1, 2, 3, 4, 1});
+    t.gs.settings.SmartHold = 0;
+    for (char c : {'1', '2', '3', '4', '5'})
+        key(*t.form, c);
+    key(*t.form, ' ');
+    QVERIFY(t.settle());
+    QCOMPARE(t.gs.counters.Win, 20);
+
+    key(*t.form, 'D');
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(1));
+    QCOMPARE(t.form->AntiAliasLabel1->text(), QStringLiteral("Double Red-Black"));
+    t.setHand({5}, {3}); // a black five: "+" wins
+    key(*t.form, '+');
+    QCOMPARE(t.gs.counters.Win, 40);
+    QCOMPARE(t.gs.dbl.DoubleRound, uint8_t(2));
+    t.gs.hand.Suit[2] = 1; // red: "-" wins
+    key(*t.form, '-');
+    QCOMPARE(t.gs.counters.Win, 80);
+    key(*t.form, '\r'); // collect everything
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+    QCOMPARE(t.gs.counters.Credit, 90 + 80);
+    QCOMPARE(t.gs.counters.Win, 0);
+    const Counters saved = savedCounters(t);
+    QCOMPARE(saved.RbWon[1], 1u);
+    QCOMPARE(saved.RbWon[2], 1u);
+    QCOMPARE(saved.Credit, 170);
+}
+
+void TestTableDouble::doubleUpOutcomes()
+{
+    struct Case {
+        const char* name;
+        bool redBlack;
+        char guess;
+        int rank;
+        int suit;
+        int winAfter; // from 10
+        bool won;
+    };
+    const Case cases[] = {
+        {"low-high seven +", false, '+', 7, 1, 10, true},
+        {"low-high seven -", false, '-', 7, 2, 10, true},
+        {"low-high ace -", false, '-', 11, 1, 20, true},
+        {"low-high ace +", false, '+', 11, 1, 0, false},
+        {"low-high king +", false, '+', 14, 4, 20, true},
+        {"low-high joker", false, '+', 2, 5, 40, true},
+        {"red-black joker", true, '-', 2, 5, 40, true},
+        {"red-black black on red", true, '-', 9, 4, 0, false},
+    };
+    for (const Case& c : cases) {
+        Table t;
+        t.gs.settings.RedBlack = c.redBlack;
+        t.gs.counters.Win = 10;
+        t.gs.counters.Bet = 5;
+        t.gs.counters.Bonus = 100;
+        key(*t.form, 'd');
+        QVERIFY2(t.gs.dbl.DoubleActive, c.name);
+        t.setHand({c.rank}, {c.suit});
+        key(*t.form, c.guess);
+        QVERIFY2(t.gs.counters.Win == c.winAfter, c.name);
+        QVERIFY2(t.gs.counters.Bonus == 105, c.name); // every guess feeds the pot
+        QVERIFY2(bool(t.gs.dbl.DoubleActive) == c.won, c.name);
+        const Counters saved = savedCounters(t);
+        const auto& won = c.redBlack ? saved.RbWon : saved.LhWon;
+        const auto& lost = c.redBlack ? saved.RbLost : saved.LhLost;
+        QVERIFY2(won[1] == (c.won ? 1u : 0u) && lost[1] == (c.won ? 0u : 1u), c.name);
+    }
+}
+
+void TestTableDouble::doubleUpFiveWonSteps()
+{
+    Table t;
+    t.gs.settings.RedBlack = 1;
+    t.gs.counters.Win = 10;
+    t.gs.counters.Credit = 0;
+    t.gs.counters.Bet = 10;
+    t.gs.counters.Bonus = 9985;
+    key(*t.form, 'd');
+    t.setHand({3, 4, 5, 6, 8}, {3, 4, 3, 4, 3});
+    for (int i = 0; i < 5; ++i)
+        key(*t.form, '+');
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+    QCOMPARE(t.gs.counters.Win, 0);
+    // 320 from the chain; the pot passed 9999 at the second guess and was paid then.
+    QCOMPARE(t.gs.counters.Credit, 320 + 10005);
+    QCOMPARE(t.gs.counters.Bonus, 30);
+    const Counters saved = savedCounters(t);
+    for (int i = 1; i <= 5; ++i)
+        QCOMPARE(saved.RbWon[size_t(i)], 1u);
+    QCOMPARE(saved.Credit, 10325);
+}
+
+void TestTableDouble::doubleUpBanking()
+{
+    {
+        Table t;
+        t.gs.counters.Win = 7;
+        t.gs.counters.Credit = 0;
+        key(*t.form, 'd');
+        key(*t.form, 'd'); // bank half: the credit gets the larger half
+        QCOMPARE(t.gs.counters.Credit, 4);
+        QCOMPARE(t.gs.counters.Win, 3);
+        QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(1));
+    }
+    {
+        Table t;
+        t.gs.counters.Win = 1;
+        t.gs.counters.Credit = 0;
+        key(*t.form, 'd');
+        key(*t.form, 'd');
+        QCOMPARE(t.gs.counters.Credit, 1);
+        QCOMPARE(t.gs.counters.Win, 0);
+        QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+        QCOMPARE(savedCounters(t).Credit, 1);
+    }
+    {
+        // No win, no game; nor with the game switched off.
+        Table t;
+        t.gs.counters.Win = 0;
+        key(*t.form, 'd');
+        QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+        t.gs.counters.Win = 10;
+        t.gs.settings.DoubleGame = 0;
+        key(*t.form, 'd');
+        QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+    }
+}
+
+void TestTableDouble::doubleUpKeyInsideAGuessIsIgnored()
+{
+    Table t(true, true); // real time: input arrives inside the waits
+    t.gs.counters.Win = 10;
+    t.gs.counters.Bet = 5;
+    t.gs.counters.Bonus = 0;
+    key(*t.form, 'd');
+    t.setHand({14, 14}, {1, 1}); // "-" loses on a King
+    // A second key arrives while the lost guess is still being settled.
+    QTimer::singleShot(100, t.form.get(), [&] { key(*t.form, '-'); });
+    QTimer::singleShot(150, t.form.get(), [&] { key(*t.form, '\r'); });
+    key(*t.form, '-');
+    QTest::qWait(300);
+    QCOMPARE(t.gs.counters.LhLost[1], 1u);
+    QCOMPARE(t.gs.counters.LhLost[2] + t.gs.counters.LhWon[1] + t.gs.counters.LhWon[2], 0u);
+    QCOMPARE(t.gs.counters.Bonus, 5);
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+    QCOMPARE(t.gs.HandActive, uint8_t(0));
+}
+
+void TestTableDouble::doubleUpNotWhileTheHandWaits()
+{
+    Table t;
+    t.gs.counters.Credit = 100;
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    t.gs.counters.Win = 4; // as if the dealt hand paid a preview
+    key(*t.form, 'd');
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+    QCOMPARE(t.gs.State, uint8_t(2));
+}
+
+void TestTableDouble::autoDoubleAfterAManualDraw()
+{
+    Table t;
+    t.gs.settings.Joker = 0;
+    t.gs.settings.AutoDouble = 1;
+    t.gs.counters.Credit = 100;
+    t.gs.counters.Bet = 10;
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    t.setHand({13, 13, 13, 4, 9}, {1, 2, 3, 2, 4});
+    t.gs.hand.Held.fill(1);
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    QVERIFY(QTest::qWaitFor([&] { return t.gs.dbl.DoubleActive == 1; }, 3000));
+    QCOMPARE(t.gs.counters.Win, 50);
+    QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("3"));
+}
+
+// The D key during the second before the automatic start: the game runs once, nothing banked.
+void TestTableDouble::autoDoubleLeavesAGameStartedByHand()
+{
+    Table t;
+    t.gs.settings.Joker = 0;
+    t.gs.settings.AutoDouble = 1;
+    t.gs.counters.Credit = 100;
+    t.gs.counters.Bet = 10;
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    t.setHand({13, 13, 13, 4, 9}, {1, 2, 3, 2, 4});
+    t.gs.hand.Held.fill(1);
+    bool pressed = false;
+    QTimer probe;
+    probe.setInterval(0);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (!pressed && t.gs.State == 3 && t.gs.counters.Win > 0 && !t.gs.dbl.DoubleActive) {
+            pressed = true;
+            key(*t.form, 'd');
+        }
+    });
+    probe.start();
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    QVERIFY(QTest::qWaitFor([&] { return !t.form->Timer4->isActive(); }, 3000));
+    QTest::qWait(1300); // past the automatic start
+    probe.stop();
+    QVERIFY(pressed);
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(1));
+    QCOMPARE(t.gs.dbl.DoubleRound, uint8_t(1));
+    QCOMPARE(t.gs.counters.Win, 50);
+    QCOMPARE(t.gs.counters.Credit, 90);
+}
+
+// A lost guess is on disk before its card is shown: a restart in the wait that follows
+// cannot pay the lost stake.
+void TestTableDouble::lostGuessIsSavedBeforeItShows()
+{
+    Table t(true, true); // real time: input arrives inside the waits
+    t.gs.settings.RedBlack = 1;
+    t.gs.counters.Win = 400;
+    t.gs.counters.Credit = 1000;
+    t.gs.counters.Bet = 10;
+    key(*t.form, 'd');
+    t.setHand({9}, {4}); // black: "-" loses
+    // Read back inside the wait, the file must hold the lost stake as 0: a start would
+    // otherwise pay it.
+    Counters during;
+    during.Win = -1;
+    QTimer::singleShot(100, t.form.get(), [&] { during = savedCounters(t); });
+    key(*t.form, '-');
+    QCOMPARE(during.Credit, 1000);
+    QCOMPARE(during.Win, 0);
+    QCOMPARE(during.RbLost[1], 1u);
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
+}
+
+void TestTableDouble::doubleUpLampsBlink()
+{
+    Table t;
+    t.gs.counters.Win = 10;
+    key(*t.form, 'd');
+    const QImage off = t.imagery.lampImage(CardImagery::LampOff).convertToFormat(QImage::Format_RGB32);
+    const QImage dbl = t.imagery.lampImage(CardImagery::LampDouble).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(off != dbl);
+    auto lampShows = [&](int k) { return t.form->lamp(k)->canvas().convertToFormat(QImage::Format_RGB32); };
+    t.form->Timer1Timer(); // BlinkTicks 1: the current step lit, the others off
+    QCOMPARE(lampShows(1), dbl);
+    QCOMPARE(lampShows(2), off);
+    t.form->Timer1Timer(); // 2: the current step dark
+    QCOMPARE(lampShows(1), off);
+    t.form->Timer1Timer();
+    QCOMPARE(lampShows(1), dbl);
+
+    // After a won step that lamp stays lit and the next one blinks.
+    t.setHand({9}, {3});
+    key(*t.form, '+');
+    t.form->Timer1Timer();
+    QCOMPARE(lampShows(1), dbl);
+    QCOMPARE(lampShows(2), dbl);
+    t.form->Timer1Timer();
+    QCOMPARE(lampShows(1), dbl);
+    QCOMPARE(lampShows(2), off);
+}
+
+void TestTableDouble::autoplayBetsAndStops()
+{
+    Table t;
+    t.gs.settings.AutoBet = 1;
+    t.gs.settings.AutoHold = 0;
+    t.gs.counters.Credit = 35;
+    t.gs.counters.Bet = 50;
+    key(*t.form, 'a');
+    QCOMPARE(t.gs.Autoplay, uint8_t(1));
+    QVERIFY(t.form->Timer2->isActive());
+    QCOMPARE(t.form->AntiAliasLabel1->text(), QStringLiteral("Autoplay on"));
+    // While it runs the player's own controls are ignored.
+    key(*t.form, '+');
+    QCOMPARE(t.gs.counters.Bet, 50);
+
+    t.form->Timer2->stop(); // the test plays the ticks itself
+    t.form->Timer2Timer();
+    QCOMPARE(t.gs.counters.Bet, 30);
+    QCOMPARE(t.gs.counters.Credit, 5);
+    QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("A 1"));
+    QVERIFY(t.settle());
+    QCOMPARE(t.gs.State, uint8_t(2));
+    // Autoplay keeps the advisor's proposal even with Auto Hold off, and draws to it.
+    Hand expected = t.gs.hand;
+    expected.clearHeld();
+    ProposeHolds(expected, t.gs.settings.HoldHighCard, t.gs.settings.HoldOpenInside);
+    QCOMPARE(t.gs.hand.Held, expected.Held);
+    const Hand dealt = t.gs.hand;
+    t.form->Timer2Timer();
+    QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("A 2"));
+    QVERIFY(t.settle());
+    QCOMPARE(t.gs.State, uint8_t(3));
+    for (int k = 1; k <= 5; ++k) {
+        if (dealt.Held[size_t(k)]) {
+            QCOMPARE(t.gs.hand.Suit[size_t(k)], dealt.Suit[size_t(k)]);
+            QCOMPARE(t.gs.hand.Rank[size_t(k)], dealt.Rank[size_t(k)]);
+        }
+    }
+
+    // Out of money: autoplay switches itself off.
+    t.gs.counters.Credit = 0;
+    t.gs.counters.Win = 0;
+    t.form->Timer2Timer();
+    QCOMPARE(t.gs.Autoplay, uint8_t(0));
+    QCOMPARE(t.form->AntiAliasLabel1->text(), QStringLiteral("Autoplay off"));
+
+    // The button stops it at once, and cannot start it in the middle of a hand.
+    t.gs.counters.Credit = 100;
+    press(t.form->autop);
+    QCOMPARE(t.gs.Autoplay, uint8_t(1));
+    press(t.form->autop);
+    QCOMPARE(t.gs.Autoplay, uint8_t(0));
+    QVERIFY(!t.form->Timer2->isActive());
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    key(*t.form, 'a');
+    QCOMPARE(t.gs.Autoplay, uint8_t(0));
+}
+
+QTEST_MAIN(TestTableDouble)
+#include "tst_table_double.moc"
