@@ -20,6 +20,30 @@ void ldct(Counters& c, const std::string& dir, int* ioCode = nullptr);
 bool svct(const Counters& c, const std::string& dir, int* ioCode = nullptr);
 void ResetCounters(Counters& c);
 
+// One game per data folder. The lock is an flock on tarvelle.lock in the folder (on the
+// folder itself where that file cannot be made), so the system drops it when the process
+// ends, however it ends: a crash leaves no stale lock behind.
+class DataFolderLock {
+public:
+    enum class Result { Held, Busy, Unavailable };
+    DataFolderLock() = default;
+    ~DataFolderLock();
+    DataFolderLock(const DataFolderLock&) = delete;
+    DataFolderLock& operator=(const DataFolderLock&) = delete;
+
+    // Busy: another run holds dir. Unavailable: the folder cannot be locked at all
+    // (missing, unreadable); the game then plays on as before.
+    Result acquire(const std::string& dir);
+    void release();
+
+private:
+    int m_fd = -1;
+};
+
+// Removes the temporaries a save cut short left in dir (poker.dat.XXXXXX, poker.ini.XXXXXX
+// and nothing else); returns how many went. Only safe while holding the folder's lock.
+int removeLeftoverTemporaries(const std::string& dir);
+
 // Byte images, for tests and tools.
 std::array<uint8_t, 14> settingsBytes(const Settings&);
 std::array<uint8_t, 316> countersBytes(const Counters&);
