@@ -9,7 +9,7 @@ shift 3
 here=$(cd "$(dirname "$0")" && pwd)
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    for t in "$build"/fuzz/fuzz_*; do [ -x "$t" ] && targets+=("$(basename "$t")"); done
+    for t in "$build"/fuzz/fuzz_*; do [ -f "$t" ] && [ -x "$t" ] && targets+=("$(basename "$t")"); done
 fi
 out=$build/fuzz/campaign
 mkdir -p "$out" "$build/fuzz/artifacts"

@@ -4,7 +4,9 @@
 #include "widgets/cardimagery.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -17,7 +19,9 @@ namespace {
 
 QString folder()
 {
-    static QTemporaryDir dir;
+    // In memory where there is a tmpfs: the card file is written for every run.
+    static QTemporaryDir dir(QFileInfo("/dev/shm").isWritable() ? QStringLiteral("/dev/shm/tarvelle-fuzz-XXXXXX")
+                                                                : QDir::tempPath() + "/tarvelle-fuzz-XXXXXX");
     if (!dir.isValid())
         std::abort();
     return dir.path() + "/";
@@ -35,10 +39,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    CardImagery cards;
 #ifdef FUZZ_CARD_BACK
-    // A good card file first, so a refused back can be seen to leave the old one in place.
-    static const bool ready = [] {
+    // A good card file once, so a refused back can be seen to leave the old one in place.
+    static CardImagery cards = [] {
         QImage img(CardImagery::CardWidth, CardImagery::CardHeight, QImage::Format_RGB888);
         img.fill(Qt::gray);
         QByteArray rec;
@@ -52,17 +55,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
         for (int r = 0; r < CardImagery::RecordCount; ++r)
             f.write(CardImagery::unscramble(rec));
-        return true;
+        f.close();
+        CardImagery loaded;
+        if (!loaded.LoadCardImages(folder()))
+            std::abort();
+        return loaded;
     }();
-    (void)ready;
-    if (!cards.LoadCardImages(folder()))
-        std::abort();
     {
         QFile f(folder() + "deck1.bmp");
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
             std::abort();
         f.write(bytes);
     }
+    if (!cards.LoadCardBack(0))
+        std::abort();
     const QImage before = cards.cardImage(CardImagery::BackIndex);
     if (!cards.LoadCardBack(1) && cards.cardImage(CardImagery::BackIndex) != before)
         std::abort();
@@ -74,6 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         f.write(bytes.left(CardImagery::RecordSize));
         f.resize(qint64(CardImagery::RecordSize) * CardImagery::RecordCount);
     }
+    CardImagery cards;
     QString error;
     if (cards.LoadCardImages(folder(), &error)) {
         for (int r = 0; r < CardImagery::RecordCount; ++r) {

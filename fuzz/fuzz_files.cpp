@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <unistd.h>
@@ -14,13 +15,18 @@ namespace {
 
 const std::string& folder()
 {
+    // In memory where there is a tmpfs: every save syncs, and a disk would slow each run.
     static const std::string dir = [] {
-        char tmpl[] = "/tmp/tarvelle-fuzz-XXXXXX";
-        const char* made = ::mkdtemp(tmpl);
-        if (!made)
+        std::string tmpl = std::string(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
+                           "/tarvelle-fuzz-XXXXXX";
+        if (!::mkdtemp(tmpl.data()))
             std::abort();
-        return std::string(made) + "/";
+        return tmpl + "/";
     }();
+    static const bool cleanup = [] {
+        return std::atexit([] { std::filesystem::remove_all(dir); }) == 0;
+    }();
+    (void)cleanup;
     return dir;
 }
 

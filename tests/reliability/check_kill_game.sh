@@ -100,11 +100,13 @@ lane() {
 
 for n in $(seq "$lanes"); do lane "$n" & done
 wait
-kills=0 placed=0 bad=0
+kills=0 placed=0 bad=0 deals=0
 for n in $(seq "$lanes"); do
     read -r k p b <"$work/result$n" || { echo "lane $n did not finish"; exit 1; }
     kills=$((kills + k)) placed=$((placed + p)) bad=$((bad + b))
+    deals=$((deals + $(cat "$work/deals$n" 2>/dev/null || echo 0)))
 done
-echo "$kills kills of the running game ($placed inside its saves), $bad left a bad file"
+echo "$kills kills of the running game ($placed inside its saves), $deals deals kept, $bad left a bad file"
 [ "$kills" -ge $((lanes * 3)) ] || { echo "too few kills"; exit 1; }
+[ "$deals" -gt 0 ] || { echo "the keys never dealt a hand"; exit 1; }
 [ "$bad" = 0 ]
