@@ -106,7 +106,7 @@ int main(int argc, char** argv)
     if (folderLock.acquire(saveDir) == tarvelle::DataFolderLock::Result::Busy) {
         const QString text = QStringLiteral("Tarvelle is already running with the data folder %1.\n"
                                             "Close that copy before starting another one.")
-                                 .arg(QDir::toNativeSeparators(dirs.saveDir));
+                                 .arg(QDir::toNativeSeparators(QDir::cleanPath(dirs.saveDir)));
         std::fprintf(stderr, "tarvelle: already running with the data folder %s\n", saveDir.c_str());
         QMessageBox::information(nullptr, QStringLiteral("Tarvelle"), text);
         return 1;
