@@ -18,7 +18,7 @@ export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_
 run() {
     local t=$1 work=$out/$1
     rm -rf "$work" && mkdir -p "$work/new"
-    nice -n 19 "$build/fuzz/$t" "$work/new" "$here/corpus/$t" -max_total_time="$seconds" -timeout=10 \
+    nice -n 19 "$build/fuzz/$t" "$work/new" "$here/corpus/$t" -max_total_time="$seconds" -timeout=30 \
         -rss_limit_mb=2048 -max_len=131072 -print_final_stats=1 \
         -artifact_prefix="$build/fuzz/artifacts/$t-" >"$work/log" 2>&1
     echo $? >"$work/rc"
