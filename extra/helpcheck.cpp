@@ -41,12 +41,12 @@ template <size_t N> bool oneOf(std::string_view name, const std::array<std::stri
 
 constexpr std::array<std::string_view, 4> kVoid{"br", "hr", "img", "meta"};
 // Elements HTML lets stay open; the next sibling or the parent's end closes them.
-constexpr std::array<std::string_view, 14> kOptionalEnd{"p",  "li", "dt",    "dd",    "tr",    "td",   "th",
-                                                        "thead", "tbody", "tfoot", "html", "head", "body", "caption"};
+constexpr std::array<std::string_view, 14> kOptionalEnd{
+    "p", "li", "dt", "dd", "tr", "td", "th", "thead", "tbody", "tfoot", "html", "head", "body", "caption"};
 constexpr std::array<std::string_view, 28> kContainers{
-    "title", "h1",   "h2",   "h3",     "h4",  "h5",   "h6",     "b",          "i",  "u",
-    "s",     "em",   "strong", "small", "big", "sub", "sup",   "tt",         "code", "pre",
-    "font",  "span", "div",    "center", "blockquote", "ul", "ol", "dl"};
+    "title", "h1",   "h2",     "h3",     "h4",         "h5",  "h6",  "b",  "i",    "u",
+    "s",     "em",   "strong", "small",  "big",        "sub", "sup", "tt", "code", "pre",
+    "font",  "span", "div",    "center", "blockquote", "ul",  "ol",  "dl"};
 constexpr std::array<std::string_view, 2> kMore{"table", "a"};
 
 bool known(std::string_view n)

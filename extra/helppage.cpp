@@ -130,7 +130,8 @@ void TForm2::buildHelpPage()
     } else {
         // A damaged page gets the same notice as a missing one; the log says which it was.
         if (QFileInfo::exists(path))
-            std::fprintf(stderr, "tarvelle: help page %s refused: %s\n", qPrintable(path), qPrintable(problem));
+            std::fprintf(stderr, "tarvelle: help page %s refused: %s\n", qPrintable(path),
+                         qPrintable(problem));
         hl1->setHtml(QStringLiteral("<p>The help page (%1) could not be found.</p>"
                                     "<p>Reinstalling the game puts it back beside the program.</p>")
                          .arg(path.toHtmlEscaped()));

@@ -20,8 +20,9 @@ namespace {
 QString folder()
 {
     // In memory where there is a tmpfs: the card file is written for every run.
-    static QTemporaryDir dir(QFileInfo("/dev/shm").isWritable() ? QStringLiteral("/dev/shm/tarvelle-fuzz-XXXXXX")
-                                                                : QDir::tempPath() + "/tarvelle-fuzz-XXXXXX");
+    static QTemporaryDir dir(QFileInfo("/dev/shm").isWritable()
+                                 ? QStringLiteral("/dev/shm/tarvelle-fuzz-XXXXXX")
+                                 : QDir::tempPath() + "/tarvelle-fuzz-XXXXXX");
     if (!dir.isValid())
         std::abort();
     return dir.path() + "/";

@@ -17,15 +17,13 @@ const std::string& folder()
 {
     // In memory where there is a tmpfs: every save syncs, and a disk would slow each run.
     static const std::string dir = [] {
-        std::string tmpl = std::string(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
-                           "/tarvelle-fuzz-XXXXXX";
+        std::string tmpl =
+            std::string(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/tarvelle-fuzz-XXXXXX";
         if (!::mkdtemp(tmpl.data()))
             std::abort();
         return tmpl + "/";
     }();
-    static const bool cleanup = [] {
-        return std::atexit([] { std::filesystem::remove_all(dir); }) == 0;
-    }();
+    static const bool cleanup = [] { return std::atexit([] { std::filesystem::remove_all(dir); }) == 0; }();
     (void)cleanup;
     return dir;
 }

@@ -330,7 +330,8 @@ int removeLeftoverTemporaries(const std::string& dir)
     // mkstemp's suffix: six letters or digits.
     const auto ours = [](const char* name) {
         const size_t len = std::strlen(name);
-        if (len != 16 || (std::strncmp(name, "poker.dat.", 10) != 0 && std::strncmp(name, "poker.ini.", 10) != 0))
+        if (len != 16 ||
+            (std::strncmp(name, "poker.dat.", 10) != 0 && std::strncmp(name, "poker.ini.", 10) != 0))
             return false;
         for (size_t i = 10; i < len; ++i) {
             const char c = name[i];

@@ -144,8 +144,8 @@ void TestEngineTool::badInput_data()
                                      << "IJ 31329 is out of range 0..31328";
     QTest::newRow("ranmar KL range") << QStringList{"ranmar", "0", "-1", "0", "1"} << QByteArray()
                                      << "KL -1 is out of range 0..30081";
-    QTest::newRow("padded but too big") << QStringList{"deal", "--seed", "0000000000000000000004294967296"}
-                                        << QByteArray() << "out of range";
+    QTest::newRow("padded but too big")
+        << QStringList{"deal", "--seed", "0000000000000000000004294967296"} << QByteArray() << "out of range";
     // Whatever the size of the bad input, the error line quotes only the start of it.
     const QString huge(100000, QChar('7'));
     QTest::newRow("huge seed") << QStringList{"deal", "--seed", huge + "x"} << QByteArray() << "seed '777";

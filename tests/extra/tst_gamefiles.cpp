@@ -542,7 +542,8 @@ void TestGameFiles::unsaveableFileSaysSoOnce()
     fflush(stderr);
     dup2(saved, 2);
     ::close(saved);
-    const QStringList lines = QString::fromLocal8Bit(readAll(errFile.fileName())).split('\n', Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromLocal8Bit(readAll(errFile.fileName())).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 2);
     QVERIFY(lines[0].startsWith("tarvelle: cannot save ") && lines[0].contains("poker.dat"));
     QVERIFY(lines[1].startsWith("tarvelle: cannot save ") && lines[1].contains("poker.ini"));
@@ -574,7 +575,7 @@ void TestGameFiles::oneGamePerFolderAndLeftovers()
     // Only the game's own temporaries go.
     const QString f = QString::fromStdString(d);
     const QStringList ours{"poker.dat.a1B2c3", "poker.ini.ZZZZZZ"};
-    const QStringList theirs{"poker.dat",       "poker.ini",        "poker.dat.bak",  "poker.dat.a1B2c3d",
+    const QStringList theirs{"poker.dat",        "poker.ini",        "poker.dat.bak",    "poker.dat.a1B2c3d",
                              "poker.dat.a1-2c3", "poker.txt.a1B2c3", "xpoker.dat.a1B2c3"};
     for (const QString& n : ours + theirs)
         writeAll(f + n, "x");

@@ -59,8 +59,9 @@ void TestHelpPage::damagedPagesGetTheNotice()
     const QByteArray head = "<html><body><h1>Help</h1>";
     const QList<QPair<const char*, QByteArray>> pages{
         {"5000 nested tables", repeat("<table><tr><td>", 5000) + "x" + repeat("</td></tr></table>", 5000)},
-        {"duplicated unclosed tables",
-         head + repeat("<table border=1 width=\"100%\"><tr><td>cell<td>cell", 19) + repeat("<p>text</p>", 800)},
+        {"duplicated unclosed tables", head +
+                                           repeat("<table border=1 width=\"100%\"><tr><td>cell<td>cell", 19) +
+                                           repeat("<p>text</p>", 800)},
         {"endless picture", head + "<img src=\"/dev/zero\"></body></html>"},
         {"100000 nested divs", repeat("<div>", 100000) + "x" + repeat("</div>", 100000)},
         {"1000 nested divs", repeat("<div>", 1000) + "x" + repeat("</div>", 1000)},
@@ -124,7 +125,7 @@ void TestHelpPage::picturesOnlyFromBesideTheProgram()
     };
     QVERIFY(load("pic.png"));
     for (const char* bad : {"wide.png", "zero.png", "far.png", "missing.png", "/dev/zero", "../pic.png",
-                                  "file:///dev/zero", "http://example.org/x.png", ""})
+                            "file:///dev/zero", "http://example.org/x.png", ""})
         QVERIFY2(!load(bad), bad);
 
     // The viewer shows the accepted picture.
@@ -135,7 +136,8 @@ void TestHelpPage::picturesOnlyFromBesideTheProgram()
     QTemporaryDir save;
     TForm2 form(game, bank, cards, dir, save.path());
     form.pages(2);
-    const QVariant shown = form.helpViewer()->document()->resource(QTextDocument::ImageResource, QUrl("pic.png"));
+    const QVariant shown =
+        form.helpViewer()->document()->resource(QTextDocument::ImageResource, QUrl("pic.png"));
     QCOMPARE(shown.value<QImage>().size(), QSize(40, 20));
 }
 

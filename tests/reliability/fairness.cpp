@@ -90,8 +90,8 @@ std::array<double, 12> exactClassCounts(bool joker)
 
 bool report(const char* what, bool joker, const Verdict& v)
 {
-    std::printf("%-34s %2d cards  chi2 %10.2f  df %4d  99%% limit %10.2f  %s\n", what, deckSize(joker), v.chi2,
-                v.df, critical99(v.df), v.pass() ? "ok" : "FAIL");
+    std::printf("%-34s %2d cards  chi2 %10.2f  df %4d  99%% limit %10.2f  %s\n", what, deckSize(joker),
+                v.chi2, v.df, critical99(v.df), v.pass() ? "ok" : "FAIL");
     return v.pass();
 }
 

@@ -76,7 +76,8 @@ void TestCrashSafety::killedSavesKeepBeforeOrAfter()
         if (first > 0) {
             QFile f(file);
             QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(counters ? bytes(countersBytes(countersNo(first))) : bytes(settingsBytes(settingsNo(first))));
+            f.write(counters ? bytes(countersBytes(countersNo(first)))
+                             : bytes(settingsBytes(settingsNo(first))));
         }
         const char* step = steps[(round / 2) % 4];
         const int pass = 1 + int(rng.bounded(4));
