@@ -135,7 +135,8 @@ int writeAllAt(int fd, const uint8_t* data, size_t size, size_t done = 0)
 }
 
 // A folder the player may not create files in, holding files the player may write (a shared
-// install): the file is rewritten where it stands, every step checked.
+// install): the file is rewritten where it stands, every step checked. Not atomic like the
+// rename, but the only save there is; silently saving nothing was worse.
 int rewriteInPlace(const std::string& path, const uint8_t* data, size_t size)
 {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
