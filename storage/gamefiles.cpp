@@ -3,10 +3,17 @@
 #include "engine/money.h"
 
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fcntl.h>
+#include <set>
 #include <string>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -69,58 +76,137 @@ ssize_t readPrefix(const std::string& path, uint8_t* buf, size_t want, int& err)
     return err ? -1 : ssize_t(got);
 }
 
-// Writes the whole image to a fresh file beside path and renames it over path, so the old
-// file survives any failure on the way. A file the player made read-only is left alone.
-bool replaceFile(const std::string& path, const uint8_t* data, size_t size, int* ioCode)
+// Follows a chain of symbolic links to the file they name, so a linked poker.dat is
+// saved where the link points rather than replaced by a plain file.
+std::string followLinks(std::string path)
 {
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
-        setCode(ioCode, errno);
-        return false;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        std::string target(size_t(st.st_size > 0 ? st.st_size : 256) + 1, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n <= 0 || size_t(n) >= target.size())
+            return path;
+        target.resize(size_t(n));
+        path = target.front() == '/' ? target : parentOf(path) + '/' + target;
     }
-    std::string tmpl = path + ".XXXXXX";
-    const int fd = ::mkstemp(tmpl.data());
-    if (fd < 0) {
-        setCode(ioCode, errno);
-        return false;
-    }
-    int err = 0;
-    // The new file keeps the old one's permissions; a first save gets the usual 0644.
-    struct stat old {};
-    ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
-    size_t done = 0;
+    return path;
+}
+
+// A save that cannot happen stays off the table, but one line per file and run says so.
+void reportFailure(const std::string& path, int err)
+{
+    static std::set<std::string> reported;
+    if (reported.insert(path).second)
+        std::fprintf(stderr, "tarvelle: cannot save %s: %s\n", path.c_str(), std::strerror(err));
+}
+
+// Test hook: TARVELLE_CRASH_AT=step:n kills the process the n-th time a save reaches step
+// (open, write, sync, rename), so tests can stop a save at its most delicate moments.
+void crashPoint(const char* step)
+{
+    const char* v = std::getenv("TARVELLE_CRASH_AT");
+    if (!v || !*v)
+        return;
+    const std::string armed(v);
+    static long passes = 0;
+    const size_t colon = armed.find(':');
+    if (armed.compare(0, colon, step) != 0)
+        return;
+    if (++passes == std::atol(armed.c_str() + colon + 1))
+        ::kill(::getpid(), SIGKILL);
+}
+
+int writeAllAt(int fd, const uint8_t* data, size_t size, size_t done = 0)
+{
     while (done < size) {
-        const ssize_t n = ::write(fd, data + done, size - done);
+        const ssize_t n = ::pwrite(fd, data + done, size - done, off_t(done));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            err = errno;
-            break;
+            return errno;
         }
-        if (n == 0) {
-            err = EIO;
-            break;
-        }
+        if (n == 0)
+            return EIO;
         done += size_t(n);
     }
+    return 0;
+}
+
+// A folder the player may not create files in, holding files the player may write (a shared
+// install): the file is rewritten where it stands, every step checked. Not atomic like the
+// rename, but the only save there is; silently saving nothing was worse.
+int rewriteInPlace(const std::string& path, const uint8_t* data, size_t size)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return errno;
+    int err = writeAllAt(fd, data, size);
+    if (!err && ::ftruncate(fd, off_t(size)) != 0)
+        err = errno;
     if (!err && ::fsync(fd) != 0)
         err = errno;
+    if (::close(fd) != 0 && !err)
+        err = errno;
+    return err;
+}
+
+// Writes the whole image to a fresh file beside path and renames it over path, so the old
+// file survives any failure on the way. A file the player made read-only is left alone.
+int replaceFile(const std::string& path, const uint8_t* data, size_t size)
+{
+    struct stat old {};
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    // Root passes access(); the file's own write bits still say the player wants it kept.
+    if (exists && ::access(path.c_str(), W_OK) != 0)
+        return errno;
+    if (exists && (old.st_mode & 0222) == 0)
+        return EACCES;
+    std::string tmpl = path + ".XXXXXX";
+    const int fd = ::mkstemp(tmpl.data());
+    if (fd < 0) {
+        const int err = errno;
+        if (exists && S_ISREG(old.st_mode) && err == EACCES)
+            return rewriteInPlace(path, data, size);
+        return err;
+    }
+    crashPoint("open");
+    // The new file keeps the old one's permissions; a first save gets the usual 0644.
+    ::fchmod(fd, exists ? (old.st_mode & 07777) : 0644);
+    int err = writeAllAt(fd, data, size / 2);
+    crashPoint("write");
+    if (!err)
+        err = writeAllAt(fd, data, size, size / 2);
+    if (!err && ::fsync(fd) != 0)
+        err = errno;
+    crashPoint("sync");
     if (::close(fd) != 0 && !err)
         err = errno;
     if (!err && ::rename(tmpl.c_str(), path.c_str()) != 0)
         err = errno;
     if (err) {
         ::unlink(tmpl.c_str());
-        setCode(ioCode, err);
-        return false;
+        return err;
     }
+    crashPoint("rename");
     // Make the rename itself durable; a failure here loses nothing already written.
     const int dfd = ::open(parentOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);
         ::close(dfd);
     }
-    setCode(ioCode, 0);
-    return true;
+    return 0;
+}
+
+bool saveFile(const std::string& path, const uint8_t* data, size_t size, int* ioCode)
+{
+    const std::string target = followLinks(path);
+    const int err = replaceFile(target, data, size);
+    setCode(ioCode, err);
+    if (err)
+        reportFailure(target, err);
+    return err == 0;
 }
 
 void put32(uint8_t* p, uint32_t v)
@@ -210,7 +296,73 @@ std::string filePathIn(const std::string& dir, const char* name)
 
 bool replaceFileAtomically(const std::string& path, const uint8_t* data, size_t size, int* ioCode)
 {
-    return replaceFile(path, data, size, ioCode);
+    return saveFile(path, data, size, ioCode);
+}
+
+DataFolderLock::~DataFolderLock()
+{
+    release();
+}
+
+void DataFolderLock::release()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+DataFolderLock::Result DataFolderLock::acquire(const std::string& dir)
+{
+    release();
+    makeFolder(dir);
+    int fd = ::open(joinPath(dir, "tarvelle.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0)
+        fd = ::open(joinPath(dir, "tarvelle.lock").c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return Result::Unavailable;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR)
+            continue;
+        const bool busy = errno == EWOULDBLOCK;
+        ::close(fd);
+        return busy ? Result::Busy : Result::Unavailable;
+    }
+    m_fd = fd;
+    return Result::Held;
+}
+
+int removeLeftoverTemporaries(const std::string& dir)
+{
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d)
+        return 0;
+    // mkstemp's suffix: six letters or digits.
+    const auto ours = [](const char* name) {
+        const size_t len = std::strlen(name);
+        if (len != 16 ||
+            (std::strncmp(name, "poker.dat.", 10) != 0 && std::strncmp(name, "poker.ini.", 10) != 0 &&
+             std::strncmp(name, "coach.cfg.", 10) != 0))
+            return false;
+        for (size_t i = 10; i < len; ++i) {
+            const char c = name[i];
+            if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')))
+                return false;
+        }
+        return true;
+    };
+    int removed = 0;
+    while (const dirent* e = ::readdir(d)) {
+        if (!ours(e->d_name))
+            continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+            ::unlinkat(::dirfd(d), e->d_name, 0) == 0)
+            ++removed;
+    }
+    ::closedir(d);
+    return removed;
 }
 
 std::array<uint8_t, 14> settingsBytes(const Settings& s)
@@ -275,7 +427,7 @@ bool saveini(const Settings& s, const std::string& dir, int* ioCode)
 {
     makeFolder(dir);
     const auto b = settingsBytes(s);
-    return replaceFile(joinPath(dir, "poker.ini"), b.data(), b.size(), ioCode);
+    return saveFile(joinPath(dir, "poker.ini"), b.data(), b.size(), ioCode);
 }
 
 void ResetCounters(Counters& c)
@@ -324,7 +476,7 @@ bool svct(const Counters& c, const std::string& dir, int* ioCode)
 {
     makeFolder(dir);
     const auto b = countersBytes(c);
-    return replaceFile(joinPath(dir, "poker.dat"), b.data(), b.size(), ioCode);
+    return saveFile(joinPath(dir, "poker.dat"), b.data(), b.size(), ioCode);
 }
 
 } // namespace tarvelle

@@ -7,9 +7,12 @@
 #include "widgets/cardimagery.h"
 #include "widgets/waveplayer.h"
 
+#include "storage/gamefiles.h"
+
 #include "engine/gamestate.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QMessageBox>
 
@@ -96,6 +99,19 @@ int main(int argc, char** argv)
     tarvelle::SoundBank sounds;
     tarvelle::CardImagery imagery;
     const tarvelle::AppDirs dirs = tarvelle::ResolveAppDirs(QString::fromStdString(options.dataDir));
+
+    // Two copies on one folder would save over each other's money: the second one leaves.
+    tarvelle::DataFolderLock folderLock;
+    const std::string saveDir = dirs.saveDir.toStdString();
+    if (folderLock.acquire(saveDir) == tarvelle::DataFolderLock::Result::Busy) {
+        const QString text = QStringLiteral("Tarvelle is already running with the data folder %1.\n"
+                                            "Close that copy before starting another one.")
+                                 .arg(QDir::toNativeSeparators(QDir::cleanPath(dirs.saveDir)));
+        std::fprintf(stderr, "tarvelle: already running with the data folder %s\n", saveDir.c_str());
+        QMessageBox::information(nullptr, QStringLiteral("Tarvelle"), text);
+        return 1;
+    }
+    tarvelle::removeLeftoverTemporaries(saveDir);
 
     tarvelle::TForm1 table(state, sounds, imagery, dirs.appDir, dirs.saveDir);
     if (!table.startupError().isEmpty()) {

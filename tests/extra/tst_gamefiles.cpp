@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <csignal>
@@ -11,6 +13,8 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace tarvelle;
@@ -93,6 +97,9 @@ private slots:
     void countersBadFilesReset();
     void failedSaveKeepsOldFile();
     void readOnlyFilesAreLeftAlone();
+    void savesReachLinkedAndSharedFiles();
+    void unsaveableFileSaysSoOnce();
+    void oneGamePerFolderAndLeftovers();
 };
 
 void TestGameFiles::settingsDefaultsAndLayout()
@@ -406,9 +413,10 @@ void TestGameFiles::readOnlyFilesAreLeftAlone()
     QVERIFY(svct(c, d));
     const QByteArray oldDat = readAll(dir.filePath("poker.dat"));
 
-    // A read-only file is honoured even though the folder would allow a rename over it.
-    if (geteuid() != 0) {
-        QFile::setPermissions(dir.filePath("poker.dat"), QFile::ReadOwner);
+    // A read-only file is honoured even though the folder would allow a rename over it,
+    // and even for root, whom no mode check stops.
+    {
+        QFile::setPermissions(dir.filePath("poker.dat"), QFile::ReadOwner | QFile::ReadGroup);
         c.Credit = 77;
         int code = 0;
         QVERIFY(!svct(c, d, &code));
@@ -439,6 +447,145 @@ void TestGameFiles::readOnlyFilesAreLeftAlone()
         if (geteuid() == 0)
             QSKIP("no way to make a folder unwritable for root here");
     }
+}
+
+void TestGameFiles::savesReachLinkedAndSharedFiles()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                          QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup |
+                                          QFile::ExeGroup);
+
+    // poker.dat a link into another folder: the save lands in the target, the link stays a link.
+    QVERIFY(QDir(dir.path()).mkpath("real"));
+    QVERIFY(QDir(dir.path()).mkpath("game"));
+    Counters c;
+    c.Credit = 5000;
+    QVERIFY(svct(c, dir.filePath("real").toStdString()));
+    QVERIFY(QFile::link("../real/poker.dat", dir.filePath("game/poker.dat")));
+    c.Credit = 6000;
+    QVERIFY(svct(c, dir.filePath("game").toStdString()));
+    QVERIFY(QFileInfo(dir.filePath("game/poker.dat")).isSymLink());
+    Counters back;
+    ldct(back, dir.filePath("real").toStdString());
+    QCOMPARE(back.Credit, 6000);
+    QCOMPARE(QDir(dir.filePath("game")).entryList(QDir::Files | QDir::System), QStringList{"poker.dat"});
+    QCOMPARE(QDir(dir.filePath("real")).entryList(QDir::Files), QStringList{"poker.dat"});
+
+    // A shared install: the folder is read-only to the player, the two files are not.
+    const QString shared = dir.filePath("shared");
+    QVERIFY(QDir(dir.path()).mkpath("shared"));
+    c.Credit = 5000;
+    QVERIFY(svct(c, shared.toStdString()));
+    Settings s;
+    QVERIFY(saveini(s, shared.toStdString()));
+    writeAll(shared + "/poker.ini", QByteArray(20, '\1')); // longer than a settings record
+    for (const char* name : {"/poker.dat", "/poker.ini"})
+        QVERIFY(::chmod(QString(shared + name).toLocal8Bit().constData(), 0666) == 0);
+    QVERIFY(::chmod(shared.toLocal8Bit().constData(), 0555) == 0);
+
+    const auto saveAsPlayer = [&] {
+        Counters next;
+        next.Credit = 6000;
+        Settings ns;
+        ns.DeckNo = 3;
+        return svct(next, shared.toStdString()) && saveini(ns, shared.toStdString());
+    };
+    bool saved = false;
+    if (geteuid() != 0) {
+        saved = saveAsPlayer();
+    } else {
+        // Root writes anywhere; a child that drops to nobody sees what the player sees.
+        const pid_t pid = fork();
+        if (pid == 0) {
+            // 3: no way to become an ordinary user, or the temporary folder is out of its reach.
+            if (setgid(65534) != 0 || setuid(65534) != 0 ||
+                ::access(shared.toLocal8Bit().constData(), R_OK | X_OK) != 0)
+                _exit(3);
+            _exit(saveAsPlayer() ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (WIFEXITED(status) && WEXITSTATUS(status) == 3) {
+            ::chmod(shared.toLocal8Bit().constData(), 0755);
+            QSKIP("cannot act as an ordinary user on a temporary folder here");
+        }
+        saved = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    ::chmod(shared.toLocal8Bit().constData(), 0755);
+    QVERIFY(saved);
+    ldct(back, shared.toStdString());
+    QCOMPARE(back.Credit, 6000);
+    Settings sb;
+    loadini(sb, shared.toStdString());
+    QCOMPARE(sb.DeckNo, uint8_t(3));
+    QCOMPARE(QFileInfo(shared + "/poker.ini").size(), 14);
+    QCOMPARE(QDir(shared).entryList(QDir::Files), (QStringList{"poker.dat", "poker.ini"}));
+}
+
+void TestGameFiles::unsaveableFileSaysSoOnce()
+{
+    QTemporaryDir dir;
+    QTemporaryFile errFile;
+    QVERIFY(errFile.open());
+    const int saved = dup(2);
+    dup2(errFile.handle(), 2);
+    const std::string nowhere = dir.filePath("poker.dat").toStdString() + "/sub"; // parent is a file
+    writeAll(dir.filePath("poker.dat"), "x");
+    Counters c;
+    Settings s;
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(!svct(c, nowhere));
+        QVERIFY(!saveini(s, nowhere));
+    }
+    fflush(stderr);
+    dup2(saved, 2);
+    ::close(saved);
+    const QStringList lines =
+        QString::fromLocal8Bit(readAll(errFile.fileName())).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].startsWith("tarvelle: cannot save ") && lines[0].contains("poker.dat"));
+    QVERIFY(lines[1].startsWith("tarvelle: cannot save ") && lines[1].contains("poker.ini"));
+}
+
+void TestGameFiles::oneGamePerFolderAndLeftovers()
+{
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString() + "/new/";
+    DataFolderLock first;
+    QCOMPARE(first.acquire(d), DataFolderLock::Result::Held); // makes the folder as well
+    {
+        DataFolderLock second;
+        QCOMPARE(second.acquire(d), DataFolderLock::Result::Busy);
+        // Another process sees the same.
+        const pid_t pid = fork();
+        if (pid == 0) {
+            DataFolderLock other;
+            _exit(other.acquire(d) == DataFolderLock::Result::Busy ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    first.release();
+    DataFolderLock again;
+    QCOMPARE(again.acquire(d), DataFolderLock::Result::Held);
+
+    // Only the game's own temporaries go.
+    const QString f = QString::fromStdString(d);
+    const QStringList ours{"poker.dat.a1B2c3", "poker.ini.ZZZZZZ"};
+    const QStringList theirs{"poker.dat",        "poker.ini",        "poker.dat.bak",    "poker.dat.a1B2c3d",
+                             "poker.dat.a1-2c3", "poker.txt.a1B2c3", "xpoker.dat.a1B2c3"};
+    for (const QString& n : ours + theirs)
+        writeAll(f + n, "x");
+    QVERIFY(QDir(f).mkpath("poker.ini.dir123"));
+    QCOMPARE(removeLeftoverTemporaries(d), 2);
+    QStringList left = QDir(f).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList expected = theirs + QStringList{"poker.ini.dir123", "tarvelle.lock"};
+    left.sort();
+    expected.sort();
+    QCOMPARE(left, expected);
 }
 
 QTEST_GUILESS_MAIN(TestGameFiles)

@@ -3,6 +3,7 @@
 
 #include "engine/cards.h"
 
+#include <algorithm>
 #include <cctype>
 #include <istream>
 #include <limits>
@@ -67,18 +68,33 @@ int suitFromName(char s)
 
 } // namespace
 
+std::string excerpt(const std::string& text)
+{
+    constexpr size_t kShown = 40;
+    if (text.size() <= kShown)
+        return text;
+    return text.substr(0, kShown) + "... (" + std::to_string(text.size()) + " characters)";
+}
+
 long long parseInteger(const std::string& text, const char* what, long long lo, long long hi)
 {
     const bool negative = !text.empty() && text[0] == '-';
-    const std::string digits = negative ? text.substr(1) : text;
-    if (!allDigits(digits) || digits.size() > 18)
-        throw UsageError(std::string(what) + " '" + text + "' is not a whole number");
+    std::string digits = negative ? text.substr(1) : text;
+    if (!allDigits(digits))
+        throw UsageError(std::string(what) + " '" + excerpt(text) + "' is not a whole number");
+    // Leading zeros change nothing; what is left decides whether the number can fit.
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+    const auto outOfRange = [&] {
+        return UsageError(std::string(what) + " " + excerpt(text) + " is out of range " + std::to_string(lo) +
+                          ".." + std::to_string(hi));
+    };
+    if (digits.size() > 18)
+        throw outOfRange();
     long long value = std::stoll(digits);
     if (negative)
         value = -value;
     if (value < lo || value > hi)
-        throw UsageError(std::string(what) + " " + text + " is out of range " + std::to_string(lo) + ".." +
-                         std::to_string(hi));
+        throw outOfRange();
     return value;
 }
 
@@ -95,7 +111,7 @@ int parseCard(const std::string& text)
         if (rank != 0 && suit != 0)
             return cardCode(suit, rank);
     }
-    throw UsageError("unknown card '" + text +
+    throw UsageError("unknown card '" + excerpt(text) +
                      "' (use 1..53, or rank 2-9 T J Q K A with suit h d s c, or Jk)");
 }
 
@@ -109,7 +125,7 @@ std::vector<int> parseHand(const std::vector<std::string>& words)
         const int code = parseCard(w);
         for (int seen : codes) {
             if (seen == code)
-                throw UsageError("card '" + w + "' appears twice in one hand");
+                throw UsageError("card '" + excerpt(w) + "' appears twice in one hand");
         }
         codes.push_back(code);
     }
@@ -119,7 +135,7 @@ std::vector<int> parseHand(const std::vector<std::string>& words)
 std::vector<int> parseMask(const std::string& text)
 {
     if (text.size() != 5 || text.find_first_not_of("01") != std::string::npos)
-        throw UsageError("hold mask '" + text + "' must be five characters 0 or 1");
+        throw UsageError("hold mask '" + excerpt(text) + "' must be five characters 0 or 1");
     std::vector<int> mask;
     for (char c : text)
         mask.push_back(c - '0');
@@ -134,13 +150,13 @@ uint32_t parseSeed(const std::string& text)
 const std::string& OptionCursor::value()
 {
     if (m_index + 1 >= m_args.size())
-        throw UsageError("option " + current() + " needs a value");
+        throw UsageError("option " + excerpt(current()) + " needs a value");
     return m_args[++m_index];
 }
 
 void OptionCursor::unknown() const
 {
-    throw UsageError("unknown option '" + current() + "'");
+    throw UsageError("unknown option '" + excerpt(current()) + "'");
 }
 
 void printHand(std::ostream& out, const Hand& hand)

@@ -14,17 +14,13 @@ int runRanmar(const std::vector<std::string>& args, std::istream&, std::ostream&
 {
     if (args.size() != 4)
         throw UsageError("expected IJ KL SKIP COUNT, got " + std::to_string(args.size()) + " arguments");
-    const int ij = int(parseInteger(args[0], "IJ", -2147483647, 2147483647));
-    const int kl = int(parseInteger(args[1], "KL", -2147483647, 2147483647));
+    const int ij = int(parseInteger(args[0], "IJ", 0, 31328));
+    const int kl = int(parseInteger(args[1], "KL", 0, 30081));
     const long long skip = parseInteger(args[2], "SKIP", 0, 2000000000);
     const long long count = parseInteger(args[3], "COUNT", 0, 1000000);
 
     Rmar rmar;
-    try {
-        rmar.RanmarInit(ij, kl);
-    } catch (const RanmarError& e) {
-        throw UsageError(std::string("seeds out of range, IJ 0..31328 and KL 0..30081 (") + e.what() + ")");
-    }
+    rmar.RanmarInit(ij, kl);
     for (long long i = 0; i < skip; ++i)
         rmar.RanmarNext();
     for (long long i = 0; i < count; ++i)

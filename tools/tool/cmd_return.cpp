@@ -35,7 +35,7 @@ int runReturn(const std::vector<std::string>& args, std::istream&, std::ostream&
             else if (s == "advisor")
                 options.strategy = Strategy::Advisor;
             else
-                throw UsageError("unknown strategy '" + s + "' (optimal or advisor)");
+                throw UsageError("unknown strategy '" + excerpt(s) + "' (optimal or advisor)");
         } else {
             opts.unknown();
         }

@@ -40,7 +40,9 @@ int parseCard(const std::string& text);
 std::vector<int> parseHand(const std::vector<std::string>& words);
 // Five characters 0 or 1, position 1 first.
 std::vector<int> parseMask(const std::string& text);
-// A whole number in [lo, hi].
+// Bad input as quoted in an error line: the first few dozen characters of it.
+std::string excerpt(const std::string& text);
+// A whole number in [lo, hi], leading zeros allowed.
 long long parseInteger(const std::string& text, const char* what, long long lo, long long hi);
 // A 32-bit generator seed.
 uint32_t parseSeed(const std::string& text);

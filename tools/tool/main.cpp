@@ -70,7 +70,7 @@ int main(int argc, char** argv)
     const auto it =
         std::find_if(list.begin(), list.end(), [&](const Command& c) { return args[0] == c.name; });
     if (it == list.end())
-        return fail("unknown command '" + args[0] + "' (see --help)", 2);
+        return fail("unknown command '" + tarvelle::tool::excerpt(args[0]) + "' (see --help)", 2);
     const Command command = *it;
     args.erase(args.begin());
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {

@@ -8,7 +8,7 @@ PayList paytableOption(const std::string& text)
 {
     const auto parsed = parsePayList(text);
     if (!parsed)
-        throw UsageError("pay table '" + text + "' must be 11 comma-separated whole numbers 0.." +
+        throw UsageError("pay table '" + excerpt(text) + "' must be 11 comma-separated whole numbers 0.." +
                          std::to_string(MaxPayMultiplier));
     return *parsed;
 }
