@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QImage>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -55,6 +56,8 @@ public:
 
     // Shows the screen on the page last shown (Settings the first time), centred.
     void openExtra();
+    // The window the screen lies over; the window manager keeps it above that one.
+    void setOwner(QWidget* owner) { m_owner = owner; }
     void pages(int page);
     int currentPage() const { return CurrentPage; }
     void ratele();
@@ -119,6 +122,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     // form2.cpp
@@ -147,6 +151,7 @@ private:
     void refreshStats();
 
     GameState& m_game;
+    QPointer<QWidget> m_owner;
     SoundBank& m_sounds;
     CardImagery& m_cards;
     QString m_appDir;

@@ -14,8 +14,14 @@ namespace tarvelle {
 void TForm1::setExtra(TForm2* extra)
 {
     m_extra = extra;
-    if (m_extra)
-        connect(m_extra, &TForm2::closed, this, [this] { onExtraClosed(); });
+    if (!m_extra)
+        return;
+    connect(m_extra, &TForm2::closed, this, [this] { onExtraClosed(); });
+    // A window manager keeps the screen (and the boxes it opens) above the table only when it
+    // knows whose it is, and modal so that a click on the table does not bring the table up.
+    // Not a child widget: disabling the table would disable the screen with it.
+    m_extra->setWindowModality(Qt::WindowModal);
+    m_extra->setOwner(this);
 }
 
 void TForm1::LbSpeedButton1MouseDown()

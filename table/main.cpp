@@ -105,6 +105,10 @@ int main(int argc, char** argv)
     }
     tarvelle::TForm2 extra(state, sounds, imagery, dirs.appDir, dirs.saveDir, nullptr);
     table.setExtra(&extra);
+    // Its boxes belong to the Extra screen, so a window manager keeps them above it.
+    tarvelle::TForm2::setWarningHandler([&extra](const QString& message) {
+        QMessageBox::warning(&extra, QStringLiteral("Tarvelle"), message);
+    });
     table.showTable();
     return app.exec();
 }
