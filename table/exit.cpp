@@ -22,6 +22,13 @@ void TForm1::closeEvent(QCloseEvent* e)
     offClick();
 }
 
+void TForm1::saveAll()
+{
+    int io = 0;
+    saveini(m_st, m_saveDir.toStdString(), &io);
+    save();
+}
+
 void TForm1::offClick()
 {
     if (m_exiting)
@@ -30,9 +37,7 @@ void TForm1::offClick()
     Timer2->stop();
     if (m_st.SoundFx)
         m_sounds.play(QStringLiteral("clickmic"));
-    int io = 0;
-    saveini(m_st, m_saveDir.toStdString(), &io);
-    save();
+    saveAll();
 
     setWindowState(Qt::WindowNoState); // a maximised window would refuse to shrink
     const QSize screen = screenSize();

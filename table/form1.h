@@ -153,6 +153,8 @@ public:
     void FormKeyPress(QChar key);
     void FormMouseWheel(int deltaY);
     void offClick();
+    // Settings and counters to disk, as leaving the game does.
+    void saveAll();
     static QPoint originFor(QSize screen);
     // Local date and time in days with a fraction.
     static double localDays();

@@ -1,6 +1,7 @@
 // The program body: the table first, then the Extra screen (hidden), then the message loop.
 #include "table/appdir.h"
 #include "table/form1.h"
+#include "table/sessionend.h"
 
 #include "extra/form2.h"
 
@@ -110,5 +111,8 @@ int main(int argc, char** argv)
         QMessageBox::warning(&extra, QStringLiteral("Tarvelle"), message);
     });
     table.showTable();
-    return app.exec();
+    tarvelle::SessionEnd sessionEnd([&table] { table.saveAll(); });
+    const int status = app.exec();
+    sessionEnd.disarm();
+    return status;
 }

@@ -1,10 +1,14 @@
-// The game on a desktop with a real window manager: the Extra screen stays over the table.
+// The game on a desktop with a real window manager: the Extra screen stays over the table, and a
+// logout (SIGTERM) or a lost display keeps what the player changed.
 #include "tests/desktop/desktop.h"
+
+#include "storage/gamefiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 
 using namespace tarvelle;
 using namespace tarvelle::testing;
@@ -61,6 +65,25 @@ class TestWindowManager : public QObject {
         return order.indexOf(extra) > order.indexOf(m_table) && order.indexOf(m_table) >= 0;
     }
 
+    // Switches "Sound FX" and inserts 1000 on the open Extra screen.
+    void changeSomething()
+    {
+        m_desktop.click(kExtra.x() + 90, kExtra.y() + 319);  // "Sound FX"
+        m_desktop.click(kExtra.x() + 415, kExtra.y() + 478); // "Insert 1000"
+        QTest::qWait(300);
+    }
+
+    void checkSaved()
+    {
+        Settings s;
+        Counters c;
+        loadini(s, m_data.path().toStdString());
+        ldct(c, m_data.path().toStdString());
+        QCOMPARE(int(s.SoundFx), 0);
+        QCOMPARE(c.Credit, 2000);
+        QCOMPARE(c.InsertedTotal, int64_t(2000));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -90,6 +113,31 @@ private slots:
         QVERIFY(waitUntil([&] { return m_desktop.window(QStringLiteral("Extra")) == 0; }, 3000));
         QVERIFY(waitUntil([&] { return m_desktop.activeWindow() == m_table; }, 3000));
         QVERIFY(openExtra() != 0);
+    }
+
+    // Continues with the Extra screen open.
+    void terminationSavesWhatChanged()
+    {
+        QVERIFY(m_game.state() == QProcess::Running);
+        changeSomething();
+        ::kill(pid_t(m_game.processId()), SIGTERM);
+        QVERIFY(m_game.waitForFinished(5000));
+        QCOMPARE(m_game.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(m_game.exitCode(), 0);
+        checkSaved();
+    }
+
+    void lostDisplaySavesWhatChanged()
+    {
+        QFile::remove(m_data.filePath(QStringLiteral("poker.ini")));
+        QFile::remove(m_data.filePath(QStringLiteral("poker.dat")));
+        startGame();
+        QVERIFY(openExtra() != 0);
+        changeSomething();
+        m_desktop.stop(); // the X server goes away under the game
+        QVERIFY(m_game.waitForFinished(5000));
+        QCOMPARE(m_game.exitCode(), 0);
+        checkSaved();
     }
 
     void cleanupTestCase()
