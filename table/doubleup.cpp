@@ -105,7 +105,7 @@ void TForm1::castiga()
         showValue(win_im, m_ct.Win, true);
     ++(m_st.RedBlack ? m_ct.RbWon : m_ct.LhWon)[size_t(pos)];
     if (m_st.SoundFx)
-        m_sounds.play(QStringLiteral("okd"));
+        m_sounds.play("okd");
     d.BlinkTicks = 0;
     d.DoubleMarks[pos] = 2;
     if (pos < 5) {
@@ -132,7 +132,7 @@ void TForm1::pierde()
     ++(m_st.RedBlack ? m_ct.RbLost : m_ct.LhLost)[size_t(pos)];
     showValue(win_im, 0, true);
     if (m_st.SoundFx)
-        m_sounds.play(QStringLiteral("err"));
+        m_sounds.play("err");
     d.BlinkTicks = 0;
     d.DoubleMarks[pos] = 0;
     delay(350);

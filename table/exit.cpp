@@ -36,7 +36,7 @@ void TForm1::offClick()
     m_exiting = true;
     Timer2->stop();
     if (m_st.SoundFx)
-        m_sounds.play(QStringLiteral("clickmic"));
+        m_sounds.play("clickmic");
     saveAll();
 
     setWindowState(Qt::WindowNoState); // a maximised window would refuse to shrink
@@ -52,9 +52,9 @@ void TForm1::offClick()
         apply();
     } while (g.height() > 3);
     if (m_st.VoiceFx)
-        m_sounds.play(QStringLiteral("byebye"));
+        m_sounds.play("byebye");
     else if (m_st.SoundFx)
-        m_sounds.play(QStringLiteral("offg"));
+        m_sounds.play("offg");
     do {
         g.setWidth(g.width() / 2);
         g.moveLeft((screen.width() - g.width()) / 2);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/soundcues.h"
+
 #include "engine/gamestate.h"
 
 #include <QImage>
@@ -213,7 +215,7 @@ private:
     void winToCreditAlone();
     // The press of every round button: leave the showcase, flip the button's mark and
     // play its cue when the press arms it.
-    void pressButton(int button, const char* cue);
+    void pressButton(int button, CueName cue);
     // The bet goes into the bonus pot, which is paid out once it passes 9999.
     void betToBonus();
     void guess(bool plus);

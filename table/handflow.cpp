@@ -25,7 +25,9 @@ namespace {
 
 const QColor kMessageInk(89, 154, 158);
 const QColor kMessageDim(57, 102, 110);
-const char* const kVoices[12] = {"", "", "jb", "tp", "tok", "st", "flu", "fh", "pok", "sflu", "rf", "fok"};
+// The voices of classes 2 to 11, and the clicks of cards 1 to 5.
+constexpr CueName kVoices[10] = {"jb", "tp", "tok", "st", "flu", "fh", "pok", "sflu", "rf", "fok"};
+constexpr CueName kCardClicks[5] = {"cart1", "cart2", "cart3", "cart4", "cart5"};
 
 } // namespace
 
@@ -131,11 +133,11 @@ void TForm1::forma(int k)
     AntiAliasLabel1->setFontColor(kMessageInk);
     const bool showcase = m_idleTicks >= 500;
     if (k >= 8 && m_st.SoundFx && !showcase) {
-        m_sounds.play(QStringLiteral("succes"));
+        m_sounds.play("succes");
         delay(470);
     }
     if (k >= 2 && m_st.VoiceFx && !showcase)
-        m_sounds.play(QString::fromLatin1(kVoices[k]));
+        m_sounds.play(kVoices[k - 2]);
 }
 
 // ---------------------------------------------------------------- drawing
@@ -295,7 +297,7 @@ void TForm1::dealPhase(bool autoplay)
     m_gs.Step = -1;
     startAnimation(autoplay ? Timer5 : Timer4);
     if (!autoplay && m_st.SoundFx)
-        m_sounds.play(QStringLiteral("cartile"));
+        m_sounds.play("cartile");
 }
 
 void TForm1::drawPhase(bool autoplay)
@@ -455,13 +457,13 @@ void TForm1::betToBonus()
     }
 }
 
-void TForm1::pressButton(int button, const char* cue)
+void TForm1::pressButton(int button, CueName cue)
 {
     outdemo();
     uint8_t& armed = m_gs.Armed[size_t(button)];
     armed = armed ? 0 : 1;
     if (armed && m_st.SoundFx)
-        m_sounds.play(QString::fromLatin1(cue));
+        m_sounds.play(cue);
 }
 
 // ---------------------------------------------------------------- cards
@@ -472,7 +474,7 @@ void TForm1::ImageMouseDown(int k)
     if (k < 1 || k > 5 || m_gs.Autoplay || m_gs.State != 2 || m_phaseBusy)
         return;
     if (m_st.SoundFx)
-        m_sounds.play(QStringLiteral("cart%1").arg(k));
+        m_sounds.play(kCardClicks[k - 1]);
     uint8_t& held = m_hand.Held[size_t(k)];
     if (m_st.SmartHold && m_gs.FirstClick && !held) {
         m_hand.clearHeld();

@@ -373,16 +373,12 @@ void TWavePlayer::setActive(bool on)
 
 const QStringList& SoundBank::names()
 {
-    static const QStringList list = {
-        QStringLiteral("intro"), QStringLiteral("welcome"),  QStringLiteral("byebye"),
-        QStringLiteral("click"), QStringLiteral("clickmic"), QStringLiteral("cartile"),
-        QStringLiteral("okd"),   QStringLiteral("offg"),     QStringLiteral("succes"),
-        QStringLiteral("jb"),    QStringLiteral("tp"),       QStringLiteral("tok"),
-        QStringLiteral("st"),    QStringLiteral("flu"),      QStringLiteral("fh"),
-        QStringLiteral("pok"),   QStringLiteral("sflu"),     QStringLiteral("rf"),
-        QStringLiteral("fok"),   QStringLiteral("cart1"),    QStringLiteral("cart2"),
-        QStringLiteral("cart3"), QStringLiteral("cart4"),    QStringLiteral("cart5"),
-        QStringLiteral("err")};
+    static const QStringList list = [] {
+        QStringList names;
+        for (const char* name : kCueNames)
+            names << QString::fromLatin1(name);
+        return names;
+    }();
     return list;
 }
 
@@ -419,9 +415,9 @@ TWavePlayer* SoundBank::player(const QString& name)
     return it.value();
 }
 
-void SoundBank::play(const QString& name)
+void SoundBank::play(CueName cue)
 {
-    player(name)->setActive(true);
+    player(QString::fromLatin1(cue.name()))->setActive(true);
 }
 
 } // namespace tarvelle

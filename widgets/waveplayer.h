@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/soundcues.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
@@ -140,7 +142,7 @@ public:
     // The player of a recording; an unknown name gives a player with no sound.
     TWavePlayer* player(const QString& name);
     // Plays a recording, cutting off whatever plays.
-    void play(const QString& name);
+    void play(CueName cue);
 
 private:
     QHash<QString, TWavePlayer*> m_players;

@@ -118,7 +118,7 @@ private slots:
             10000));
         const int clicks = 40;
         for (int i = 0; i < clicks; ++i) {
-            bank.play(QStringLiteral("clickmic"));
+            bank.play("clickmic");
             QTest::qWait(250);
         }
         QTest::qWait(800);
