@@ -9,6 +9,8 @@
 #include "widgets/stringaligngrid.h"
 #include "widgets/waveplayer.h"
 
+#include <QEvent>
+
 namespace tarvelle {
 
 void TForm1::setExtra(TForm2* extra)
@@ -22,6 +24,16 @@ void TForm1::setExtra(TForm2* extra)
     // Not a child widget: disabling the table would disable the screen with it.
     m_extra->setWindowModality(Qt::WindowModal);
     m_extra->setOwner(this);
+}
+
+void TForm1::changeEvent(QEvent* e)
+{
+    // Some window managers hand the focus to the table when its backdrop is clicked, though the
+    // Extra screen stays on top: pass it on, or the screen would not take its keys.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled() && m_extra &&
+        m_extra->isVisible())
+        m_extra->activateWindow();
+    QWidget::changeEvent(e);
 }
 
 void TForm1::LbSpeedButton1MouseDown()
