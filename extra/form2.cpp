@@ -10,8 +10,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 #include <QWheelEvent>
+#include <QWindow>
 
 namespace tarvelle {
 

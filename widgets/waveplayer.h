@@ -86,7 +86,7 @@ private:
     QAudioSink* m_sink = nullptr;
     CueFeed* m_feed = nullptr;
     QTimer* m_endTimer = nullptr;
-    QElapsedTimer m_clock; // since the current recording started
+    QElapsedTimer m_clock;  // since the current recording started
     qint64 m_handedMs = -1; // when its last sample went to the server, on m_clock
     bool m_loop = false;
     bool m_muted = false;

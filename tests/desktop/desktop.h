@@ -76,10 +76,13 @@ public:
             *why = program + QStringLiteral(" does not start");
             return false;
         }
-        if (!waitUntil([&] { return x(QStringLiteral("xprop"), {QStringLiteral("-root"),
-                                                                 QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                                        .contains(QLatin1String("window id")); },
-                       10000)) {
+        if (!waitUntil(
+                [&] {
+                    return x(QStringLiteral("xprop"),
+                             {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                        .contains(QLatin1String("window id"));
+                },
+                10000)) {
             *why = program + QStringLiteral(" did not take the screen");
             return false;
         }
@@ -134,8 +137,8 @@ public:
     QList<quint64> stacking() const
     {
         QList<quint64> ids;
-        const QString out =
-            x(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+        const QString out = x(QStringLiteral("xprop"),
+                              {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
         const qsizetype hash = out.indexOf(QLatin1Char('#'));
         if (hash < 0)
             return ids;
@@ -147,9 +150,9 @@ public:
     // The visible window with exactly this title, or 0.
     quint64 window(const QString& title) const
     {
-        const QString out = x(QStringLiteral("xdotool"),
-                              {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                               QStringLiteral("^%1$").arg(title)});
+        const QString out =
+            x(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                          QStringLiteral("--name"), QStringLiteral("^%1$").arg(title)});
         const QStringList ids = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         return ids.isEmpty() ? 0 : ids.first().trimmed().toULongLong();
     }
@@ -159,7 +162,9 @@ public:
         const QString out =
             x(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")});
         const qsizetype hash = out.indexOf(QLatin1Char('#'));
-        return hash < 0 ? 0 : out.mid(hash + 1).trimmed().split(QLatin1Char(',')).first().toULongLong(nullptr, 16);
+        return hash < 0
+                   ? 0
+                   : out.mid(hash + 1).trimmed().split(QLatin1Char(',')).first().toULongLong(nullptr, 16);
     }
 
     void click(int x0, int y0) const

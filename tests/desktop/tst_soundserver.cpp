@@ -67,11 +67,12 @@ private slots:
         m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
         m_env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + socket);
         m_server.setProcessEnvironment(m_env);
-        m_server.start(QStringLiteral("pulseaudio"),
-                       {QStringLiteral("--daemonize=no"), QStringLiteral("-n"), QStringLiteral("--use-pid-file=no"),
-                        QStringLiteral("--exit-idle-time=-1"),
-                        QStringLiteral("--load=module-null-sink sink_name=tarvelle_test"),
-                        QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket});
+        m_server.start(
+            QStringLiteral("pulseaudio"),
+            {QStringLiteral("--daemonize=no"), QStringLiteral("-n"), QStringLiteral("--use-pid-file=no"),
+             QStringLiteral("--exit-idle-time=-1"),
+             QStringLiteral("--load=module-null-sink sink_name=tarvelle_test"),
+             QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket});
         if (!m_server.waitForStarted(5000))
             QSKIP("pulseaudio does not start");
         const bool up = waitUntil(
@@ -105,7 +106,8 @@ private slots:
                                     QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=20")});
         QList<QProcess*> busy;
         for (int i = 0; i < 3; ++i)
-            busy << start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
+            busy << start(QStringLiteral("sh"),
+                          {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
         // The recording runs, and the game's stream has settled, before the first click.
         QTest::qWait(1000);
         QByteArray pcm;

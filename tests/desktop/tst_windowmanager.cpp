@@ -44,9 +44,11 @@ class TestWindowManager : public QObject {
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_data.path()); // no sound server here
         m_game.setProcessEnvironment(env);
         m_game.setProcessChannelMode(QProcess::ForwardedChannels);
-        m_game.start(runtimeDir() + QStringLiteral("tarvelle"), {QStringLiteral("--data-dir"), m_data.path()});
+        m_game.start(runtimeDir() + QStringLiteral("tarvelle"),
+                     {QStringLiteral("--data-dir"), m_data.path()});
         QVERIFY(m_game.waitForStarted(5000));
-        QVERIFY(waitUntil([&] { return (m_table = m_desktop.window(QStringLiteral("Tarvelle"))) != 0; }, 10000));
+        QVERIFY(
+            waitUntil([&] { return (m_table = m_desktop.window(QStringLiteral("Tarvelle"))) != 0; }, 10000));
         QTest::qWait(4200); // the splash, until the table takes keys
     }
 
@@ -91,7 +93,8 @@ private slots:
             if (!haveProgram(QLatin1String(tool)))
                 QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(QLatin1String(tool))));
         QString why;
-        if (!m_desktop.startX(kScreen, &why) || !m_desktop.startWindowManager(QStringLiteral("openbox"), &why))
+        if (!m_desktop.startX(kScreen, &why) ||
+            !m_desktop.startWindowManager(QStringLiteral("openbox"), &why))
             QSKIP(qPrintable(why));
         QVERIFY(m_data.isValid());
     }
@@ -103,10 +106,12 @@ private slots:
         QVERIFY2(extra, "the S key did not open the Extra screen");
         QVERIFY(extraOnTop(extra));
         // The Extra screen itself, then the backdrop beside the play area and the table's corner.
-        for (const QPoint at : {QPoint(kExtra.x() + 520, kExtra.y() + 25), QPoint(20, 300), QPoint(1000, 740)}) {
+        for (const QPoint at :
+             {QPoint(kExtra.x() + 520, kExtra.y() + 25), QPoint(20, 300), QPoint(1000, 740)}) {
             m_desktop.click(at.x(), at.y());
             QTest::qWait(300);
-            QVERIFY2(extraOnTop(extra), qPrintable(QStringLiteral("after a click at %1,%2").arg(at.x()).arg(at.y())));
+            QVERIFY2(extraOnTop(extra),
+                     qPrintable(QStringLiteral("after a click at %1,%2").arg(at.x()).arg(at.y())));
         }
         // The screen still has the keyboard: Escape closes it, and the table has the keyboard
         // again: S opens it once more.
