@@ -38,7 +38,8 @@ constexpr bool kActs[kPhases][kInputs] = {
 };
 // clang-format on
 
-const char* const kVoices[12] = {"", "", "jb", "tp", "tok", "st", "flu", "fh", "pok", "sflu", "rf", "fok"};
+// The voices of classes 2 to 11.
+constexpr CueName kVoices[10] = {"jb", "tp", "tok", "st", "flu", "fh", "pok", "sflu", "rf", "fok"};
 
 constexpr int32_t kMoneyMax = std::numeric_limits<int32_t>::max();
 
@@ -262,7 +263,7 @@ void Round::accountInput(Input in)
     if (in == Input::Insert || in == Input::Cashout) {
         const bool done = in == Input::Insert ? insertCredit(c) : cashoutCredit(c);
         if (sound)
-            m_fx.play(done ? "clickmic" : "err");
+            m_fx.play(done ? CueName("clickmic") : CueName("err"));
     } else {
         resetAccount(c);
         m_fx.money(MoneyKind::AccountReset, __int128(c.Credit) + c.CashoutTotal - c.InsertedTotal - before);
@@ -373,7 +374,7 @@ void Round::forma(int k)
             return;
     }
     if (k >= 2 && m_gs.settings.VoiceFx && !quiet)
-        m_fx.play(kVoices[k]);
+        m_fx.play(kVoices[k - 2]);
 }
 
 // ---------------------------------------------------------------- presses
@@ -385,7 +386,7 @@ void Round::pressButton(ArmedButton button)
     uint8_t& armed = m_gs.Armed[size_t(button)];
     armed = armed ? 0 : 1;
     if (armed && m_gs.settings.SoundFx)
-        m_fx.play(button == ArmBetmax || button == ArmAutop || button == ArmProce ? "clickmic" : "click");
+        m_fx.play(button == ArmBetmax || button == ArmAutop || button == ArmProce ? CueName("clickmic") : CueName("click"));
 }
 
 void Round::payoutCtrl()
@@ -682,8 +683,8 @@ void Round::ImageMouseDown(int k)
     Settings& st = m_gs.settings;
     Hand& hand = m_gs.hand;
     if (st.SoundFx) {
-        static const char* const cues[6] = {"", "cart1", "cart2", "cart3", "cart4", "cart5"};
-        m_fx.play(cues[k]);
+        static constexpr CueName cues[5] = {"cart1", "cart2", "cart3", "cart4", "cart5"};
+        m_fx.play(cues[k - 1]);
     }
     uint8_t& held = hand.Held[size_t(k)];
     if (st.SmartHold && m_gs.FirstClick && !held) {
@@ -1024,13 +1025,13 @@ bool Round::offClick()
     return true;
 }
 
-const char* Round::farewellCue() const
+std::optional<CueName> Round::farewellCue() const
 {
     if (m_gs.settings.VoiceFx)
-        return "byebye";
+        return CueName("byebye");
     if (m_gs.settings.SoundFx)
-        return "offg";
-    return nullptr;
+        return CueName("offg");
+    return std::nullopt;
 }
 
 } // namespace tarvelle

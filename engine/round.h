@@ -2,9 +2,11 @@
 
 #include "engine/clock.h"
 #include "engine/gamestate.h"
+#include "engine/soundcues.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tarvelle {
@@ -73,7 +75,7 @@ public:
     virtual void setText(Label l, const std::string& text) = 0;
     virtual std::string text(Label l) const = 0;
     virtual void dimMessage(bool dim) = 0; // forma's blink of the message line
-    virtual void play(const char* cue) = 0;
+    virtual void play(CueName cue) = 0;
     virtual void save() = 0;         // svct
     virtual void saveSettings() = 0; // saveini
     // Waits while other inputs keep being handled (delay).
@@ -141,7 +143,7 @@ public:
     void closeExtra() { input(Input::CloseExtra); }
     // Begins the exit: saves both files. False when the exit had already begun.
     bool offClick();
-    const char* farewellCue() const; // byebye, offg, or nothing
+    std::optional<CueName> farewellCue() const; // byebye, offg, or nothing
 
     // ---- operations of the round, under the game's own (partly Romanian) names ----
     void forma(int k);     // announces hand class k: message line, fanfare, voice

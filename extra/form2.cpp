@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWheelEvent>
+#include <QWindow>
 
 namespace tarvelle {
 
@@ -25,7 +26,7 @@ const QColor& kMenuOver = palette::MenuOver;
 
 TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QString& appDir,
                const QString& saveDir, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_game(game), m_sounds(sounds), m_cards(cards),
+    : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint), m_game(game), m_sounds(sounds), m_cards(cards),
       m_appDir(appDir), m_saveDir(saveDir)
 {
     if (!m_appDir.isEmpty() && !m_appDir.endsWith('/'))
@@ -157,7 +158,8 @@ void TForm2::openExtra()
 {
     resetHover();
     pages(CurrentPage == 0 ? 1 : CurrentPage);
-    if (QScreen* screen = (parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())) {
+    QWidget* over = m_owner ? m_owner.data() : parentWidget();
+    if (QScreen* screen = (over ? over->screen() : QGuiApplication::primaryScreen())) {
         const QRect area = screen->geometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
@@ -219,6 +221,16 @@ void TForm2::closeEvent(QCloseEvent* e)
     }
     e->ignore();
     closeClick();
+}
+
+void TForm2::showEvent(QShowEvent* e)
+{
+    // Just before the window is mapped: a dialog window tells the window manager whose it is.
+    if (m_owner && m_owner->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(m_owner->windowHandle());
+    }
+    QWidget::showEvent(e);
 }
 
 void TForm2::keyPressEvent(QKeyEvent* e)

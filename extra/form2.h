@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QImage>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -58,6 +59,8 @@ public:
     void openExtra();
     // The table's round, which then carries out the account operations.
     void setRound(Round* round) { m_round = round; }
+    // The window the screen lies over; the window manager keeps it above that one.
+    void setOwner(QWidget* owner) { m_owner = owner; }
     void pages(int page); // shows page 1 Settings, 2 Help or 3 Statistics
     int currentPage() const { return CurrentPage; }
     void ratele(); // lights the lamp of the payout rate ("the rates")
@@ -122,6 +125,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     // form2.cpp
@@ -151,6 +155,7 @@ private:
 
     GameState& m_game;
     Round* m_round = nullptr;
+    QPointer<QWidget> m_owner;
     SoundBank& m_sounds;
     CardImagery& m_cards;
     QString m_appDir;

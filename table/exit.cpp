@@ -3,6 +3,8 @@
 
 #include "engine/durations.h"
 
+#include "storage/gamefiles.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -18,6 +20,13 @@ void TForm1::closeEvent(QCloseEvent* e)
     }
     e->ignore();
     offClick();
+}
+
+void TForm1::saveAll()
+{
+    int io = 0;
+    saveini(m_st, m_saveDir.toStdString(), &io);
+    save();
 }
 
 void TForm1::offClick()
@@ -38,8 +47,8 @@ void TForm1::offClick()
         g.moveTop((screen.height() - g.height()) / 2);
         apply();
     } while (g.height() > 3);
-    if (const char* cue = m_round.farewellCue())
-        play(cue);
+    if (const auto cue = m_round.farewellCue())
+        play(*cue);
     do {
         g.setWidth(g.width() / 2);
         g.moveLeft((screen.width() - g.width()) / 2);

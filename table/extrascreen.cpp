@@ -9,15 +9,32 @@
 #include "widgets/stringaligngrid.h"
 #include "widgets/waveplayer.h"
 
+#include <QEvent>
+
 namespace tarvelle {
 
 void TForm1::setExtra(TForm2* extra)
 {
     m_extra = extra;
-    if (m_extra) {
-        m_extra->setRound(&m_round);
-        connect(m_extra, &TForm2::closed, this, [this] { onExtraClosed(); });
-    }
+    if (!m_extra)
+        return;
+    m_extra->setRound(&m_round);
+    connect(m_extra, &TForm2::closed, this, [this] { onExtraClosed(); });
+    // A window manager keeps the screen (and the boxes it opens) above the table only when it
+    // knows whose it is, and modal so that a click on the table does not bring the table up.
+    // Not a child widget: disabling the table would disable the screen with it.
+    m_extra->setWindowModality(Qt::WindowModal);
+    m_extra->setOwner(this);
+}
+
+void TForm1::changeEvent(QEvent* e)
+{
+    // Some window managers hand the focus to the table when its backdrop is clicked, though the
+    // Extra screen stays on top: pass it on, or the screen would not take its keys.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled() && m_extra &&
+        m_extra->isVisible())
+        m_extra->activateWindow();
+    QWidget::changeEvent(e);
 }
 
 bool TForm1::openExtra()

@@ -150,6 +150,8 @@ public:
     void FormKeyPress(QChar key);
     void FormMouseWheel(int deltaY);
     void offClick();
+    // Settings and counters to disk, as leaving the game does.
+    void saveAll();
     static QPoint originFor(QSize screen);
     // Local date and time in days with a fraction, on the table's clock.
     double localDays() const { return m_clock->localDays(); }
@@ -174,6 +176,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void createControls();
@@ -193,7 +196,7 @@ private:
     void setText(Label l, const std::string& text) override;
     std::string text(Label l) const override;
     void dimMessage(bool dim) override;
-    void play(const char* cue) override;
+    void play(CueName cue) override;
     void save() override;
     void saveSettings() override;
     void wait(int ms) override { delay(ms); }

@@ -121,9 +121,9 @@ void TForm1::dimMessage(bool dim)
     AntiAliasLabel1->setFontColor(dim ? palette::InkDim : palette::Ink);
 }
 
-void TForm1::play(const char* cue)
+void TForm1::play(CueName cue)
 {
-    m_sounds.play(QString::fromLatin1(cue));
+    m_sounds.play(cue);
 }
 
 void TForm1::showCard(int k)

@@ -1,6 +1,7 @@
 // The program body: the table first, then the Extra screen (hidden), then the message loop.
 #include "table/appdir.h"
 #include "table/form1.h"
+#include "table/sessionend.h"
 
 #include "extra/form2.h"
 
@@ -121,6 +122,13 @@ int main(int argc, char** argv)
     }
     tarvelle::TForm2 extra(state, sounds, imagery, dirs.appDir, dirs.saveDir, nullptr);
     table.setExtra(&extra);
+    // Its boxes belong to the Extra screen, so a window manager keeps them above it.
+    tarvelle::TForm2::setWarningHandler([&extra](const QString& message) {
+        QMessageBox::warning(&extra, QStringLiteral("Tarvelle"), message);
+    });
     table.showTable();
-    return app.exec();
+    tarvelle::SessionEnd sessionEnd([&table] { table.saveAll(); });
+    const int status = app.exec();
+    sessionEnd.disarm();
+    return status;
 }

@@ -83,7 +83,7 @@ void TForm1::Timer1Timer()
             endProgram(); // nothing is saved
             return;
         }
-        m_sounds.play(QStringLiteral("intro"));
+        m_sounds.play("intro");
     } else if (m_startTicks == 12) {
         splash->hide();
         mintro->hide();
@@ -131,7 +131,7 @@ void TForm1::Timer1Timer()
         Timer3->start();
     } else if (m_startTicks == 13) {
         if (m_st.VoiceFx)
-            m_sounds.play(QStringLiteral("welcome"));
+            m_sounds.play("welcome");
     } else if (m_startTicks == 20) {
         Image9->setPicture(Image6->canvas());
     }

@@ -3,6 +3,7 @@
 #include "widgets/image.h"
 
 #include <QFile>
+#include <QtEndian>
 
 namespace tarvelle {
 
@@ -84,14 +85,70 @@ bool CardImagery::LoadCardBack(int n, QString* error)
         return true;
     }
     const QString path = m_appDir + QStringLiteral("deck%1.bmp").arg(n);
-    QImage img;
-    if (!img.load(path, "BMP")) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = QStringLiteral("Cannot load the card back %1").arg(path);
         return false;
     }
+    QString why;
+    QImage img;
+    const qint64 needed = checkBackHeader(file.read(BackHeaderBytes), file.size(), &why);
+    if (needed > 0) {
+        file.seek(0);
+        if (!img.loadFromData(file.read(needed), "BMP"))
+            why = QStringLiteral("its pixels cannot be decoded");
+        else if (img.size() != QSize(CardWidth, CardHeight))
+            why = QStringLiteral("it decodes to %1 x %2").arg(img.width()).arg(img.height());
+    }
+    if (!why.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("The card back %1 is damaged: %2").arg(path, why);
+        return false;
+    }
     m_cards[BackIndex] = img.convertToFormat(QImage::Format_BGR888);
     return true;
+}
+
+qint64 CardImagery::checkBackHeader(const QByteArray& head, qint64 fileSize, QString* why)
+{
+    auto fail = [why](const QString& text) {
+        if (why)
+            *why = text;
+        return qint64(0);
+    };
+    auto u16 = [&head](int at) { return qFromLittleEndian<quint16>(head.constData() + at); };
+    auto u32 = [&head](int at) { return qFromLittleEndian<quint32>(head.constData() + at); };
+    auto s32 = [&head](int at) { return qFromLittleEndian<qint32>(head.constData() + at); };
+    if (head.size() < 54 || !head.startsWith("BM"))
+        return fail(QStringLiteral("it is not a Windows bitmap"));
+    const quint32 infoSize = u32(14);
+    if (infoSize != 40 && infoSize != 108 && infoSize != 124)
+        return fail(QStringLiteral("unknown bitmap header of %1 bytes").arg(infoSize));
+    if (head.size() < qsizetype(14 + infoSize))
+        return fail(QStringLiteral("its header is cut short"));
+    // Size first: the decoder would reserve whatever the header claims.
+    const qint32 width = s32(18);
+    const qint32 height = s32(22);
+    if (width != CardWidth || (height != CardHeight && height != -CardHeight))
+        return fail(QStringLiteral("it claims %1 x %2 pixels, not %3 x %4")
+                        .arg(width)
+                        .arg(height)
+                        .arg(CardWidth)
+                        .arg(CardHeight));
+    const int bits = u16(28);
+    const quint32 compression = u32(30);
+    const bool plain = compression == 0 || (compression == 3 && bits == 32); // 3: bit fields
+    if (u16(26) != 1 || (bits != 24 && bits != 32) || !plain)
+        return fail(QStringLiteral("it is not an uncompressed 24- or 32-bit picture"));
+    const quint32 offset = u32(10);
+    const qint64 stride = (qint64(CardWidth) * bits / 8 + 3) / 4 * 4;
+    const qint64 needed = qint64(offset) + stride * CardHeight;
+    if (offset < 14 + infoSize)
+        return fail(QStringLiteral("its pixels start inside its header"));
+    if (needed > fileSize)
+        return fail(QStringLiteral("it is cut short: %1 bytes, %2 expected").arg(fileSize).arg(needed));
+    return needed;
 }
 
 const QImage& CardImagery::cardImage(int index) const

@@ -39,6 +39,11 @@ public:
     // n = 0: the default back from the card file; else appDir + "deck<n>.bmp".
     // On failure the back in use stays.
     bool LoadCardBack(int n, QString* error = nullptr);
+    // Bytes a back file's header needs for checkBackHeader (the largest bitmap header).
+    static constexpr int BackHeaderBytes = 14 + 124;
+    // Checks a back file's header against a 122 x 164 uncompressed picture before anything
+    // is decoded; returns the bytes the picture occupies, or 0 with the reason.
+    static qint64 checkBackHeader(const QByteArray& head, qint64 fileSize, QString* why = nullptr);
     bool loaded() const { return m_loaded; }
     QString appDir() const { return m_appDir; }
 

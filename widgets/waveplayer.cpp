@@ -3,13 +3,16 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMediaDevices>
 #include <QTimer>
 #include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
 
 namespace tarvelle {
 
@@ -112,6 +115,78 @@ bool parseWave(const QByteArray& riff, WaveInfo* info, QString* error)
     return true;
 }
 
+// What the open stream plays: the current recording once (or over and over), then silence.
+// The sink pulls from it on the user-interface thread.
+class CueFeed : public QIODevice {
+public:
+    void setCue(QByteArray pcm, bool loop)
+    {
+        m_cue = std::move(pcm);
+        m_pos = 0;
+        m_loop = loop;
+    }
+    void clear() { setCue({}, false); }
+    qint64 position() const { return m_pos; }
+    qint64 cueSize() const { return m_cue.size(); }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return (qint64(1) << 20) + QIODevice::bytesAvailable(); }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        maxSize &= ~qint64(3); // whole frames
+        qint64 done = 0;
+        while (done < maxSize && m_pos < m_cue.size()) {
+            const qint64 n = std::min(maxSize - done, qint64(m_cue.size()) - m_pos);
+            std::memcpy(data + done, m_cue.constData() + m_pos, size_t(n));
+            done += n;
+            m_pos += n;
+            if (m_loop && m_pos == m_cue.size())
+                m_pos = 0;
+        }
+        std::memset(data + done, 0, size_t(maxSize - done));
+        return maxSize;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_cue;
+    qint64 m_pos = 0;
+    bool m_loop = false;
+};
+
+namespace {
+
+// Every recording goes out as 16-bit stereo at 44 100 Hz, the rate most sound servers run at, so
+// one stream serves them all; other rates are interpolated, mono is doubled.
+QByteArray toStreamFormat(const QByteArray& riff, const WaveInfo& w)
+{
+    const int frameBytes = w.channels * w.bitsPerSample / 8;
+    const qsizetype frames = w.dataSize / frameBytes;
+    const auto* in = reinterpret_cast<const uchar*>(riff.constData() + w.dataOffset);
+    auto sample = [&](qsizetype frame, int ch) -> int {
+        const uchar* p = in + frame * frameBytes + (w.channels == 2 ? ch : 0) * (w.bitsPerSample / 8);
+        return w.bitsPerSample == 8 ? (int(p[0]) - 128) * 256 : int(qint16(qFromLittleEndian<quint16>(p)));
+    };
+    if (w.sampleRate == SoundService::StreamRate && w.channels == 2 && w.bitsPerSample == 16)
+        return riff.mid(w.dataOffset, w.dataSize);
+    const qsizetype outFrames = qsizetype(double(frames) * SoundService::StreamRate / w.sampleRate);
+    QByteArray out(outFrames * 4, Qt::Uninitialized);
+    auto* o = reinterpret_cast<qint16*>(out.data());
+    const double step = double(w.sampleRate) / SoundService::StreamRate;
+    for (qsizetype i = 0; i < outFrames; ++i) {
+        const double at = double(i) * step;
+        const qsizetype a = std::min(qsizetype(at), frames - 1);
+        const qsizetype b = std::min(a + 1, frames - 1);
+        const double f = at - double(a);
+        for (int ch = 0; ch < 2; ++ch)
+            o[i * 2 + ch] = qint16(std::lround(sample(a, ch) * (1 - f) + sample(b, ch) * f));
+    }
+    return out;
+}
+
+} // namespace
+
 SoundService& SoundService::instance()
 {
     // Never destroyed with the statics: the sinks are released while the application still exists.
@@ -124,10 +199,8 @@ SoundService& SoundService::instance()
 
 SoundService::SoundService()
 {
-    // The sink reports running dry late (up to seconds on some servers), so the end of a
-    // recording is found from the play position instead.
     m_endTimer = new QTimer(this);
-    m_endTimer->setSingleShot(true);
+    m_endTimer->setInterval(5);
     m_endTimer->setTimerType(Qt::PreciseTimer);
     connect(m_endTimer, &QTimer::timeout, this, &SoundService::checkEnd);
 }
@@ -144,16 +217,17 @@ bool SoundService::audioAvailable() const
 
 qint64 SoundService::playedUSecs() const
 {
-    return m_sink ? m_sink->processedUSecs() : 0;
+    return m_playing && m_feed ? qint64(double(m_feed->position()) / 4 / StreamRate * 1e6) : 0;
 }
 
 void SoundService::release(bool now)
 {
+    m_playing = false;
     if (m_endTimer)
         m_endTimer->stop();
     QAudioSink* sink = m_sink;
     m_sink = nullptr;
-    m_buffer = nullptr; // a child of the sink
+    m_feed = nullptr; // a child of the sink
     if (!sink)
         return;
     sink->disconnect(this);
@@ -165,10 +239,44 @@ void SoundService::release(bool now)
         sink->deleteLater();
 }
 
+// Short streams opened and closed per recording lose their samples on some servers: the end
+// is dropped when the stream stops, the start when the server rewinds to mix a new stream in.
+// So one stream stays open and is fed silence between recordings.
+bool SoundService::openStream()
+{
+    if (m_sink && m_sink->state() != QAudio::StoppedState)
+        return true;
+    release();
+    if (!audioAvailable())
+        return false;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    QAudioFormat format;
+    format.setChannelCount(2);
+    format.setSampleRate(StreamRate);
+    format.setSampleFormat(QAudioFormat::Int16);
+    if (!device.isFormatSupported(format))
+        return false;
+    m_sink = new QAudioSink(device, format);
+    // The sink's own buffer size is kept: small ones starve the stream with Qt 6.4's
+    // PulseAudio backend.
+    m_feed = new CueFeed;
+    m_feed->setParent(m_sink);
+    m_feed->open(QIODevice::ReadOnly);
+    m_sink->start(m_feed);
+    if (m_sink->error() != QAudio::NoError) {
+        release();
+        return false;
+    }
+    return true;
+}
+
 void SoundService::stopAll()
 {
-    const bool was = m_sink != nullptr;
-    release();
+    const bool was = m_playing;
+    m_playing = false;
+    m_endTimer->stop();
+    if (m_feed)
+        m_feed->clear();
     if (was)
         emit finished();
 }
@@ -180,80 +288,45 @@ bool SoundService::play(const QByteArray& riffWave, bool loop, const QString& na
     WaveInfo info;
     if (!parseWave(riffWave, &info))
         return false;
-    if (!audioAvailable())
+    if (!openStream())
         return false;
-
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    QAudioFormat format;
-    format.setChannelCount(info.channels);
-    format.setSampleRate(info.sampleRate);
-    format.setSampleFormat(info.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    if (!device.isFormatSupported(format))
-        return false;
-
+    m_feed->setCue(toStreamFormat(riffWave, info), loop);
     m_loop = loop;
-    m_sink = new QAudioSink(device, format);
-    m_buffer = new QBuffer(m_sink);
-    m_buffer->setData(riffWave.mid(info.dataOffset, info.dataSize));
-    m_buffer->open(QIODevice::ReadOnly);
-    // The sink's own buffer size is kept: small ones starve the stream with Qt 6.4's
-    // PulseAudio backend, and the default already starts a cue within a few tens of ms.
-    connect(m_sink, &QAudioSink::stateChanged, this, &SoundService::onStateChanged);
-    m_durationUs = qint64(info.seconds() * 1e6);
-    m_sink->start(m_buffer);
-    if (m_sink->error() != QAudio::NoError) {
-        release();
-        return false;
-    }
+    m_playing = true;
+    m_startSeen = false;
+    m_handedMs = -1;
     m_clock.start();
-    m_endTimer->start(int(m_durationUs / 1000));
+    m_endTimer->start();
     return true;
 }
 
 void SoundService::checkEnd()
 {
-    if (!m_sink)
-        return;
-    const qint64 played = m_sink->processedUSecs();
-    // The position can stop a hair short of the end; past a generous limit the recording is over anyway.
-    const bool overdue = m_clock.elapsed() * 1000 > m_durationUs + 2000000;
-    if (played >= m_durationUs || m_sink->state() == QAudio::StoppedState || overdue)
-        endOfRecording();
-    else
-        m_endTimer->start(5);
-}
-
-void SoundService::endOfRecording()
-{
-    if (m_loop && m_sink && m_sink->error() == QAudio::NoError) {
-        m_sink->stop();
-        m_buffer->seek(0);
-        m_sink->start(m_buffer);
-        m_clock.start();
-        m_endTimer->start(int(m_durationUs / 1000));
+    if (!m_sink || !m_feed || !m_playing) {
+        m_endTimer->stop();
         return;
     }
-    release();
-    emit finished();
-}
-
-void SoundService::onStateChanged()
-{
-    if (!m_sink)
+    if (m_sink->error() != QAudio::NoError || m_sink->state() == QAudio::StoppedState) {
+        // The server went away: the next request opens a new stream.
+        release();
+        emit finished();
         return;
-    switch (m_sink->state()) {
-    case QAudio::ActiveState:
+    }
+    const qint64 pos = m_feed->position();
+    if (!m_startSeen && (pos > 0 || m_loop)) {
+        m_startSeen = true;
         emit started();
-        break;
-    case QAudio::IdleState:
-        // Idle means the last samples were handed over, not yet heard: the end timer decides.
-        break;
-    case QAudio::StoppedState:
-        if (m_sink->error() != QAudio::NoError)
-            endOfRecording();
-        break;
-    default:
-        break;
+    }
+    if (m_loop)
+        return;
+    // The last sample is heard at the latest a sink buffer after it was handed over.
+    if (m_handedMs < 0 && pos >= m_feed->cueSize())
+        m_handedMs = m_clock.elapsed();
+    const qint64 bufferMs = m_sink->format().durationForBytes(m_sink->bufferSize()) / 1000;
+    if (m_handedMs >= 0 && m_clock.elapsed() - m_handedMs >= bufferMs) {
+        m_playing = false;
+        m_endTimer->stop();
+        emit finished();
     }
 }
 
@@ -261,7 +334,7 @@ void SoundService::waitForEnd(int maxMs)
 {
     QElapsedTimer t;
     t.start();
-    while (m_sink && !m_loop && t.elapsed() < maxMs)
+    while (m_playing && !m_loop && t.elapsed() < maxMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
@@ -300,23 +373,22 @@ void TWavePlayer::setActive(bool on)
 
 const QStringList& SoundBank::names()
 {
-    static const QStringList list = {
-        QStringLiteral("intro"), QStringLiteral("welcome"),  QStringLiteral("byebye"),
-        QStringLiteral("click"), QStringLiteral("clickmic"), QStringLiteral("cartile"),
-        QStringLiteral("okd"),   QStringLiteral("offg"),     QStringLiteral("succes"),
-        QStringLiteral("jb"),    QStringLiteral("tp"),       QStringLiteral("tok"),
-        QStringLiteral("st"),    QStringLiteral("flu"),      QStringLiteral("fh"),
-        QStringLiteral("pok"),   QStringLiteral("sflu"),     QStringLiteral("rf"),
-        QStringLiteral("fok"),   QStringLiteral("cart1"),    QStringLiteral("cart2"),
-        QStringLiteral("cart3"), QStringLiteral("cart4"),    QStringLiteral("cart5"),
-        QStringLiteral("err")};
+    static const QStringList list = [] {
+        QStringList names;
+        for (const char* name : kCueNames)
+            names << QString::fromLatin1(name);
+        return names;
+    }();
     return list;
 }
 
 SoundBank::SoundBank()
 {
-    // Finding the audio device takes a few tens of ms: do it now rather than on the first cue.
-    SoundService::instance().audioAvailable();
+    // Finding the audio device and opening the stream take a few tens of ms: do it now rather
+    // than on the first cue.
+    SoundService& service = SoundService::instance();
+    if (service.audioAvailable())
+        service.openStream();
     for (const QString& n : names()) {
         auto* p = new TWavePlayer;
         p->setObjectName(n);
@@ -343,9 +415,9 @@ TWavePlayer* SoundBank::player(const QString& name)
     return it.value();
 }
 
-void SoundBank::play(const QString& name)
+void SoundBank::play(CueName cue)
 {
-    player(name)->setActive(true);
+    player(QString::fromLatin1(cue.name()))->setActive(true);
 }
 
 } // namespace tarvelle

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/soundcues.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
@@ -10,7 +12,6 @@
 #include <memory>
 
 class QAudioSink;
-class QBuffer;
 class QTimer;
 
 namespace tarvelle {
@@ -34,9 +35,17 @@ bool parseWave(const QByteArray& riff, WaveInfo* info, QString* error = nullptr)
 // The one owner of audio output: plays one recording at a time and cuts off
 // whatever plays when a new one starts. Without an audio device it stays silent
 // but still keeps the history of requests.
+class CueFeed;
+
+// The one owner of audio output: plays one recording at a time and cuts off
+// whatever plays when a new one starts. Without an audio device it stays silent
+// but still keeps the history of requests.
 class SoundService : public QObject {
     Q_OBJECT
 public:
+    // The format of the one stream every recording goes out on (16-bit stereo).
+    static constexpr int StreamRate = 44100;
+
     static SoundService& instance();
     ~SoundService() override;
 
@@ -46,11 +55,13 @@ public:
     bool play(const QByteArray& riffWave, bool loop, const QString& name = QString());
     // Blocks (pumping events) until the current recording ends.
     void waitForEnd(int maxMs = 10000);
+    // Opens the output stream ahead of the first recording, so that it is not the one to wait.
+    bool openStream();
 
     bool audioAvailable() const;
     // True from an accepted request until the recording has been heard to its end or is stopped.
-    bool isPlaying() const { return m_sink != nullptr; }
-    // How much of the current recording the device has played, in microseconds.
+    bool isPlaying() const { return m_playing; }
+    // How much of the current recording went to the sound server, in microseconds.
     qint64 playedUSecs() const;
     QStringList history() const { return m_history; }
     void clearHistory() { m_history.clear(); }
@@ -61,26 +72,26 @@ public:
     bool muted() const { return m_muted; }
 
 signals:
-    // The first sample was taken by the device (the sink went active).
+    // The first sample went to the sound server.
     void started();
     void finished();
 
 private:
     SoundService();
-    void onStateChanged();
     void checkEnd();
-    void endOfRecording();
     void release(bool now = false);
     friend void releaseSoundService();
 
     QStringList m_history;
     QAudioSink* m_sink = nullptr;
-    QBuffer* m_buffer = nullptr;
+    CueFeed* m_feed = nullptr;
     QTimer* m_endTimer = nullptr;
-    QElapsedTimer m_clock; // since the current recording started
-    qint64 m_durationUs = 0;
+    QElapsedTimer m_clock;  // since the current recording started
+    qint64 m_handedMs = -1; // when its last sample went to the server, on m_clock
     bool m_loop = false;
     bool m_muted = false;
+    bool m_playing = false;
+    bool m_startSeen = false;
 };
 
 // A non-visual player of one in-memory recording.
@@ -131,7 +142,7 @@ public:
     // The player of a recording; an unknown name gives a player with no sound.
     TWavePlayer* player(const QString& name);
     // Plays a recording, cutting off whatever plays.
-    void play(const QString& name);
+    void play(CueName cue);
 
 private:
     QHash<QString, TWavePlayer*> m_players;

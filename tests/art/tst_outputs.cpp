@@ -93,6 +93,21 @@ private slots:
         QCOMPARE(tarvelle::Multiplier[1], 0); // the page tells players a low pair pays nothing
     }
 
+    void helpTellsWhenThePayoutControlTightens()
+    {
+        QTextDocument doc;
+        doc.setHtml(QString::fromUtf8(readFile(runtimeDir() + QStringLiteral("/help.htm"))));
+        QString row;
+        for (QTextTable* table : tablesOf(doc))
+            for (int r = 0; r < table->rows(); ++r)
+                if (cellText(table, r, 0) == QLatin1String("Payout Rate"))
+                    row = cellText(table, r, 1);
+        // The control also tightens on a clock, whatever the pay-out, and only ever tightens.
+        for (const char* fact : {"every other five-minute period", "credit is below 100", "never improves"})
+            QVERIFY2(row.contains(QLatin1String(fact)), qPrintable(row));
+        QVERIFY(!row.contains(QLatin1String("keeps its pay-out near")));
+    }
+
     void deckPreviewsShowTheirBacks()
     {
         // The Extra screen's miniatures must be the backs the deck choice loads, in the same order.

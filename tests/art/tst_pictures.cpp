@@ -4,7 +4,9 @@
 #include <QSet>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -177,6 +179,30 @@ private slots:
         QVERIFY(yellow.red() > 180 && yellow.green() > 150 && yellow.blue() < yellow.green());
         QVERIFY(green.green() > green.red() && green.green() > green.blue());
         QVERIFY(blue.blue() > blue.red() && blue.blue() > blue.green());
+    }
+
+    void menuCaptionsReadOnTheBar()
+    {
+        // The Extra screen's menu captions are drawn in a fixed dark teal straight on the bar.
+        auto luminance = [](QColor c) {
+            auto lin = [](int v) {
+                const double s = v / 255.0;
+                return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * lin(c.red()) + 0.7152 * lin(c.green()) + 0.0722 * lin(c.blue());
+        };
+        const double ink = luminance(QColor(15, 53, 66));
+        const QImage bar = picture(QStringLiteral("menubar"));
+        double worst = 100;
+        // Caption boxes: "Settings", "Help", "Statistics", "Close", 19-pixel Arial from y 10.
+        for (const auto& [from, to] : {std::pair{68, 140}, {180, 222}, {264, 346}, {732, 786}})
+            for (int y = 10; y < 34; ++y)
+                for (int x = from; x < to; ++x)
+                    worst = std::min(worst, (luminance(bar.pixelColor(x, y)) + 0.05) / (ink + 0.05));
+        QVERIFY2(worst >= 4.5, qPrintable(QString::number(worst)));
+        // Still copper: red over green over blue.
+        const QColor mid = bar.pixelColor(400, 21);
+        QVERIFY(mid.red() > mid.green() && mid.green() > mid.blue());
     }
 
     void backdropFadesFromRedToBlack()

@@ -190,7 +190,7 @@ public:
     void setText(Label l, const std::string& t) override { m_texts[size_t(l)] = t; }
     std::string text(Label l) const override { return m_texts[size_t(l)]; }
     void dimMessage(bool) override {}
-    void play(const char*) override {}
+    void play(CueName) override {}
     void save() override
     {
         const auto bytes = countersBytes(m_gs.counters);
@@ -413,7 +413,7 @@ private:
             void setText(Label, const std::string&) override {}
             std::string text(Label) const override { return {}; }
             void dimMessage(bool) override {}
-            void play(const char*) override {}
+            void play(CueName) override {}
             void save() override {}
             void saveSettings() override {}
             void wait(int) override {}

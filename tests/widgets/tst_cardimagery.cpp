@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 using namespace tarvelle;
 
@@ -148,6 +149,62 @@ private slots:
         QCOMPARE(c.cardImage(0), before);
         QVERIFY(!c.LoadCardBack(0));
         QVERIFY(!QFile::exists(appDir + "deck0.bmp"));
+    }
+
+    // A damaged back never replaces the one in use: every single-bit flip of the header is
+    // either refused or still gives the very picture written, every truncation is refused,
+    // and a header claiming a huge picture is refused before any pixel is decoded.
+    void damagedBacksKeepTheBackInUse()
+    {
+        QTemporaryDir dir;
+        const QString appDir = dir.path() + QLatin1Char('/');
+        QVERIFY(writeFile(appDir + "poker2.dat", makeCardFile()));
+        CardImagery c;
+        QVERIFY(c.LoadCardImages(appDir));
+        QImage pattern(122, 164, QImage::Format_RGB888);
+        for (int y = 0; y < 164; ++y)
+            for (int x = 0; x < 122; ++x)
+                pattern.setPixelColor(x, y, QColor(x * 2, y, (x * y) % 256));
+        const QByteArray good = bmpBytes(pattern);
+        const QImage expected = pattern.convertToFormat(QImage::Format_BGR888);
+        const QString deck = appDir + "deck2.bmp";
+        QVERIFY(writeFile(deck, good));
+        QVERIFY(c.LoadCardBack(2));
+        QCOMPARE(c.cardImage(53), expected);
+
+        auto refused = [&](const QByteArray& data) {
+            if (!c.LoadCardBack(0) || !writeFile(deck, data))
+                return false;
+            QString error;
+            return !c.LoadCardBack(2, &error) && error.contains("deck2.bmp") &&
+                   c.cardImage(53).pixelColor(60, 80) == recordColour(53);
+        };
+        int flipsRefused = 0;
+        for (int bit = 0; bit < 54 * 8; ++bit) {
+            QByteArray bad = good;
+            bad[bit / 8] = char(bad[bit / 8] ^ (1 << (bit % 8)));
+            QVERIFY(writeFile(deck, bad));
+            QVERIFY(c.LoadCardBack(0));
+            if (c.LoadCardBack(2))
+                QVERIFY2(c.cardImage(53) == expected, qPrintable(QString("bit %1 flipped").arg(bit)));
+            else
+                ++flipsRefused;
+        }
+        QVERIFY(flipsRefused > 100);
+        for (int size : {0, 2, 20, 53, 54, 1000, int(good.size()) - 1})
+            QVERIFY2(refused(good.left(size)), qPrintable(QString("cut to %1 bytes").arg(size)));
+        QImage small(120, 164, QImage::Format_RGB888);
+        small.fill(Qt::red);
+        QVERIFY(refused(bmpBytes(small)));
+        QVERIFY(refused(bmpBytes(pattern.convertToFormat(QImage::Format_Indexed8))));
+
+        // A 60 KB file whose header claims 122 x 100000 pixels.
+        QByteArray huge = good;
+        qToLittleEndian<qint32>(100000, huge.data() + 22);
+        QVERIFY(refused(huge));
+        QString why;
+        QCOMPARE(CardImagery::checkBackHeader(huge.left(CardImagery::BackHeaderBytes), huge.size(), &why), 0);
+        QVERIFY(why.contains("100000"));
     }
 
     void paintsCardsAndLamps()

@@ -1,9 +1,13 @@
 // The widgets against the game's own pictures, sounds and card file.
+#include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
 #include "widgets/image.h"
 #include "widgets/waveplayer.h"
 
+#include "engine/paytable.h"
+
 #include <QFile>
+#include <QSet>
 #include <QTest>
 
 using namespace tarvelle;
@@ -28,6 +32,52 @@ private slots:
         WaveInfo succes;
         QVERIFY(parseWave(bank.player("succes")->sound(), &succes));
         QVERIFY(succes.seconds() < 0.47);
+    }
+
+    // The dividers the table picture draws across the message line stay clear of every text
+    // the labels on it can show: the messages, the stage and clock fields, the multiplier.
+    void messageLineDividersClearTheText()
+    {
+        const QImage table = QImage(":/img/desen.png").convertToFormat(QImage::Format_RGB888);
+        QVERIFY(!table.isNull());
+        QList<int> dividers;
+        for (int x = 62; x <= 444; ++x) {
+            bool line = true;
+            for (int y = 136; y <= 172 && line; ++y)
+                line = table.pixelColor(x, y).green() > 80;
+            if (line)
+                dividers << x;
+        }
+        QVERIFY(dividers.size() >= 2);
+
+        QSet<int> ink;
+        auto inkOf = [&](const QString& text, int x, int width, int height, int pixelSize) {
+            TAntiAliasLabel label;
+            label.setAutoSize(false);
+            label.setTransparent(false);
+            label.setColor(Qt::black);
+            label.setFontColor(Qt::white);
+            QFont f("Arial");
+            f.setPixelSize(pixelSize);
+            f.setBold(true);
+            label.setFont(f);
+            label.setText(text);
+            label.resize(width, height);
+            const QImage img = label.grab().toImage().convertToFormat(QImage::Format_RGB888);
+            for (int px = 0; px < img.width(); ++px)
+                for (int py = 0; py < img.height(); ++py)
+                    if (img.pixelColor(px, py) != QColor(Qt::black))
+                        ink.insert(x + px);
+        };
+        for (size_t c = 1; c < HandNames.size(); ++c)
+            inkOf(QString::fromLatin1(HandNames[c]), 102, 289, 37, 27);
+        inkOf("Welcome !", 102, 289, 37, 27);
+        for (const char* stage : {"1", "2", "3", "A 1", "A 2", "Demo", "23:59", "00:00"})
+            inkOf(stage, 63, 57, 19, 13);
+        for (const char* times : {"1000", "800", "250", "50"})
+            inkOf(times, 386, 57, 19, 13);
+        for (int x : dividers)
+            QVERIFY2(!ink.contains(x), qPrintable(QString("divider at x %1 crosses the text").arg(x)));
     }
 
     void lampsAndDigitsLoad()

@@ -158,8 +158,8 @@ private slots:
         for (const QString& n : SoundBank::names())
             QCOMPARE(bank.player(n)->name(), n);
         bank.play("jb");
-        bank.play("no-such-cue"); // an unknown cue is an empty player: nothing plays
-        QCOMPARE(SoundService::instance().history(), (QStringList{"jb", "no-such-cue"}));
+        QCOMPARE(SoundService::instance().history(), QStringList{"jb"});
+        // A name looked up at run time that is not a cue is an empty player: nothing plays.
         QVERIFY(bank.player("no-such-cue")->sound().isEmpty());
     }
 

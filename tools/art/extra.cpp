@@ -12,14 +12,14 @@ QImage menuBar()
     QImage image = blank(800, 43);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    // Mid-tone copper: the menu captions are dark teal and turn light teal under the pointer, so the
-    // bar must carry both.
+    // Light copper: the captions' normal colour is a dark teal, and they must read clearly on it
+    // (4.5:1 and better over the whole caption band).
     QLinearGradient g(0, 0, 0, 43);
-    g.setColorAt(0, QColor(176, 110, 62));
-    g.setColorAt(0.5, QColor(146, 88, 46));
-    g.setColorAt(1, QColor(112, 64, 32));
+    g.setColorAt(0, QColor(242, 196, 140));
+    g.setColorAt(0.5, QColor(228, 170, 110));
+    g.setColorAt(1, QColor(214, 150, 90));
     p.fillRect(0, 0, 800, 43, g);
-    p.setPen(QColor(220, 160, 100));
+    p.setPen(QColor(250, 214, 166));
     p.drawLine(0, 0, 800, 0);
     p.setPen(QColor(90, 46, 20));
     p.drawLine(0, 41, 800, 41);
@@ -27,9 +27,9 @@ QImage menuBar()
     p.drawLine(0, 42, 800, 42);
     // Separators between the captions, and a row of suit signs in the free middle.
     for (int x : {162, 246, 372, 714}) {
-        p.setPen(QColor(84, 44, 18));
+        p.setPen(QColor(150, 92, 48));
         p.drawLine(QPointF(x + 0.5, 9), QPointF(x + 0.5, 34));
-        p.setPen(QColor(206, 146, 92));
+        p.setPen(QColor(250, 210, 160));
         p.drawLine(QPointF(x + 1.5, 9), QPointF(x + 1.5, 34));
     }
     for (int s = 1; s <= 4; ++s) {
@@ -37,7 +37,7 @@ QImage menuBar()
         p.translate(470 + 40 * s, 21.5);
         p.scale(16, 16);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(96, 52, 24, 200));
+        p.setBrush(QColor(168, 104, 56, 200));
         p.drawPath(suitPath(s));
         p.restore();
     }

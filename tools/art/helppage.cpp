@@ -192,9 +192,13 @@ QString helpPage()
                {"Hold High Card", "with nothing better, a lone Ace, King, Queen or Jack is suggested"},
                {"Hold Open Inside Straight", "inside straight draws (one gap) are suggested too, not "
                                              "only open-ended ones"},
-               {"Payout Rate", "the machine keeps its pay-out near the rate you pick, from 100 % down "
-                               "to 50 %; when you have been paid more than that, the deals get "
-                               "tighter. Off, every deal is plain luck"}});
+               {"Payout Rate", "the machine steers its pay-out towards the rate you pick, from 100 % "
+                               "down to 50 %, by dealing several hands and giving you the worst of "
+                               "them: often when you have been paid near or above that rate, rarely "
+                               "below it, and also most of the time in every other five-minute period "
+                               "of play, whatever you have been paid, unless your credit is below 100. "
+                               "It never improves the cards, so the pay-out usually ends well below "
+                               "the rate picked. Off, every deal is plain luck"}});
     html += QStringLiteral(
         "<p><b>Decks</b>: click one of the four card backs to play with it.</p>\n"
         "<p><b>Account</b>: <i>Insert 1000</i> adds 1000 credits (while your credit is below a million); "

@@ -1,5 +1,7 @@
 #include "tools/art/sounds.h"
 
+#include "engine/soundcues.h"
+
 #include <QProcess>
 #include <QtEndian>
 
@@ -500,19 +502,9 @@ bool makeSpeech(const RecordingFormat& f, Audio* audio, QString* error)
 const std::vector<RecordingFormat>& recordingFormats()
 {
     static const std::vector<RecordingFormat> formats = {
-        {"intro", 2, 44100, 3.93, nullptr},         {"welcome", 1, 22050, 0.43, "Welcome"},
-        {"byebye", 1, 22050, 0.55, "Bye bye"},      {"click", 2, 44100, 0.02, nullptr},
-        {"clickmic", 2, 44100, 0.02, nullptr},      {"cartile", 2, 44100, 0.41, nullptr},
-        {"okd", 2, 44100, 0.14, nullptr},           {"offg", 2, 44100, 0.58, nullptr},
-        {"succes", 2, 44100, 0.40, nullptr},        {"jb", 1, 22050, 1.20, "Jacks or better"},
-        {"tp", 1, 22050, 0.93, "Two pairs"},        {"tok", 1, 16000, 0.81, "Three of a kind"},
-        {"st", 1, 22050, 0.86, "Straight"},         {"flu", 1, 22050, 0.69, "Flush"},
-        {"fh", 1, 22050, 1.06, "Full house"},       {"pok", 1, 22050, 0.66, "Poker"},
-        {"sflu", 1, 16000, 1.02, "Straight flush"}, {"rf", 1, 22050, 1.09, "Royal flush"},
-        {"fok", 1, 16000, 0.86, "Five of a kind"},  {"cart1", 2, 44100, 0.04, nullptr},
-        {"cart2", 2, 44100, 0.04, nullptr},         {"cart3", 2, 44100, 0.04, nullptr},
-        {"cart4", 2, 44100, 0.04, nullptr},         {"cart5", 2, 44100, 0.04, nullptr},
-        {"err", 2, 44100, 0.16, nullptr},
+#define TARVELLE_CUE_FORMAT(name, channels, rate, seconds, speech) {#name, channels, rate, seconds, speech},
+        TARVELLE_SOUND_CUES(TARVELLE_CUE_FORMAT)
+#undef TARVELLE_CUE_FORMAT
     };
     return formats;
 }

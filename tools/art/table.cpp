@@ -268,10 +268,11 @@ QImage paintTable()
     p.setBrush(QColor(10, 40, 50));
     p.drawEllipse(QPointF(69, 65.5), 13.2, 13.2);
 
-    // Message line with the stage and clock fields at its ends.
+    // Message line with the stage and clock fields at its ends. The message starts at x 102 and
+    // the stage field's widest text ("Demo") ends at 98: the divider goes between.
     recess(p, QRectF(56, 129, 394, 50), 6, kPanel);
     p.setPen(QPen(QColor(40, 100, 110), 1.0));
-    p.drawLine(QPointF(124.5, 134), QPointF(124.5, 174));
+    p.drawLine(QPointF(100.5, 134), QPointF(100.5, 174));
     p.drawLine(QPointF(381.5, 134), QPointF(381.5, 174));
 
     // Display panel: captions on the left, digit windows on the right.

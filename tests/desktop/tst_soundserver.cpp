@@ -1,0 +1,162 @@
+// The game's cues on a real sound server: a PulseAudio null sink of the test's own, whose
+// monitor is recorded while the game clicks on a machine kept busy.
+#include "tests/desktop/desktop.h"
+
+#include "widgets/waveplayer.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdlib>
+
+using namespace tarvelle;
+using namespace tarvelle::testing;
+
+namespace {
+
+constexpr int kRate = 44100;
+
+// Separate sounds in a mono recording: runs of loud samples, with at least gapMs of quiet
+// between two of them.
+int countSounds(const QByteArray& pcm, int threshold, int gapMs)
+{
+    const auto* s = reinterpret_cast<const qint16*>(pcm.constData());
+    const qsizetype n = pcm.size() / 2;
+    const qsizetype gap = qsizetype(kRate) * gapMs / 1000;
+    int count = 0;
+    qsizetype lastLoud = -gap - 1;
+    for (qsizetype i = 0; i < n; ++i)
+        if (std::abs(int(s[i])) >= threshold) {
+            if (i - lastLoud > gap)
+                ++count;
+            lastLoud = i;
+        }
+    return count;
+}
+
+} // namespace
+
+class TestSoundServer : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_home;
+    QProcess m_server;
+    QProcessEnvironment m_env;
+
+    QProcess* start(const QString& program, const QStringList& args)
+    {
+        auto* p = new QProcess(this);
+        p->setProcessEnvironment(m_env);
+        p->start(program, args);
+        p->waitForStarted(5000);
+        return p;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        for (const char* tool : {"pulseaudio", "pactl", "parec"})
+            if (!haveProgram(QLatin1String(tool)))
+                QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(QLatin1String(tool))));
+        QVERIFY(m_home.isValid());
+        QFile::setPermissions(m_home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString socket = m_home.filePath(QStringLiteral("native"));
+        m_env = QProcessEnvironment::systemEnvironment();
+        m_env.insert(QStringLiteral("HOME"), m_home.path());
+        m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
+        m_env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + socket);
+        m_server.setProcessEnvironment(m_env);
+        m_server.start(
+            QStringLiteral("pulseaudio"),
+            {QStringLiteral("--daemonize=no"), QStringLiteral("-n"), QStringLiteral("--use-pid-file=no"),
+             QStringLiteral("--exit-idle-time=-1"),
+             QStringLiteral("--load=module-null-sink sink_name=tarvelle_test"),
+             QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket});
+        if (!m_server.waitForStarted(5000))
+            QSKIP("pulseaudio does not start");
+        const bool up = waitUntil(
+            [&] {
+                QProcess info;
+                info.setProcessEnvironment(m_env);
+                info.start(QStringLiteral("pactl"), {QStringLiteral("info")});
+                return info.waitForFinished(3000) && info.exitCode() == 0;
+            },
+            10000);
+        if (!up)
+            QSKIP("pulseaudio does not answer");
+        // Before the first use of the audio devices.
+        qputenv("PULSE_SERVER", m_env.value(QStringLiteral("PULSE_SERVER")).toLocal8Bit());
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", m_home.path().toLocal8Bit());
+    }
+
+    // Every click is heard, also on a machine with more busy programs than cores.
+    void everyClickIsHeard()
+    {
+        SoundBank bank;
+        QVERIFY(SoundService::instance().audioAvailable());
+        const QByteArray click = bank.player(QStringLiteral("clickmic"))->sound();
+        WaveInfo info;
+        QVERIFY(parseWave(click, &info));
+
+        QProcess* recorder = start(QStringLiteral("parec"),
+                                   {QStringLiteral("--device=tarvelle_test.monitor"), QStringLiteral("--raw"),
+                                    QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
+                                    QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=20")});
+        QList<QProcess*> busy;
+        for (int i = 0; i < 3; ++i)
+            busy << start(QStringLiteral("sh"),
+                          {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
+        // The recording runs, and the game's stream has settled, before the first click.
+        QTest::qWait(1000);
+        QByteArray pcm;
+        QVERIFY(waitUntil(
+            [&] {
+                recorder->waitForReadyRead(50);
+                pcm += recorder->readAllStandardOutput();
+                return pcm.size() > kRate / 5 * 2;
+            },
+            10000));
+        const int clicks = 40;
+        for (int i = 0; i < clicks; ++i) {
+            bank.play("clickmic");
+            QTest::qWait(250);
+        }
+        QTest::qWait(800);
+        for (QProcess* p : busy)
+            p->kill();
+        recorder->terminate();
+        recorder->waitForFinished(3000);
+        for (QProcess* p : busy)
+            p->waitForFinished(3000);
+        pcm += recorder->readAllStandardOutput();
+        QVERIFY2(pcm.size() > kRate * 2 * 5, "the recording is too short");
+        if (qEnvironmentVariableIsSet("TARVELLE_KEEP_RECORDING")) {
+            QFile keep(qEnvironmentVariable("TARVELLE_KEEP_RECORDING"));
+            if (keep.open(QIODevice::WriteOnly))
+                keep.write(pcm);
+        }
+
+        // A click is 20 ms; anything a quarter of its peak or louder counts as heard.
+        const auto* s = reinterpret_cast<const qint16*>(click.constData() + info.dataOffset);
+        int peak = 0;
+        for (qsizetype i = 0; i < info.dataSize / 2; ++i)
+            peak = std::max(peak, std::abs(int(s[i])));
+        QCOMPARE(countSounds(pcm, peak / 4, 60), clicks);
+    }
+
+    void cleanupTestCase()
+    {
+        SoundService::instance().stopAll();
+        releaseSoundService();
+        if (m_server.state() != QProcess::NotRunning) {
+            m_server.terminate();
+            if (!m_server.waitForFinished(3000))
+                m_server.kill();
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSoundServer)
+#include "tst_soundserver.moc"
