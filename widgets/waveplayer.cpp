@@ -283,7 +283,7 @@ void SoundService::stopAll()
 
 bool SoundService::play(const QByteArray& riffWave, bool loop, const QString& name)
 {
-    m_history.append(name);
+    remember(name);
     stopAll();
     WaveInfo info;
     if (!parseWave(riffWave, &info))

@@ -63,11 +63,14 @@ public:
     bool isPlaying() const { return m_playing; }
     // How much of the current recording went to the sound server, in microseconds.
     qint64 playedUSecs() const;
+    // The latest requests, oldest first; only the last kHistoryLimit are kept, so a long
+    // session does not grow it without end.
+    static constexpr int kHistoryLimit = 256;
     QStringList history() const { return m_history; }
     void clearHistory() { m_history.clear(); }
     // Records a request that had nothing to play.
-    void noteRequest(const QString& name) { m_history.append(name); }
-    // Pretend there is no audio device (tests, --mute).
+    void noteRequest(const QString& name) { remember(name); }
+    // Pretend there is no audio device (tests).
     void setMuted(bool on) { m_muted = on; }
     bool muted() const { return m_muted; }
 
@@ -82,6 +85,12 @@ private:
     void release(bool now = false);
     friend void releaseSoundService();
 
+    void remember(const QString& name)
+    {
+        if (m_history.size() >= kHistoryLimit)
+            m_history.removeFirst();
+        m_history.append(name);
+    }
     QStringList m_history;
     QAudioSink* m_sink = nullptr;
     CueFeed* m_feed = nullptr;

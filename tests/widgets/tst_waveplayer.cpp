@@ -159,6 +159,13 @@ private slots:
             QCOMPARE(bank.player(n)->name(), n);
         bank.play("jb");
         QCOMPARE(SoundService::instance().history(), QStringList{"jb"});
+        // A long session keeps only the latest requests.
+        for (int i = 0; i < 3 * SoundService::kHistoryLimit; ++i)
+            bank.play(i % 2 ? CueName("click") : CueName("err"));
+        const QStringList h = SoundService::instance().history();
+        QCOMPARE(h.size(), SoundService::kHistoryLimit);
+        QCOMPARE(h.last(), QStringLiteral("click"));
+        QCOMPARE(h.first(), QStringLiteral("err"));
         // A name looked up at run time that is not a cue is an empty player: nothing plays.
         QVERIFY(bank.player("no-such-cue")->sound().isEmpty());
     }
