@@ -67,7 +67,7 @@ DataDirs resolveDataDirs(const DataDirInputs& in)
         out.layout = DataDirs::Layout::Portable;
         return out;
     }
-    // Installed: <prefix>/bin/tarvelle reads <prefix>/share/tarvelle/.
+    // Installed: <prefix>/bin/tarvelle (or games/ under /usr) reads <prefix>/share/tarvelle/.
     const fs::path shareDir = fs::path(programDir).parent_path().parent_path() / "share" / "tarvelle";
     out.dataDir = withSlash(shareDir.lexically_normal().string());
     if (!hasFile(out.dataDir, "poker2.dat") && hasFile(programDir, "poker2.dat"))

@@ -33,8 +33,9 @@ const char* const kUsage =
     "  --version       show the version and exit\n"
     "\n"
     "Without --data-dir the game uses its own folder when that holds poker2.dat and is\n"
-    "writable; otherwise it reads share/tarvelle beside its bin folder and keeps the\n"
-    "player's files in $XDG_DATA_HOME/Tarvelle (by default ~/.local/share/Tarvelle).\n";
+    "writable; otherwise it reads ../share/tarvelle from its own folder (bin or games) and\n"
+    "keeps the player's files in $XDG_DATA_HOME/Tarvelle (by default\n"
+    "~/.local/share/Tarvelle).\n";
 
 struct Options {
     bool help = false;
