@@ -91,15 +91,17 @@ CoachPanel::CoachPanel(TForm1& table, GameState& gs, const std::string& saveDir)
     m_watch->setInterval(100);
     connect(m_watch, &QTimer::timeout, this, [this] { watchSettings(); });
     // The panel comes up with the table, not over the splash.
-    if (m_table.desen)
-        m_table.desen->installEventFilter(this);
+    // Kept apart from the table: the filter may still be called while the table is torn down.
+    m_backdrop = m_table.desen;
+    if (m_backdrop)
+        m_backdrop->installEventFilter(this);
 }
 
 CoachPanel::~CoachPanel() = default;
 
 bool CoachPanel::eventFilter(QObject* watched, QEvent* e)
 {
-    if (watched == m_table.desen && e->type() == QEvent::ShowToParent && !m_shown) {
+    if (watched == m_backdrop && e->type() == QEvent::ShowToParent && !m_shown) {
         m_shown = true;
         if (m_settings.visible) {
             place();

@@ -81,6 +81,7 @@ private:
     Coach m_coach;
     std::array<int, 5> m_dealt{};
     int m_yours = 0;
+    QObject* m_backdrop = nullptr; // desen, whose first showing brings the panel up
     bool m_shown = false; // the table has been revealed
 
     ReturnFigures m_returns;

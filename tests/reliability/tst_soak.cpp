@@ -27,6 +27,14 @@ long residentKiB()
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
+// AddressSanitizer keeps freed memory in quarantine, so resident size grows there without a
+// leak; the normal build is the one that judges memory.
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool kJudgeMemory = false;
+#else
+constexpr bool kJudgeMemory = true;
+#endif
+
 using Wide = __int128;
 
 Wide books(const Counters& c)
@@ -116,7 +124,7 @@ void TestSoak::roundAutoplay()
         const long end = residentKiB();
         qInfo("round, %s: %d hands, resident %ld KiB after warm-up, %ld KiB at the end", joker ? "53 cards" : "52 cards",
               played, warm, end);
-        QVERIFY2(end <= warm + warm / 20, "resident memory grew by more than 5 %");
+        QVERIFY2(!kJudgeMemory || end <= warm + warm / 20, "resident memory grew by more than 5 %");
     }
 }
 
@@ -155,7 +163,7 @@ void TestSoak::tableAutoplay()
     QVERIFY(books(t.gs.counters) != start);
     const long end = residentKiB();
     qInfo("table: %d hands, resident %ld KiB after warm-up, %ld KiB at the end", played, warm, end);
-    QVERIFY2(end <= warm + warm / 20, "resident memory grew by more than 5 %");
+    QVERIFY2(!kJudgeMemory || end <= warm + warm / 20, "resident memory grew by more than 5 %");
 }
 
 QTEST_MAIN(TestSoak)
