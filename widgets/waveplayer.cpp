@@ -116,17 +116,29 @@ bool parseWave(const QByteArray& riff, WaveInfo* info, QString* error)
 }
 
 // What the open stream plays: the current recording once (or over and over), then silence.
-// The sink pulls from it on the user-interface thread.
+// The sink pulls from it on the user-interface thread, a period at a time, through the device's
+// read buffer.
 class CueFeed : public QIODevice {
 public:
+    // Silence ahead of each recording: when the server has just run dry it drops the first
+    // samples written after, and a click is short enough to vanish whole.
+    static constexpr qint64 LeadBytes = SoundService::StreamRate / 50 * 4; // 20 ms
+
     void setCue(QByteArray pcm, bool loop)
     {
         m_cue = std::move(pcm);
-        m_pos = 0;
+        m_pos = m_cue.isEmpty() ? 0 : -LeadBytes;
         m_loop = loop;
+        // The read buffer holds up to 16 KB (about 90 ms) of what was there before: drop it,
+        // so the new recording goes out with the sink's next pull.
+        if (isOpen()) {
+            const OpenMode mode = openMode();
+            close();
+            open(mode);
+        }
     }
     void clear() { setCue({}, false); }
-    qint64 position() const { return m_pos; }
+    qint64 position() const { return std::max<qint64>(m_pos, 0); }
     qint64 cueSize() const { return m_cue.size(); }
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override { return (qint64(1) << 20) + QIODevice::bytesAvailable(); }
@@ -136,6 +148,12 @@ protected:
     {
         maxSize &= ~qint64(3); // whole frames
         qint64 done = 0;
+        if (m_pos < 0) {
+            const qint64 n = std::min(maxSize, -m_pos);
+            std::memset(data, 0, size_t(n));
+            done = n;
+            m_pos += n;
+        }
         while (done < maxSize && m_pos < m_cue.size()) {
             const qint64 n = std::min(maxSize - done, qint64(m_cue.size()) - m_pos);
             std::memcpy(data + done, m_cue.constData() + m_pos, size_t(n));
@@ -151,7 +169,7 @@ protected:
 
 private:
     QByteArray m_cue;
-    qint64 m_pos = 0;
+    qint64 m_pos = 0; // below zero while the lead is going out
     bool m_loop = false;
 };
 
@@ -306,7 +324,10 @@ void SoundService::checkEnd()
         m_endTimer->stop();
         return;
     }
-    if (m_sink->error() != QAudio::NoError || m_sink->state() == QAudio::StoppedState) {
+    // An underrun is not a lost server: the sink goes on pulling, and reopening would cost a start.
+    const QAudio::Error error = m_sink->error();
+    if ((error != QAudio::NoError && error != QAudio::UnderrunError) ||
+        m_sink->state() == QAudio::StoppedState) {
         // The server went away: the next request opens a new stream.
         release();
         emit finished();
