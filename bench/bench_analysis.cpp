@@ -1,6 +1,8 @@
 // Exact analysis: one hand's 32 holds, and the whole game's return.
 #include "engine/analysis.h"
 
+#include "bench/benchhands.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -10,25 +12,11 @@ using namespace tarvelle;
 
 namespace {
 
-std::vector<std::array<int, 5>> randomHands(bool joker, int count)
-{
-    std::mt19937 rng(2024);
-    std::vector<int> deck(joker ? 53 : 52);
-    for (size_t i = 0; i < deck.size(); ++i)
-        deck[i] = int(i);
-    std::vector<std::array<int, 5>> hands(count);
-    for (auto& h : hands) {
-        std::shuffle(deck.begin(), deck.end(), rng);
-        std::copy(deck.begin(), deck.begin() + 5, h.begin());
-    }
-    return hands;
-}
-
 // What `analyze` computes: every hold counted for this hand alone, plus the proposal.
 void BM_AnalyzeHand(benchmark::State& state)
 {
     const bool joker = state.range(0) != 0;
-    const auto hands = randomHands(joker, 1000);
+    const auto hands = randomHands(joker, 1000, 2024);
     const PayList pay = gamePayList();
     size_t i = 0;
     for (auto _ : state) {
@@ -45,7 +33,7 @@ BENCHMARK(BM_AnalyzeHand)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 void BM_HoldValuesFromTables(benchmark::State& state)
 {
     const bool joker = state.range(0) != 0;
-    const auto hands = randomHands(joker, 1000);
+    const auto hands = randomHands(joker, 1000, 2024);
     const HoldEvaluator ev(joker, gamePayList());
     size_t i = 0;
     for (auto _ : state)

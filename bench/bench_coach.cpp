@@ -2,6 +2,8 @@
 // return for a setting, from the request to the answer of the worker (budget 1 s).
 #include "engine/coach.h"
 
+#include "bench/benchhands.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -14,26 +16,12 @@ using namespace tarvelle;
 
 namespace {
 
-std::vector<std::array<int, 5>> randomHands(bool joker, int count)
-{
-    std::mt19937 rng(16);
-    std::vector<int> deck(joker ? 53 : 52);
-    for (size_t i = 0; i < deck.size(); ++i)
-        deck[i] = int(i);
-    std::vector<std::array<int, 5>> hands(count);
-    for (auto& h : hands) {
-        std::shuffle(deck.begin(), deck.end(), rng);
-        std::copy(deck.begin(), deck.begin() + 5, h.begin());
-    }
-    return hands;
-}
-
 // What the table asks of the coach after each deal: every hold's value, the ranking
 // and the best hold, and the review at the draw.
 void BM_CoachDealAndDraw(benchmark::State& state)
 {
     const bool joker = state.range(0) != 0;
-    const auto hands = randomHands(joker, 1000);
+    const auto hands = randomHands(joker, 1000, 16);
     Coach coach;
     size_t i = 0;
     for (auto _ : state) {

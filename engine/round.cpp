@@ -311,33 +311,32 @@ void Round::setMoney(int32_t& field, int64_t value, MoneyKind kind)
 }
 
 // Moving money inside the table keeps the sum; only a credit at its top loses the rest.
-void Round::win2cr()
+void Round::moveToCredit(int32_t& from)
 {
     Counters& c = m_gs.counters;
-    const int64_t sum = int64_t(c.Credit) + c.Win;
-    c.Credit = addMoney(c.Credit, c.Win);
-    c.Win = 0;
+    const int64_t sum = int64_t(c.Credit) + from;
+    c.Credit = addMoney(c.Credit, from);
+    from = 0;
     if (sum != c.Credit)
         m_fx.money(MoneyKind::Capped, c.Credit - sum);
-    // Committed before it is shown: a press handled inside the flashes finds no win left.
+    // Committed before it is shown: a press handled inside the flashes finds nothing left.
     m_fx.save();
+}
+
+void Round::win2cr()
+{
+    moveToCredit(m_gs.counters.Win);
     if (!flash(Display::Win, 0) || !pause(durations::Flash))
         return;
-    flash(Display::Credit, c.Credit);
+    flash(Display::Credit, m_gs.counters.Credit);
 }
 
 void Round::bonus2cr()
 {
-    Counters& c = m_gs.counters;
-    const int64_t sum = int64_t(c.Credit) + c.Bonus;
-    c.Credit = addMoney(c.Credit, c.Bonus);
-    c.Bonus = 0;
-    if (sum != c.Credit)
-        m_fx.money(MoneyKind::Capped, c.Credit - sum);
-    m_fx.save();
+    moveToCredit(m_gs.counters.Bonus);
     if (!flash(Display::Bonus, 0))
         return;
-    flash(Display::Credit, c.Credit);
+    flash(Display::Credit, m_gs.counters.Credit);
 }
 
 void Round::betToBonus()

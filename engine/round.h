@@ -171,6 +171,8 @@ public:
 private:
     bool pause(int ms); // false once the exit has begun: the operation stops there
     bool flash(Display d, int32_t value);
+    // Moves a win or the bonus pot into the credit (held at its top) and saves.
+    void moveToCredit(int32_t& from);
     void setMoney(int32_t& field, int64_t value, MoneyKind kind);
     void setPhase(Phase p) { m_phase = p; }
     void payoutCtrl();
