@@ -1,9 +1,10 @@
 #include "extra/form2.h"
 
-#include "widgets/palette.h"
-#include "widgets/antialiaslabel.h"
 #include "storage/gamefiles.h"
+#include "widgets/antialiaslabel.h"
+#include "widgets/hidpi.h"
 #include "widgets/image.h"
+#include "widgets/palette.h"
 #include "widgets/waveplayer.h"
 
 #include <QCloseEvent>
@@ -44,6 +45,8 @@ TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QSt
 
     m_ena = picture("ena", 30, 23);
     m_dis = picture("dis", 30, 23);
+    m_enaHires = hidpi::picture(QStringLiteral("ena"));
+    m_disHires = hidpi::picture(QStringLiteral("dis"));
 
     buildMenu();
     buildSettingsPage();
@@ -67,6 +70,11 @@ QImage TForm2::picture(const char* name, int w, int h)
     QImage plain(w, h, QImage::Format_RGB888);
     plain.fill(kBackground);
     return plain;
+}
+
+void TForm2::setArt(TImage* img, const char* name, int w, int h)
+{
+    img->setPicture(picture(name, w, h), hidpi::picture(QLatin1String(name)));
 }
 
 TAntiAliasLabel* TForm2::caption(QWidget* parent, const QString& text, int x, int y)
@@ -100,7 +108,7 @@ void TForm2::buildMenu()
 {
     Image1 = new TImage(this);
     Image1->setGeometry(0, 0, 800, 43);
-    Image1->setPicture(picture("menubar", 800, 43));
+    setArt(Image1, "menubar", 800, 43);
     const char* names[4] = {"Settings", "Help", "Statistics", "Close"};
     const int xs[4] = {68, 180, 264, 732};
     for (int i = 0; i < 4; ++i) {
@@ -145,7 +153,7 @@ void TForm2::errorSound()
 
 void TForm2::setLamp(TImage* lamp, bool on)
 {
-    lamp->setPicture(on ? m_ena : m_dis);
+    lamp->setPicture(on ? m_ena : m_dis, on ? m_enaHires : m_disHires);
     m_litLamps.insert(lamp, on);
 }
 

@@ -136,6 +136,8 @@ private:
     void clickSound();
     void errorSound();
     static QImage picture(const char* name, int w, int h);
+    // A built-in picture on a control, with its double-size version on high-DPI screens.
+    static void setArt(TImage* img, const char* name, int w, int h);
     void setLamp(TImage* lamp, bool on);
 
     // settingspage.cpp
@@ -168,6 +170,8 @@ private:
 
     QImage m_ena;
     QImage m_dis;
+    QImage m_enaHires;
+    QImage m_disHires;
     QHash<const TImage*, bool> m_litLamps;
     std::array<QList<QWidget*>, 4> m_pageWidgets;
     QList<std::pair<TAntiAliasLabel*, QColor>> m_hoverLabels;
@@ -191,8 +195,8 @@ private:
     TImage* bara = nullptr;      // the help page's scroll track ("bar")
     TImage* ud = nullptr;        // its thumb ("up-down"), dragged from y 63 to 513
 
-    TStringAlignGrid* sg2 = nullptr; // statistics of dealt and final hands
-    TStringAlignGrid* sg3 = nullptr; // statistics of double-up guesses
+    TStringAlignGrid* sg2 = nullptr;   // statistics of dealt and final hands
+    TStringAlignGrid* sg3 = nullptr;   // statistics of double-up guesses
     TAntiAliasLabel* resets = nullptr; // the statistics "Reset"
 };
 

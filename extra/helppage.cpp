@@ -140,11 +140,11 @@ void TForm2::buildHelpPage()
 
     bara = new TImage(this);
     bara->setGeometry(786, 53, 3, 490);
-    bara->setPicture(picture("track", 3, 490));
+    setArt(bara, "track", 3, 490);
 
     ud = new TImage(this);
     ud->setGeometry(778, ThumbTop, 19, 18);
-    ud->setPicture(picture("thumb", 19, 18));
+    setArt(ud, "thumb", 19, 18);
     connect(ud, &TImage::mouseDown, this, [this](Qt::MouseButton b, QPoint pos) {
         if (b == Qt::LeftButton)
             udMouseDown(pos.y());

@@ -1,10 +1,10 @@
-#include "widgets/palette.h"
-#include "widgets/antialiaslabel.h"
-#include "widgets/cardimagery.h"
-#include "extra/form2.h"
-#include "widgets/image.h"
 #include "engine/money.h"
 #include "engine/payoutcontrol.h"
+#include "extra/form2.h"
+#include "widgets/antialiaslabel.h"
+#include "widgets/cardimagery.h"
+#include "widgets/image.h"
+#include "widgets/palette.h"
 
 #include <QMessageBox>
 
@@ -122,7 +122,7 @@ void TForm2::buildSettingsPage()
     for (int d = 0; d < DeckCount; ++d) {
         auto* preview = new TImage(this);
         preview->setGeometry(QRect(kPreviewPos[d], QSize(48, 72)));
-        preview->setPicture(picture(QStringLiteral("deckprev%1").arg(d).toLatin1().constData(), 48, 72));
+        setArt(preview, QStringLiteral("deckprev%1").arg(d).toLatin1().constData(), 48, 72);
         preview->setCursor(Qt::PointingHandCursor);
         auto* lamp = new TImage(this);
         lamp->setGeometry(QRect(kDeckLampPos[d], QSize(30, 23)));
@@ -173,7 +173,7 @@ void TForm2::buildAccountPanel()
         for (auto [x, name] : {std::pair{220, "arrow_right"}, std::pair{351, "arrow_left"}}) {
             auto* arrow = new TImage(Panel1);
             arrow->setGeometry(x, y, 9, 24);
-            arrow->setPicture(picture(name, 9, 24));
+            setArt(arrow, name, 9, 24);
         }
         return label;
     };

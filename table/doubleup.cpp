@@ -11,16 +11,14 @@ void TForm1::doubleLamps()
 {
     DoubleUpState& d = m_gs.dbl;
     ++d.BlinkTicks; // wraps from 255 to 0
-    const QImage& offImg = m_imagery.lampImage(CardImagery::LampOff);
-    const QImage& dblImg = m_imagery.lampImage(CardImagery::LampDouble);
     for (int i = 1; i <= 5; ++i) {
         const int mark = d.DoubleMarks[i];
         if (mark == 0 && d.BlinkTicks == 1)
-            lamp(i)->drawImage(0, 0, offImg);
+            m_imagery.paintLamp(lamp(i), CardImagery::LampOff);
         else if (mark == 2 && d.BlinkTicks == 1)
-            lamp(i)->drawImage(0, 0, dblImg);
+            m_imagery.paintLamp(lamp(i), CardImagery::LampDouble);
         else if (mark == 1)
-            lamp(i)->drawImage(0, 0, (d.BlinkTicks % 2) ? dblImg : offImg);
+            m_imagery.paintLamp(lamp(i), (d.BlinkTicks % 2) ? CardImagery::LampDouble : CardImagery::LampOff);
     }
 }
 

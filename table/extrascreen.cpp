@@ -58,7 +58,8 @@ void TForm1::onExtraClosed()
     // A deck chosen on the Extra screen shows at once on the cards lying face down.
     for (int k = 1; k <= 5; ++k)
         if (m_faceDown[k])
-            card(k)->drawImage(0, 0, m_imagery.cardImage(CardImagery::BackIndex));
+            card(k)->drawImage(0, 0, m_imagery.cardImage(CardImagery::BackIndex),
+                               m_imagery.cardHires(CardImagery::BackIndex));
     activateWindow();
     setFocus();
 }

@@ -8,11 +8,12 @@
 
 #include "storage/gamefiles.h"
 
-#include "widgets/palette.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
+#include "widgets/hidpi.h"
 #include "widgets/image.h"
 #include "widgets/lbspeedbutton.h"
+#include "widgets/palette.h"
 #include "widgets/stringaligngrid.h"
 #include "widgets/waveplayer.h"
 
@@ -24,11 +25,9 @@
 #include <QTime>
 #include <QTimer>
 
-
 namespace tarvelle {
 
 namespace {
-
 
 TAntiAliasLabel* makeLabel(QWidget* parent, const QString& name, int pixelSize, bool bold,
                            Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop)
@@ -111,23 +110,33 @@ QImage TForm1::picture(const QString& name, QSize fallback) const
     return img;
 }
 
+void TForm1::setArt(TImage* img, const QString& name, QSize fallback) const
+{
+    img->setPicture(picture(name, fallback), hidpi::picture(name));
+}
+
+void TForm1::setArt(TLbSpeedButton* button, const QString& name, QSize fallback) const
+{
+    button->setGlyph(picture(name, fallback), hidpi::picture(name));
+}
+
 // Controls in the order the table is built: backdrop, splash, table picture, then
 // everything that lies on the table.
 void TForm1::createControls()
 {
     red = makeImage(this, QStringLiteral("red"));
     red->setStretch(true);
-    red->setPicture(picture(QStringLiteral("red"), {4, 600}));
+    setArt(red, QStringLiteral("red"), {4, 600});
     splash = makeImage(this, QStringLiteral("splash"));
-    splash->setPicture(picture(QStringLiteral("splash"), {800, 600}));
+    setArt(splash, QStringLiteral("splash"), {800, 600});
     desen = makeImage(this, QStringLiteral("desen"));
-    desen->setPicture(picture(QStringLiteral("desen"), {800, 600}));
+    setArt(desen, QStringLiteral("desen"), {800, 600});
 
     mintro = makeLabel(this, QStringLiteral("mintro"), 13, true, Qt::AlignHCenter | Qt::AlignTop);
     mintro->setText(QString());
 
     Image9 = makeImage(this, QStringLiteral("Image9"));
-    Image9->setPicture(splash->canvas().copy(55, 51, 28, 29)); // empty until the first frame
+    Image9->setPictureFrom(*splash, QRect(55, 51, 28, 29)); // empty until the first frame
     const QString emblems[] = {QStringLiteral("emblem1"), QStringLiteral("emblem2"),
                                QStringLiteral("emblem3"), QStringLiteral("emblem4")};
     Image6 = makeImage(this, QStringLiteral("Image6"));
@@ -136,7 +145,7 @@ void TForm1::createControls()
     Image10 = makeImage(this, QStringLiteral("Image10"));
     TImage* frames[] = {Image6, Image7, Image8, Image10};
     for (int i = 0; i < 4; ++i) {
-        frames[i]->setPicture(picture(emblems[i], {28, 29}));
+        setArt(frames[i], emblems[i], {28, 29});
         frames[i]->hide();
     }
 
@@ -174,23 +183,23 @@ void TForm1::createControls()
     AntiAliasLabel9 = makeLabel(this, QStringLiteral("AntiAliasLabel9"), 13, true);
 
     LbSpeedButton1 = makeButton(this, QStringLiteral("LbSpeedButton1"));
-    LbSpeedButton1->setGlyph(picture(QStringLiteral("btn_extra"), {400, 100}));
+    setArt(LbSpeedButton1, QStringLiteral("btn_extra"), {400, 100});
     LbSpeedButton2 = makeButton(this, QStringLiteral("LbSpeedButton2"));
-    LbSpeedButton2->setGlyph(picture(QStringLiteral("btn_deal"), {400, 100}));
+    setArt(LbSpeedButton2, QStringLiteral("btn_deal"), {400, 100});
     LbSpeedButton3 = makeButton(this, QStringLiteral("LbSpeedButton3"));
-    LbSpeedButton3->setGlyph(picture(QStringLiteral("btn_betdown"), {400, 100}));
+    setArt(LbSpeedButton3, QStringLiteral("btn_betdown"), {400, 100});
     LbSpeedButton4 = makeButton(this, QStringLiteral("LbSpeedButton4"));
-    LbSpeedButton4->setGlyph(picture(QStringLiteral("btn_betup"), {400, 100}));
+    setArt(LbSpeedButton4, QStringLiteral("btn_betup"), {400, 100});
     LbSpeedButton5 = makeButton(this, QStringLiteral("LbSpeedButton5"));
-    LbSpeedButton5->setGlyph(picture(QStringLiteral("btn_double"), {400, 100}));
+    setArt(LbSpeedButton5, QStringLiteral("btn_double"), {400, 100});
     betmax = makeButton(this, QStringLiteral("betmax"));
-    betmax->setGlyph(picture(QStringLiteral("btn_betmax"), {76, 19}));
+    setArt(betmax, QStringLiteral("btn_betmax"), {76, 19});
     autop = makeButton(this, QStringLiteral("autop"));
-    autop->setGlyph(picture(QStringLiteral("btn_autop"), {76, 19}));
+    setArt(autop, QStringLiteral("btn_autop"), {76, 19});
     proce = makeButton(this, QStringLiteral("proce"));
-    proce->setGlyph(picture(QStringLiteral("btn_proce"), {76, 19}));
+    setArt(proce, QStringLiteral("btn_proce"), {76, 19});
     off = makeButton(this, QStringLiteral("off"));
-    off->setGlyph(picture(QStringLiteral("btn_off"), {76, 19}));
+    setArt(off, QStringLiteral("btn_off"), {76, 19});
 
     createPayTable();
 
@@ -393,7 +402,8 @@ void TForm1::formCreate()
     BaseOdds();
 
     for (int k = 1; k <= 5; ++k)
-        card(k)->setPicture(m_imagery.cardImage(CardImagery::BackIndex));
+        card(k)->setPicture(m_imagery.cardImage(CardImagery::BackIndex),
+                            m_imagery.cardHires(CardImagery::BackIndex));
     stheld();
     m_imagery.nr(m_ct.Win, win_im, 0);
     m_imagery.nr(m_ct.Bonus, bonus_im, 0);

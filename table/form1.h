@@ -185,6 +185,9 @@ private:
     void connectControls();
     void formCreate();
     QImage picture(const QString& name, QSize fallback) const;
+    // A built-in picture on a control, with its double-size version on high-DPI screens.
+    void setArt(TImage* img, const QString& name, QSize fallback) const;
+    void setArt(TLbSpeedButton* button, const QString& name, QSize fallback) const;
 
     // What the round asks of the window.
     void drawValue(Display d, int32_t value, int brightness) override;

@@ -88,7 +88,7 @@ void TForm1::Timer1Timer()
         splash->hide();
         mintro->hide();
         if (m_startTicks < 20)
-            Image9->setPicture(desen->canvas().copy(55, 51, 28, 29));
+            Image9->setPictureFrom(*desen, QRect(55, 51, 28, 29));
         for (QWidget* w : std::initializer_list<QWidget*>{red,
                                                           desen,
                                                           LbSpeedButton1,
@@ -133,7 +133,7 @@ void TForm1::Timer1Timer()
         if (m_st.VoiceFx)
             m_sounds.play("welcome");
     } else if (m_startTicks == 20) {
-        Image9->setPicture(Image6->canvas());
+        Image9->setPictureFrom(*Image6);
     }
 
     if (m_gs.dbl.DoubleActive)
@@ -145,16 +145,16 @@ void TForm1::Timer3Timer()
     m_emblemTicks = m_emblemTicks >= 600 ? 0 : uint16_t(m_emblemTicks + 1);
     switch (m_emblemTicks) {
     case 31:
-        Image9->setPicture(Image7->canvas());
+        Image9->setPictureFrom(*Image7);
         break;
     case 32:
-        Image9->setPicture(Image8->canvas());
+        Image9->setPictureFrom(*Image8);
         break;
     case 33:
-        Image9->setPicture(Image10->canvas());
+        Image9->setPictureFrom(*Image10);
         break;
     case 34:
-        Image9->setPicture(Image6->canvas());
+        Image9->setPictureFrom(*Image6);
         break;
     default:
         break;

@@ -1,5 +1,6 @@
 #include "widgets/cardimagery.h"
 
+#include "widgets/hidpi.h"
 #include "widgets/image.h"
 
 #include <QFile>
@@ -68,6 +69,10 @@ bool CardImagery::LoadCardImages(const QString& appDir, QString* error)
     }
     m_cards = cards;
     m_defaultBack = m_cards[BackIndex];
+    for (int r = 0; r < RecordCount; ++r)
+        m_cardsHires[size_t(r)] =
+            hidpi::matching(QStringLiteral("card%1").arg(r, 2, 10, QLatin1Char('0')), m_cards[size_t(r)]);
+    m_defaultBackHires = m_cardsHires[BackIndex];
     m_appDir = appDir;
     m_loaded = true;
     return true;
@@ -82,6 +87,7 @@ bool CardImagery::LoadCardBack(int n, QString* error)
             return false;
         }
         m_cards[BackIndex] = m_defaultBack;
+        m_cardsHires[BackIndex] = m_defaultBackHires;
         return true;
     }
     const QString path = m_appDir + QStringLiteral("deck%1.bmp").arg(n);
@@ -107,6 +113,7 @@ bool CardImagery::LoadCardBack(int n, QString* error)
         return false;
     }
     m_cards[BackIndex] = img.convertToFormat(QImage::Format_BGR888);
+    m_cardsHires[BackIndex] = hidpi::matching(QStringLiteral("deck%1").arg(n), m_cards[BackIndex]);
     return true;
 }
 
@@ -157,13 +164,22 @@ const QImage& CardImagery::cardImage(int index) const
     return index >= 0 && index < RecordCount ? m_cards[size_t(index)] : none;
 }
 
-void CardImagery::setCardImage(int index, const QImage& img)
+const QImage& CardImagery::cardHires(int index) const
+{
+    static const QImage none;
+    return index >= 0 && index < RecordCount ? m_cardsHires[size_t(index)] : none;
+}
+
+void CardImagery::setCardImage(int index, const QImage& img, const QImage& hires)
 {
     if (index < 0 || index >= RecordCount)
         return;
     m_cards[size_t(index)] = img.convertToFormat(QImage::Format_BGR888);
-    if (index == BackIndex && m_defaultBack.isNull())
+    m_cardsHires[size_t(index)] = hires.size() == img.size() * 2 ? hires : QImage();
+    if (index == BackIndex && m_defaultBack.isNull()) {
         m_defaultBack = m_cards[size_t(index)];
+        m_defaultBackHires = m_cardsHires[size_t(index)];
+    }
 }
 
 void CardImagery::ShowCard(TImage* img, int suit, int rank) const
@@ -171,14 +187,14 @@ void CardImagery::ShowCard(TImage* img, int suit, int rank) const
     const int index = pictureIndex(suit, rank);
     if (!img || index < 0 || index >= RecordCount)
         return;
-    img->drawImage(0, 0, m_cards[size_t(index)]);
+    img->drawImage(0, 0, m_cards[size_t(index)], m_cardsHires[size_t(index)]);
 }
 
 void CardImagery::ShowBacks(TImage* const imgs[6], const Hand& hand) const
 {
     for (int k = 1; k <= 5; ++k) {
         if (hand.Held[size_t(k)] == 0 && imgs[k])
-            imgs[k]->drawImage(0, 0, m_cards[BackIndex]);
+            imgs[k]->drawImage(0, 0, m_cards[BackIndex], m_cardsHires[BackIndex]);
     }
 }
 
@@ -187,8 +203,10 @@ void CardImagery::loadLamps()
     static const char* const names[4] = {"ledstins", "ledaprins", "ledwin", "leddublaj"};
     for (int i = 0; i < 4; ++i) {
         QImage img(QStringLiteral(":/img/%1.png").arg(QLatin1String(names[i])));
-        if (!img.isNull())
+        if (!img.isNull()) {
             m_lamps[size_t(i)] = img.convertToFormat(QImage::Format_BGR888);
+            m_lampsHires[size_t(i)] = hidpi::picture(QLatin1String(names[i]));
+        }
     }
 }
 
@@ -196,13 +214,14 @@ void CardImagery::setLampImages(const QImage& off, const QImage& held, const QIm
 {
     m_lamps = {off.convertToFormat(QImage::Format_BGR888), held.convertToFormat(QImage::Format_BGR888),
                win.convertToFormat(QImage::Format_BGR888), dbl.convertToFormat(QImage::Format_BGR888)};
+    m_lampsHires = {};
 }
 
 void CardImagery::paintLamp(TImage* lamp, LampKind kind) const
 {
     const QImage& img = m_lamps[size_t(kind)];
     if (lamp && !img.isNull())
-        lamp->drawImage(0, 0, img);
+        lamp->drawImage(0, 0, img, m_lampsHires[size_t(kind)]);
 }
 
 void CardImagery::stheld(TImage* const lamps[6]) const
@@ -229,7 +248,15 @@ bool CardImagery::loadDigitStrip()
     if (img.isNull())
         return false;
     setDigitStrip(img);
+    setDigitStripHires(hidpi::picture(QStringLiteral("zece")));
     return true;
+}
+
+void CardImagery::setDigitStripHires(const QImage& zece2x)
+{
+    const bool fits = zece2x.size() == QSize(DigitWidth, DigitHeight) * 2;
+    m_digitStripHires = fits ? zece2x.convertToFormat(QImage::Format_BGR888) : QImage();
+    m_numberHires = fits ? QImage(zece2x.size(), QImage::Format_BGR888) : QImage();
 }
 
 void CardImagery::setDigitStrip(const QImage& zece)
@@ -251,6 +278,7 @@ void CardImagery::nr(int32_t value, TImage* display, int shade)
 {
     if (value < 0)
         return;
+    const int32_t value0 = value;
     for (int y = 0; y < DigitHeight; ++y) {
         uchar* row = m_numberBitmap.scanLine(y);
         const bool odd = y % 2 == 1;
@@ -281,8 +309,45 @@ void CardImagery::nr(int32_t value, TImage* display, int shade)
         --p;
         value /= 10;
     } while (value != 0 && p > 0);
+    if (!m_numberHires.isNull())
+        paintNumberHires(value0, shade);
     if (display)
-        display->drawImage(0, 0, m_numberBitmap);
+        display->drawImage(0, 0, m_numberBitmap, m_numberHires);
+}
+
+// The same number at twice the size: every picture pixel above covers 2 x 2 here.
+void CardImagery::paintNumberHires(int32_t value, int shade)
+{
+    const int h = DigitHeight * 2, cell = DigitCell * 2;
+    for (int y = 0; y < h; ++y) {
+        uchar* row = m_numberHires.scanLine(y);
+        const bool odd = (y / 2) % 2 == 1;
+        const uchar r = odd ? 18 : 15, g = odd ? 70 : 53, b = odd ? 82 : 66;
+        for (int x = 0; x < DigitWidth * 2; ++x) {
+            row[x * 3] = b;
+            row[x * 3 + 1] = g;
+            row[x * 3 + 2] = r;
+        }
+    }
+    int p = 10;
+    do {
+        const int d = value % 10;
+        for (int y = 0; y < h; ++y) {
+            const uchar* src = m_digitStripHires.constScanLine(y) + d * cell * 3;
+            uchar* dst = m_numberHires.scanLine(y) + (p - 1) * cell * 3;
+            for (int j = 0; j < cell; ++j) {
+                const uchar* px = src + j * 3;
+                if (px[0] + px[1] + px[2] == 0)
+                    continue;
+                for (int ch = 0; ch < 3; ++ch) {
+                    const int v = px[ch] + shade;
+                    dst[j * 3 + ch] = v < 0 ? 0 : uchar(v & 0xFF);
+                }
+            }
+        }
+        --p;
+        value /= 10;
+    } while (value != 0 && p > 0);
 }
 
 } // namespace tarvelle

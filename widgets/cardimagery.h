@@ -49,8 +49,10 @@ public:
 
     // Picture 0..53; anything else gives a null image.
     const QImage& cardImage(int index) const;
-    // Replace one picture (tests, generated art).
-    void setCardImage(int index, const QImage& img);
+    // Its double-size version for high-DPI screens, or null (not wanted, or not the built-in art).
+    const QImage& cardHires(int index) const;
+    // Replace one picture (tests, generated art); hires as for cardHires.
+    void setCardImage(int index, const QImage& img, const QImage& hires = QImage());
 
     // Card pictures on the five card controls (arrays indexed from 1, element 0 unused).
     void ShowCard(TImage* img, int suit, int rank) const;
@@ -69,19 +71,29 @@ public:
     bool loadDigitStrip(); // from ":/img/zece.png"
     void setDigitStrip(const QImage& zece);
     const QByteArray& digitGlyphs() const { return m_digitGlyphs; }
+    // The digit strip at twice the size (260 x 34), for the displays' high-DPI pictures.
+    void setDigitStripHires(const QImage& zece2x);
     // Draws a non-negative amount right-aligned on a 130 x 17 display; shade
     // brightens (or darkens) the ink. A negative amount leaves the display alone.
     void nr(int32_t value, TImage* display, int shade);
     const QImage& numberBitmap() const { return m_numberBitmap; }
+    const QImage& numberHires() const { return m_numberHires; }
 
 private:
+    void paintNumberHires(int32_t value, int shade);
+
     std::array<QImage, RecordCount> m_cards;
+    std::array<QImage, RecordCount> m_cardsHires;
     QImage m_defaultBack;
+    QImage m_defaultBackHires;
     QString m_appDir;
     bool m_loaded = false;
     std::array<QImage, 4> m_lamps;
+    std::array<QImage, 4> m_lampsHires;
     QByteArray m_digitGlyphs;
     QImage m_numberBitmap;
+    QImage m_digitStripHires;
+    QImage m_numberHires;
 };
 
 } // namespace tarvelle

@@ -16,10 +16,13 @@ TLbSpeedButton::TLbSpeedButton(QWidget* parent) : QWidget(parent)
     resize(100, 24);
 }
 
-void TLbSpeedButton::setGlyph(const QImage& strip)
+void TLbSpeedButton::setGlyph(const QImage& strip, const QImage& hires)
 {
     // Cells are drawn opaque, background included, so any alpha is dropped here.
     m_glyph = strip.isNull() ? QImage() : strip.convertToFormat(QImage::Format_RGB32);
+    m_glyphHires = !m_glyph.isNull() && hires.size() == m_glyph.size() * 2
+                       ? hires.convertToFormat(QImage::Format_RGB32)
+                       : QImage();
     m_numGlyphs = m_glyph.height() == 0 ? 0 : m_glyph.width() / m_glyph.height();
     refresh();
 }
@@ -192,9 +195,16 @@ void TLbSpeedButton::paintEvent(QPaintEvent*)
         m_mouseInside = false;
     const int cell = currentCell();
     if (c > 0 && gh > 0) {
-        const QImage cellImage = m_glyph.copy(cell * c, 0, c, gh);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(glyphX(), y, cellImage);
+        if (!m_glyphHires.isNull() && devicePixelRatioF() > 1.0) {
+            QImage cellImage = m_glyphHires.copy(cell * c * 2, 0, c * 2, gh * 2);
+            cellImage.setDevicePixelRatio(2);
+            if (devicePixelRatioF() != 2.0)
+                p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QPointF(glyphX(), y), cellImage);
+        } else {
+            p.drawImage(glyphX(), y, m_glyph.copy(cell * c, 0, c, gh));
+        }
     }
     m_paintedInside = m_mouseInside;
     m_paintedDown = m_down;

@@ -17,7 +17,8 @@ public:
 
     explicit TLbSpeedButton(QWidget* parent = nullptr);
 
-    void setGlyph(const QImage& strip);
+    // hires: the same strip at twice the size, painted on high-DPI screens.
+    void setGlyph(const QImage& strip, const QImage& hires = QImage());
     const QImage& glyph() const { return m_glyph; }
     void setNumGlyphs(int n);
     int numGlyphs() const { return m_numGlyphs; }
@@ -76,6 +77,7 @@ private:
     void refresh();
 
     QImage m_glyph;
+    QImage m_glyphHires;
     int m_numGlyphs = 0;
     bool m_down = false;
     int m_groupIndex = 0;

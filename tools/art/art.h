@@ -58,8 +58,24 @@ QImage paintIcon();
 QImage paintIconAt(int size);
 QByteArray iconSvg();
 
-// Shared drawing helpers.
+// Device pixels per picture pixel for everything painted while one is alive: 2 paints the
+// high-DPI versions of the same pictures, from the same drawing code.
+class ArtScale {
+public:
+    explicit ArtScale(int scale);
+    ~ArtScale();
+    ArtScale(const ArtScale&) = delete;
+    ArtScale& operator=(const ArtScale&) = delete;
+    static int current();
+
+private:
+    int m_previous;
+};
+
+// Shared drawing helpers. Sizes and places are in picture pixels; blank() and crop() give
+// pictures whose device pixel ratio is the current scale, so painters draw on them unchanged.
 QImage blank(int width, int height, const QColor& fill = Qt::black);
+QImage crop(const QImage& image, int x, int y, int width, int height);
 QImage to24(const QImage& image);
 QFont artFont(const QString& family, double pixelSize, bool bold);
 void loadFonts();

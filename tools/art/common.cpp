@@ -5,11 +5,39 @@
 
 namespace tarvelle::art {
 
+namespace {
+int g_scale = 1;
+}
+
+ArtScale::ArtScale(int scale) : m_previous(g_scale)
+{
+    g_scale = scale;
+}
+
+ArtScale::~ArtScale()
+{
+    g_scale = m_previous;
+}
+
+int ArtScale::current()
+{
+    return g_scale;
+}
+
 QImage blank(int width, int height, const QColor& fill)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * g_scale, height * g_scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(g_scale);
     image.fill(fill);
     return image;
+}
+
+QImage crop(const QImage& image, int x, int y, int width, int height)
+{
+    const int s = qRound(image.devicePixelRatio());
+    QImage out = image.copy(x * s, y * s, width * s, height * s);
+    out.setDevicePixelRatio(s);
+    return out;
 }
 
 QImage to24(const QImage& image)

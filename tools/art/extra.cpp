@@ -107,11 +107,10 @@ QImage thumb()
 QImage track()
 {
     QImage image = blank(3, 490);
-    for (int y = 0; y < 490; ++y) {
-        image.setPixelColor(0, y, QColor(8, 30, 38));
-        image.setPixelColor(1, y, QColor(40, 100, 110));
-        image.setPixelColor(2, y, QColor(8, 30, 38));
-    }
+    const int s = ArtScale::current();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixelColor(x, y, x / s == 1 ? QColor(40, 100, 110) : QColor(8, 30, 38));
     return to24(image);
 }
 

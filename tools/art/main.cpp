@@ -8,6 +8,7 @@
 #include "tools/art/cardfile.h"
 #include "tools/art/helppage.h"
 #include "tools/art/sounds.h"
+#include "widgets/picturedigest.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -71,6 +72,36 @@ std::vector<Picture> resourcePictures()
     return out;
 }
 
+// The high-DPI pictures: every resource picture but the icon, the card faces and the backs. A card
+// or back file's picture gets its double-size version only while it matches the digest listed.
+bool writeHighDpi(const QString& dir)
+{
+    bool ok = true;
+    QByteArray sums;
+    std::vector<Picture> cards;
+    {
+        const std::vector<QImage> faces = cardPictures();
+        for (size_t i = 0; i < faces.size(); ++i)
+            cards.push_back({QStringLiteral("card%1").arg(i, 2, 10, QLatin1Char('0')), faces[i]});
+        for (int deck = 1; deck <= 3; ++deck)
+            cards.push_back({QStringLiteral("deck%1").arg(deck), paintBack(deck)});
+    }
+    for (const auto& [name, image] : cards)
+        sums += name.toLatin1() + ' ' + tarvelle::pictureDigest(image) + '\n';
+    ok &= writeFile(dir + QStringLiteral("/img/hidpi.sums"), sums);
+
+    const ArtScale twice(2);
+    for (const auto& [name, image] : resourcePictures())
+        if (name != QLatin1String("icon"))
+            ok &= writePng(dir + QStringLiteral("/img/") + name + QStringLiteral("@2x.png"), image);
+    const std::vector<QImage> faces = cardPictures();
+    for (size_t i = 0; i < faces.size(); ++i)
+        ok &= writePng(dir + QStringLiteral("/img/card%1@2x.png").arg(i, 2, 10, QLatin1Char('0')), faces[i]);
+    for (int deck = 1; deck <= 3; ++deck)
+        ok &= writePng(dir + QStringLiteral("/img/deck%1@2x.png").arg(deck), paintBack(deck));
+    return ok;
+}
+
 bool writeResources(const QString& dir)
 {
     QDir().mkpath(dir + QStringLiteral("/img"));
@@ -78,6 +109,7 @@ bool writeResources(const QString& dir)
     bool ok = true;
     for (const auto& [name, image] : resourcePictures())
         ok &= writePng(dir + QStringLiteral("/img/") + name + QStringLiteral(".png"), image);
+    ok &= writeHighDpi(dir);
     for (const RecordingFormat& format : recordingFormats()) {
         QString error;
         const QByteArray wav = makeRecording(format, &error);
@@ -177,7 +209,8 @@ bool writeDesktop(const QString& dir)
     QDir().mkpath(dir + QStringLiteral("/icons/hicolor/scalable/apps"));
     ok &= writeFile(dir + QStringLiteral("/icons/hicolor/scalable/apps/tarvelle.svg"), iconSvg());
     QDir().mkpath(dir + QStringLiteral("/screenshots"));
-    ok &= writePng(dir + QStringLiteral("/screenshots/table.png"), tablePreview(resourcePictures(), cardPictures()));
+    ok &= writePng(dir + QStringLiteral("/screenshots/table.png"),
+                   tablePreview(resourcePictures(), cardPictures()));
     return ok;
 }
 

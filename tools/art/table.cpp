@@ -158,7 +158,7 @@ QPainterPath symbolPath(char symbol, QPointF c, int size)
 QImage buttonCell(const QImage& table, const ButtonPlace& b, int cell)
 {
     const int cw = b.size == 100 ? 100 : 19;
-    QImage img = table.copy(b.x + 1, b.y, cw, cw).convertToFormat(QImage::Format_RGB32);
+    QImage img = crop(table, b.x + 1, b.y, cw, cw).convertToFormat(QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(-1, 0); // the cell is drawn one pixel right of the control's origin
@@ -205,10 +205,11 @@ QImage buttonCell(const QImage& table, const ButtonPlace& b, int cell)
 QImage paintBackdrop()
 {
     QImage image = blank(4, 600);
-    for (int y = 0; y < 600; ++y) {
-        const double t = 1.0 - y / 599.0;
+    const int rows = image.height();
+    for (int y = 0; y < rows; ++y) {
+        const double t = 1.0 - y / (rows - 1.0);
         const QColor c(int(std::lround(64 * t)), 0, 0);
-        for (int x = 0; x < 4; ++x)
+        for (int x = 0; x < image.width(); ++x)
             image.setPixelColor(x, y, c);
     }
     return to24(image);
@@ -368,12 +369,13 @@ QImage paintSplash()
     for (int i = 0; i < 5; ++i) {
         const QImage card = paintCard(26 + fan[i]);
         QImage rounded(card.size(), QImage::Format_ARGB32_Premultiplied);
+        rounded.setDevicePixelRatio(card.devicePixelRatio());
         rounded.fill(Qt::transparent);
         {
             QPainter rp(&rounded);
             rp.setRenderHint(QPainter::Antialiasing);
             QPainterPath clip;
-            clip.addRoundedRect(QRectF(0, 0, card.width(), card.height()), 7, 7);
+            clip.addRoundedRect(QRectF(QPointF(0, 0), card.deviceIndependentSize()), 7, 7);
             rp.setClipPath(clip);
             rp.drawImage(0, 0, card);
         }
@@ -416,7 +418,7 @@ std::vector<Picture> paintEmblems()
     } frames[] = {{"emblem1", 1.0}, {"emblem2", 0.55}, {"emblem3", 0.1}, {"emblem4", -0.55}};
     std::vector<Picture> out;
     for (const auto& f : frames) {
-        QImage img = table.copy(55, 51, 28, 29).convertToFormat(QImage::Format_RGB32);
+        QImage img = crop(table, 55, 51, 28, 29).convertToFormat(QImage::Format_RGB32);
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         p.translate(14, 14.5);
@@ -461,7 +463,7 @@ std::vector<Picture> paintLamps(const QImage& table)
                  {"leddublaj", QColor(170, 220, 255), QColor(30, 100, 230)}};
     std::vector<Picture> out;
     for (const auto& l : lamps) {
-        QImage img = table.copy(88, kLampY, 18, 18).convertToFormat(QImage::Format_RGB32);
+        QImage img = crop(table, 88, kLampY, 18, 18).convertToFormat(QImage::Format_RGB32);
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         QRadialGradient g(QPointF(7, 6.5), 9);
@@ -486,6 +488,9 @@ QImage paintDigits()
     // the two colours the number displays expect.
     constexpr int scale = 8;
     QImage strip = blank(130, 17);
+    // At a higher scale each strip pixel covers fewer pixels of the large glyph.
+    const int s = ArtScale::current();
+    const int block = scale / s;
     for (int d = 0; d < 10; ++d) {
         QImage big(11 * scale, 17 * scale, QImage::Format_Grayscale8);
         big.fill(0);
@@ -505,19 +510,19 @@ QImage paintDigits()
         p.setBrush(Qt::white);
         p.drawPath(t.map(glyph));
         p.end();
-        for (int y = 0; y < 17; ++y)
-            for (int x = 0; x < 11; ++x) {
+        for (int y = 0; y < 17 * s; ++y)
+            for (int x = 0; x < 11 * s; ++x) {
                 int sum = 0;
-                for (int j = 0; j < scale; ++j) {
-                    const uchar* line = big.constScanLine(y * scale + j);
-                    for (int i = 0; i < scale; ++i)
-                        sum += line[x * scale + i];
+                for (int j = 0; j < block; ++j) {
+                    const uchar* line = big.constScanLine(y * block + j);
+                    for (int i = 0; i < block; ++i)
+                        sum += line[x * block + i];
                 }
-                const double cover = sum / (255.0 * scale * scale);
+                const double cover = sum / (255.0 * block * block);
                 if (cover >= 0.5)
-                    strip.setPixelColor(d * 13 + 1 + x, y, kInk);
+                    strip.setPixelColor((d * 13 + 1) * s + x, y, kInk);
                 else if (cover >= 0.18)
-                    strip.setPixelColor(d * 13 + 1 + x, y, kInkEdge);
+                    strip.setPixelColor((d * 13 + 1) * s + x, y, kInkEdge);
             }
     }
     return to24(strip);

@@ -1,0 +1,56 @@
+#include "widgets/hidpi.h"
+
+#include "widgets/picturedigest.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QHash>
+
+namespace tarvelle::hidpi {
+
+namespace {
+
+// name -> digest of the 1x picture the double-size one stands for.
+const QHash<QString, QByteArray>& digests()
+{
+    static const QHash<QString, QByteArray> table = [] {
+        QHash<QString, QByteArray> out;
+        QFile file(QStringLiteral(":/img/hidpi.sums"));
+        if (!file.open(QIODevice::ReadOnly))
+            return out;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const QList<QByteArray> parts = line.split(' ');
+            if (parts.size() == 2)
+                out.insert(QString::fromLatin1(parts[0]), parts[1]);
+        }
+        return out;
+    }();
+    return table;
+}
+
+} // namespace
+
+bool wanted()
+{
+    return qGuiApp && qGuiApp->devicePixelRatio() > 1.0;
+}
+
+QImage picture(const QString& name)
+{
+    if (!wanted())
+        return QImage();
+    return QImage(QStringLiteral(":/img/%1@2x.png").arg(name));
+}
+
+QImage matching(const QString& name, const QImage& base)
+{
+    if (!wanted() || base.isNull())
+        return QImage();
+    const auto it = digests().constFind(name);
+    if (it == digests().constEnd() || *it != pictureDigest(base))
+        return QImage();
+    const QImage hires = picture(name);
+    return hires.size() == base.size() * 2 ? hires : QImage();
+}
+
+} // namespace tarvelle::hidpi
