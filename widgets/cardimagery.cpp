@@ -69,10 +69,11 @@ bool CardImagery::LoadCardImages(const QString& appDir, QString* error)
     }
     m_cards = cards;
     m_defaultBack = m_cards[BackIndex];
-    for (int r = 0; r < RecordCount; ++r)
-        m_cardsHires[size_t(r)] =
-            hidpi::matching(QStringLiteral("card%1").arg(r, 2, 10, QLatin1Char('0')), m_cards[size_t(r)]);
-    m_defaultBackHires = m_cardsHires[BackIndex];
+    for (int r = 0; r < RecordCount; ++r) {
+        const QString name = QStringLiteral("card%1").arg(r, 2, 10, QLatin1Char('0'));
+        m_hiresNames[size_t(r)] = hidpi::matches(name, m_cards[size_t(r)]) ? name : QString();
+    }
+    m_defaultBackHires = m_hiresNames[BackIndex];
     m_appDir = appDir;
     m_loaded = true;
     return true;
@@ -87,7 +88,7 @@ bool CardImagery::LoadCardBack(int n, QString* error)
             return false;
         }
         m_cards[BackIndex] = m_defaultBack;
-        m_cardsHires[BackIndex] = m_defaultBackHires;
+        m_hiresNames[BackIndex] = m_defaultBackHires;
         return true;
     }
     const QString path = m_appDir + QStringLiteral("deck%1.bmp").arg(n);
@@ -113,7 +114,8 @@ bool CardImagery::LoadCardBack(int n, QString* error)
         return false;
     }
     m_cards[BackIndex] = img.convertToFormat(QImage::Format_BGR888);
-    m_cardsHires[BackIndex] = hidpi::matching(QStringLiteral("deck%1").arg(n), m_cards[BackIndex]);
+    const QString name = QStringLiteral("deck%1").arg(n);
+    m_hiresNames[BackIndex] = hidpi::matches(name, m_cards[BackIndex]) ? name : QString();
     return true;
 }
 
@@ -164,22 +166,21 @@ const QImage& CardImagery::cardImage(int index) const
     return index >= 0 && index < RecordCount ? m_cards[size_t(index)] : none;
 }
 
-const QImage& CardImagery::cardHires(int index) const
+QImage CardImagery::cardHires(int index) const
 {
-    static const QImage none;
-    return index >= 0 && index < RecordCount ? m_cardsHires[size_t(index)] : none;
+    if (index < 0 || index >= RecordCount || m_hiresNames[size_t(index)].isEmpty())
+        return QImage();
+    return hidpi::picture(m_hiresNames[size_t(index)]);
 }
 
-void CardImagery::setCardImage(int index, const QImage& img, const QImage& hires)
+void CardImagery::setCardImage(int index, const QImage& img)
 {
     if (index < 0 || index >= RecordCount)
         return;
     m_cards[size_t(index)] = img.convertToFormat(QImage::Format_BGR888);
-    m_cardsHires[size_t(index)] = hires.size() == img.size() * 2 ? hires : QImage();
-    if (index == BackIndex && m_defaultBack.isNull()) {
+    m_hiresNames[size_t(index)].clear();
+    if (index == BackIndex && m_defaultBack.isNull())
         m_defaultBack = m_cards[size_t(index)];
-        m_defaultBackHires = m_cardsHires[size_t(index)];
-    }
 }
 
 void CardImagery::ShowCard(TImage* img, int suit, int rank) const
@@ -187,14 +188,14 @@ void CardImagery::ShowCard(TImage* img, int suit, int rank) const
     const int index = pictureIndex(suit, rank);
     if (!img || index < 0 || index >= RecordCount)
         return;
-    img->drawImage(0, 0, m_cards[size_t(index)], m_cardsHires[size_t(index)]);
+    img->drawImage(0, 0, m_cards[size_t(index)], cardHires(index));
 }
 
 void CardImagery::ShowBacks(TImage* const imgs[6], const Hand& hand) const
 {
     for (int k = 1; k <= 5; ++k) {
         if (hand.Held[size_t(k)] == 0 && imgs[k])
-            imgs[k]->drawImage(0, 0, m_cards[BackIndex], m_cardsHires[BackIndex]);
+            imgs[k]->drawImage(0, 0, m_cards[BackIndex], cardHires(BackIndex));
     }
 }
 

@@ -50,9 +50,10 @@ public:
     // Picture 0..53; anything else gives a null image.
     const QImage& cardImage(int index) const;
     // Its double-size version for high-DPI screens, or null (not wanted, or not the built-in art).
-    const QImage& cardHires(int index) const;
-    // Replace one picture (tests, generated art); hires as for cardHires.
-    void setCardImage(int index, const QImage& img, const QImage& hires = QImage());
+    // Decoded when asked for: only five cards lie on the table at a time.
+    QImage cardHires(int index) const;
+    // Replace one picture (tests); it has no double-size version.
+    void setCardImage(int index, const QImage& img);
 
     // Card pictures on the five card controls (arrays indexed from 1, element 0 unused).
     void ShowCard(TImage* img, int suit, int rank) const;
@@ -83,9 +84,10 @@ private:
     void paintNumberHires(int32_t value, int shade);
 
     std::array<QImage, RecordCount> m_cards;
-    std::array<QImage, RecordCount> m_cardsHires;
+    // Built-in double-size picture of each card, where the card is exactly the built-in art.
+    std::array<QString, RecordCount> m_hiresNames;
     QImage m_defaultBack;
-    QImage m_defaultBackHires;
+    QString m_defaultBackHires;
     QString m_appDir;
     bool m_loaded = false;
     std::array<QImage, 4> m_lamps;

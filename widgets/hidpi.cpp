@@ -42,15 +42,12 @@ QImage picture(const QString& name)
     return QImage(QStringLiteral(":/img/%1@2x.png").arg(name));
 }
 
-QImage matching(const QString& name, const QImage& base)
+bool matches(const QString& name, const QImage& base)
 {
     if (!wanted() || base.isNull())
-        return QImage();
+        return false;
     const auto it = digests().constFind(name);
-    if (it == digests().constEnd() || *it != pictureDigest(base))
-        return QImage();
-    const QImage hires = picture(name);
-    return hires.size() == base.size() * 2 ? hires : QImage();
+    return it != digests().constEnd() && *it == pictureDigest(base);
 }
 
 } // namespace tarvelle::hidpi

@@ -11,8 +11,8 @@ namespace tarvelle::hidpi {
 bool wanted();
 // The built-in ":/img/<name>@2x.png", or null when not wanted or not built in.
 QImage picture(const QString& name);
-// The double-size version of a card or back read from a file ("card07", "deck2"), but only
-// while base is exactly the picture that version was drawn with; a player's own file has none.
-QImage matching(const QString& name, const QImage& base);
+// Whether the double-size picture name ("card07", "deck2") was drawn from exactly base: a card or
+// back the player replaced with his own has no double-size version.
+bool matches(const QString& name, const QImage& base);
 
 } // namespace tarvelle::hidpi
