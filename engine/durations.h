@@ -22,4 +22,7 @@ constexpr int StartupTick = 300;    // Timer1: start-up, clocks, double-up lamps
 constexpr int AutoplayStep = 3000;  // Timer2
 constexpr int IdleTick = 100;       // Timer3: emblem and attract mode
 
+// A sound server that has not answered in this long is taken as hung: the game plays silently.
+constexpr int SoundServerAnswer = 1500;
+
 } // namespace tarvelle::durations

@@ -1,5 +1,9 @@
 #include "widgets/waveplayer.h"
 
+#include "widgets/soundserverprobe.h"
+
+#include "engine/durations.h"
+
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -12,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace tarvelle {
@@ -42,8 +47,10 @@ SoundService* g_service = nullptr;
 // Sinks must go before the application object does.
 void releaseSoundService()
 {
-    if (g_service)
+    if (g_service) {
         g_service->release(true);
+        g_service->m_serverAnswers = -1;
+    }
 }
 
 double WaveInfo::seconds() const
@@ -230,7 +237,15 @@ SoundService::~SoundService()
 
 bool SoundService::audioAvailable() const
 {
-    return !m_muted && !QMediaDevices::defaultAudioOutput().isNull();
+    if (m_muted)
+        return false;
+    if (m_serverAnswers < 0) {
+        const SoundServer server = probeSoundServer(durations::SoundServerAnswer);
+        if (server == SoundServer::Silent)
+            std::fprintf(stderr, "tarvelle: the sound server does not answer; playing without sound\n");
+        m_serverAnswers = server == SoundServer::Answers ? 1 : 0;
+    }
+    return m_serverAnswers == 1 && !QMediaDevices::defaultAudioOutput().isNull();
 }
 
 qint64 SoundService::playedUSecs() const

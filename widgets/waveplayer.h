@@ -16,6 +16,7 @@ class QTimer;
 
 namespace tarvelle {
 
+// Closes the stream; the next cue asks the sound server anew whether it answers.
 void releaseSoundService();
 
 // What a RIFF/WAVE image holds, once checked.
@@ -99,6 +100,8 @@ private:
     qint64 m_handedMs = -1; // when its last sample went to the server, on m_clock
     bool m_loop = false;
     bool m_muted = false;
+    // Asked once, on the first need: whether the sound server answers at all.
+    mutable int m_serverAnswers = -1;
     bool m_playing = false;
     bool m_startSeen = false;
 };

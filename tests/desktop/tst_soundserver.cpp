@@ -2,12 +2,16 @@
 // monitor is recorded while the game clicks on a machine kept busy.
 #include "tests/desktop/desktop.h"
 
+#include "widgets/soundserverprobe.h"
 #include "widgets/waveplayer.h"
+
+#include "engine/durations.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <cstdlib>
 
 using namespace tarvelle;
@@ -144,6 +148,38 @@ private slots:
         for (qsizetype i = 0; i < info.dataSize / 2; ++i)
             peak = std::max(peak, std::abs(int(s[i])));
         QCOMPARE(countSounds(pcm, peak / 4, 60), clicks);
+    }
+
+    // A server that takes the connection but never answers (stopped, hung) is given up on after
+    // a short wait, and the game goes on silently; one that is not there is known at once.
+    void hungServerIsNotWaitedFor()
+    {
+        QCOMPARE(probeSoundServer(1000), SoundServer::Answers);
+        const qint64 pid = m_server.processId();
+        QVERIFY(pid > 0);
+        ::kill(pid_t(pid), SIGSTOP);
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(probeSoundServer(500), SoundServer::Silent);
+        QVERIFY2(t.elapsed() < 1500, qPrintable(QString::number(t.elapsed())));
+
+        // The same through the sound service, as the game starts.
+        releaseSoundService();
+        t.restart();
+        const bool available = SoundService::instance().audioAvailable();
+        const qint64 waited = t.elapsed();
+        ::kill(pid_t(pid), SIGCONT);
+        QVERIFY(!available);
+        QVERIFY2(waited < 2 * durations::SoundServerAnswer, qPrintable(QString::number(waited)));
+        releaseSoundService();
+
+        const QByteArray server = qgetenv("PULSE_SERVER");
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(m_home.filePath(QStringLiteral("nobody-here"))));
+        t.restart();
+        QCOMPARE(probeSoundServer(1000), SoundServer::Absent);
+        QVERIFY2(t.elapsed() < 500, qPrintable(QString::number(t.elapsed())));
+        qputenv("PULSE_SERVER", server);
+        QCOMPARE(probeSoundServer(1000), SoundServer::Answers);
     }
 
     void cleanupTestCase()
