@@ -146,7 +146,33 @@ public:
         return -1;
     }
 
-    double origin() const { return m_origin; }
+    // Gaps of at least minSamples quiet samples inside [from, to): the stream ran dry there.
+    int gaps(qsizetype from, qsizetype to, int quiet, qsizetype minSamples) const
+    {
+        std::lock_guard lock(m_mutex);
+        to = std::min<qsizetype>(to, qsizetype(m_pcm.size()));
+        int count = 0;
+        qsizetype run = 0;
+        for (qsizetype i = std::max<qsizetype>(from, 0); i < to; ++i) {
+            if (std::abs(int(m_pcm[size_t(i)])) < quiet) {
+                if (++run == minSamples)
+                    ++count;
+            } else {
+                run = 0;
+            }
+        }
+        return count;
+    }
+
+    // When the piece holding sample n came from parec: an upper bound on when it was played,
+    // later by up to a piece of the recording.
+    double arrivalOf(qsizetype n) const
+    {
+        std::lock_guard lock(m_mutex);
+        const auto it = std::upper_bound(m_arrivals.begin(), m_arrivals.end(), n,
+                                         [](qsizetype v, const Arrival& a) { return v < a.end; });
+        return it == m_arrivals.end() ? -1 : it->at;
+    }
 
 private:
     void run()
@@ -165,6 +191,7 @@ private:
             for (size_t i = 0; i < whole; i += 2)
                 m_pcm.push_back(qint16(quint16(uchar(m_odd[i])) | quint16(uchar(m_odd[i + 1])) << 8));
             m_odd.erase(m_odd.begin(), m_odd.begin() + long(whole));
+            m_arrivals.push_back({bytes / 2, at});
             const double origin = at - double(bytes / 2) * 1000.0 / kRate;
             if (m_origin == 0 || origin < m_origin)
                 m_origin = origin;
@@ -177,6 +204,11 @@ private:
     mutable std::mutex m_mutex;
     std::vector<qint16> m_pcm;
     std::vector<char> m_odd;
+    struct Arrival {
+        qsizetype end; // samples received so far
+        double at;
+    };
+    std::vector<Arrival> m_arrivals;
     double m_origin = 0;
 };
 
@@ -275,15 +307,20 @@ int main(int argc, char** argv)
     QTimer tick;
     tick.setTimerType(Qt::PreciseTimer);
     tick.start(1);
-    // The recording runs, and the stream has settled, before the first request.
-    pump(1000);
+    // A null sink takes up to two seconds to start: the recording runs, and the stream has
+    // settled, before the first request.
+    const double waitFrom = nowMs();
+    while (recorder.samples() < kRate / 2 && nowMs() - waitFrom < 10000)
+        pump(10);
+    pump(500);
 
     struct Case {
         const char* name;
+        double seconds;
         QByteArray data;
     };
-    const Case cases[] = {{"click (stereo 44100 Hz, 0.02 s)", tone(2, 44100, 0.02)},
-                          {"voice (mono 22050 Hz, 1.2 s)", tone(1, 22050, 1.2)}};
+    const Case cases[] = {{"click (stereo 44100 Hz, 0.02 s)", 0.02, tone(2, 44100, 0.02)},
+                          {"voice (mono 22050 Hz, 1.2 s)", 1.2, tone(1, 22050, 1.2)}};
     int failures = 0;
     for (const Case& c : cases) {
         std::vector<double> requests, handoffMs;
@@ -312,8 +349,11 @@ int main(int argc, char** argv)
         }
         pump(300);
         // Each request's sound is the first loud sample between it and the next request.
-        std::vector<double> heardMs;
+        std::vector<double> heardMs, arrivedMs;
         int missing = 0;
+        int gaps = 0;
+        // Whole sound heard without a break: the tone never falls quiet for 2 ms.
+        const qsizetype length = qsizetype(c.seconds * kRate) - kRate / 100;
         for (size_t i = 0; i < requests.size(); ++i) {
             const qsizetype from = recorder.sampleAt(requests[i]);
             const qsizetype to =
@@ -321,8 +361,11 @@ int main(int argc, char** argv)
             const qsizetype at = recorder.firstLoud(from, to, 1500);
             if (at < 0)
                 ++missing;
-            else
+            else {
                 heardMs.push_back(recorder.timeOf(at) - requests[i]);
+                arrivedMs.push_back(recorder.arrivalOf(at) - requests[i]);
+                gaps += recorder.gaps(at, at + length, 100, kRate / 500);
+            }
             if (qEnvironmentVariableIsSet("TARVELLE_BENCH_VERBOSE"))
                 std::printf("    request %zu: heard %.1f ms\n", i, at < 0 ? -1.0 : heardMs.back());
         }
@@ -332,6 +375,10 @@ int main(int argc, char** argv)
                         "max %.1f ms\n",
                         percentile(heardMs, 0.5), percentile(heardMs, 0.9), percentile(heardMs, 0.0),
                         percentile(heardMs, 1.0));
+        if (!arrivedMs.empty())
+            std::printf("    recorded: request -> parec delivers it:   median %.1f ms, p90 %.1f ms (upper bound)\n",
+                        percentile(arrivedMs, 0.5), percentile(arrivedMs, 0.9));
+        std::printf("    breaks inside the sound: %d\n", gaps);
         if (missing > 0) {
             std::printf("    heard:   %d of %d requests were never heard\n", missing, runs);
             ++failures;
