@@ -97,7 +97,7 @@ public:
         posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
         posix_spawn_file_actions_addclose(&actions, fds[0]);
         const std::string device = std::string("--device=") + monitor;
-        const char* argv[] = {"parec",          device.c_str(),  "--raw", "--format=s16le", "--rate=44100",
+        const char* argv[] = {"parec",        device.c_str(),     "--raw", "--format=s16le", "--rate=44100",
                               "--channels=1", "--latency-msec=5", nullptr};
         const int rc = posix_spawnp(&m_pid, "parec", &actions, nullptr, const_cast<char**>(argv), environ);
         posix_spawn_file_actions_destroy(&actions);
@@ -234,11 +234,11 @@ public:
         env.insert(QStringLiteral("HOME"), m_home.path());
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
         m_process.setProcessEnvironment(env);
-        m_process.start(QStringLiteral("pulseaudio"),
-                        {QStringLiteral("--daemonize=no"), QStringLiteral("-n"), QStringLiteral("--use-pid-file=no"),
-                         QStringLiteral("--exit-idle-time=-1"),
-                         QStringLiteral("--load=module-null-sink sink_name=bench"),
-                         QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket});
+        m_process.start(
+            QStringLiteral("pulseaudio"),
+            {QStringLiteral("--daemonize=no"), QStringLiteral("-n"), QStringLiteral("--use-pid-file=no"),
+             QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--load=module-null-sink sink_name=bench"),
+             QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket});
         if (!m_process.waitForStarted(5000))
             return false;
         // Everything started from here on, the game's stream included, talks to this server.
@@ -371,13 +371,15 @@ int main(int argc, char** argv)
         }
         std::printf("%s, %d requests:\n", c.name, runs);
         if (!heardMs.empty())
-            std::printf("    heard:   request -> first sample played: median %.1f ms, p90 %.1f ms, min %.1f ms, "
-                        "max %.1f ms\n",
-                        percentile(heardMs, 0.5), percentile(heardMs, 0.9), percentile(heardMs, 0.0),
-                        percentile(heardMs, 1.0));
+            std::printf(
+                "    heard:   request -> first sample played: median %.1f ms, p90 %.1f ms, min %.1f ms, "
+                "max %.1f ms\n",
+                percentile(heardMs, 0.5), percentile(heardMs, 0.9), percentile(heardMs, 0.0),
+                percentile(heardMs, 1.0));
         if (!arrivedMs.empty())
-            std::printf("    recorded: request -> parec delivers it:   median %.1f ms, p90 %.1f ms (upper bound)\n",
-                        percentile(arrivedMs, 0.5), percentile(arrivedMs, 0.9));
+            std::printf(
+                "    recorded: request -> parec delivers it:   median %.1f ms, p90 %.1f ms (upper bound)\n",
+                percentile(arrivedMs, 0.5), percentile(arrivedMs, 0.9));
         std::printf("    breaks inside the sound: %d\n", gaps);
         if (missing > 0) {
             std::printf("    heard:   %d of %d requests were never heard\n", missing, runs);
