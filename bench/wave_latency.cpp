@@ -1,10 +1,14 @@
 // How long a sound cue takes from the play request until it is heard. The program starts a
 // PulseAudio server of its own with a null sink, records the sink's monitor with parec and
-// finds each cue's first audible sample in the recording. Two figures per cue:
-//   heard    request -> the first audible sample is played by the sink (recording clock,
-//            aligned to the request clock), the figure a player notices;
+// finds each cue's first audible sample in the recording. Per cue:
+//   heard    request -> the first audible sample is played by the sink: the recording's
+//            samples laid on the request clock at the sink's steady rate; it can read a
+//            millisecond or two early, never late by more than that;
+//   recorded request -> parec hands over the piece holding that sample: later than it was
+//            played by up to a piece of the recording (an upper bound);
+//   breaks   quiet runs of 2 ms or more inside the sound: the stream ran dry;
 //   handoff  request -> the sound service's play position first moves, i.e. the stream
-//            took the first sample from us; the sound server may still hold it for a while.
+//            took the first sample from us; the server may still hold it a while.
 // Usage: build/bench/wave_latency [runs per cue, default 30] [busy loops, default 0]
 // (configure with -DTARVELLE_BENCH=ON). Needs pulseaudio and parec; without them it says
 // so and measures nothing.
