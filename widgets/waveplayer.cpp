@@ -118,20 +118,26 @@ bool parseWave(const QByteArray& riff, WaveInfo* info, QString* error)
 // What the open stream plays: the current recording once (or over and over), then silence.
 class CueFeed {
 public:
-    void setCue(QByteArray pcm, bool loop)
+    // lead: bytes of silence ahead of the recording.
+    void setCue(QByteArray pcm, bool loop, qint64 lead = 0)
     {
         m_cue = std::move(pcm);
-        m_pos = 0;
+        m_pos = m_cue.isEmpty() ? 0 : -lead;
         m_loop = loop;
     }
     void clear() { setCue({}, false); }
-    qint64 position() const { return m_pos; }
+    qint64 position() const { return std::max<qint64>(m_pos, 0); }
     qint64 cueSize() const { return m_cue.size(); }
 
     // The next maxSize bytes (whole frames) of the stream.
     void fill(char* data, qint64 maxSize)
     {
         qint64 done = 0;
+        if (m_pos < 0) {
+            done = std::min(maxSize, -m_pos);
+            std::memset(data, 0, size_t(done));
+            m_pos += done;
+        }
         while (done < maxSize && m_pos < m_cue.size()) {
             const qint64 n = std::min(maxSize - done, qint64(m_cue.size()) - m_pos);
             std::memcpy(data + done, m_cue.constData() + m_pos, size_t(n));
@@ -145,7 +151,7 @@ public:
 
 private:
     QByteArray m_cue;
-    qint64 m_pos = 0;
+    qint64 m_pos = 0; // below zero while the lead goes out
     bool m_loop = false;
 };
 
@@ -285,6 +291,7 @@ bool SoundService::openStream()
     if (!m_feed)
         m_feed = std::make_unique<CueFeed>();
     m_feed->clear();
+    m_fresh = true;
     m_out = m_sink->start();
     if (!m_out || m_sink->error() != QAudio::NoError) {
         release();
@@ -315,7 +322,11 @@ bool SoundService::play(const QByteArray& riffWave, bool loop, const QString& na
         return false;
     if (!openStream())
         return false;
-    m_feed->setCue(toStreamFormat(riffWave, info), loop);
+    // A server that has just started the stream, or the device, may drop or soften its first
+    // samples (a null sink did, for a whole click): the first recording goes out behind 20 ms of
+    // silence.
+    m_feed->setCue(toStreamFormat(riffWave, info), loop, m_fresh ? StreamRate / 50 * 4 : 0);
+    m_fresh = false;
     feed();
     m_loop = loop;
     m_playing = true;

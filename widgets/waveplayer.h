@@ -110,6 +110,7 @@ private:
     bool m_muted = false;
     bool m_playing = false;
     bool m_startSeen = false;
+    bool m_fresh = false; // no recording yet on the open stream
 };
 
 // A non-visual player of one in-memory recording.
