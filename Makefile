@@ -49,6 +49,8 @@ bench: deps-test
 	@for b in $(BUILD)-bench/bench/bench_*; do \
 		if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; "$$b" || exit 1; fi; \
 	done
+	@echo "== sound latency (a sound server of its own; not a pass/fail check)"
+	@$(BUILD)-bench/bench/wave_latency 30 || true
 
 # The Debian package, then Debian's own checker on it: any error or warning fails.
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in its own folder.

@@ -123,43 +123,27 @@ bool parseWave(const QByteArray& riff, WaveInfo* info, QString* error)
 }
 
 // What the open stream plays: the current recording once (or over and over), then silence.
-// The sink pulls from it on the user-interface thread, a period at a time, through the device's
-// read buffer.
-class CueFeed : public QIODevice {
+class CueFeed {
 public:
-    // Silence ahead of each recording: when the server has just run dry it drops the first
-    // samples written after, and a click is short enough to vanish whole.
-    static constexpr qint64 LeadBytes = SoundService::StreamRate / 50 * 4; // 20 ms
-
-    void setCue(QByteArray pcm, bool loop)
+    // lead: bytes of silence ahead of the recording.
+    void setCue(QByteArray pcm, bool loop, qint64 lead = 0)
     {
         m_cue = std::move(pcm);
-        m_pos = m_cue.isEmpty() ? 0 : -LeadBytes;
+        m_pos = m_cue.isEmpty() ? 0 : -lead;
         m_loop = loop;
-        // The read buffer holds up to 16 KB (about 90 ms) of what was there before: drop it,
-        // so the new recording goes out with the sink's next pull.
-        if (isOpen()) {
-            const OpenMode mode = openMode();
-            close();
-            open(mode);
-        }
     }
     void clear() { setCue({}, false); }
     qint64 position() const { return std::max<qint64>(m_pos, 0); }
     qint64 cueSize() const { return m_cue.size(); }
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return (qint64(1) << 20) + QIODevice::bytesAvailable(); }
 
-protected:
-    qint64 readData(char* data, qint64 maxSize) override
+    // The next maxSize bytes (whole frames) of the stream.
+    void fill(char* data, qint64 maxSize)
     {
-        maxSize &= ~qint64(3); // whole frames
         qint64 done = 0;
         if (m_pos < 0) {
-            const qint64 n = std::min(maxSize, -m_pos);
-            std::memset(data, 0, size_t(n));
-            done = n;
-            m_pos += n;
+            done = std::min(maxSize, -m_pos);
+            std::memset(data, 0, size_t(done));
+            m_pos += done;
         }
         while (done < maxSize && m_pos < m_cue.size()) {
             const qint64 n = std::min(maxSize - done, qint64(m_cue.size()) - m_pos);
@@ -170,13 +154,11 @@ protected:
                 m_pos = 0;
         }
         std::memset(data + done, 0, size_t(maxSize - done));
-        return maxSize;
     }
-    qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
     QByteArray m_cue;
-    qint64 m_pos = 0; // below zero while the lead is going out
+    qint64 m_pos = 0; // below zero while the lead goes out
     bool m_loop = false;
 };
 
@@ -228,6 +210,32 @@ SoundService::SoundService()
     m_endTimer->setInterval(5);
     m_endTimer->setTimerType(Qt::PreciseTimer);
     connect(m_endTimer, &QTimer::timeout, this, &SoundService::checkEnd);
+    m_feedTimer = new QTimer(this);
+    m_feedTimer->setTimerType(Qt::PreciseTimer);
+    m_feedTimer->setInterval(FeedMs);
+    connect(m_feedTimer, &QTimer::timeout, this, &SoundService::feed);
+}
+
+// Tops the stream up to the sink's buffer; what plays is a buffer behind what was written.
+void SoundService::feed()
+{
+    if (!m_sink || !m_out)
+        return;
+    // The sink deletes its input when the server goes away.
+    if (m_sink->state() == QAudio::StoppedState) {
+        const bool was = m_playing;
+        release();
+        if (was)
+            emit finished();
+        return;
+    }
+    const qint64 n = m_sink->bytesFree() & ~qint64(3);
+    if (n <= 0)
+        return;
+    if (m_chunk.size() < n)
+        m_chunk.resize(n);
+    m_feed->fill(m_chunk.data(), n);
+    m_out->write(m_chunk.constData(), n);
 }
 
 SoundService::~SoundService()
@@ -258,9 +266,11 @@ void SoundService::release(bool now)
     m_playing = false;
     if (m_endTimer)
         m_endTimer->stop();
+    if (m_feedTimer)
+        m_feedTimer->stop();
     QAudioSink* sink = m_sink;
     m_sink = nullptr;
-    m_feed = nullptr; // a child of the sink
+    m_out = nullptr; // owned by the sink
     if (!sink)
         return;
     sink->disconnect(this);
@@ -274,7 +284,9 @@ void SoundService::release(bool now)
 
 // Short streams opened and closed per recording lose their samples on some servers: the end
 // is dropped when the stream stops, the start when the server rewinds to mix a new stream in.
-// So one stream stays open and is fed silence between recordings.
+// So one stream stays open and is fed silence between recordings. It is fed by us, a few ms
+// at a time, rather than pulled by the sink a period at a time: a new recording then waits
+// behind no more than LatencyMs of queued silence.
 bool SoundService::openStream()
 {
     if (m_sink && m_sink->state() != QAudio::StoppedState)
@@ -290,16 +302,18 @@ bool SoundService::openStream()
     if (!device.isFormatSupported(format))
         return false;
     m_sink = new QAudioSink(device, format);
-    // The sink's own buffer size is kept: small ones starve the stream with Qt 6.4's
-    // PulseAudio backend.
-    m_feed = new CueFeed;
-    m_feed->setParent(m_sink);
-    m_feed->open(QIODevice::ReadOnly);
-    m_sink->start(m_feed);
-    if (m_sink->error() != QAudio::NoError) {
+    m_sink->setBufferSize(format.bytesForDuration(LatencyMs * 1000));
+    if (!m_feed)
+        m_feed = std::make_unique<CueFeed>();
+    m_feed->clear();
+    m_fresh = true;
+    m_out = m_sink->start();
+    if (!m_out || m_sink->error() != QAudio::NoError) {
         release();
         return false;
     }
+    feed();
+    m_feedTimer->start();
     return true;
 }
 
@@ -323,7 +337,12 @@ bool SoundService::play(const QByteArray& riffWave, bool loop, const QString& na
         return false;
     if (!openStream())
         return false;
-    m_feed->setCue(toStreamFormat(riffWave, info), loop);
+    // A server that has just started the stream, or the device, may drop or soften its first
+    // samples (a null sink did, for a whole click): the first recording goes out behind 20 ms of
+    // silence.
+    m_feed->setCue(toStreamFormat(riffWave, info), loop, m_fresh ? StreamRate / 50 * 4 : 0);
+    m_fresh = false;
+    feed();
     m_loop = loop;
     m_playing = true;
     m_startSeen = false;
@@ -335,7 +354,7 @@ bool SoundService::play(const QByteArray& riffWave, bool loop, const QString& na
 
 void SoundService::checkEnd()
 {
-    if (!m_sink || !m_feed || !m_playing) {
+    if (!m_sink || !m_playing) {
         m_endTimer->stop();
         return;
     }
@@ -355,10 +374,11 @@ void SoundService::checkEnd()
     }
     if (m_loop)
         return;
-    // The last sample is heard at the latest a sink buffer after it was handed over.
+    // The last sample is heard at the latest the stream's latency after it was handed over.
     if (m_handedMs < 0 && pos >= m_feed->cueSize())
         m_handedMs = m_clock.elapsed();
-    const qint64 bufferMs = m_sink->format().durationForBytes(m_sink->bufferSize()) / 1000;
+    const qint64 bufferMs =
+        std::max<qint64>(LatencyMs, m_sink->format().durationForBytes(m_sink->bufferSize()) / 1000);
     if (m_handedMs >= 0 && m_clock.elapsed() - m_handedMs >= bufferMs) {
         m_playing = false;
         m_endTimer->stop();

@@ -5,7 +5,9 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
+#include <QIODevice>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -33,9 +35,6 @@ struct WaveInfo {
 // complete 8- or 16-bit PCM.
 bool parseWave(const QByteArray& riff, WaveInfo* info, QString* error = nullptr);
 
-// The one owner of audio output: plays one recording at a time and cuts off
-// whatever plays when a new one starts. Without an audio device it stays silent
-// but still keeps the history of requests.
 class CueFeed;
 
 // The one owner of audio output: plays one recording at a time and cuts off
@@ -46,6 +45,11 @@ class SoundService : public QObject {
 public:
     // The format of the one stream every recording goes out on (16-bit stereo).
     static constexpr int StreamRate = 44100;
+    // What the stream asks of the sound server: request to heard, its own buffer and the
+    // device's together. 20 ms broke long sounds up on a loaded machine; 30 ms did not.
+    static constexpr int LatencyMs = 30;
+    // How often the stream is topped up; well inside LatencyMs.
+    static constexpr int FeedMs = 5;
 
     static SoundService& instance();
     ~SoundService() override;
@@ -62,7 +66,8 @@ public:
     bool audioAvailable() const;
     // True from an accepted request until the recording has been heard to its end or is stopped.
     bool isPlaying() const { return m_playing; }
-    // How much of the current recording went to the sound server, in microseconds.
+    // How much of the current recording went to the sound server, in microseconds; it is
+    // heard up to LatencyMs later.
     qint64 playedUSecs() const;
     // The latest requests, oldest first; only the last kHistoryLimit are kept, so a long
     // session does not grow it without end.
@@ -83,6 +88,7 @@ signals:
 private:
     SoundService();
     void checkEnd();
+    void feed();
     void release(bool now = false);
     friend void releaseSoundService();
 
@@ -94,7 +100,10 @@ private:
     }
     QStringList m_history;
     QAudioSink* m_sink = nullptr;
-    CueFeed* m_feed = nullptr;
+    QPointer<QIODevice> m_out; // the sink's input, owned by it
+    std::unique_ptr<CueFeed> m_feed;
+    QTimer* m_feedTimer = nullptr;
+    QByteArray m_chunk;
     QTimer* m_endTimer = nullptr;
     QElapsedTimer m_clock;  // since the current recording started
     qint64 m_handedMs = -1; // when its last sample went to the server, on m_clock
@@ -104,6 +113,7 @@ private:
     mutable int m_serverAnswers = -1;
     bool m_playing = false;
     bool m_startSeen = false;
+    bool m_fresh = false; // no recording yet on the open stream
 };
 
 // A non-visual player of one in-memory recording.
