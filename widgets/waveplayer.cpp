@@ -214,9 +214,29 @@ SoundService::SoundService()
     m_feedTimer->setTimerType(Qt::PreciseTimer);
     m_feedTimer->setInterval(FeedMs);
     connect(m_feedTimer, &QTimer::timeout, this, &SoundService::feed);
+    m_restTimer = new QTimer(this);
+    m_restTimer->setSingleShot(true);
+    m_restTimer->setInterval(RestAfterMs);
+    connect(m_restTimer, &QTimer::timeout, this, &SoundService::rest);
 }
 
 // Tops the stream up to the sink's buffer; what plays is a buffer behind what was written.
+void SoundService::setRestAfter(int ms)
+{
+    m_restTimer->setInterval(ms);
+    if (m_restTimer->isActive())
+        m_restTimer->start();
+}
+
+void SoundService::rest()
+{
+    if (m_playing || !m_sink || m_resting || m_sink->state() == QAudio::StoppedState)
+        return;
+    m_feedTimer->stop();
+    m_sink->suspend();
+    m_resting = true;
+}
+
 void SoundService::feed()
 {
     if (!m_sink || !m_out)
@@ -268,6 +288,9 @@ void SoundService::release(bool now)
         m_endTimer->stop();
     if (m_feedTimer)
         m_feedTimer->stop();
+    if (m_restTimer)
+        m_restTimer->stop();
+    m_resting = false;
     QAudioSink* sink = m_sink;
     m_sink = nullptr;
     m_out = nullptr; // owned by the sink
@@ -314,6 +337,7 @@ bool SoundService::openStream()
     }
     feed();
     m_feedTimer->start();
+    m_restTimer->start();
     return true;
 }
 
@@ -324,6 +348,8 @@ void SoundService::stopAll()
     m_endTimer->stop();
     if (m_feed)
         m_feed->clear();
+    if (m_sink && !m_resting)
+        m_restTimer->start();
     if (was)
         emit finished();
 }
@@ -337,6 +363,12 @@ bool SoundService::play(const QByteArray& riffWave, bool loop, const QString& na
         return false;
     if (!openStream())
         return false;
+    m_restTimer->stop();
+    if (m_resting) {
+        m_sink->resume();
+        m_resting = false;
+        m_feedTimer->start();
+    }
     // A server that has just started the stream, or the device, may drop or soften its first
     // samples (a null sink did, for a whole click): the first recording goes out behind 20 ms of
     // silence.
@@ -382,6 +414,7 @@ void SoundService::checkEnd()
     if (m_handedMs >= 0 && m_clock.elapsed() - m_handedMs >= bufferMs) {
         m_playing = false;
         m_endTimer->stop();
+        m_restTimer->start();
         emit finished();
     }
 }

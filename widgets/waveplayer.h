@@ -50,6 +50,9 @@ public:
     static constexpr int LatencyMs = 30;
     // How often the stream is topped up; well inside LatencyMs.
     static constexpr int FeedMs = 5;
+    // A stream that low costs the sound server a few per cent of a core: after this long
+    // without a cue it is paused at the server, so a game left open costs next to nothing.
+    static constexpr int RestAfterMs = 10000;
 
     static SoundService& instance();
     ~SoundService() override;
@@ -76,6 +79,9 @@ public:
     void clearHistory() { m_history.clear(); }
     // Records a request that had nothing to play.
     void noteRequest(const QString& name) { remember(name); }
+    // Whether the stream is paused at the server for want of cues; the rest can be shortened (tests).
+    bool resting() const { return m_resting; }
+    void setRestAfter(int ms);
     // Pretend there is no audio device (tests).
     void setMuted(bool on) { m_muted = on; }
     bool muted() const { return m_muted; }
@@ -89,6 +95,7 @@ private:
     SoundService();
     void checkEnd();
     void feed();
+    void rest();
     void release(bool now = false);
     friend void releaseSoundService();
 
@@ -103,6 +110,8 @@ private:
     QPointer<QIODevice> m_out; // the sink's input, owned by it
     std::unique_ptr<CueFeed> m_feed;
     QTimer* m_feedTimer = nullptr;
+    QTimer* m_restTimer = nullptr;
+    bool m_resting = false;
     QByteArray m_chunk;
     QTimer* m_endTimer = nullptr;
     QElapsedTimer m_clock;  // since the current recording started

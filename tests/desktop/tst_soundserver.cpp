@@ -13,6 +13,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <sys/prctl.h>
 
 using namespace tarvelle;
 using namespace tarvelle::testing;
@@ -39,6 +40,20 @@ int countSounds(const QByteArray& pcm, int threshold, int gapMs)
     return count;
 }
 
+// The loudest sample of the click recording.
+int clickPeak(SoundBank& bank)
+{
+    const QByteArray click = bank.player(QStringLiteral("clickmic"))->sound();
+    WaveInfo info;
+    if (!parseWave(click, &info))
+        return 0;
+    const auto* s = reinterpret_cast<const qint16*>(click.constData() + info.dataOffset);
+    int peak = 0;
+    for (qsizetype i = 0; i < info.dataSize / 2; ++i)
+        peak = std::max(peak, std::abs(int(s[i])));
+    return peak;
+}
+
 } // namespace
 
 class TestSoundServer : public QObject {
@@ -52,6 +67,8 @@ class TestSoundServer : public QObject {
     {
         auto* p = new QProcess(this);
         p->setProcessEnvironment(m_env);
+        // Busy loops and recorders must not outlive a test that is killed.
+        p->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         p->start(program, args);
         p->waitForStarted(5000);
         return p;
@@ -71,6 +88,7 @@ private slots:
         m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
         m_env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + socket);
         m_server.setProcessEnvironment(m_env);
+        m_server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         m_server.start(
             QStringLiteral("pulseaudio"),
             {QStringLiteral("--daemonize=no"), QStringLiteral("-n"), QStringLiteral("--use-pid-file=no"),
@@ -143,11 +161,37 @@ private slots:
         }
 
         // A click is 20 ms; anything a quarter of its peak or louder counts as heard.
-        const auto* s = reinterpret_cast<const qint16*>(click.constData() + info.dataOffset);
-        int peak = 0;
-        for (qsizetype i = 0; i < info.dataSize / 2; ++i)
-            peak = std::max(peak, std::abs(int(s[i])));
-        QCOMPARE(countSounds(pcm, peak / 4, 60), clicks);
+        QCOMPARE(countSounds(pcm, clickPeak(bank) / 4, 60), clicks);
+    }
+
+    // After a rest the stream is paused at the server (an idle game costs it next to nothing);
+    // the first click after each rest is still heard whole.
+    void clicksAfterARestAreHeard()
+    {
+        SoundBank bank;
+        SoundService& service = SoundService::instance();
+        QVERIFY(service.audioAvailable());
+        service.setRestAfter(300);
+        QProcess* recorder = start(QStringLiteral("parec"),
+                                   {QStringLiteral("--device=tarvelle_test.monitor"), QStringLiteral("--raw"),
+                                    QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
+                                    QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=20")});
+        QByteArray pcm;
+        const int clicks = 10;
+        for (int i = 0; i < clicks; ++i) {
+            QVERIFY(QTest::qWaitFor([&] { return service.resting(); }, 5000));
+            QTest::qWait(100);
+            recorder->waitForReadyRead(10);
+            pcm += recorder->readAllStandardOutput();
+            bank.play("clickmic");
+            QVERIFY(!service.resting());
+        }
+        QTest::qWait(800);
+        recorder->terminate();
+        recorder->waitForFinished(3000);
+        pcm += recorder->readAllStandardOutput();
+        service.setRestAfter(SoundService::RestAfterMs);
+        QCOMPARE(countSounds(pcm, clickPeak(bank) / 4, 60), clicks);
     }
 
     // A server that takes the connection but never answers (stopped, hung) is given up on after
