@@ -385,7 +385,8 @@ void Round::pressButton(ArmedButton button)
     uint8_t& armed = m_gs.Armed[size_t(button)];
     armed = armed ? 0 : 1;
     if (armed && m_gs.settings.SoundFx)
-        m_fx.play(button == ArmBetmax || button == ArmAutop || button == ArmProce ? CueName("clickmic") : CueName("click"));
+        m_fx.play(button == ArmBetmax || button == ArmAutop || button == ArmProce ? CueName("clickmic")
+                                                                                  : CueName("click"));
 }
 
 void Round::payoutCtrl()
@@ -726,20 +727,27 @@ void Round::betButtonUp(ArmedButton button, bool up)
         return;
     }
     Counters& c = m_gs.counters;
-    if (c.Win > 0) {
-        // The pending win goes first; a deal or a double-up started by a key inside the
-        // transfer's waits would play with a win or a bet about to change.
-        const Phase before = m_phase;
-        m_phase = Phase::Transfer;
-        win2cr();
-        if (m_phase != Phase::Transfer)
-            return;
-        m_phase = before;
-    }
+    if (!settlePendingWin())
+        return;
     c.Bet = ClampBet(c.Bet);
     c.Bet = up ? BetUp(c.Bet) : BetDown(c.Bet);
     flash(Display::Bet, c.Bet);
     armed = 0;
+}
+
+bool Round::settlePendingWin()
+{
+    if (m_gs.counters.Win <= 0)
+        return true;
+    // The pending win goes first; a deal or a double-up started by a key inside the
+    // transfer's waits would play with a win or a bet about to change.
+    const Phase before = m_phase;
+    m_phase = Phase::Transfer;
+    win2cr();
+    if (m_phase != Phase::Transfer)
+        return false;
+    m_phase = before;
+    return true;
 }
 
 void Round::betmaxMouseUp()
@@ -750,14 +758,8 @@ void Round::betmaxMouseUp()
     }
     Counters& c = m_gs.counters;
     if (!m_gs.Autoplay) {
-        if (c.Win > 0) {
-            const Phase before = m_phase;
-            m_phase = Phase::Transfer;
-            win2cr();
-            if (m_phase != Phase::Transfer)
-                return;
-            m_phase = before;
-        }
+        if (!settlePendingWin())
+            return;
         c.Bet = 500;
         flash(Display::Bet, c.Bet);
     }

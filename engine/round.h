@@ -177,6 +177,9 @@ private:
     void setPhase(Phase p) { m_phase = p; }
     void payoutCtrl();
     bool applyAutoBet();
+    // Moves a pending win to the credit before a bet change; false when an input taken inside
+    // the transfer's waits moved the round on, and the bet change must not follow.
+    bool settlePendingWin();
     void betButtonUp(ArmedButton button, bool up);
     void dealPhase(bool autoplay);
     void drawPhase(bool autoplay);
