@@ -178,8 +178,11 @@ private slots:
             QVERIFY2(extraOnTop(extra),
                      qPrintable(QStringLiteral("after a click at %1,%2").arg(at.x()).arg(at.y())));
         }
-        // The screen still has the keyboard: Escape closes it, and the table has the keyboard
-        // again: S opens it once more.
+        // Even with the keyboard handed to the table, as a Wayland compositor does on such a click,
+        // the keys are the screen's: Escape closes it, and the table has the keyboard again: S
+        // opens it once more.
+        m_desktop.x(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QString::number(m_table)});
+        QTest::qWait(300);
         m_desktop.key(QStringLiteral("Escape"));
         QVERIFY(waitUntil([&] { return m_desktop.window(QStringLiteral("Extra")) == 0; }, 3000));
         QVERIFY(waitUntil([&] { return m_desktop.activeWindow() == m_table; }, 3000));
@@ -217,6 +220,8 @@ private slots:
                                                 {QStringLiteral("--config-file"), rc}),
                  qPrintable(why));
         startGame(desktop);
+        if (QTest::currentTestFailed())
+            return;
         checkPlayArea(desktop, QRect(0, 40, 1024, 728), 1.0, QStringLiteral("panel.png"));
         stopGame();
     }
@@ -231,6 +236,8 @@ private slots:
                      desktop.startWindowManager(QStringLiteral("openbox"), &why),
                  qPrintable(why));
         startGame(desktop, QStringLiteral("2"));
+        if (QTest::currentTestFailed())
+            return;
         checkPlayArea(desktop, QRect(0, 0, 1920, 1080), 1.8, QStringLiteral("scale2.png"));
         stopGame();
     }
