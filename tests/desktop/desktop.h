@@ -75,6 +75,7 @@ public:
         m_wm.setProcessEnvironment(environment());
         m_wm.setProgram(program);
         m_wm.setArguments(args);
+        m_wm.setProcessChannelMode(QProcess::MergedChannels);
         m_wm.start();
         if (!m_wm.waitForStarted(5000)) {
             *why = program + QStringLiteral(" does not start");
@@ -86,8 +87,9 @@ public:
                              {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
                         .contains(QLatin1String("window id"));
                 },
-                10000)) {
-            *why = program + QStringLiteral(" did not take the screen");
+                20000)) { // slow on a loaded machine
+            *why = program + QStringLiteral(" did not take the screen: ") +
+                   QString::fromLocal8Bit(m_wm.readAll().right(300));
             return false;
         }
         return true;
