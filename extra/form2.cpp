@@ -166,11 +166,15 @@ void TForm2::openExtra()
 {
     resetHover();
     pages(CurrentPage == 0 ? 1 : CurrentPage);
+    // Centred on the table, whose play area it then covers, wherever a panel put the table.
     QWidget* over = m_owner ? m_owner.data() : parentWidget();
-    if (QScreen* screen = (over ? over->screen() : QGuiApplication::primaryScreen())) {
-        const QRect area = screen->geometry();
+    QRect area;
+    if (over && over->isVisible())
+        area = over->geometry();
+    else if (QScreen* screen = (over ? over->screen() : QGuiApplication::primaryScreen()))
+        area = screen->geometry();
+    if (area.isValid())
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
     show();
     activateWindow();
 }

@@ -158,7 +158,7 @@ QPoint CoachPanel::defaultPlace(QSize screen)
 
 void CoachPanel::place()
 {
-    const QSize screen = m_table.screenSize();
+    const QSize screen = m_table.areaSize();
     QPoint p = defaultPlace(screen);
     if (m_settings.placed) {
         const QPoint saved(m_settings.left, m_settings.top);
@@ -385,7 +385,7 @@ void CoachPanel::mouseMoveEvent(QMouseEvent* e)
     if (!m_dragging)
         return;
     const QPoint pos = e->position().toPoint();
-    const QSize screen = m_table.screenSize();
+    const QSize screen = m_table.areaSize();
     if (pos.x() != m_drag.x()) {
         const int left = x() + pos.x() - m_drag.x();
         if (left >= 0 && left < screen.width() - width())

@@ -6,8 +6,6 @@
 #include "storage/gamefiles.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 namespace tarvelle {
@@ -35,30 +33,31 @@ void TForm1::offClick()
     if (!m_round.offClick())
         return;
 
+    // The window shrinks toward its own centre, which is the play area's.
+    const QRect start = geometry();
     setWindowState(Qt::WindowNoState); // a maximised window would refuse to shrink
-    const QSize screen = screenSize();
-    QRect g = geometry();
+    QRect g = start;
     auto apply = [&] {
         setGeometry(g);
         delay(1);
     };
     do {
         g.setHeight(g.height() / 2);
-        g.moveTop((screen.height() - g.height()) / 2);
+        g.moveTop(start.top() + (start.height() - g.height()) / 2);
         apply();
     } while (g.height() > 3);
     if (const auto cue = m_round.farewellCue())
         play(*cue);
     do {
         g.setWidth(g.width() / 2);
-        g.moveLeft((screen.width() - g.width()) / 2);
+        g.moveLeft(start.left() + (start.width() - g.width()) / 2);
         g.setHeight(g.height() + 3);
-        g.moveTop((screen.height() - g.height()) / 2);
+        g.moveTop(start.top() + (start.height() - g.height()) / 2);
         apply();
     } while (g.width() > 3);
     do {
         g.setHeight(g.height() / 2);
-        g.moveTop((screen.height() - g.height()) / 2);
+        g.moveTop(start.top() + (start.height() - g.height()) / 2);
         apply();
     } while (g.height() > 3);
     delay(durations::ExitPause);

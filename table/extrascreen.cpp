@@ -9,6 +9,7 @@
 #include "widgets/stringaligngrid.h"
 #include "widgets/waveplayer.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 
 namespace tarvelle {
@@ -21,10 +22,22 @@ void TForm1::setExtra(TForm2* extra)
     m_extra->setRound(&m_round);
     connect(m_extra, &TForm2::closed, this, [this] { onExtraClosed(); });
     // A window manager keeps the screen (and the boxes it opens) above the table only when it
-    // knows whose it is, and modal so that a click on the table does not bring the table up.
-    // Not a child widget: disabling the table would disable the screen with it.
-    m_extra->setWindowModality(Qt::WindowModal);
+    // knows whose it is. Not a child widget: disabling the table would disable the screen with
+    // it. Not modal either: the toolkit would then drop the keys that reach the table, and on
+    // Wayland a click on the table gives it the keyboard for good.
     m_extra->setOwner(this);
+}
+
+bool TForm1::event(QEvent* e)
+{
+    // While the Extra screen is open its keys are its own, whichever window has the keyboard.
+    const bool key = e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease;
+    if (key && !isEnabled() && m_extra && m_extra->isVisible()) {
+        QWidget* to = m_extra->focusWidget() ? m_extra->focusWidget() : m_extra;
+        QCoreApplication::sendEvent(to, e);
+        return true;
+    }
+    return QWidget::event(e);
 }
 
 void TForm1::changeEvent(QEvent* e)

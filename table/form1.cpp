@@ -21,9 +21,13 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTime>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tarvelle {
 
@@ -294,6 +298,17 @@ QPoint TForm1::originFor(QSize screen)
     return {(screen.width() - 800) / 2, (screen.height() - 600) / 2};
 }
 
+std::optional<double> TForm1::fittingScale(QSize logical, double ratio)
+{
+    if (logical.width() >= 800 && logical.height() >= 600)
+        return std::nullopt;
+    double fit = std::min(logical.width() * ratio / 800.0, logical.height() * ratio / 600.0);
+    fit = std::floor(fit * 1000.0) / 1000.0; // a hair small rather than a pixel short
+    if (fit < 1.0 || fit >= ratio)
+        return std::nullopt;
+    return fit;
+}
+
 QSize TForm1::screenSize() const
 {
     if (m_screenOverride.isValid())
@@ -316,20 +331,30 @@ void TForm1::setScreenMetrics(QSize size, int depth)
 {
     m_screenOverride = size;
     m_depthOverride = depth;
+    resize(size);
     placeControls();
+}
+
+void TForm1::resizeEvent(QResizeEvent* e)
+{
+    // A window manager maximises the table to its work area, and may do so after the first
+    // show: the play area follows the window, not the screen.
+    placeControls();
+    QWidget::resizeEvent(e);
 }
 
 void TForm1::placeControls()
 {
-    const QSize screen = screenSize();
-    const QPoint o = originFor(screen);
+    const QSize area = areaSize();
+    const QPoint o = originFor(area);
+    const QPoint moved = o - QPoint(m_originX, m_originY);
     m_originX = o.x();
     m_originY = o.y();
     auto place = [&](QWidget* w, int x, int y, int width, int height) {
         w->setGeometry(m_originX + x, m_originY + y, width, height);
     };
 
-    red->setGeometry(0, 0, screen.width(), screen.height());
+    red->setGeometry(0, 0, area.width(), area.height());
     place(splash, 0, 0, 800, 600);
     place(desen, 0, 0, 800, 600);
     place(mintro, 0, 520, 770, 20);
@@ -363,8 +388,9 @@ void TForm1::placeControls()
     place(AntiAliasLabel8, 386, 133, 57, 19);
     place(AntiAliasLabel9, 386, 155, 57, 19);
 
-    m_payGridLeft = m_originX + 640;
-    m_payGridTop = m_originY + 396;
+    // A pay table the player dragged keeps its place on the play area.
+    m_payGridLeft += moved.x();
+    m_payGridTop += moved.y();
     sg1->move(m_payGridLeft, m_payGridTop);
 }
 
@@ -425,8 +451,7 @@ void TForm1::setClock(Clock& clock)
 void TForm1::showTable()
 {
     if (QScreen* s = QGuiApplication::primaryScreen())
-        setGeometry(s->geometry()); // where no window manager maximises
-    placeControls();
+        setGeometry(s->availableGeometry()); // where no window manager maximises
     showMaximized();
     activateWindow();
     setFocus();

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QTimer;
 
@@ -153,14 +154,23 @@ public:
     // Settings and counters to disk, as leaving the game does.
     void saveAll();
     static QPoint originFor(QSize screen);
+    // A screen of fewer than 800 x 600 logical pixels whose device pixels hold the table (1920 x
+    // 1080 at a scale of 2): the largest device pixel ratio at which it holds 800 x 600. None
+    // when the screen holds the table already, or is too small even in device pixels.
+    static std::optional<double> fittingScale(QSize logical, double ratio);
     // Local date and time in days with a fraction, on the table's clock.
     double localDays() const { return m_clock->localDays(); }
     int originX() const { return m_originX; }
     int originY() const { return m_originY; }
-    // Replaces the real screen's metrics (tests, odd displays) and lays the table out again.
+    // Replaces the real screen's metrics (tests, odd displays); the table then covers that
+    // screen and is laid out again.
     void setScreenMetrics(QSize size, int depth);
+    // The screen the start-up checks look at.
     QSize screenSize() const;
     int screenDepth() const;
+    // The table's own size, which the play area is centred in: the work area a window manager
+    // maximises it to, or the whole screen.
+    QSize areaSize() const { return size(); }
     int startTicks() const { return m_startTicks; }
     int idleTicks() const { return m_idleTicks; }
     void setIdleTicks(int t) { m_idleTicks = uint16_t(t); }
@@ -177,6 +187,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
     void createControls();
@@ -254,8 +266,8 @@ private:
     bool m_quitOnExit = true;
     bool m_ended = false;
 
-    int m_payGridLeft = 0;
-    int m_payGridTop = 0;
+    int m_payGridLeft = 640; // where the play area puts it while the origin is (0, 0)
+    int m_payGridTop = 396;
     int m_dragX = 0;
     int m_dragY = 0;
     bool m_dragging = false;

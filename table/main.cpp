@@ -14,13 +14,20 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QMessageBox>
+#include <QScreen>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -74,10 +81,27 @@ Options takeOptions(int& argc, char** argv)
     return o;
 }
 
+// Set for the second start, so that a scale that still does not fit is refused, not retried.
+const char* const kFittedMark = "TARVELLE_FITTED_SCALE";
+
+// The factor for the toolkit's scale (QT_SCALE_FACTOR) at which the table fits on this screen,
+// or none when it fits already or cannot fit.
+std::optional<double> fittingScaleFactor(const QScreen* screen)
+{
+    const double ratio = screen->devicePixelRatio();
+    const auto fit = tarvelle::TForm1::fittingScale(screen->geometry().size(), ratio);
+    if (!fit)
+        return std::nullopt;
+    bool set = false;
+    const double userFactor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
+    return (set && userFactor > 0 ? userFactor : 1.0) * *fit / ratio;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    std::vector<char*> startArgs(argv, argv + argc + 1);
     const Options options = takeOptions(argc, argv);
     if (!options.error.empty()) {
         std::fprintf(stderr, "tarvelle: %s\n%s", options.error.c_str(), kUsage);
@@ -92,7 +116,23 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    QApplication app(argc, argv);
+    std::optional<QApplication> app(std::in_place, argc, argv);
+    // The toolkit takes its scale when it starts: to draw the table at a smaller one, the game
+    // starts again with it, before any window, lock or file.
+    if (QScreen* screen = QGuiApplication::primaryScreen();
+        screen && !qEnvironmentVariableIsSet(kFittedMark)) {
+        if (const auto factor = fittingScaleFactor(screen)) {
+            const QString self = QCoreApplication::applicationFilePath();
+            qputenv("QT_SCALE_FACTOR", QByteArray::number(*factor, 'g', 6));
+            qputenv(kFittedMark, "1");
+            app.reset();
+            std::fflush(nullptr);
+            ::execv(QFile::encodeName(self).constData(), startArgs.data());
+            std::fprintf(stderr, "tarvelle: cannot start again at a smaller scale: %s\n",
+                         std::strerror(errno));
+            app.emplace(argc, argv);
+        }
+    }
     QApplication::setApplicationName(QStringLiteral("Tarvelle"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELLE_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/icon.png")));
@@ -129,7 +169,7 @@ int main(int argc, char** argv)
     });
     table.showTable();
     tarvelle::SessionEnd sessionEnd([&table] { table.saveAll(); });
-    const int status = app.exec();
+    const int status = QApplication::exec();
     sessionEnd.disarm();
     return status;
 }

@@ -125,7 +125,7 @@ void TForm1::sg1MouseMove(QPoint pos)
     outdemo();
     if (!m_dragging)
         return;
-    const QSize screen = screenSize();
+    const QSize screen = areaSize();
     if (pos.x() != m_dragX) {
         const int left = m_payGridLeft + pos.x() - m_dragX;
         if (left >= 0 && left < screen.width() - sg1->width()) {

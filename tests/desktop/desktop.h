@@ -4,7 +4,10 @@
 // optional window manager, and small helpers around the usual X tools.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHash>
+#include <QImage>
 #include <QProcess>
+#include <QRect>
 #include <QSize>
 #include <QStandardPaths>
 #include <QString>
@@ -67,10 +70,12 @@ public:
     }
 
     // Starts a window manager and waits until it has taken the screen.
-    bool startWindowManager(const QString& program, QString* why)
+    bool startWindowManager(const QString& program, QString* why, const QStringList& args = {})
     {
         m_wm.setProcessEnvironment(environment());
         m_wm.setProgram(program);
+        m_wm.setArguments(args);
+        m_wm.setProcessChannelMode(QProcess::MergedChannels);
         m_wm.start();
         if (!m_wm.waitForStarted(5000)) {
             *why = program + QStringLiteral(" does not start");
@@ -82,8 +87,9 @@ public:
                              {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
                         .contains(QLatin1String("window id"));
                 },
-                10000)) {
-            *why = program + QStringLiteral(" did not take the screen");
+                20000)) { // slow on a loaded machine
+            *why = program + QStringLiteral(" did not take the screen: ") +
+                   QString::fromLocal8Bit(m_wm.readAll().right(300));
             return false;
         }
         return true;
@@ -174,6 +180,33 @@ public:
     }
 
     void key(const QString& name) const { x(QStringLiteral("xdotool"), {QStringLiteral("key"), name}); }
+
+    // Where a window lies on the screen, in device pixels.
+    QRect geometry(quint64 window) const
+    {
+        const QString out =
+            x(QStringLiteral("xdotool"),
+              {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::number(window)});
+        QHash<QString, int> v;
+        for (const QString& line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            v.insert(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1).toInt());
+        return {v.value(QStringLiteral("X")), v.value(QStringLiteral("Y")), v.value(QStringLiteral("WIDTH")),
+                v.value(QStringLiteral("HEIGHT"))};
+    }
+
+    // A picture of the whole screen, taken by grabber (a program that saves one to the file it
+    // is given) on this display.
+    QImage grab(const QString& grabber, const QString& file) const
+    {
+        QProcess p;
+        QProcessEnvironment env = environment();
+        env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+        p.setProcessEnvironment(env);
+        p.start(grabber, {QStringLiteral("--grab"), file});
+        if (!p.waitForFinished(10000))
+            p.kill();
+        return QImage(file);
+    }
 
 private:
     QProcess m_x;

@@ -5,10 +5,15 @@
 #include "storage/gamefiles.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <cstdlib>
+#include <cstring>
 
 using namespace tarvelle;
 using namespace tarvelle::testing;
@@ -34,31 +39,93 @@ class TestWindowManager : public QObject {
     QProcess m_game;
     quint64 m_table = 0;
 
-    void startGame()
+    void startGame(const Desktop& desktop, const QString& scale = QString())
     {
         for (const char* name : {"poker2.dat", "deck1.bmp", "deck2.bmp", "deck3.bmp", "help.htm"}) {
             QFile::remove(m_data.filePath(QLatin1String(name)));
             QVERIFY(QFile::copy(runtimeDir() + QLatin1String(name), m_data.filePath(QLatin1String(name))));
         }
-        QProcessEnvironment env = m_desktop.environment();
+        QProcessEnvironment env = desktop.environment();
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_data.path()); // no sound server here
+        if (!scale.isEmpty())
+            env.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
         m_game.setProcessEnvironment(env);
         m_game.setProcessChannelMode(QProcess::ForwardedChannels);
         m_game.start(runtimeDir() + QStringLiteral("tarvelle"),
                      {QStringLiteral("--data-dir"), m_data.path()});
         QVERIFY(m_game.waitForStarted(5000));
         QVERIFY(
-            waitUntil([&] { return (m_table = m_desktop.window(QStringLiteral("Tarvelle"))) != 0; }, 10000));
+            waitUntil([&] { return (m_table = desktop.window(QStringLiteral("Tarvelle"))) != 0; }, 10000));
         QTest::qWait(4200); // the splash, until the table takes keys
+        QVERIFY2(m_game.state() == QProcess::Running, "the game refused the screen");
     }
+    void startGame() { startGame(m_desktop); }
 
-    quint64 openExtra()
+    quint64 openExtra(const Desktop& desktop)
     {
-        m_desktop.key(QStringLiteral("s"));
+        desktop.key(QStringLiteral("s"));
         quint64 extra = 0;
-        waitUntil([&] { return (extra = m_desktop.window(QStringLiteral("Extra"))) != 0; }, 5000);
+        waitUntil([&] { return (extra = desktop.window(QStringLiteral("Extra"))) != 0; }, 5000);
+        // Clicks right after it appears go astray on a loaded machine until it has the focus.
+        waitUntil([&] { return extra && desktop.activeWindow() == extra; }, 3000);
         QTest::qWait(300);
         return extra;
+    }
+    quint64 openExtra() { return openExtra(m_desktop); }
+
+    void stopGame()
+    {
+        m_game.kill();
+        m_game.waitForFinished(5000);
+    }
+
+    // The table and the Extra screen on a screen of this size: the play area whole and centred
+    // in the table's own window, seen on the screen (the table picture's top and bottom strips,
+    // where nothing lies on it, at device scale), and the Extra screen exactly over it.
+    void checkPlayArea(const Desktop& desktop, QRect tableWindow, double scale, const QString& shotName)
+    {
+        QCOMPARE(desktop.geometry(m_table), tableWindow);
+        // The play area in device pixels, centred as the table centres it in logical ones.
+        const QSize logical(qRound(tableWindow.width() / scale), qRound(tableWindow.height() / scale));
+        const QPoint origin((logical.width() - 800) / 2, (logical.height() - 600) / 2);
+        const QRect area(tableWindow.topLeft() +
+                             QPoint(qRound(origin.x() * scale), qRound(origin.y() * scale)),
+                         QSize(qRound(800 * scale), qRound(600 * scale)));
+        const QString shotPath = m_data.filePath(shotName);
+        const QImage shot = desktop.grab(QCoreApplication::applicationFilePath(), shotPath);
+        QVERIFY2(!shot.isNull(), "no picture of the screen");
+        if (!qEnvironmentVariableIsEmpty("TARVELLE_SCREENSHOTS"))
+            shot.save(qEnvironmentVariable("TARVELLE_SCREENSHOTS") + QLatin1Char('/') + shotName);
+        const QImage seen = shot.copy(area).scaled(800, 600, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage art = QImage(QStringLiteral(":/img/desen.png")).convertToFormat(QImage::Format_RGB32);
+        for (const QRect strip : {QRect(0, 0, 760, 50), QRect(0, 562, 800, 38)}) {
+            const double diff = meanDifference(seen, art, strip);
+            // Exact at scale 1; a smoothed copy of the double-size art otherwise.
+            QVERIFY2(diff <= (scale == 1.0 ? 0.0 : 6.0),
+                     qPrintable(QStringLiteral("the play area at %1,%2 differs from the table picture by %3 "
+                                               "in the strip at y %4")
+                                    .arg(area.x())
+                                    .arg(area.y())
+                                    .arg(diff)
+                                    .arg(strip.y())));
+        }
+        const quint64 extra = openExtra(desktop);
+        QVERIFY2(extra, "the S key did not open the Extra screen");
+        QCOMPARE(desktop.geometry(extra), area);
+    }
+
+    static double meanDifference(const QImage& a, const QImage& b, QRect part)
+    {
+        const QImage x = a.convertToFormat(QImage::Format_RGB32);
+        double sum = 0;
+        for (int y = part.top(); y <= part.bottom(); ++y)
+            for (int i = part.left(); i <= part.right(); ++i) {
+                const QRgb p = x.pixel(i, y);
+                const QRgb q = b.pixel(i, y);
+                sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                       std::abs(qBlue(p) - qBlue(q));
+            }
+        return sum / (3.0 * part.width() * part.height());
     }
 
     bool extraOnTop(quint64 extra) const
@@ -113,8 +180,11 @@ private slots:
             QVERIFY2(extraOnTop(extra),
                      qPrintable(QStringLiteral("after a click at %1,%2").arg(at.x()).arg(at.y())));
         }
-        // The screen still has the keyboard: Escape closes it, and the table has the keyboard
-        // again: S opens it once more.
+        // Even with the keyboard handed to the table, as a Wayland compositor does on such a click,
+        // the keys are the screen's: Escape closes it, and the table has the keyboard again: S
+        // opens it once more.
+        m_desktop.x(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QString::number(m_table)});
+        QTest::qWait(300);
         m_desktop.key(QStringLiteral("Escape"));
         QVERIFY(waitUntil([&] { return m_desktop.window(QStringLiteral("Extra")) == 0; }, 3000));
         QVERIFY(waitUntil([&] { return m_desktop.activeWindow() == m_table; }, 3000));
@@ -131,6 +201,47 @@ private slots:
         QCOMPARE(m_game.exitStatus(), QProcess::NormalExit);
         QCOMPARE(m_game.exitCode(), 0);
         checkSaved();
+    }
+
+    // A 40-pixel panel at the top: the window manager gives the table the rest of the screen.
+    void panelKeepsThePlayAreaCentred()
+    {
+        stopGame();
+        QTemporaryDir dir;
+        const QString rc = dir.filePath(QStringLiteral("rc.xml"));
+        QFile f(rc);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<?xml version=\"1.0\"?>\n<openbox_config xmlns=\"http://openbox.org/3.4/rc\">"
+                "<margins><top>40</top><bottom>0</bottom><left>0</left><right>0</right></margins>"
+                "</openbox_config>\n");
+        f.close();
+        Desktop desktop;
+        QString why;
+        QVERIFY2(desktop.startX(kScreen, &why) &&
+                     desktop.startWindowManager(QStringLiteral("openbox"), &why,
+                                                {QStringLiteral("--config-file"), rc}),
+                 qPrintable(why));
+        startGame(desktop);
+        if (QTest::currentTestFailed())
+            return;
+        checkPlayArea(desktop, QRect(0, 40, 1024, 728), 1.0, QStringLiteral("panel.png"));
+        stopGame();
+    }
+
+    // 1920 x 1080 at a display scale of 2 is 960 x 540 logical pixels: the table is drawn at the
+    // largest scale that fits (1.8) rather than refused.
+    void scaledScreenFitsTheTable()
+    {
+        Desktop desktop;
+        QString why;
+        QVERIFY2(desktop.startX(QSize(1920, 1080), &why) &&
+                     desktop.startWindowManager(QStringLiteral("openbox"), &why),
+                 qPrintable(why));
+        startGame(desktop, QStringLiteral("2"));
+        if (QTest::currentTestFailed())
+            return;
+        checkPlayArea(desktop, QRect(0, 0, 1920, 1080), 1.8, QStringLiteral("scale2.png"));
+        stopGame();
     }
 
     void lostDisplaySavesWhatChanged()
@@ -156,5 +267,17 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWindowManager)
+int main(int argc, char** argv)
+{
+    // "--grab FILE" on a test's display: a picture of the whole screen.
+    if (argc == 3 && !std::strcmp(argv[1], "--grab")) {
+        const QString file = QString::fromLocal8Bit(argv[2]);
+        QGuiApplication app(argc, argv);
+        QScreen* screen = QGuiApplication::primaryScreen();
+        return screen && screen->grabWindow(0).save(file) ? 0 : 1;
+    }
+    QCoreApplication app(argc, argv);
+    TestWindowManager test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_windowmanager.moc"

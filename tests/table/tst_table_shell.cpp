@@ -24,7 +24,10 @@ class TestTableShell : public QObject {
 private slots:
     void playAreaIsCentred_data();
     void playAreaIsCentred();
+    void playAreaFollowsTheWindow();
     void payTablePanel();
+    void scaleThatFits_data();
+    void scaleThatFits();
     void screenChecks_data();
     void screenChecks();
     void attractModeSchedule();
@@ -32,6 +35,7 @@ private slots:
     void exitTakesNoFurtherInput();
     void pointerMovementEndsTheShowcase();
     void extraScreenRoundTrip();
+    void extraScreenOverTheTableTakesItsKeys();
     void missingCardFileStopsBeforeAnyWindow();
     void missingCardBackKeepsTheDefault();
 };
@@ -59,6 +63,51 @@ void TestTableShell::playAreaIsCentred()
     QCOMPARE(t.form->h5->pos(), origin + QPoint(696, 416));
     QCOMPARE(t.form->sg1->pos(), origin + QPoint(640, 396));
     QCOMPARE(t.form->red->geometry(), QRect(QPoint(0, 0), screen));
+}
+
+void TestTableShell::playAreaFollowsTheWindow()
+{
+    // A 40-pixel panel: the window manager gives the table 1024 x 728 of a 1024 x 768 screen.
+    Table t(false);
+    t.form->sg1MouseDown(QPoint(5, 5)); // dragged by the player
+    t.form->sg1MouseMove(QPoint(5 - 30, 5 + 7));
+    t.form->sg1MouseUp();
+    t.form->setGeometry(0, 40, 1024, 728);
+    QCOMPARE(t.form->screenSize(), QSize(1024, 768));
+    const QPoint origin(112, 64);
+    QCOMPARE(QPoint(t.form->originX(), t.form->originY()), origin);
+    QCOMPARE(t.form->desen->geometry(), QRect(origin, QSize(800, 600)));
+    QCOMPARE(t.form->red->geometry(), QRect(0, 0, 1024, 728));
+    QCOMPARE(t.form->payGridPos(), origin + QPoint(640 - 30, 396 + 7));
+}
+
+void TestTableShell::scaleThatFits_data()
+{
+    QTest::addColumn<QSize>("logical");
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<double>("fit"); // 0: none
+    QTest::newRow("1920x1080 at 2") << QSize(960, 540) << 2.0 << 1.8;
+    QTest::newRow("1366x768 at 2") << QSize(683, 384) << 2.0 << 1.28;
+    QTest::newRow("1280x720 at 1.5") << QSize(853, 480) << 1.5 << 1.2;
+    QTest::newRow("800x600 at 2, just") << QSize(400, 300) << 2.0 << 1.0;
+    QTest::newRow("798x600 at 2, too small") << QSize(399, 300) << 2.0 << 0.0;
+    QTest::newRow("640x480 at 1, too small") << QSize(640, 480) << 1.0 << 0.0;
+    QTest::newRow("1024x768 at 1, fits") << QSize(1024, 768) << 1.0 << 0.0;
+    QTest::newRow("2560x1440 at 2, fits") << QSize(1280, 720) << 2.0 << 0.0;
+}
+
+void TestTableShell::scaleThatFits()
+{
+    QFETCH(QSize, logical);
+    QFETCH(double, ratio);
+    QFETCH(double, fit);
+    const auto got = TForm1::fittingScale(logical, ratio);
+    QCOMPARE(got.value_or(0.0), fit);
+    if (got) {
+        // The screen at that ratio holds the table, and not by rounding alone.
+        const QSizeF atFit = QSizeF(logical) * ratio / *got;
+        QVERIFY(qRound(atFit.width()) >= 800 && qRound(atFit.height()) >= 600);
+    }
 }
 
 void TestTableShell::payTablePanel()
@@ -305,6 +354,27 @@ void TestTableShell::extraScreenRoundTrip()
     key(*t.form, 's');
     QVERIFY(t.form->isEnabled());
     QVERIFY(!extra.isVisible());
+}
+
+void TestTableShell::extraScreenOverTheTableTakesItsKeys()
+{
+    Table t;
+    TForm2 extra(t.gs, t.sounds, t.imagery, Table::runtimeDir(), t.saveDir.path() + QLatin1Char('/'));
+    t.form->setExtra(&extra);
+    t.form->setGeometry(0, 40, 1024, 728); // below a panel
+    t.gs.counters.Bet = 5;
+    key(*t.form, 's');
+    QVERIFY(extra.isVisible());
+    QCOMPARE(extra.geometry(), QRect(112, 104, 800, 600)); // exactly over the play area
+    // A key the disabled table is given (a compositor handed it the keyboard) is the screen's:
+    // Escape closes it, and no key acts on the table meanwhile.
+    QTest::keyClick(t.form.get(), Qt::Key_M);
+    QCOMPARE(t.gs.counters.Bet, int32_t(5));
+    QTest::keyClick(t.form.get(), Qt::Key_Escape);
+    QVERIFY(!extra.isVisible());
+    QVERIFY(t.form->isEnabled());
+    QTest::keyClick(t.form.get(), Qt::Key_M);
+    QCOMPARE(t.gs.counters.Bet, int32_t(500));
 }
 
 void TestTableShell::missingCardFileStopsBeforeAnyWindow()
