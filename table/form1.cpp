@@ -82,6 +82,7 @@ TForm1::TForm1(GameState& gs, SoundBank& sounds, CardImagery& imagery, const QSt
 
     createControls();
     coach = new CoachPanel(*this, m_gs, m_saveDir.toStdString());
+    describeControls();
     formCreate();
 }
 
