@@ -33,6 +33,7 @@ TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QSt
 {
     if (!m_appDir.isEmpty() && !m_appDir.endsWith('/'))
         m_appDir += '/';
+    access::install(); // before the first control is described to a screen reader
     setObjectName("Form2");
     setWindowTitle("Extra");
     setFixedSize(800, 600);

@@ -49,6 +49,16 @@ const Data* findData(const QObject* o)
     return it == all.constEnd() ? nullptr : &*it;
 }
 
+// A screen reader may have stored what a control was when it first heard of it: one that
+// is described after that is told as a new object.
+void renew(QWidget* w)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+}
+
 void tell(QWidget* w, QAccessible::Event type)
 {
     QAccessibleEvent e(w, type);
@@ -319,7 +329,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     static const QStringList ours = {
         QStringLiteral("tarvelle::TImage"),           QStringLiteral("tarvelle::TAntiAliasLabel"),
         QStringLiteral("tarvelle::TLbSpeedButton"),   QStringLiteral("tarvelle::TStringAlignGrid"),
-        QStringLiteral("tarvelle::access::Announcer")};
+        QStringLiteral("tarvelle::access::Announcer"), QStringLiteral("tarvelle::CoachPanel")};
     auto* w = qobject_cast<QWidget*>(object);
     if (!w || w->isWindow())
         return nullptr;
@@ -341,7 +351,11 @@ void install()
 
 void setRole(QWidget* w, QAccessible::Role role)
 {
-    dataOf(w).role = role;
+    Data& d = dataOf(w);
+    if (d.role == role)
+        return;
+    d.role = role;
+    renew(w);
 }
 
 void setName(QWidget* w, const QString& name)
@@ -360,7 +374,7 @@ void setLabel(QWidget* w, const QString& label)
     if (d.label == label)
         return;
     d.label = label;
-    tell(w, QAccessible::NameChanged);
+    renew(w);
 }
 
 void setChecked(QWidget* w, bool checked)
