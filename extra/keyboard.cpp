@@ -105,6 +105,7 @@ void TForm2::buildKeyboard()
 
     m_ring = new FocusRing(this);
     // Any click on the screen puts the ring away until the keyboard is used again.
+    installEventFilter(this);
     for (QWidget* w : findChildren<QWidget*>())
         if (w != m_ring)
             w->installEventFilter(this);
@@ -229,8 +230,8 @@ bool TForm2::keyboardKey(QKeyEvent* e)
     }
 }
 
-// The nearest control of the same group in the arrow's direction, sideways distance
-// counting double.
+// The nearest control of the same group in the arrow's direction (within 45 degrees of it),
+// sideways distance counting double.
 bool TForm2::moveFocus(int dx, int dy)
 {
     const KeyItem* from = keyItemOf(focusWidget());
@@ -251,7 +252,7 @@ bool TForm2::moveFocus(int dx, int dy)
         const QPoint d = onScreen(item.focus, this).center() - start;
         const int along = dx != 0 ? d.x() * dx : d.y() * dy;
         const int across = dx != 0 ? qAbs(d.y()) : qAbs(d.x());
-        if (along <= 0)
+        if (along <= 0 || across > along) // only within 45 degrees of the arrow
             continue;
         const int score = along + 2 * across;
         if (!best || score < bestScore) {
