@@ -223,6 +223,7 @@ private:
     TAntiAliasLabel* m_recordValue = nullptr;
     QList<TAntiAliasLabel*> m_accountButtons; // "Insert 1000", "Cashout", the account "Reset"
     QList<TAntiAliasLabel*> m_headings;       // the account panel's headings
+    QHash<const QWidget*, QList<QWidget*>> m_buttonArrows; // the arrows flanking a button
 
     QTextBrowser* hl1 = nullptr; // the help viewer (help.htm)
     TImage* bara = nullptr;      // the help page's scroll track ("bar")

@@ -82,7 +82,7 @@ void TForm2::buildKeyboard()
         TAntiAliasLabel* button = m_accountButtons[b];
         access::setRole(button, QAccessible::Button);
         access::setName(button, tr(accountNames[b]));
-        keyItem(button, KgAccount, {button}, accountActs[b]);
+        keyItem(button, KgAccount, QList<QWidget*>{button} + m_buttonArrows.value(button), accountActs[b]);
     }
     access::setRole(resets, QAccessible::Button);
     access::setName(resets, tr("Reset statistics"));
@@ -150,8 +150,9 @@ void TForm2::updateRing()
     QRect area;
     for (const QWidget* w : item->ring)
         area |= onScreen(w, this);
-    // Dark on the light menu bar, light on the screen's dark ground.
-    m_ring->ring(area, item->group == KgMenu ? palette::Table : palette::MenuOver);
+    // Dark on the light menu bar, light on the screen's dark ground; tight round the account
+    // buttons, which lie 3 pixels apart.
+    m_ring->ring(area, item->group == KgMenu ? palette::Table : palette::MenuOver, item->group == KgAccount ? 0 : 3);
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* e)

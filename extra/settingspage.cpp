@@ -175,6 +175,7 @@ void TForm2::buildAccountPanel()
             auto* arrow = new TImage(Panel1);
             arrow->setGeometry(x, y, 9, 24);
             setArt(arrow, name, 9, 24);
+            m_buttonArrows[label] << arrow;
         }
         m_accountButtons << label;
         return label;

@@ -6,7 +6,6 @@ namespace tarvelle {
 
 namespace {
 
-constexpr int kMargin = 3; // between the control and the ring
 constexpr int kWidth = 2;
 
 } // namespace
@@ -19,10 +18,11 @@ FocusRing::FocusRing(QWidget* parent) : QWidget(parent)
     hide();
 }
 
-void FocusRing::ring(const QRect& area, const QColor& colour)
+void FocusRing::ring(const QRect& area, const QColor& colour, int margin)
 {
     m_colour = colour;
-    setGeometry(area.adjusted(-kMargin - kWidth, -kMargin - kWidth, kMargin + kWidth, kMargin + kWidth));
+    const int out = margin + kWidth;
+    setGeometry(area.adjusted(-out, -out, out, out));
     show();
     raise();
     update();

@@ -13,8 +13,9 @@ class FocusRing : public QWidget {
     Q_OBJECT
 public:
     explicit FocusRing(QWidget* parent);
-    // Rings area (in the parent's coordinates) in colour and shows the ring on top.
-    void ring(const QRect& area, const QColor& colour);
+    // Rings area (in the parent's coordinates), margin pixels out, in colour, and shows the
+    // ring on top.
+    void ring(const QRect& area, const QColor& colour, int margin = 3);
     QColor colour() const { return m_colour; }
 
 protected:
