@@ -165,9 +165,9 @@ private:
     // keyboard.cpp: Tab, the arrows, Space and Enter, page keys, the help page's keys, and
     // what screen readers are told about each control.
     struct KeyItem {
-        QWidget* focus;        // takes the focus; the caption where there is one
-        int group;             // the arrows move within a group
-        QList<QWidget*> ring;  // drawn round together
+        QWidget* focus;       // takes the focus; the caption where there is one
+        int group;            // the arrows move within a group
+        QList<QWidget*> ring; // drawn round together
         std::function<void()> act;
     };
     enum KeyGroup { KgMenu, KgSwitches, KgRates, KgDecks, KgAccount, KgStatistics };
@@ -221,8 +221,8 @@ private:
     TAntiAliasLabel* m_creditValue = nullptr;
     TAntiAliasLabel* m_accountValue = nullptr;
     TAntiAliasLabel* m_recordValue = nullptr;
-    QList<TAntiAliasLabel*> m_accountButtons; // "Insert 1000", "Cashout", the account "Reset"
-    QList<TAntiAliasLabel*> m_headings;       // the account panel's headings
+    QList<TAntiAliasLabel*> m_accountButtons;              // "Insert 1000", "Cashout", the account "Reset"
+    QList<TAntiAliasLabel*> m_headings;                    // the account panel's headings
     QHash<const QWidget*, QList<QWidget*>> m_buttonArrows; // the arrows flanking a button
 
     QTextBrowser* hl1 = nullptr; // the help viewer (help.htm)

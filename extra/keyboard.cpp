@@ -152,7 +152,8 @@ void TForm2::updateRing()
         area |= onScreen(w, this);
     // Dark on the light menu bar, light on the screen's dark ground; tight round the account
     // buttons, which lie 3 pixels apart.
-    m_ring->ring(area, item->group == KgMenu ? palette::Table : palette::MenuOver, item->group == KgAccount ? 0 : 3);
+    m_ring->ring(area, item->group == KgMenu ? palette::Table : palette::MenuOver,
+                 item->group == KgAccount ? 0 : 3);
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* e)

@@ -17,7 +17,7 @@ QString TForm1::cardName(int suit, int rank)
 {
     if (suit == JokerSuit)
         return tr("Joker");
-    static const char* const ranks[13] = {"Two",  "Three", "Four", "Five",  "Six",  "Seven", "Eight",
+    static const char* const ranks[13] = {"Two",  "Three", "Four", "Five", "Six",   "Seven", "Eight",
                                           "Nine", "Ten",   "Ace",  "Jack", "Queen", "King"};
     static const char* const suits[4] = {"hearts", "diamonds", "spades", "clubs"};
     if (suit < 1 || suit > 4 || rank < 2 || rank > 14)
@@ -31,9 +31,9 @@ void TForm1::describeControls()
     const struct {
         TLbSpeedButton* button;
         char key;
-    } buttons[] = {{LbSpeedButton1, 'S'}, {LbSpeedButton2, '\r'}, {LbSpeedButton3, '-'}, {LbSpeedButton4, '+'},
-                   {LbSpeedButton5, 'D'}, {betmax, 'M'},          {autop, 'A'},          {proce, 'P'},
-                   {off, 'X'}};
+    } buttons[] = {{LbSpeedButton1, 'S'}, {LbSpeedButton2, '\r'}, {LbSpeedButton3, '-'},
+                   {LbSpeedButton4, '+'}, {LbSpeedButton5, 'D'},  {betmax, 'M'},
+                   {autop, 'A'},          {proce, 'P'},           {off, 'X'}};
     for (const auto& b : buttons) {
         access::setRole(b.button, QAccessible::Button);
         const QChar key = QLatin1Char(b.key);
@@ -78,8 +78,12 @@ void TForm1::describeHand()
     const bool dbl = m_gs.dbl.DoubleActive != 0;
     const bool redBlack = m_st.RedBlack != 0;
     access::setName(LbSpeedButton2, dbl ? tr("Bank all (Enter)") : tr("Deal/Draw (Enter)"));
-    access::setName(LbSpeedButton3, !dbl ? tr("Bet down (-)") : redBlack ? tr("Guess red (-)") : tr("Guess low (-)"));
-    access::setName(LbSpeedButton4, !dbl ? tr("Bet up (+)") : redBlack ? tr("Guess black (+)") : tr("Guess high (+)"));
+    access::setName(LbSpeedButton3, !dbl       ? tr("Bet down (-)")
+                                    : redBlack ? tr("Guess red (-)")
+                                               : tr("Guess low (-)"));
+    access::setName(LbSpeedButton4, !dbl       ? tr("Bet up (+)")
+                                    : redBlack ? tr("Guess black (+)")
+                                               : tr("Guess high (+)"));
     access::setName(LbSpeedButton5, dbl ? tr("Bank half (D)") : tr("Double-up (D)"));
     access::setChecked(autop, m_gs.Autoplay != 0);
     access::setChecked(proce, sg1->isVisible());
@@ -106,8 +110,8 @@ void TForm1::describeHand()
             }
         }
         access::setName(lamp(k), tr("Lamp %1: %2").arg(k).arg(lampText));
-        const QString face = m_faceDown[k] ? tr("Face down")
-                                           : cardName(m_hand.Suit[size_t(k)], m_hand.Rank[size_t(k)]);
+        const QString face =
+            m_faceDown[k] ? tr("Face down") : cardName(m_hand.Suit[size_t(k)], m_hand.Rank[size_t(k)]);
         access::setName(card(k), face + held);
     }
 }

@@ -113,9 +113,9 @@ CoachPanel::CoachPanel(TForm1& table, GameState& gs, const std::string& saveDir)
     access::setAction(m_switch, [this] { setExpert(!m_settings.expert); });
     access::setName(this, tr("Coach (C)"));
     access::setRole(this, QAccessible::Table);
-    access::setTable(this, {[] { return kRows; }, [] { return 2; },
-                            [this](int r, int c) { return cellText(r, c); },
-                            [this](int r, int) { return QRect(0, kTop + r * kRow, width(), kRow); }});
+    access::setTable(this,
+                     {[] { return kRows; }, [] { return 2; }, [this](int r, int c) { return cellText(r, c); },
+                      [this](int r, int) { return QRect(0, kTop + r * kRow, width(), kRow); }});
 }
 
 CoachPanel::~CoachPanel() = default;
@@ -411,7 +411,8 @@ QString CoachPanel::cellText(int row, int column) const
                 const int c = hand->cards()[size_t(p)];
                 held << TForm1::cardName(c == 52 ? JokerSuit : c / 13 + 1, c == 52 ? 2 : c % 13 + 2);
             }
-        s += QLatin1Char(' ') + (held.isEmpty() ? tr("hold nothing") : tr("hold %1").arg(held.join(QStringLiteral(", "))));
+        s += QLatin1Char(' ') +
+             (held.isEmpty() ? tr("hold nothing") : tr("hold %1").arg(held.join(QStringLiteral(", "))));
     }
     return s;
 }

@@ -91,10 +91,7 @@ public:
         return t && m_row < t->rows() && m_column < t->columns();
     }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override
-    {
-        return m_table ? m_table->window()->windowHandle() : nullptr;
-    }
+    QWindow* window() const override { return m_table ? m_table->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override
     {
         return m_table ? QAccessible::queryAccessibleInterface(m_table) : nullptr;
@@ -130,7 +127,8 @@ public:
     }
     void* interface_cast(QAccessible::InterfaceType t) override
     {
-        return t == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+        return t == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
+                                                    : nullptr;
     }
 
     bool isSelected() const override { return false; }
@@ -148,7 +146,9 @@ private:
     int m_column;
 };
 
-class WidgetAccess : public QAccessibleWidget, public QAccessibleValueInterface, public QAccessibleTableInterface {
+class WidgetAccess : public QAccessibleWidget,
+                     public QAccessibleValueInterface,
+                     public QAccessibleTableInterface {
 public:
     explicit WidgetAccess(QWidget* w) : QAccessibleWidget(w, QAccessible::Client) {}
     ~WidgetAccess() override
@@ -262,7 +262,8 @@ public:
             const auto t = tableOf(widget());
             auto* cell = other->tableCellInterface();
             if (t && other->parent() && other->parent()->object() == object())
-                return QAccessibleWidget::childCount() + cell->rowIndex() * t->columns() + cell->columnIndex();
+                return QAccessibleWidget::childCount() + cell->rowIndex() * t->columns() +
+                       cell->columnIndex();
         }
         return QAccessibleWidget::indexOfChild(child);
     }
@@ -326,10 +327,12 @@ private:
 
 QAccessibleInterface* factory(const QString& className, QObject* object)
 {
-    static const QStringList ours = {
-        QStringLiteral("tarvelle::TImage"),           QStringLiteral("tarvelle::TAntiAliasLabel"),
-        QStringLiteral("tarvelle::TLbSpeedButton"),   QStringLiteral("tarvelle::TStringAlignGrid"),
-        QStringLiteral("tarvelle::access::Announcer"), QStringLiteral("tarvelle::CoachPanel")};
+    static const QStringList ours = {QStringLiteral("tarvelle::TImage"),
+                                     QStringLiteral("tarvelle::TAntiAliasLabel"),
+                                     QStringLiteral("tarvelle::TLbSpeedButton"),
+                                     QStringLiteral("tarvelle::TStringAlignGrid"),
+                                     QStringLiteral("tarvelle::access::Announcer"),
+                                     QStringLiteral("tarvelle::CoachPanel")};
     auto* w = qobject_cast<QWidget*>(object);
     if (!w || w->isWindow())
         return nullptr;

@@ -83,12 +83,33 @@ void TestKeyboard::insertSetPlayByKeys()
         type(&extra, Qt::Key_Tab);
         order << focusName(extra);
     }
-    const QStringList expected = {
-        "Settings", "Help", "Statistics", "Close (Escape)", "Add Joker", "Double Game", "Auto Double",
-        "Red - Black", "Auto Hold", "Smart Hold", "Sound FX", "Voice FX", "Auto Bet", "Hold High Card",
-        "Hold Open Inside Straight", "Payout Rate", "Payout rate 100 %", "Payout rate 90 %", "Payout rate 80 %",
-        "Payout rate 70 %", "Payout rate 60 %", "Payout rate 50 %", "Deck 1", "Deck 2", "Deck 3", "Deck 4",
-        "Insert 1000"};
+    const QStringList expected = {"Settings",
+                                  "Help",
+                                  "Statistics",
+                                  "Close (Escape)",
+                                  "Add Joker",
+                                  "Double Game",
+                                  "Auto Double",
+                                  "Red - Black",
+                                  "Auto Hold",
+                                  "Smart Hold",
+                                  "Sound FX",
+                                  "Voice FX",
+                                  "Auto Bet",
+                                  "Hold High Card",
+                                  "Hold Open Inside Straight",
+                                  "Payout Rate",
+                                  "Payout rate 100 %",
+                                  "Payout rate 90 %",
+                                  "Payout rate 80 %",
+                                  "Payout rate 70 %",
+                                  "Payout rate 60 %",
+                                  "Payout rate 50 %",
+                                  "Deck 1",
+                                  "Deck 2",
+                                  "Deck 3",
+                                  "Deck 4",
+                                  "Insert 1000"};
     QCOMPARE(order, expected);
     QVERIFY(extra.focusRingShown());
     QVERIFY(extra.grab().toImage() != mouseView);
@@ -125,7 +146,8 @@ void TestKeyboard::insertSetPlayByKeys()
     QCOMPARE(extra.lampLit(extra.toggleLamp(TForm2::TgSoundFx)), !soundBefore);
     // Right leaves the left column for the other one; Down at the bottom stays.
     type(&extra, Qt::Key_Right);
-    QVERIFY2(QStringList({"Hold High Card", "Hold Open Inside Straight", "Payout Rate"}).contains(focusName(extra)),
+    QVERIFY2(QStringList({"Hold High Card", "Hold Open Inside Straight", "Payout Rate"})
+                 .contains(focusName(extra)),
              qPrintable(focusName(extra)));
 
     // The decks are a two by two group: Right, then Down, picks deck 4.
@@ -181,8 +203,9 @@ void TestKeyboard::insertSetPlayByKeys()
     auto* announcer = t.form->AntiAliasLabel1->findChild<access::Announcer*>();
     QVERIFY(announcer);
     QVERIFY2(announcer->lastText().startsWith("Final hand: "), qPrintable(announcer->lastText()));
-    QVERIFY(announcer->lastText().contains(t.gs.counters.Win > 0 ? QStringLiteral("win %1.").arg(t.gs.counters.Win)
-                                                                 : QStringLiteral("No win.")));
+    QVERIFY(announcer->lastText().contains(t.gs.counters.Win > 0
+                                               ? QStringLiteral("win %1.").arg(t.gs.counters.Win)
+                                               : QStringLiteral("No win.")));
     QCOMPARE(iface(t.form->LbSpeedButton2)->text(QAccessible::Name), QStringLiteral("Deal/Draw (Enter)"));
 }
 
@@ -197,7 +220,9 @@ void TestKeyboard::helpPageKeys()
     const int maximum = extra.scrollMaximum();
     QVERIFY2(maximum > 500, "the shipped help page is longer than its viewer");
     // Every key moves the thumb, and the text follows the thumb as with the mouse.
-    const auto consistent = [&] { return extra.scrollPos() == TForm2::scrollForThumb(extra.thumbTop(), maximum); };
+    const auto consistent = [&] {
+        return extra.scrollPos() == TForm2::scrollForThumb(extra.thumbTop(), maximum);
+    };
     type(&extra, Qt::Key_End);
     QCOMPARE(extra.thumbTop(), TForm2::ThumbBottom);
     QCOMPARE(extra.scrollPos(), maximum);
