@@ -434,7 +434,18 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setRole(this, QAccessible::Notification);
-    resize(parent ? parent->size() : QSize(1, 1));
+    // As large as what it speaks for, so that a reader can point at it.
+    if (parent) {
+        resize(parent->size());
+        parent->installEventFilter(this);
+    }
+}
+
+bool Announcer::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == parentWidget() && e->type() == QEvent::Resize)
+        resize(parentWidget()->size());
+    return QWidget::eventFilter(watched, e);
 }
 
 void Announcer::announce(const QString& text)

@@ -55,6 +55,9 @@ public:
     QString lastText() const { return m_last; }
     int count() const { return m_count; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     QString m_last;
     int m_count = 0;
