@@ -1,6 +1,7 @@
 #include "extra/form2.h"
 
 #include "storage/gamefiles.h"
+#include "widgets/accessibility.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/hidpi.h"
 #include "widgets/image.h"
@@ -32,6 +33,7 @@ TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QSt
 {
     if (!m_appDir.isEmpty() && !m_appDir.endsWith('/'))
         m_appDir += '/';
+    access::install(); // before the first control is described to a screen reader
     setObjectName("Form2");
     setWindowTitle("Extra");
     setFixedSize(800, 600);
@@ -56,6 +58,7 @@ TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QSt
     for (const auto& list : m_pageWidgets)
         for (QWidget* w : list)
             w->hide();
+    buildKeyboard();
     hide();
 }
 
@@ -155,6 +158,8 @@ void TForm2::setLamp(TImage* lamp, bool on)
 {
     lamp->setPicture(on ? m_ena : m_dis, on ? m_enaHires : m_disHires);
     m_litLamps.insert(lamp, on);
+    if (QWidget* owner = m_lampOwners.value(lamp))
+        access::setChecked(owner, on);
 }
 
 bool TForm2::lampLit(const TImage* lamp) const
@@ -166,6 +171,7 @@ void TForm2::openExtra()
 {
     resetHover();
     pages(CurrentPage == 0 ? 1 : CurrentPage);
+    focusOnOpen();
     // Centred on the table, whose play area it then covers, wherever a panel put the table.
     QWidget* over = m_owner ? m_owner.data() : parentWidget();
     QRect area;
@@ -194,6 +200,8 @@ void TForm2::pages(int page)
     if (page == 3)
         refreshStats();
     CurrentPage = uint8_t(page);
+    for (int p = 1; p <= 3; ++p)
+        access::setChecked(menuLabel(p), p == page);
 }
 
 void TForm2::settingsMenuClick()
@@ -250,6 +258,10 @@ void TForm2::keyPressEvent(QKeyEvent* e)
     // Escape leaves the screen like "Close", as players expect of a dialog-like window.
     if (e->key() == Qt::Key_Escape && !e->isAutoRepeat()) {
         closeClick();
+        return;
+    }
+    if (keyboardKey(e)) {
+        e->accept();
         return;
     }
     QWidget::keyPressEvent(e);

@@ -19,6 +19,7 @@ class QTextBrowser;
 namespace tarvelle {
 
 class CardImagery;
+class FocusRing;
 class SoundBank;
 class TAntiAliasLabel;
 class TImage;
@@ -95,6 +96,11 @@ public:
     QString accountRecordText() const;
     // True when the lamp shows the lit picture.
     bool lampLit(const TImage* lamp) const;
+    // The keyboard: the control that has the focus (null when none of the screen's) and
+    // whether its ring shows; the ring shows only once the keyboard has moved or used it.
+    QWidget* keyFocus() const;
+    bool focusRingShown() const;
+    FocusRing* focusRing() const { return m_ring; }
 
 public slots:
     void settingsMenuClick();
@@ -126,6 +132,7 @@ protected:
     void wheelEvent(QWheelEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     // form2.cpp
@@ -155,6 +162,26 @@ private:
     void buildStatsPage();
     void refreshStats();
 
+    // keyboard.cpp: Tab, the arrows, Space and Enter, page keys, the help page's keys, and
+    // what screen readers are told about each control.
+    struct KeyItem {
+        QWidget* focus;       // takes the focus; the caption where there is one
+        int group;            // the arrows move within a group
+        QList<QWidget*> ring; // drawn round together
+        std::function<void()> act;
+    };
+    enum KeyGroup { KgMenu, KgSwitches, KgRates, KgDecks, KgAccount, KgStatistics };
+    void buildKeyboard();
+    void keyItem(QWidget* focus, KeyGroup group, QList<QWidget*> ring, std::function<void()> act);
+    const KeyItem* keyItemOf(const QWidget* w) const;
+    bool keyboardKey(QKeyEvent* e);
+    bool moveFocus(int dx, int dy);
+    void stepPage(int step);
+    bool helpKey(int key);
+    void updateRing();
+    void describePages();
+    void focusOnOpen();
+
     GameState& m_game;
     Round* m_round = nullptr;
     QPointer<QWidget> m_owner;
@@ -175,6 +202,10 @@ private:
     QHash<const TImage*, bool> m_litLamps;
     std::array<QList<QWidget*>, 4> m_pageWidgets;
     QList<std::pair<TAntiAliasLabel*, QColor>> m_hoverLabels;
+    QHash<const TImage*, QWidget*> m_lampOwners; // the switch each lamp shows
+    QList<KeyItem> m_keyItems;
+    FocusRing* m_ring = nullptr;
+    bool m_keyboard = false; // the keyboard moved the focus since the last click or opening
 
     TImage* Image1 = nullptr; // menu bar
     std::array<TAntiAliasLabel*, 4> m_menuLabels{};
@@ -190,6 +221,9 @@ private:
     TAntiAliasLabel* m_creditValue = nullptr;
     TAntiAliasLabel* m_accountValue = nullptr;
     TAntiAliasLabel* m_recordValue = nullptr;
+    QList<TAntiAliasLabel*> m_accountButtons;              // "Insert 1000", "Cashout", the account "Reset"
+    QList<TAntiAliasLabel*> m_headings;                    // the account panel's headings
+    QHash<const QWidget*, QList<QWidget*>> m_buttonArrows; // the arrows flanking a button
 
     QTextBrowser* hl1 = nullptr; // the help viewer (help.htm)
     TImage* bara = nullptr;      // the help page's scroll track ("bar")

@@ -151,6 +151,7 @@ void TForm2::buildAccountPanel()
         auto* label = caption(Panel1, text, x, y);
         boxed(label, w, 24, kHeading, Qt::AlignHCenter);
         label->setFontColor(kInk);
+        m_headings << label;
         return label;
     };
     auto value = [this](int x, int y, int w) {
@@ -174,7 +175,9 @@ void TForm2::buildAccountPanel()
             auto* arrow = new TImage(Panel1);
             arrow->setGeometry(x, y, 9, 24);
             setArt(arrow, name, 9, 24);
+            m_buttonArrows[label] << arrow;
         }
+        m_accountButtons << label;
         return label;
     };
     connect(button("Insert 1000", 28), &TAntiAliasLabel::clicked, this, &TForm2::insertClick);
@@ -183,6 +186,7 @@ void TForm2::buildAccountPanel()
     auto* reset = caption(Panel1, "Reset", 445, 98);
     boxed(reset, 87, 24, kPanel, Qt::AlignHCenter);
     makeHover(reset, kAccountResetNormal, kAccountResetOver);
+    m_accountButtons << reset;
     connect(reset, &TAntiAliasLabel::clicked, this, &TForm2::accountResetClick);
 }
 

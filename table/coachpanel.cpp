@@ -5,8 +5,10 @@
 #include "table/form1.h"
 
 #include "engine/gamestate.h"
+#include "widgets/accessibility.h"
 #include "widgets/image.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -95,12 +97,34 @@ CoachPanel::CoachPanel(TForm1& table, GameState& gs, const std::string& saveDir)
     m_backdrop = m_table.desen;
     if (m_backdrop)
         m_backdrop->installEventFilter(this);
+
+    // The switch is painted by the panel; this child only takes the focus (Tab from the
+    // table; a click does not focus it) and stands for it before screen readers.
+    m_switch = new QWidget(this);
+    m_switch->setObjectName(QStringLiteral("expertSwitch"));
+    m_switch->setGeometry(expertSwitchRect());
+    m_switch->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_switch->setFocusPolicy(Qt::TabFocus);
+    m_switch->installEventFilter(this);
+    access::install();
+    access::setRole(m_switch, QAccessible::CheckBox);
+    access::setName(m_switch, tr("Expert holds"));
+    access::setChecked(m_switch, m_settings.expert);
+    access::setAction(m_switch, [this] { setExpert(!m_settings.expert); });
+    access::setName(this, tr("Coach (C)"));
+    access::setRole(this, QAccessible::Table);
+    access::setTable(this,
+                     {[] { return kRows; }, [] { return 2; }, [this](int r, int c) { return cellText(r, c); },
+                      [this](int r, int) { return QRect(0, kTop + r * kRow, width(), kRow); }});
 }
 
 CoachPanel::~CoachPanel() = default;
 
 bool CoachPanel::eventFilter(QObject* watched, QEvent* e)
 {
+    if (watched == m_switch && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut))
+        update(); // its ring
+
     if (watched == m_backdrop && e->type() == QEvent::ShowToParent && !m_shown) {
         m_shown = true;
         if (m_settings.visible) {
@@ -195,6 +219,7 @@ void CoachPanel::setExpert(bool on)
         return;
     m_settings.expert = on;
     save();
+    access::setChecked(m_switch, on);
     update();
 }
 
@@ -361,6 +386,52 @@ void CoachPanel::paintEvent(QPaintEvent*)
     if (m_settings.expert)
         p.fillRect(box.adjusted(2, 2, -1, -1), kBright);
     p.drawText(sw.adjusted(14, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Expert holds"));
+    // The keyboard's ring, only while the switch has the focus (the mouse never gives it).
+    if (m_switch && m_switch->hasFocus()) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(kBright, 1));
+        p.drawRoundedRect(QRectF(sw).adjusted(-3.5, -0.5, 1.5, 0.5), 3, 3);
+    }
+}
+
+QString CoachPanel::cellText(int row, int column) const
+{
+    const auto lines = content();
+    if (row < 0 || row >= int(lines.size()))
+        return {};
+    const Line& l = lines[size_t(row)];
+    if (column == 1)
+        return row == 0 ? (m_settings.expert ? tr("Expert holds: on") : tr("Expert holds: off")) : l.right;
+    QString s = l.text;
+    const auto& hand = m_coach.hand();
+    if (l.mask >= 0 && hand) {
+        QStringList held;
+        for (int p = 0; p < 5; ++p)
+            if (l.mask & (1 << p)) {
+                const int c = hand->cards()[size_t(p)];
+                held << TForm1::cardName(c == 52 ? JokerSuit : c / 13 + 1, c == 52 ? 2 : c % 13 + 2);
+            }
+        s += QLatin1Char(' ') +
+             (held.isEmpty() ? tr("hold nothing") : tr("hold %1").arg(held.join(QStringLiteral(", "))));
+    }
+    return s;
+}
+
+// Space or Enter on the focused switch flips it; Escape gives the keys back to the table.
+void CoachPanel::keyPressEvent(QKeyEvent* e)
+{
+    if (m_switch && m_switch->hasFocus() && !e->isAutoRepeat()) {
+        if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            m_table.outdemo();
+            setExpert(!m_settings.expert);
+            return;
+        }
+        if (e->key() == Qt::Key_Escape) {
+            m_table.setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    QWidget::keyPressEvent(e);
 }
 
 // ---------------------------------------------------------------- mouse

@@ -49,6 +49,10 @@ public:
     // of the cards and of the Deal/Draw button.
     static QPoint defaultPlace(QSize screen);
     QRect expertSwitchRect() const;
+    // The switch as the keyboard and screen readers reach it: Tab from the table, Space.
+    QWidget* expertSwitch() const { return m_switch; }
+    // One cell of the panel read as a table: the row's text (with its hold) and its figure.
+    QString cellText(int row, int column) const;
     // The lines as painted, for tests.
     QStringList lines() const;
     // Seconds from the last setting change until its return was known, or -1.
@@ -57,6 +61,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -94,6 +99,7 @@ private:
 
     QPoint m_drag;
     bool m_dragging = false;
+    QWidget* m_switch = nullptr;
 };
 
 } // namespace tarvelle

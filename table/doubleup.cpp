@@ -20,6 +20,7 @@ void TForm1::doubleLamps()
         else if (mark == 1)
             m_imagery.paintLamp(lamp(i), (d.BlinkTicks % 2) ? CardImagery::LampDouble : CardImagery::LampOff);
     }
+    describeHand(); // the lamps are named by the marks, not by the blink
 }
 
 } // namespace tarvelle

@@ -8,6 +8,7 @@
 
 #include "storage/gamefiles.h"
 
+#include "widgets/accessibility.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
 #include "widgets/hidpi.h"
@@ -75,6 +76,7 @@ TForm1::TForm1(GameState& gs, SoundBank& sounds, CardImagery& imagery, const QSt
       m_imagery(imagery), m_systemClock(std::make_unique<SystemClock>()), m_clock(m_systemClock.get()),
       m_round(gs, *this, *m_clock), m_appDir(appDir), m_saveDir(saveDir)
 {
+    access::install(); // before the first control is described to a screen reader
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvelle"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -86,6 +88,7 @@ TForm1::TForm1(GameState& gs, SoundBank& sounds, CardImagery& imagery, const QSt
 
     createControls();
     coach = new CoachPanel(*this, m_gs, m_saveDir.toStdString());
+    describeControls();
     formCreate();
 }
 

@@ -176,6 +176,9 @@ public:
     void setIdleTicks(int t) { m_idleTicks = uint16_t(t); }
     int emblemTicks() const { return m_emblemTicks; }
     void setEmblemTicks(int t) { m_emblemTicks = uint16_t(t); }
+    // Cards as a screen reader names them: "Queen of diamonds", "Joker".
+    static QString cardName(int suit, int rank);
+
     // Off in tests: the end of the program is then only recorded.
     void setQuitOnExit(bool on) { m_quitOnExit = on; }
     bool ended() const { return m_ended; }
@@ -239,6 +242,11 @@ private:
     void pressButton(ArmedButton button);
     void endProgram();
     void onExtraClosed();
+    // access.cpp: what screen readers are told about the table, and what it announces.
+    void describeControls();
+    void describeHand();
+    void announceHand(bool final);
+    void announceGuess(int k);
 
     GameState& m_gs;
     Settings& m_st;
@@ -255,6 +263,7 @@ private:
     QString m_startupError;
 
     bool m_faceDown[6] = {false, true, true, true, true, true}; // positions showing the back
+    uint8_t m_lampKind[6] = {}; // what each lamp shows (CardImagery::LampKind), for screen readers
 
     int m_originX = 0;
     int m_originY = 0;

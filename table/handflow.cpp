@@ -64,11 +64,13 @@ void TForm1::holdChanged(int)
 void TForm1::afterDeal()
 {
     coach->dealShown();
+    announceHand(false);
 }
 
 void TForm1::afterDraw()
 {
     coach->drawEvaluated(m_gs.AutoAnimation != 0);
+    announceHand(true);
 }
 
 // ---------------------------------------------------------------- drawing
@@ -109,6 +111,7 @@ void TForm1::drawValue(Display d, int32_t value, int brightness)
 void TForm1::setText(Label l, const std::string& text)
 {
     label(l)->setText(QString::fromStdString(text));
+    describeHand();
 }
 
 std::string TForm1::text(Label l) const
@@ -130,6 +133,9 @@ void TForm1::showCard(int k)
 {
     m_imagery.ShowCard(card(k), m_hand.Suit[size_t(k)], m_hand.Rank[size_t(k)]);
     m_faceDown[k] = false;
+    describeHand();
+    if (m_gs.dbl.DoubleActive)
+        announceGuess(k);
 }
 
 void TForm1::showBacks()
@@ -139,24 +145,34 @@ void TForm1::showBacks()
     for (int k = 1; k <= 5; ++k)
         if (!m_hand.Held[size_t(k)])
             m_faceDown[k] = true;
+    describeHand();
 }
 
 void TForm1::stheld()
 {
     TImage* const lamps[6] = {nullptr, h1, h2, h3, h4, h5};
     m_imagery.stheld(lamps);
+    for (uint8_t& kind : m_lampKind)
+        kind = CardImagery::LampOff;
+    describeHand();
 }
 
 void TForm1::showHoldLamps()
 {
     TImage* const lamps[6] = {nullptr, h1, h2, h3, h4, h5};
     m_imagery.ShowHoldLamps(lamps, m_hand);
+    for (int k = 1; k <= 5; ++k)
+        m_lampKind[k] = m_hand.Held[size_t(k)] ? CardImagery::LampHeld : CardImagery::LampOff;
+    describeHand();
 }
 
 void TForm1::showWinLamps()
 {
     TImage* const lamps[6] = {nullptr, h1, h2, h3, h4, h5};
     m_imagery.ShowWinLamps(lamps, m_hand);
+    for (int k = 1; k <= 5; ++k)
+        m_lampKind[k] = m_hand.Held[size_t(k)] ? CardImagery::LampWin : CardImagery::LampOff;
+    describeHand();
 }
 
 // ---------------------------------------------------------------- timers and files

@@ -111,6 +111,7 @@ void TForm1::proceMouseUp()
         sg1->raise();
     }
     armed = 0;
+    describeHand();
 }
 
 void TForm1::sg1MouseDown(QPoint pos)

@@ -138,6 +138,7 @@ void TForm1::Timer1Timer()
 
     if (m_gs.dbl.DoubleActive)
         doubleLamps();
+    describeHand(); // a double-up ended or autoplay stopped without a card or text to say so
 }
 
 void TForm1::Timer3Timer()

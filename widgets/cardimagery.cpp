@@ -1,5 +1,6 @@
 #include "widgets/cardimagery.h"
 
+#include "widgets/accessibility.h"
 #include "widgets/hidpi.h"
 #include "widgets/image.h"
 
@@ -279,6 +280,8 @@ void CardImagery::nr(int32_t value, TImage* display, int shade)
 {
     if (value < 0)
         return;
+    if (display)
+        access::setValue(display, value); // what a screen reader reads on the display
     const int32_t value0 = value;
     for (int y = 0; y < DigitHeight; ++y) {
         uchar* row = m_numberBitmap.scanLine(y);

@@ -2,6 +2,8 @@
 // The main table driven through its handlers, its keys and real mouse events.
 #include "tests/table/tablefixture.h"
 
+#include "widgets/accessibility.h"
+
 #include "engine/advisor.h"
 #include "engine/deal.h"
 #include "extra/form2.h"
@@ -57,9 +59,19 @@ void TestTableDouble::keysAloneDriveAHandAndADoubleUp()
     key(*t.form, 'D');
     QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(1));
     QCOMPARE(t.form->AntiAliasLabel1->text(), QStringLiteral("Double Red-Black"));
+    // A screen reader hears the buttons' double-up meaning and the card each guess turns.
+    t.form->Timer1Timer();
+    QCOMPARE(access::nameOf(t.form->LbSpeedButton4), QStringLiteral("Guess black (+)"));
+    QCOMPARE(access::nameOf(t.form->LbSpeedButton3), QStringLiteral("Guess red (-)"));
+    QCOMPARE(access::nameOf(t.form->LbSpeedButton2), QStringLiteral("Bank all (Enter)"));
+    QCOMPARE(access::nameOf(t.form->lamp(1)), QStringLiteral("Lamp 1: double-up, this card"));
+    QCOMPARE(access::nameOf(t.form->card(1)), QStringLiteral("Face down"));
     t.setHand({5}, {3}); // a black five: "+" wins
     key(*t.form, '+');
     QCOMPARE(t.gs.counters.Win, 40);
+    QCOMPARE(access::nameOf(t.form->card(1)), QStringLiteral("Five of spades"));
+    QCOMPARE(t.form->AntiAliasLabel1->findChild<access::Announcer*>()->lastText(),
+             QStringLiteral("Five of spades: win 40."));
     QCOMPARE(t.gs.dbl.DoubleRound, uint8_t(2));
     t.gs.hand.Suit[2] = 1; // red: "-" wins
     key(*t.form, '-');
@@ -68,6 +80,8 @@ void TestTableDouble::keysAloneDriveAHandAndADoubleUp()
     QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
     QCOMPARE(t.gs.counters.Credit, 90 + 80);
     QCOMPARE(t.gs.counters.Win, 0);
+    t.form->Timer1Timer();
+    QCOMPARE(access::nameOf(t.form->LbSpeedButton4), QStringLiteral("Bet up (+)"));
     const Counters saved = savedCounters(t);
     QCOMPARE(saved.RbWon[1], 1u);
     QCOMPARE(saved.RbWon[2], 1u);

@@ -142,6 +142,15 @@ QString helpPage()
                    {"the cards", "1 to 5", "hold or release a card"},
                    {"&times; (top right)", "X", "save everything and leave the game"},
                    {"mouse wheel", "", "between hands, turn the wheel to change the bet"}});
+    html += QStringLiteral(
+        "<p><b>Without a mouse.</b> On the Extra screen, Tab and Shift+Tab go from one menu entry, "
+        "setting, rate, deck or account button to the next, and a ring shows where you are; the arrow "
+        "keys move within the menu, the settings, the rates, the decks and the account buttons; Space or "
+        "Enter clicks. Ctrl+Tab or Ctrl+PageDown shows the next page, Ctrl+Shift+Tab or Ctrl+PageUp the "
+        "previous one; Escape closes the screen. On the Help page the arrow keys, PageUp, PageDown, Home "
+        "and End scroll the text. On the table, Tab reaches the coach's <b>Expert holds</b> switch (Space "
+        "switches it, Escape or Tab goes back to the table). A screen reader names every card, lamp, "
+        "display and button, and reads each dealt and final hand.</p>\n");
     html +=
         QStringLiteral("<p>After a minute without play the table shows a <b>Demo</b> of the paying hands. "
                        "Move the mouse or press any key to come back.</p>\n");
