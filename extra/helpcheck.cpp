@@ -33,7 +33,7 @@ public:
 
     QString run()
     {
-        if (!frame(m_doc.rootFrame(), 0))
+        if (!frame(m_doc.rootFrame(), 0, 0))
             return m_problem;
         for (QTextBlock b = m_doc.begin(); b.isValid(); b = b.next()) {
             if (++m_blocks > MaxHelpBlocks)
@@ -51,7 +51,7 @@ private:
         return false;
     }
 
-    bool frame(QTextFrame* f, int tableDepth)
+    bool frame(QTextFrame* f, int tableDepth, int frameDepth)
     {
         const QTextFrameFormat ff = f->frameFormat();
         if (outside(ff.border(), MaxHelpSpacing) || outside(ff.margin(), MaxHelpSpacing) ||
@@ -86,15 +86,15 @@ private:
                         return fail(QStringLiteral("a table cell of outsized spacing"));
                 }
             }
-        } else if (f != m_doc.rootFrame() && ++m_tables > MaxHelpTables) {
+        } else if (f != m_doc.rootFrame() && ++m_otherFrames > MaxHelpTables + MaxHelpPictures) {
+            // Every picture sits in a frame of its own; other frames come from floats.
             return fail(QStringLiteral("too many frames"));
         }
-        // Frames within frames beyond the table limit are refused the same way as tables.
-        if (tableDepth > MaxHelpTableNesting)
+        if (++frameDepth > 2 * MaxHelpTableNesting + 2)
             return fail(QStringLiteral("frames nested too deep"));
         const QList<QTextFrame*> children = f->childFrames();
         for (QTextFrame* child : children) {
-            if (!frame(child, tableDepth + (qobject_cast<QTextTable*>(child) ? 0 : 1)))
+            if (!frame(child, tableDepth, frameDepth))
                 return false;
         }
         return true;
@@ -197,6 +197,7 @@ private:
     const HelpPictureSize& m_pictureSize;
     QString m_problem;
     int m_tables = 0;
+    int m_otherFrames = 0;
     qint64 m_cells = 0;
     int m_blocks = 0;
     int m_listItems = 0;

@@ -193,6 +193,9 @@ void TestHelpPage::picturesOnlyFromBesideTheProgram()
         return viewer.document()->resource(QTextDocument::ImageResource, QUrl(src)).value<QImage>().size();
     };
     QCOMPARE(shownSize("pic.png"), QSize(40, 20));
+    const QByteArray deepest =
+        repeat("<table><tr><td>", MaxHelpTableNesting) + repeat("<img src=\"pic.png\">", 60);
+    QVERIFY(showAndPaint(viewer, deepest).isEmpty()); // pictures in the deepest table allowed
     const QList<QByteArray> bad{"wide.png",
                                 "zero.png",
                                 "far.png",
