@@ -38,6 +38,8 @@ public:
         for (QTextBlock b = m_doc.begin(); b.isValid(); b = b.next()) {
             if (++m_blocks > MaxHelpBlocks)
                 return QStringLiteral("too many paragraphs");
+            if ((m_chars += b.length()) > MaxHelpTextChars)
+                return QStringLiteral("too much text");
             if (!block(b))
                 return m_problem;
         }
@@ -200,6 +202,7 @@ private:
     int m_otherFrames = 0;
     qint64 m_cells = 0;
     int m_blocks = 0;
+    qint64 m_chars = 0;
     int m_listItems = 0;
     int m_pictures = 0;
     qint64 m_shownPixels = 0;

@@ -30,6 +30,7 @@ constexpr int MaxHelpCells = 4000;
 constexpr int MaxHelpColumns = 64;
 constexpr int MaxHelpSpan = 64;
 constexpr int MaxHelpBlocks = 6000;
+constexpr qint64 MaxHelpTextChars = 100'000; // laying out the text costs in proportion to it
 constexpr int MaxHelpListItems = 1000;
 constexpr int MaxHelpIndent = 8;
 constexpr qreal MaxHelpFontPoints = 72;

@@ -122,6 +122,7 @@ void TestHelpPage::hostilePagesRefused()
         {"60 large pictures", head + repeat("<img src=\"big.png\">", 60)},
         {"pictures shown at 4000", head + repeat("<img src=\"pic.png\" width=4000 height=4000>", 60)},
         {"one long word", head + QByteArray(500 * 1024, 'w')},
+        {"too much text", head + repeat(QByteArray(199, 'w') + ' ', 600)},
         {"oversized page", head + QByteArray(512 * 1024, 'w')},
     };
     HelpViewer viewer(m_dir);
