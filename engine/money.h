@@ -16,4 +16,11 @@ inline int32_t addMoney(int32_t a, int64_t b)
     return int32_t(sum);
 }
 
+// A statistics counter stops at its type's top rather than wrapping to nonsense.
+template <typename T> constexpr void saturatingIncrement(T& counter)
+{
+    if (counter < std::numeric_limits<T>::max())
+        ++counter;
+}
+
 }  // namespace tarvelle

@@ -278,9 +278,9 @@ void Round::CountHand(int k)
     Counters& c = m_gs.counters;
     const bool joker = m_gs.settings.Joker != 0;
     if (m_gs.State == 1)
-        ++(joker ? c.DealtCountsJoker : c.DealtCounts)[size_t(k)];
+        saturatingIncrement((joker ? c.DealtCountsJoker : c.DealtCounts)[size_t(k)]);
     else if (m_gs.State == 2)
-        ++(joker ? c.FinalCountsJoker : c.FinalCounts)[size_t(k)];
+        saturatingIncrement((joker ? c.FinalCountsJoker : c.FinalCounts)[size_t(k)]);
 }
 
 // ---------------------------------------------------------------- waits and money
@@ -869,7 +869,7 @@ void Round::castiga()
     const int64_t won =
         DoubleWonStake(st.RedBlack != 0, m_gs.hand.Suit[size_t(pos)], m_gs.hand.Rank[size_t(pos)], c.Win);
     setMoney(c.Win, won, MoneyKind::DoubleWon);
-    ++(st.RedBlack ? c.RbWon : c.LhWon)[size_t(pos)];
+    saturatingIncrement((st.RedBlack ? c.RbWon : c.LhWon)[size_t(pos)]);
     m_fx.save(); // decided before the card is shown
     m_fx.showCard(pos);
     if (c.Win != before && !flash(Display::Win, c.Win))
@@ -902,7 +902,7 @@ void Round::pierde()
     const int pos = d.DoubleRound;
     m_gs.State = 3;
     setMoney(c.Win, 0, MoneyKind::DoubleLost);
-    ++(st.RedBlack ? c.RbLost : c.LhLost)[size_t(pos)];
+    saturatingIncrement((st.RedBlack ? c.RbLost : c.LhLost)[size_t(pos)]);
     m_fx.save(); // the stake is gone before the card says so: a restart cannot pay it
     m_fx.showCard(pos);
     if (!flash(Display::Win, 0))

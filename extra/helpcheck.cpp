@@ -1,324 +1,370 @@
 #include "extra/helpcheck.h"
 
+#include <QFont>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextList>
+#include <QTextTable>
+
 #include <algorithm>
-#include <array>
 
 namespace tarvelle {
 
 namespace {
 
-constexpr size_t MaxTables = 64;
-constexpr size_t MaxCells = 20000;
-constexpr int MaxColumns = 64; // cells of one row, spans counted
-constexpr int MaxSpan = 64;
-constexpr long MaxPixels = 4000;
-constexpr long MaxSpacing = 64;
-
-bool isLetter(char c)
+bool tooLong(const QTextLength& l)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return l.type() == QTextLength::FixedLength && !(std::abs(l.rawValue()) <= MaxHelpLength);
 }
 
-bool isDigit(char c)
+// Not a number counts as too large: NaN fails every comparison.
+bool outside(qreal v, qreal limit)
 {
-    return c >= '0' && c <= '9';
+    return !(std::abs(v) <= limit);
 }
 
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-char lower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
-template <size_t N> bool oneOf(std::string_view name, const std::array<std::string_view, N>& list)
-{
-    return std::find(list.begin(), list.end(), name) != list.end();
-}
-
-constexpr std::array<std::string_view, 4> kVoid{"br", "hr", "img", "meta"};
-// Elements HTML lets stay open; the next sibling or the parent's end closes them.
-constexpr std::array<std::string_view, 14> kOptionalEnd{
-    "p", "li", "dt", "dd", "tr", "td", "th", "thead", "tbody", "tfoot", "html", "head", "body", "caption"};
-constexpr std::array<std::string_view, 28> kContainers{
-    "title", "h1",   "h2",     "h3",     "h4",         "h5",  "h6",  "b",  "i",    "u",
-    "s",     "em",   "strong", "small",  "big",        "sub", "sup", "tt", "code", "pre",
-    "font",  "span", "div",    "center", "blockquote", "ul",  "ol",  "dl"};
-constexpr std::array<std::string_view, 2> kMore{"table", "a"};
-
-bool known(std::string_view n)
-{
-    return oneOf(n, kVoid) || oneOf(n, kOptionalEnd) || oneOf(n, kContainers) || oneOf(n, kMore);
-}
-
-// Which open elements a new one closes on its way in (HTML's implied ends, the common cases).
-bool closesOnOpen(std::string_view opening, std::string_view open)
-{
-    if (opening == "p")
-        return open == "p";
-    if (opening == "li")
-        return open == "li" || open == "p";
-    if (opening == "dt" || opening == "dd")
-        return open == "dt" || open == "dd" || open == "p";
-    if (opening == "td" || opening == "th")
-        return open == "td" || open == "th" || open == "p";
-    if (opening == "tr")
-        return open == "tr" || open == "td" || open == "th" || open == "p";
-    if (opening == "thead" || opening == "tbody" || opening == "tfoot")
-        return oneOf(open, kOptionalEnd) && open != "html" && open != "head" && open != "body";
-    return false;
-}
-
-// A size attribute: digits, optionally followed by "%" or "px". Returns false when too large.
-bool saneNumber(std::string_view v, long limit)
-{
-    size_t i = 0;
-    while (i < v.size() && (isSpace(v[i]) || v[i] == '+' || v[i] == '-'))
-        ++i;
-    long n = 0;
-    size_t digits = 0;
-    for (; i < v.size() && isDigit(v[i]); ++i, ++digits) {
-        if (digits >= 9)
-            return false;
-        n = n * 10 + (v[i] - '0');
-    }
-    if (i < v.size() && v[i] == '%')
-        return n <= 100;
-    return n <= limit;
-}
-
-// A picture the page may show: a plain file name beside the program, or the game's own resources.
-bool acceptableImage(std::string_view src, std::vector<std::string>& images)
-{
-    if (src.rfind("qrc:/", 0) == 0 || src.rfind(":/", 0) == 0)
-        return src.find("..") == std::string_view::npos;
-    if (src.empty() || src.size() > 100 || src.front() == '.')
-        return false;
-    for (char c : src) {
-        if (!(isLetter(c) || isDigit(c) || c == '.' || c == '_' || c == '-'))
-            return false;
-    }
-    images.emplace_back(src);
-    return true;
-}
-
-class Checker {
+class Judge {
 public:
-    explicit Checker(std::string_view html) : m_html(html) {}
-
-    HelpPageCheck run()
+    Judge(const QTextDocument& doc, const HelpPictureSize& pictureSize)
+        : m_doc(doc), m_pictureSize(pictureSize)
     {
-        if (m_html.size() > MaxHelpPageBytes)
-            return refuse("larger than " + std::to_string(MaxHelpPageBytes) + " bytes");
-        size_t i = 0;
-        while (i < m_html.size() && m_result.problem.empty()) {
-            const char c = m_html[i];
-            if (c == '\0')
-                return refuse("a NUL byte in the text");
-            if (c != '<') {
-                ++i;
-                continue;
-            }
-            const std::string_view rest = m_html.substr(i);
-            if (rest.rfind("<!--", 0) == 0) {
-                const size_t end = m_html.find("-->", i + 4);
-                if (end == std::string_view::npos)
-                    return refuse("a comment is never closed");
-                i = end + 3;
-            } else if (rest.rfind("<!", 0) == 0 || rest.rfind("<?", 0) == 0) {
-                const size_t end = m_html.find('>', i);
-                if (end == std::string_view::npos)
-                    return refuse("a declaration is never closed");
-                i = end + 1;
-            } else if (rest.size() > 2 && rest[1] == '/' && isLetter(rest[2])) {
-                i = endTag(i + 2);
-            } else if (rest.size() > 1 && isLetter(rest[1])) {
-                i = startTag(i + 1);
-            } else {
-                ++i; // a lone '<' is text
-            }
+    }
+
+    QString run()
+    {
+        if (!frame(m_doc.rootFrame(), 0, 0))
+            return m_problem;
+        for (QTextBlock b = m_doc.begin(); b.isValid(); b = b.next()) {
+            if (++m_blocks > MaxHelpBlocks)
+                return QStringLiteral("too many paragraphs");
+            if ((m_chars += b.length()) > MaxHelpTextChars)
+                return QStringLiteral("too much text");
+            if (!block(b))
+                return m_problem;
         }
-        if (!m_result.problem.empty())
-            return m_result;
-        for (const std::string& open : m_stack) {
-            if (!oneOf(std::string_view(open), kOptionalEnd))
-                return refuse("<" + open + "> is never closed");
-        }
-        m_result.ok = true;
-        return m_result;
+        return {};
     }
 
 private:
-    HelpPageCheck refuse(std::string why)
+    bool fail(const QString& why)
     {
-        m_result.ok = false;
-        m_result.problem = std::move(why);
-        m_result.images.clear();
-        return m_result;
+        m_problem = why;
+        return false;
     }
 
-    size_t fail(std::string why)
+    bool frame(QTextFrame* f, int tableDepth, int frameDepth)
     {
-        refuse(std::move(why));
-        return m_html.size();
-    }
-
-    size_t readName(size_t i, std::string& name) const
-    {
-        name.clear();
-        while (i < m_html.size() && (isLetter(m_html[i]) || isDigit(m_html[i])) && name.size() < 16)
-            name += lower(m_html[i++]);
-        return i;
-    }
-
-    int tableDepth() const { return int(std::count(m_stack.begin(), m_stack.end(), "table")); }
-
-    size_t endTag(size_t i)
-    {
-        std::string name;
-        i = readName(i, name);
-        const size_t close = m_html.find('>', i);
-        if (close == std::string_view::npos)
-            return fail("</" + name + "> is never finished");
-        if (!known(name))
-            return fail("unknown element </" + name + ">");
-        if (oneOf(std::string_view(name), kVoid))
-            return close + 1;
-        auto at = std::find(m_stack.rbegin(), m_stack.rend(), name);
-        if (at == m_stack.rend()) {
-            if (oneOf(std::string_view(name), kOptionalEnd))
-                return close + 1; // a stray </p> changes nothing
-            return fail("</" + name + "> closes nothing");
-        }
-        for (auto it = m_stack.rbegin(); it != at; ++it) {
-            if (!oneOf(std::string_view(*it), kOptionalEnd))
-                return fail("</" + name + "> crosses <" + *it + ">");
-        }
-        const bool table = name == "table";
-        m_stack.erase(std::prev(at.base()), m_stack.end());
-        if (table)
-            m_rowColumns.pop_back();
-        return close + 1;
-    }
-
-    size_t startTag(size_t i)
-    {
-        std::string name;
-        i = readName(i, name);
-        if (!known(name))
-            return fail("unknown element <" + name + ">");
-        // Attributes.
-        std::string attr;
-        int span = 1;
-        while (true) {
-            while (i < m_html.size() && isSpace(m_html[i]))
-                ++i;
-            if (i >= m_html.size())
-                return fail("<" + name + "> is never finished");
-            if (m_html[i] == '>') {
-                ++i;
-                break;
-            }
-            if (m_html[i] == '/' && i + 1 < m_html.size() && m_html[i + 1] == '>') {
-                i += 2;
-                break;
-            }
-            attr.clear();
-            while (i < m_html.size() && !isSpace(m_html[i]) && m_html[i] != '=' && m_html[i] != '>' &&
-                   !(m_html[i] == '/' && i + 1 < m_html.size() && m_html[i + 1] == '>')) {
-                if (attr.size() < 32)
-                    attr += lower(m_html[i]);
-                ++i;
-            }
-            while (i < m_html.size() && isSpace(m_html[i]))
-                ++i;
-            std::string_view value;
-            if (i < m_html.size() && m_html[i] == '=') {
-                ++i;
-                while (i < m_html.size() && isSpace(m_html[i]))
-                    ++i;
-                if (i < m_html.size() && (m_html[i] == '"' || m_html[i] == '\'')) {
-                    const size_t end = m_html.find(m_html[i], i + 1);
-                    if (end == std::string_view::npos)
-                        return fail("an attribute of <" + name + "> is never closed");
-                    value = m_html.substr(i + 1, end - i - 1);
-                    i = end + 1;
-                } else {
-                    const size_t start = i;
-                    while (i < m_html.size() && !isSpace(m_html[i]) && m_html[i] != '>')
-                        ++i;
-                    value = m_html.substr(start, i - start);
+        const QTextFrameFormat ff = f->frameFormat();
+        if (outside(ff.border(), MaxHelpSpacing) || outside(ff.margin(), MaxHelpSpacing) ||
+            outside(ff.padding(), MaxHelpSpacing) || tooLong(ff.width()) || tooLong(ff.height()))
+            return fail(QStringLiteral("a frame or table of outsized measures"));
+        if (auto* table = qobject_cast<QTextTable*>(f)) {
+            if (++tableDepth > MaxHelpTableNesting)
+                return fail(QStringLiteral("tables nested too deep"));
+            if (++m_tables > MaxHelpTables)
+                return fail(QStringLiteral("too many tables"));
+            const QTextTableFormat tf = table->format();
+            if (outside(tf.cellSpacing(), MaxHelpSpacing) || outside(tf.cellPadding(), MaxHelpSpacing))
+                return fail(QStringLiteral("a table of outsized spacing"));
+            if (table->columns() > MaxHelpColumns)
+                return fail(QStringLiteral("a table with too many columns"));
+            m_cells += qint64(table->rows()) * table->columns();
+            if (m_cells > MaxHelpCells)
+                return fail(QStringLiteral("too many table cells"));
+            for (int r = 0; r < table->rows(); ++r) {
+                for (int c = 0; c < table->columns(); ++c) {
+                    const QTextTableCell cell = table->cellAt(r, c);
+                    if (cell.rowSpan() > MaxHelpSpan || cell.columnSpan() > MaxHelpSpan)
+                        return fail(QStringLiteral("a table cell spans too far"));
+                    const QTextTableCellFormat cf = cell.format().toTableCellFormat();
+                    if (outside(cf.leftPadding(), MaxHelpSpacing) ||
+                        outside(cf.rightPadding(), MaxHelpSpacing) ||
+                        outside(cf.topPadding(), MaxHelpSpacing) ||
+                        outside(cf.bottomPadding(), MaxHelpSpacing) ||
+                        outside(cf.leftBorder(), MaxHelpSpacing) ||
+                        outside(cf.rightBorder(), MaxHelpSpacing) ||
+                        outside(cf.topBorder(), MaxHelpSpacing) || outside(cf.bottomBorder(), MaxHelpSpacing))
+                        return fail(QStringLiteral("a table cell of outsized spacing"));
                 }
             }
-            if (attr.empty()) {
-                ++i; // a stray character such as a lone '='
-                continue;
-            }
-            if (attr == "style")
-                return fail("style attributes are not taken");
-            if ((attr == "width" || attr == "height") && !saneNumber(value, MaxPixels))
-                return fail("<" + name + "> is too large");
-            if ((attr == "border" || attr == "cellpadding" || attr == "cellspacing" || attr == "hspace" ||
-                 attr == "vspace" || attr == "size") &&
-                !saneNumber(value, MaxSpacing))
-                return fail("<" + name + "> has an outsized " + attr);
-            if (attr == "colspan" || attr == "rowspan") {
-                if (!saneNumber(value, MaxSpan))
-                    return fail("<" + name + "> spans too far");
-                if (attr == "colspan" && !value.empty() && isDigit(value.front()))
-                    span = std::max(1, std::stoi(std::string(value.substr(0, 2))));
-            }
-            if (name == "img" && attr == "src" && !acceptableImage(value, m_result.images))
-                return fail("a picture that is not a file beside the program");
+        } else if (f != m_doc.rootFrame() && ++m_otherFrames > MaxHelpTables + MaxHelpPictures) {
+            // Every picture sits in a frame of its own; other frames come from floats.
+            return fail(QStringLiteral("too many frames"));
         }
-
-        // Implied ends, then the element itself.
-        while (!m_stack.empty() && closesOnOpen(name, m_stack.back()))
-            m_stack.pop_back();
-        if (name == "td" || name == "th" || name == "tr") {
-            if (m_rowColumns.empty())
-                return fail("<" + name + "> outside a table");
-            if (name == "tr") {
-                m_rowColumns.back() = 0;
-            } else {
-                m_rowColumns.back() += span;
-                if (m_rowColumns.back() > MaxColumns)
-                    return fail("a table row with too many cells");
-                if (++m_cells > MaxCells)
-                    return fail("too many table cells");
-            }
+        if (++frameDepth > 2 * MaxHelpTableNesting + 2)
+            return fail(QStringLiteral("frames nested too deep"));
+        const QList<QTextFrame*> children = f->childFrames();
+        for (QTextFrame* child : children) {
+            if (!frame(child, tableDepth, frameDepth))
+                return false;
         }
-        if (oneOf(std::string_view(name), kVoid))
-            return i;
-        if (name == "table") {
-            if (++m_tables > MaxTables)
-                return fail("too many tables");
-            if (tableDepth() >= MaxHelpTableNesting)
-                return fail("tables nested too deep");
-            m_rowColumns.push_back(0);
-        }
-        m_stack.push_back(name);
-        if (int(m_stack.size()) > MaxHelpNesting)
-            return fail("elements nested too deep");
-        return i;
+        return true;
     }
 
-    std::string_view m_html;
-    HelpPageCheck m_result;
-    std::vector<std::string> m_stack;
-    std::vector<int> m_rowColumns; // cells so far in the current row of each open table
-    size_t m_tables = 0;
-    size_t m_cells = 0;
+    bool block(const QTextBlock& b)
+    {
+        const QTextBlockFormat bf = b.blockFormat();
+        if (bf.indent() > MaxHelpIndent || outside(bf.textIndent(), MaxHelpLength / 4) ||
+            outside(bf.leftMargin(), MaxHelpLength / 4) || outside(bf.rightMargin(), MaxHelpLength / 4) ||
+            outside(bf.topMargin(), MaxHelpLength / 4) || outside(bf.bottomMargin(), MaxHelpLength / 4) ||
+            outside(bf.lineHeight(), MaxHelpLength / 4))
+            return fail(QStringLiteral("a paragraph of outsized margins"));
+        if (QTextList* list = b.textList()) {
+            if (list->format().indent() > MaxHelpIndent)
+                return fail(QStringLiteral("lists nested too deep"));
+            if (list->itemNumber(b) == 0 && (m_listItems += list->count()) > MaxHelpListItems)
+                return fail(QStringLiteral("too many list items"));
+        }
+        if (!words(b.text()))
+            return false;
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment frag = it.fragment();
+            if (frag.isValid() && !characters(frag.charFormat()))
+                return false;
+        }
+        return true;
+    }
+
+    bool words(const QString& text)
+    {
+        int run = 0;
+        for (const QChar c : text) {
+            run = (c.isSpace() || c == u'-') ? 0 : run + 1;
+            if (run > MaxHelpWord)
+                return fail(QStringLiteral("a word too long to break"));
+        }
+        return true;
+    }
+
+    bool characters(const QTextCharFormat& cf)
+    {
+        if (cf.hasProperty(QTextFormat::FontPointSize) && outside(cf.fontPointSize(), MaxHelpFontPoints))
+            return fail(QStringLiteral("an outsized font"));
+        if (cf.hasProperty(QTextFormat::FontPixelSize) &&
+            outside(cf.intProperty(QTextFormat::FontPixelSize), MaxHelpFontPixels))
+            return fail(QStringLiteral("an outsized font"));
+        if (cf.hasProperty(QTextFormat::FontSizeAdjustment) &&
+            outside(cf.intProperty(QTextFormat::FontSizeAdjustment), 4))
+            return fail(QStringLiteral("an outsized font"));
+        if (cf.hasProperty(QTextFormat::FontLetterSpacing) &&
+            outside(cf.fontLetterSpacing(),
+                    cf.fontLetterSpacingType() == QFont::PercentageSpacing ? 400 : MaxHelpSpacing))
+            return fail(QStringLiteral("outsized letter spacing"));
+        if (cf.hasProperty(QTextFormat::FontWordSpacing) && outside(cf.fontWordSpacing(), MaxHelpSpacing))
+            return fail(QStringLiteral("outsized word spacing"));
+        if (cf.hasProperty(QTextFormat::FontStretch) && outside(cf.fontStretch(), 400))
+            return fail(QStringLiteral("an outsized font"));
+        if (cf.isImageFormat() && !picture(cf.toImageFormat()))
+            return false;
+        return true;
+    }
+
+    bool picture(const QTextImageFormat& f)
+    {
+        if (++m_pictures > MaxHelpPictures)
+            return fail(QStringLiteral("too many pictures"));
+        const bool hasWidth = f.hasProperty(QTextFormat::ImageWidth);
+        const bool hasHeight = f.hasProperty(QTextFormat::ImageHeight);
+        qreal w = f.width();
+        qreal h = f.height();
+        if ((hasWidth && outside(w, MaxHelpLength)) || (hasHeight && outside(h, MaxHelpLength)))
+            return fail(QStringLiteral("a picture of outsized measures"));
+        if (!hasWidth || !hasHeight) {
+            // Its own size decides the rest; the header tells it without decoding.
+            const QSize own = m_pictureSize(f.name());
+            if (own.isValid() && !own.isEmpty()) {
+                if (!hasWidth && !hasHeight) {
+                    w = own.width();
+                    h = own.height();
+                } else if (hasWidth) {
+                    h = w * own.height() / own.width();
+                } else {
+                    w = h * own.width() / own.height();
+                }
+            } else {
+                w = hasWidth ? w : 16; // the viewer's stand-in for a missing picture
+                h = hasHeight ? h : 16;
+            }
+        }
+        if (outside(w, MaxHelpLength) || outside(h, MaxHelpLength))
+            return fail(QStringLiteral("a picture of outsized measures"));
+        m_shownPixels += qint64(std::abs(w) + 1) * qint64(std::abs(h) + 1);
+        if (m_shownPixels > MaxHelpShownPixels)
+            return fail(QStringLiteral("pictures too large all together"));
+        return true;
+    }
+
+    const QTextDocument& m_doc;
+    const HelpPictureSize& m_pictureSize;
+    QString m_problem;
+    int m_tables = 0;
+    int m_otherFrames = 0;
+    qint64 m_cells = 0;
+    int m_blocks = 0;
+    qint64 m_chars = 0;
+    int m_listItems = 0;
+    int m_pictures = 0;
+    qint64 m_shownPixels = 0;
+};
+
+// Two things cost the parser before anything can be judged: a table's grid, which it
+// builds whole (rows times columns, spans included, ragged rows padded), and style sheets,
+// matched against every element. So the tags are read the way that parser reads them
+// (every '<' opens one, words quoted or not) to bound the grid from above, with rows at
+// most the rows and cells named plus the longest row span, columns at most the sum of all
+// column spans; a span spelt with character references, or a style sheet, is refused.
+class TagScan {
+public:
+    explicit TagScan(QStringView html) : m_s(html) {}
+
+    QString run()
+    {
+        while (m_pos < m_s.size()) {
+            if (m_s[m_pos++] == u'<' && !tag())
+                return m_problem;
+        }
+        if ((m_rows + m_cells + m_longestRowSpan) * m_columns > MaxHelpGrid)
+            return QStringLiteral("tables too large");
+        return {};
+    }
+
+private:
+    bool at(QChar c, qsizetype ahead = 0) const
+    {
+        return m_pos + ahead < m_s.size() && m_s[m_pos + ahead] == c;
+    }
+
+    void eatSpace()
+    {
+        while (m_pos < m_s.size() && m_s[m_pos].isSpace() && m_s[m_pos] != QChar::ParagraphSeparator)
+            ++m_pos;
+    }
+
+    void skipPast(QChar c)
+    {
+        while (m_pos < m_s.size() && m_s[m_pos++] != c) {
+        }
+    }
+
+    // A word as the parser takes it; references inside are kept as written.
+    QStringView word()
+    {
+        const qsizetype start = m_pos;
+        if (at(u'"') || at(u'\'')) {
+            const QChar quote = m_s[m_pos++];
+            while (m_pos < m_s.size()) {
+                const QChar c = m_s[m_pos++];
+                if (c == quote && (quote == u'"' || m_s[m_pos - 2] != u'\\'))
+                    return m_s.mid(start + 1, m_pos - start - 2);
+            }
+            return m_s.mid(start + 1); // never closed: the parser keeps all of it
+        }
+        while (m_pos < m_s.size()) {
+            const QChar c = m_s[m_pos];
+            if (c == u'>' || (c == u'/' && at(u'>', 1)) || c == u'<' || c == u'=' || c.isSpace())
+                break;
+            ++m_pos;
+        }
+        return m_s.mid(start, m_pos - start);
+    }
+
+    bool tag()
+    {
+        eatSpace();
+        if (at(u'!')) {
+            ++m_pos;
+            if (at(u'-') && at(u'-', 1)) {
+                const qsizetype end = m_s.indexOf(u"-->", m_pos + 2);
+                m_pos = end >= 0 ? end + 3 : m_s.size();
+            } else {
+                skipPast(u'>');
+            }
+            return true;
+        }
+        if (at(u'/')) {
+            ++m_pos;
+            word();
+            skipPast(u'>');
+            return true;
+        }
+        const QString name = word().toString().toLower();
+        if (name.contains(u'&')) {
+            m_problem = QStringLiteral("a tag name spelt with references");
+            return false;
+        }
+        if (name == u"style") {
+            m_problem = QStringLiteral("style sheets are not taken");
+            return false;
+        }
+        const bool cell = name == u"td" || name == u"th";
+        m_rows += name == u"tr";
+        m_cells += cell;
+        qint64 columnSpan = 1;
+        if (m_pos < m_s.size() && m_s[m_pos].isSpace()) {
+            while (m_pos < m_s.size()) {
+                eatSpace();
+                if (at(u'>') || at(u'/'))
+                    break;
+                const QString key = word().toString().toLower();
+                if (key.isEmpty())
+                    break;
+                eatSpace();
+                QStringView value;
+                if (at(u'=')) {
+                    ++m_pos;
+                    eatSpace();
+                    value = word();
+                }
+                if (value.isEmpty() || !(key.contains(u'&') || key == u"colspan" || key == u"rowspan"))
+                    continue;
+                if (value.contains(u'&')) {
+                    m_problem = QStringLiteral("a table span spelt with references");
+                    return false;
+                }
+                bool ok = false;
+                const int n = value.toString().toInt(&ok);
+                if (!ok)
+                    continue;
+                if (n > MaxHelpSpan) {
+                    m_problem = QStringLiteral("a table cell spans too far");
+                    return false;
+                }
+                if (key != u"colspan")
+                    m_longestRowSpan = std::max<qint64>(m_longestRowSpan, n);
+                if (key != u"rowspan")
+                    columnSpan = std::max(1, n);
+            }
+        }
+        if (cell)
+            m_columns += columnSpan;
+        skipPast(u'>');
+        return true;
+    }
+
+    QStringView m_s;
+    qsizetype m_pos = 0;
+    QString m_problem;
+    qint64 m_rows = 0;
+    qint64 m_cells = 0;
+    qint64 m_columns = 0;
+    qint64 m_longestRowSpan = 1;
 };
 
 } // namespace
 
-HelpPageCheck checkHelpPage(std::string_view html)
+QString helpTextProblem(QStringView html)
 {
-    return Checker(html).run();
+    if (html.size() > MaxHelpPageBytes)
+        return QStringLiteral("larger than %1 bytes").arg(MaxHelpPageBytes);
+    if (html.count(u'<') > MaxHelpTags)
+        return QStringLiteral("more than %1 tags").arg(MaxHelpTags);
+    return TagScan(html).run();
+}
+
+QString helpDocumentProblem(const QTextDocument& doc, const HelpPictureSize& pictureSize)
+{
+    return Judge(doc, pictureSize).run();
 }
 
 } // namespace tarvelle

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
@@ -33,73 +34,110 @@ int64_t mulDivRoundEven(int64_t a, int64_t b, int64_t d)
     return q;
 }
 
-// A picture the help page may show: a regular file in the program's folder, small in bytes
-// and in pixels; the game's own resources pass as they are. Anything else is refused.
-QImage helpPicture(const QString& appDir, const QUrl& url)
+// Stands in for a picture that is refused: never null, so the viewer does not go and
+// load the name by itself.
+QImage standIn()
 {
-    const QString path = url.isLocalFile() ? url.toLocalFile() : url.path();
-    const QFileInfo file(path);
-    if (!file.isFile() || file.size() > qint64(MaxHelpImageBytes) ||
-        file.canonicalPath() != QDir(appDir).canonicalPath())
-        return {};
-    QImageReader reader(file.canonicalFilePath());
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > MaxHelpImageSide || size.height() > MaxHelpImageSide)
-        return {};
-    return reader.read();
+    QImage img(1, 1, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    return img;
 }
-
-// The viewer asks for nothing by itself: pictures go through helpPicture, nothing else loads.
-class HelpViewer : public QTextBrowser {
-public:
-    HelpViewer(const QString& appDir, QWidget* parent) : QTextBrowser(parent), m_appDir(appDir) {}
-
-    QVariant loadResource(int type, const QUrl& name) override
-    {
-        if (type != QTextDocument::ImageResource)
-            return {};
-        const QString text = name.toString();
-        if (name.scheme() == QLatin1String("qrc") || text.startsWith(QLatin1String(":/")))
-            return QTextBrowser::loadResource(type, name);
-        const QUrl url = name.isRelative() ? QUrl::fromLocalFile(m_appDir).resolved(name) : name;
-        const QImage image = helpPicture(m_appDir, url);
-        return image.isNull() ? QVariant() : QVariant(image);
-    }
-
-private:
-    QString m_appDir;
-};
 
 } // namespace
 
-QString loadHelpPage(const QString& appDir, QString* problem)
+HelpViewer::HelpViewer(const QString& appDir, QWidget* parent) : QTextBrowser(parent), m_appDir(appDir) {}
+
+QString HelpViewer::localPicture(const QUrl& name) const
 {
-    const QString path = appDir + "help.htm";
-    const auto refuse = [&](const QString& why) {
-        if (problem)
-            *problem = why;
-        return QString();
-    };
+    const QString text = name.toString();
+    if (name.scheme() == QLatin1String("qrc") || text.startsWith(QLatin1String(":/")))
+        return text.startsWith(QLatin1String("qrc:")) ? text.mid(3) : text;
+    if (!name.isRelative() && !name.isLocalFile())
+        return {};
+    const QUrl url = name.isRelative() ? QUrl::fromLocalFile(m_appDir).resolved(name) : name;
+    const QFileInfo file(url.toLocalFile());
+    if (!file.isFile() || file.size() > MaxHelpPictureFileBytes ||
+        file.canonicalPath() != QDir(m_appDir).canonicalPath())
+        return {};
+    return file.canonicalFilePath();
+}
+
+QSize HelpViewer::pictureSize(const QString& name) const
+{
+    const QString path = localPicture(QUrl(name));
+    if (path.isEmpty())
+        return {};
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > MaxHelpPictureSide || size.height() > MaxHelpPictureSide)
+        return {};
+    return size;
+}
+
+QVariant HelpViewer::loadResource(int type, const QUrl& name)
+{
+    // Nothing but pictures loads; an empty answer that is not null keeps the document
+    // from reading the name by itself.
+    if (type != QTextDocument::ImageResource)
+        return QVariant(QString());
+    const QString path = localPicture(name);
+    if (path.isEmpty())
+        return standIn();
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    const qint64 bytes = qint64(size.width()) * size.height() * 4;
+    // The document keeps what it was given under each name, so every decode counts.
+    if (!size.isValid() || size.width() > MaxHelpPictureSide || size.height() > MaxHelpPictureSide ||
+        m_decodedBytes + bytes > MaxHelpDecodedBytes)
+        return standIn();
+    m_decodedBytes += bytes;
+    QImage image = reader.read();
+    if (image.isNull() || image.size() != size)
+        return standIn();
+    return image;
+}
+
+QString HelpViewer::showPage(const QByteArray& bytes)
+{
+    const QString html = QString::fromUtf8(bytes);
+    QString problem = helpTextProblem(html);
+    if (!problem.isEmpty())
+        return problem;
+    // The page is built in a document of its own, whose pictures this viewer answers for,
+    // and shown only when what was built passes.
+    auto* doc = new QTextDocument(this);
+    doc->setDefaultFont(font());
+    doc->setBaseUrl(QUrl::fromLocalFile(m_appDir));
+    doc->setUndoRedoEnabled(false);
+    m_decodedBytes = 0;
+    doc->setHtml(html);
+    problem = helpDocumentProblem(*doc, [this](const QString& name) { return pictureSize(name); });
+    if (!problem.isEmpty()) {
+        delete doc;
+        return problem;
+    }
+    // The viewer deletes a document of its own; one of ours goes here.
+    const QPointer<QTextDocument> old = document();
+    setDocument(doc);
+    if (old && old->parent() == this)
+        delete old;
+    return {};
+}
+
+QString HelpViewer::showFile()
+{
+    const QString path = m_appDir + "help.htm";
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return refuse(QStringLiteral("cannot be read"));
+        return QStringLiteral("cannot be read");
     // One byte over the cap is enough to know it is too large; never read the rest.
-    const QByteArray bytes = file.read(qint64(MaxHelpPageBytes) + 1);
-    const HelpPageCheck check = checkHelpPage(std::string_view(bytes.constData(), size_t(bytes.size())));
-    if (!check.ok)
-        return refuse(QString::fromStdString(check.problem));
-    for (const std::string& name : check.images) {
-        if (helpPicture(appDir, QUrl::fromLocalFile(appDir + QString::fromStdString(name))).isNull())
-            return refuse(QStringLiteral("the picture %1 cannot be shown").arg(QString::fromStdString(name)));
-    }
-    if (problem)
-        problem->clear();
-    return QString::fromUtf8(bytes);
+    return showPage(file.read(qint64(MaxHelpPageBytes) + 1));
 }
 
 void TForm2::buildHelpPage()
 {
-    hl1 = new HelpViewer(m_appDir, this);
+    auto* viewer = new HelpViewer(m_appDir, this);
+    hl1 = viewer;
     hl1->setGeometry(10, 53, 765, 490);
     hl1->setFrameShape(QFrame::NoFrame);
     hl1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -122,12 +160,8 @@ void TForm2::buildHelpPage()
     hl1->document()->setDefaultFont(f);
 
     const QString path = m_appDir + "help.htm";
-    QString problem;
-    const QString page = loadHelpPage(m_appDir, &problem);
-    if (problem.isEmpty()) {
-        hl1->document()->setBaseUrl(QUrl::fromLocalFile(m_appDir));
-        hl1->setHtml(page);
-    } else {
+    const QString problem = viewer->showFile();
+    if (!problem.isEmpty()) {
         // A damaged page gets the same notice as a missing one; the log says which it was.
         if (QFileInfo::exists(path))
             std::fprintf(stderr, "tarvelle: help page %s refused: %s\n", qPrintable(path),

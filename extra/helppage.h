@@ -1,12 +1,32 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QTextBrowser>
 
 namespace tarvelle {
 
-// Reads appDir + "help.htm" for the help viewer, at most the size cap, and passes it only
-// when the page and every picture it names are fit to show. Otherwise returns an empty
-// string and, in problem, why (a missing file included).
-QString loadHelpPage(const QString& appDir, QString* problem);
+// The help viewer. A page is parsed once, by the viewer's own parser, judged on what that
+// parser built (helpcheck.h) and only then shown. Pictures come only from the program's
+// folder and are decoded when the layout first needs them, within one budget for the page.
+class HelpViewer : public QTextBrowser {
+public:
+    HelpViewer(const QString& appDir, QWidget* parent = nullptr);
+
+    // Shows the page; a refused one shows nothing and the answer says why.
+    QString showPage(const QByteArray& bytes);
+    // appDir + "help.htm", at most the size cap read.
+    QString showFile();
+
+    qint64 decodedBytes() const { return m_decodedBytes; }
+    QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    QString localPicture(const QUrl& name) const; // its path, or empty when not allowed
+    QSize pictureSize(const QString& name) const;
+
+    QString m_appDir;
+    qint64 m_decodedBytes = 0;
+};
 
 } // namespace tarvelle

@@ -1,5 +1,6 @@
 #include "engine/money.h"
 #include "engine/payoutcontrol.h"
+#include "extra/figures.h"
 #include "extra/form2.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
@@ -59,6 +60,11 @@ TForm2::WarningHandler& warningHandler()
 }
 
 // A fixed-size caption with its own background, like the headings and values.
+void showFigure(TAntiAliasLabel* label, int64_t value)
+{
+    label->setText(fitFigure(value, label->font(), label->width()));
+}
+
 void boxed(TAntiAliasLabel* label, int w, int h, const QColor& background, Qt::Alignment align)
 {
     label->setAutoSize(false);
@@ -195,7 +201,7 @@ void TForm2::refreshSettingsPage()
     for (int t = 0; t < ToggleCount; ++t)
         setLamp(m_toggleLamps[size_t(t)], m_game.settings.*kToggles[t].setting != 0);
     showAccount();
-    m_recordValue->setText(QString::number(m_game.counters.AccountRecord));
+    showFigure(m_recordValue, m_game.counters.AccountRecord);
     ratele();
     dk();
 }
@@ -203,8 +209,8 @@ void TForm2::refreshSettingsPage()
 void TForm2::showAccount()
 {
     const Counters& c = m_game.counters;
-    m_creditValue->setText(QString::number(c.Credit));
-    m_accountValue->setText(QString::number(Round::accountBalance(c)));
+    showFigure(m_creditValue, c.Credit);
+    showFigure(m_accountValue, Round::accountBalance(c));
 }
 
 QString TForm2::creditText() const
@@ -320,7 +326,7 @@ void TForm2::cashoutClick()
         errorSound();
     }
     showAccount();
-    m_recordValue->setText(QString::number(m_game.counters.AccountRecord));
+    showFigure(m_recordValue, m_game.counters.AccountRecord);
 }
 
 void TForm2::accountResetClick()

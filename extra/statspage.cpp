@@ -1,7 +1,8 @@
-#include "widgets/palette.h"
-#include "widgets/antialiaslabel.h"
-#include "extra/form2.h"
 #include "engine/paytable.h"
+#include "extra/figures.h"
+#include "extra/form2.h"
+#include "widgets/antialiaslabel.h"
+#include "widgets/palette.h"
 #include "widgets/stringaligngrid.h"
 
 namespace tarvelle {
@@ -46,9 +47,10 @@ void setUpGrid(TStringAlignGrid* grid, int cols, int rows, const QRect& geometry
         }
 }
 
-QString count(uint32_t n)
+// Every counter fits its cell, in thousands or millions when it must.
+void showCount(TStringAlignGrid* grid, int c, int r, uint64_t n)
 {
-    return QString::number(n);
+    grid->setCell(c, r, fitFigure(int64_t(n), grid->fontAt(c, r), grid->textRect(c, r).width()));
 }
 
 } // namespace
@@ -95,17 +97,17 @@ void TForm2::refreshStats()
                                                                   &c.DealtCountsJoker, &c.FinalCountsJoker};
     for (int col = 2; col <= 5; ++col)
         for (int k = 1; k <= 12; ++k)
-            sg2->setCell(col, k, count((*hands[size_t(col - 2)])[size_t(k)]));
+            showCount(sg2, col, k, (*hands[size_t(col - 2)])[size_t(k)]);
 
     const std::array<const std::array<uint32_t, 6>*, 4> doubles = {&c.RbWon, &c.RbLost, &c.LhWon, &c.LhLost};
     for (int step = 1; step <= 5; ++step) {
-        uint32_t total = 0; // wraps like the counters themselves
+        uint64_t total = 0; // the true sum: four counters at their top do not wrap to a small one
         for (int r = 1; r <= 4; ++r) {
             const uint32_t n = (*doubles[size_t(r - 1)])[size_t(step)];
-            sg3->setCell(step, r, count(n));
+            showCount(sg3, step, r, n);
             total += n;
         }
-        sg3->setCell(step, 5, count(total));
+        showCount(sg3, step, 5, total);
     }
 }
 

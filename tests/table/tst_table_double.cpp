@@ -18,6 +18,8 @@
 #include <QFile>
 #include <QtTest>
 
+#include <limits>
+
 using namespace tarvelle;
 using namespace tarvelle::testing;
 
@@ -35,6 +37,7 @@ private slots:
     void lostGuessIsSavedBeforeItShows();
     void doubleUpLampsBlink();
     void autoplayBetsAndStops();
+    void countersHoldAtTheirTop();
 };
 
 void TestTableDouble::keysAloneDriveAHandAndADoubleUp()
@@ -380,6 +383,54 @@ void TestTableDouble::autoplayBetsAndStops()
     QVERIFY(t.settle());
     key(*t.form, 'a');
     QCOMPARE(t.gs.Autoplay, uint8_t(0));
+}
+
+void TestTableDouble::countersHoldAtTheirTop()
+{
+    // Every counter one below its type's top, or at it: a hand and two guesses take the
+    // counted ones to the top and no further; none wraps, on the table or in the file.
+    constexpr uint32_t top = std::numeric_limits<uint32_t>::max();
+    for (const uint32_t start : {top - 1, top}) {
+        Table t;
+        Counters& c = t.gs.counters;
+        for (auto* a : {&c.DealtCounts, &c.FinalCounts, &c.DealtCountsJoker, &c.FinalCountsJoker})
+            a->fill(start);
+        for (auto* a : {&c.RbWon, &c.RbLost, &c.LhWon, &c.LhLost})
+            a->fill(start);
+        t.gs.settings.Joker = 0;
+        t.gs.settings.RedBlack = 1;
+        t.gs.settings.AutoHold = 0;
+        t.gs.settings.SmartHold = 0;
+        c.Credit = 100;
+        c.Bet = 10;
+        key(*t.form, '\r');
+        QVERIFY(t.settle());
+        key(*t.form, ' ');
+        QVERIFY(t.settle());
+        c.Win = 10;
+        key(*t.form, 'D');
+        QVERIFY(t.gs.dbl.DoubleActive);
+        t.setHand({5}, {3}); // a black five: "+" wins
+        key(*t.form, '+');
+        t.gs.hand.Suit[2] = 1; // red: "+" loses
+        key(*t.form, '+');
+        QVERIFY(!t.gs.dbl.DoubleActive);
+
+        const Counters saved = savedCounters(t);
+        for (const Counters* k : {static_cast<const Counters*>(&c), &saved}) {
+            QCOMPARE(k->DealtCounts[12], top);
+            QCOMPARE(k->FinalCounts[12], top);
+            QCOMPARE(k->RbWon[1], top);
+            QCOMPARE(k->RbLost[2], top);
+            for (const auto* a :
+                 {&k->DealtCounts, &k->FinalCounts, &k->DealtCountsJoker, &k->FinalCountsJoker})
+                for (size_t i = 1; i <= 12; ++i)
+                    QVERIFY((*a)[i] >= start);
+            for (const auto* a : {&k->RbWon, &k->RbLost, &k->LhWon, &k->LhLost})
+                for (size_t i = 1; i <= 5; ++i)
+                    QVERIFY((*a)[i] >= start);
+        }
+    }
 }
 
 QTEST_MAIN(TestTableDouble)
