@@ -145,6 +145,8 @@ private:
     void buildAccountPanel();
     void refreshSettingsPage();
     void showAccount();
+    void keepSettings(); // saveini at once
+    void keepCounters(); // svct at once (what the round does not save itself)
 
     // helppage.cpp
     void buildHelpPage();

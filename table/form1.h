@@ -39,6 +39,8 @@ public:
 
     // Empty when the table came up; otherwise why the card pictures could not be made.
     QString startupError() const { return m_startupError; }
+    // Non-empty when the counters file was damaged at start-up: what the player is told.
+    QString loadNotice() const { return m_loadNotice; }
     void setExtra(TForm2* extra);
     // Covers the screen with the window and shows it.
     void showTable();
@@ -241,6 +243,7 @@ private:
     QString m_appDir;
     QString m_saveDir;
     QString m_startupError;
+    QString m_loadNotice;
 
     bool m_faceDown[6] = {false, true, true, true, true, true}; // positions showing the back
 

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -78,6 +79,8 @@ Options takeOptions(int& argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // Before any window or file work: a termination signal during the start-up ends it cleanly.
+    tarvelle::SessionEnd::installEarly();
     const Options options = takeOptions(argc, argv);
     if (!options.error.empty()) {
         std::fprintf(stderr, "tarvelle: %s\n%s", options.error.c_str(), kUsage);
@@ -128,6 +131,18 @@ int main(int argc, char** argv)
         QMessageBox::warning(&extra, QStringLiteral("Tarvelle"), message);
     });
     table.showTable();
+    if (!table.loadNotice().isEmpty()) {
+        // Told without stopping the game: the box waits beside the table.
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tarvelle"), table.loadNotice(),
+                                    QMessageBox::Ok, &table);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        box->show();
+    }
+    // Someone removing tarvelle.lock meanwhile gets it back within a second; saves check it too.
+    QTimer lockCheck;
+    QObject::connect(&lockCheck, &QTimer::timeout, [&folderLock] { folderLock.keep(); });
+    lockCheck.start(1000);
     tarvelle::SessionEnd sessionEnd([&table] { table.saveAll(); });
     const int status = app.exec();
     sessionEnd.disarm();
