@@ -387,12 +387,6 @@ void Round::showBonusFed(int32_t pot)
     flash(Display::Credit, m_gs.counters.Credit);
 }
 
-void Round::betToBonus()
-{
-    const int32_t pot = feedBonus();
-    m_fx.save();
-    showBonusFed(pot);
-}
 
 void Round::forma(int k)
 {
@@ -889,13 +883,16 @@ void Round::guess(bool plus)
     const int pos = d.DoubleRound;
     if (st.PayoutControl)
         ControlledDoubleDeal(hand, m_gs.rng, st.Joker != 0, redBlack, plus, pos, m_gs.payout.DealTrials);
-    if (DoubleGuessWins(redBlack, plus, hand.Suit[size_t(pos)], hand.Rank[size_t(pos)]))
+    const bool won = DoubleGuessWins(redBlack, plus, hand.Suit[size_t(pos)], hand.Rank[size_t(pos)]);
+    // Every guess feeds the pot: decided with the guess, so saved in the guess's own record.
+    const int32_t pot = feedBonus();
+    if (won)
         castiga();
     else
         pierde();
     if (m_phase == Phase::Exiting)
         return;
-    betToBonus();
+    showBonusFed(pot);
     if (m_phase == Phase::Exiting)
         return;
     m_fx.save();

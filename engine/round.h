@@ -187,7 +187,6 @@ private:
     void animationTick(bool autoplay);
     void endOfDeal(bool autoplay);
     void endOfDraw(bool autoplay);
-    void betToBonus();
     int32_t feedBonus();             // the bet into the pot; returns the pot to show
     void showBonusFed(int32_t pot);  // shows the fed pot, and its payout past 9999
     static bool holdsBonusAce(const Hand& hand);

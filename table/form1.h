@@ -10,8 +10,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QTimer;
 
@@ -244,6 +246,7 @@ private:
     QString m_saveDir;
     QString m_startupError;
     QString m_loadNotice;
+    std::optional<std::array<uint8_t, 316>> m_lastSaved; // the record this table wrote last
 
     bool m_faceDown[6] = {false, true, true, true, true, true}; // positions showing the back
 
