@@ -86,13 +86,20 @@ wait "$e" || status=$?
     fail "an odd file was replaced: $(ls -l "$odd")"
 echo "odd files ok"
 
-# SIGTERM from the first instant: at any moment of the start-up the game ends with status 0
-# and the files stay as they were (this record is sane, so a save would not change it either).
+# SIGTERM from the first instant: from the moment the program runs its own code (its handler
+# shows in /proc before the libraries' start-up is over), at any moment of the start-up, the
+# game ends with status 0 and the files stay as they were (this record is sane, so a save
+# would not change it either).
+catches_term() {
+    local mask
+    mask=$(awk '/^SigCgt/ { print $2 }' "/proc/$1/status" 2>/dev/null) && [ $((0x$mask & 0x4000)) != 0 ]
+}
 before=$(cat "$data/poker.dat" "$data/poker.ini" | md5sum)
 for ms in 0 20 50 100 200 400 800; do
     "$bin/tarvelle" --data-dir "$data" 2>>"$work/f.err" &
     f=$!
     pids+=($f)
+    for _ in $(seq 1000); do catches_term $f && break; sleep 0.005; done
     sleep "0.$(printf %03d $ms)"
     kill -TERM "$f"
     status=0
