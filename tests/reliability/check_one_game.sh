@@ -86,6 +86,22 @@ wait "$e" || status=$?
     fail "an odd file was replaced: $(ls -l "$odd")"
 echo "odd files ok"
 
+# A damaged poker.dat: the game says so, keeps it as poker.dat.damaged and plays from the defaults.
+hurt=$work/hurt
+mkdir -p "$hurt"
+for f in poker2.dat deck1.bmp deck2.bmp deck3.bmp help.htm; do ln -s "$bin/$f" "$hurt/$f"; done
+printf 'x%.0s' $(seq 316) >"$hurt/poker.dat"
+cp "$hurt/poker.dat" "$work/damaged"
+"$bin/tarvelle" --data-dir "$hurt" 2>"$work/g.err" &
+g=$!
+pids+=($g)
+waitfor 'grep -q "poker.dat was damaged" "$work/g.err"' || fail "a damaged poker.dat was replaced without a word"
+kill -TERM "$g"
+wait "$g" || true
+cmp -s "$work/damaged" "$hurt/poker.dat.damaged" || fail "the damaged poker.dat was not kept"
+[ "$(od -An -t d4 -j 276 -N 4 "$hurt/poker.dat" | tr -d ' ')" = 1000 ] || fail "the game did not start from the defaults"
+echo "damaged file ok"
+
 # SIGTERM from the first instant: from the moment the program runs its own code (its handler
 # shows in /proc before the libraries' start-up is over), at any moment of the start-up, the
 # game ends with status 0 and the files stay as they were (this record is sane, so a save
