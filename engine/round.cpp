@@ -387,7 +387,6 @@ void Round::showBonusFed(int32_t pot)
     flash(Display::Credit, m_gs.counters.Credit);
 }
 
-
 void Round::forma(int k)
 {
     if (k < 1 || k > 11)

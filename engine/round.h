@@ -187,8 +187,8 @@ private:
     void animationTick(bool autoplay);
     void endOfDeal(bool autoplay);
     void endOfDraw(bool autoplay);
-    int32_t feedBonus();             // the bet into the pot; returns the pot to show
-    void showBonusFed(int32_t pot);  // shows the fed pot, and its payout past 9999
+    int32_t feedBonus();            // the bet into the pot; returns the pot to show
+    void showBonusFed(int32_t pot); // shows the fed pot, and its payout past 9999
     static bool holdsBonusAce(const Hand& hand);
     void countHand(const Hand& hand); // counts the hand and its class, as dealt or as final
     void guess(bool plus);

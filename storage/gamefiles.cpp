@@ -606,7 +606,9 @@ void ldct(Counters& c, const std::string& dir, int* ioCode, LoadState* state)
         if (got >= 0)
             tell(LoadState::Damaged);
         else
-            tell(err == ENOENT ? LoadState::Missing : err == EINVAL ? LoadState::NotRegular : LoadState::Unreadable);
+            tell(err == ENOENT   ? LoadState::Missing
+                 : err == EINVAL ? LoadState::NotRegular
+                                 : LoadState::Unreadable);
         return;
     }
     setCode(ioCode, 0);
@@ -651,8 +653,9 @@ std::string keepDamagedFile(const std::string& dir, const char* name)
     std::string bytes;
     if (!readRegularFile(path, bytes, size_t(1) << 20))
         return {};
-    return replaceFile(kept, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()) == 0 ? kept
-                                                                                                  : std::string();
+    return replaceFile(kept, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()) == 0
+               ? kept
+               : std::string();
 }
 
 bool readRegularFile(const std::string& path, std::string& out, size_t maxBytes)

@@ -391,7 +391,8 @@ void TForm1::formCreate()
         m_loadNotice = QStringLiteral("The counters file poker.dat was damaged: the game starts from the "
                                       "defaults (credit 1000, statistics 0).");
         if (!kept.empty())
-            m_loadNotice += QStringLiteral("\nThe damaged file is kept as %1.").arg(QString::fromStdString(kept));
+            m_loadNotice +=
+                QStringLiteral("\nThe damaged file is kept as %1.").arg(QString::fromStdString(kept));
         std::fprintf(stderr, "tarvelle: %s\n", qPrintable(QString(m_loadNotice).replace('\n', ' ')));
     }
 

@@ -773,11 +773,13 @@ void TestForm2::everyChangeIsOnDiskWhenMade()
     s.game.counters.Win = 20;
     f.openExtra();
     const auto onDisk = [&s](const char* what) {
-        QVERIFY2(s.savedIni() == QByteArray(reinterpret_cast<const char*>(settingsBytes(s.game.settings).data()), 14),
+        QVERIFY2(s.savedIni() ==
+                     QByteArray(reinterpret_cast<const char*>(settingsBytes(s.game.settings).data()), 14),
                  what);
         QFile dat(s.save.filePath("poker.dat"));
         QVERIFY2(dat.open(QIODevice::ReadOnly), what);
-        QVERIFY2(dat.readAll() == QByteArray(reinterpret_cast<const char*>(countersBytes(s.game.counters).data()), 316),
+        QVERIFY2(dat.readAll() ==
+                     QByteArray(reinterpret_cast<const char*>(countersBytes(s.game.counters).data()), 316),
                  what);
     };
     for (int t = 0; t < TForm2::ToggleCount; ++t) {

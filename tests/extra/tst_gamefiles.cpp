@@ -12,10 +12,10 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/file.h>
-#include <sys/sysmacros.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -615,12 +615,14 @@ void TestGameFiles::oneGamePerFolderAndLeftovers()
         }
         int status = 0;
         waitpid(pid, &status, 0);
-        return WIFEXITED(status) ? DataFolderLock::Result(WEXITSTATUS(status)) : DataFolderLock::Result::Unavailable;
+        return WIFEXITED(status) ? DataFolderLock::Result(WEXITSTATUS(status))
+                                 : DataFolderLock::Result::Unavailable;
     };
     QCOMPARE(otherProcess(), DataFolderLock::Result::Busy);
     QVERIFY(svct(Counters{}, d));
     QVERIFY(QFile::exists(lockFile));
-    QCOMPARE(::flock(::open(lockFile.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC), LOCK_EX | LOCK_NB), -1);
+    QCOMPARE(::flock(::open(lockFile.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC), LOCK_EX | LOCK_NB),
+             -1);
 
     // A lock file replaced by one that someone else holds: this holder saves no more.
     QVERIFY(QFile::remove(lockFile));
@@ -671,7 +673,8 @@ void TestGameFiles::oddFilesAreLeftAlone()
     QVERIFY(!readRegularFile(dir.filePath("coach.cfg").toStdString(), text, 4096));
     QVERIFY(!svct(c, d, &code));
     QVERIFY(!saveini(s, d, &code));
-    QVERIFY(!replaceFileAtomically(dir.filePath("coach.cfg").toStdString(), reinterpret_cast<const uint8_t*>("x"), 1));
+    QVERIFY(!replaceFileAtomically(dir.filePath("coach.cfg").toStdString(),
+                                   reinterpret_cast<const uint8_t*>("x"), 1));
     alarm(0);
     fflush(stderr);
     dup2(savedErr, 2);
