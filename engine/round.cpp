@@ -91,7 +91,8 @@ bool accepts(Phase phase, Input input)
 Round::Round(GameState& gs, RoundEffects& fx, Clock& clock) : m_gs(gs), m_fx(fx), m_clock(&clock) {}
 
 Round::Round(const Round& other, GameState& gs, RoundEffects& fx)
-    : m_gs(gs), m_fx(fx), m_clock(other.m_clock), m_phase(other.m_phase), m_beforeExtra(other.m_beforeExtra)
+    : m_gs(gs), m_fx(fx), m_clock(other.m_clock), m_phase(other.m_phase), m_beforeExtra(other.m_beforeExtra),
+      m_drawPot(other.m_drawPot)
 {
 }
 
@@ -268,7 +269,28 @@ void Round::accountInput(Input in)
         resetAccount(c);
         m_fx.money(MoneyKind::AccountReset, __int128(c.Credit) + c.CashoutTotal - c.InsertedTotal - before);
     }
+    // On disk before the panel shows it: a crash with the screen open undoes nothing.
+    m_fx.save();
     m_fx.refreshAccount();
+}
+
+bool Round::holdsBonusAce(const Hand& hand)
+{
+    for (int k = 1; k <= 5; ++k)
+        if (hand.Suit[size_t(k)] == BonusSuit && hand.Rank[size_t(k)] == AceRank)
+            return true;
+    return false;
+}
+
+void Round::countHand(const Hand& hand)
+{
+    Hand copy = hand;
+    copy.clearHeld();
+    HandFlags flags{};
+    CountHand(12);
+    const int cls = EvaluateHand(copy, flags, m_gs.settings.HoldHighCard != 0);
+    if (cls >= 1)
+        CountHand(cls);
 }
 
 void Round::CountHand(int k)
@@ -311,7 +333,7 @@ void Round::setMoney(int32_t& field, int64_t value, MoneyKind kind)
 }
 
 // Moving money inside the table keeps the sum; only a credit at its top loses the rest.
-void Round::moveToCredit(int32_t& from)
+void Round::transferToCredit(int32_t& from)
 {
     Counters& c = m_gs.counters;
     const int64_t sum = int64_t(c.Credit) + from;
@@ -319,6 +341,11 @@ void Round::moveToCredit(int32_t& from)
     from = 0;
     if (sum != c.Credit)
         m_fx.money(MoneyKind::Capped, c.Credit - sum);
+}
+
+void Round::moveToCredit(int32_t& from)
+{
+    transferToCredit(from);
     // Committed before it is shown: a press handled inside the flashes finds nothing left.
     m_fx.save();
 }
@@ -339,17 +366,25 @@ void Round::bonus2cr()
     flash(Display::Credit, m_gs.counters.Credit);
 }
 
-void Round::betToBonus()
+int32_t Round::feedBonus()
 {
     Counters& c = m_gs.counters;
     setMoney(c.Bonus, int64_t(c.Bonus) + c.Bet, MoneyKind::BonusFed);
-    if (!flash(Display::Bonus, c.Bonus))
+    const int32_t pot = c.Bonus;
+    // A pot past 9999 is paid in the same record that feeds it: the payout the display is
+    // about to announce survives a crash during the pause before it.
+    if (pot > 9999)
+        transferToCredit(c.Bonus);
+    return pot;
+}
+
+void Round::showBonusFed(int32_t pot)
+{
+    if (!flash(Display::Bonus, pot) || pot <= 9999)
         return;
-    if (c.Bonus > 9999) {
-        if (!pause(durations::BonusPause))
-            return;
-        bonus2cr();
-    }
+    if (!pause(durations::BonusPause) || !flash(Display::Bonus, 0))
+        return;
+    flash(Display::Credit, m_gs.counters.Credit);
 }
 
 void Round::forma(int k)
@@ -408,9 +443,9 @@ bool Round::applyAutoBet()
         return true;
     if (m_gs.settings.AutoBet) {
         c.Bet = AutoBetFor(money);
+        m_fx.save();
         if (!flash(Display::Bet, c.Bet))
             return false;
-        m_fx.save();
     }
     return int64_t(c.Credit) + c.Win >= c.Bet;
 }
@@ -487,7 +522,15 @@ void Round::dealPhase(bool autoplay)
     Hand& hand = m_gs.hand;
     m_gs.HandActive = 1;
     setMoney(c.Credit, int64_t(c.Credit) - c.Bet, MoneyKind::BetTaken);
-    c.Win = 0;   // already moved to the credit
+    c.Win = 0; // already moved to the credit
+    // The cards are decided with the bet and counted in the same record, so a restart finds
+    // the statistics and the money in step; they are shown face down until the animation.
+    hand.clearHeld();
+    if (st.PayoutControl)
+        genecaz(hand, m_gs.rng, st.Joker != 0, m_gs.payout.DealTrials);
+    else
+        DealHand(hand, m_gs.rng, st.Joker != 0);
+    countHand(hand);
     m_fx.save(); // the bet is taken: a restart does not give it back
     if (!flash(Display::Credit, c.Credit))
         return;
@@ -498,14 +541,9 @@ void Round::dealPhase(bool autoplay)
         return;
     m_fx.setText(Label::Stage, autoplay ? "A 1" : "1");
     m_fx.setText(Label::Multiplier, "0");
-    hand.clearHeld();
     if (!autoplay)
         m_gs.FirstClick = 1;
     m_fx.showBacks();
-    if (st.PayoutControl)
-        genecaz(hand, m_gs.rng, st.Joker != 0, m_gs.payout.DealTrials);
-    else
-        DealHand(hand, m_gs.rng, st.Joker != 0);
     m_gs.Step = -1;
     m_gs.AutoAnimation = autoplay ? 1 : 0;
     m_phase = Phase::Dealing;
@@ -532,11 +570,17 @@ void Round::drawPhase(bool autoplay)
         DrawCards(hand, m_gs.rng, st.Joker != 0);
     // The final hand is decided now; its value is committed before the cards are shown,
     // so a restart in the middle of the animation pays what the draw gave, not the preview.
+    // The count and the pot's feed go into the same record, shown at the end of the animation.
     Hand final = hand;
     final.clearHeld();
     HandFlags flags{};
     const int cls = EvaluateHand(final, flags, st.HoldHighCard != 0);
     setMoney(c.Win, cls >= 2 ? int64_t(Multiplier[size_t(cls)]) * c.Bet : 0, MoneyKind::HandPaid);
+    if (!m_gs.AllHeld)
+        countHand(hand);
+    m_drawPot = -1;
+    if (c.Win > 0 && !autoplay && holdsBonusAce(hand))
+        m_drawPot = feedBonus();
     m_fx.save();
     m_fx.showBacks();
     m_gs.Step = -1;
@@ -584,19 +628,16 @@ void Round::endOfDeal(bool autoplay)
     if (!autoplay && !st.AutoHold)
         hand.clearHeld();
     m_fx.showHoldLamps();
-    CountHand(12);
-    if (dealt >= 1) {
-        CountHand(dealt);
-        if (dealt >= 2) {
-            m_fx.setText(Label::Multiplier, std::to_string(Multiplier[size_t(dealt)]));
-            forma(dealt);
-            if (m_phase == Phase::Exiting)
-                return;
-            setMoney(c.Win, int64_t(Multiplier[size_t(dealt)]) * c.Bet, MoneyKind::HandPaid);
-            m_fx.save();
-            if (!flash(Display::Win, c.Win))
-                return;
-        }
+    // Counted when dealt, with the bet.
+    if (dealt >= 2) {
+        m_fx.setText(Label::Multiplier, std::to_string(Multiplier[size_t(dealt)]));
+        forma(dealt);
+        if (m_phase == Phase::Exiting)
+            return;
+        setMoney(c.Win, int64_t(Multiplier[size_t(dealt)]) * c.Bet, MoneyKind::HandPaid);
+        m_fx.save();
+        if (!flash(Display::Win, c.Win))
+            return;
     }
     if (m_fx.oddsShown())
         m_fx.liveOdds();
@@ -618,22 +659,16 @@ void Round::endOfDraw(bool autoplay)
     const int final = EvaluateHand(hand, m_gs.flags, st.HoldHighCard != 0);
     if (final > 1)
         m_fx.showWinLamps();
-    const bool counted = !m_gs.AllHeld;
-    if (counted)
-        CountHand(12);
-    if (final >= 1) {
-        if (counted)
-            CountHand(final);
-        if (final >= 2) {
-            m_fx.setText(Label::Multiplier, std::to_string(Multiplier[size_t(final)]));
-            forma(final);
-            if (m_phase == Phase::Exiting)
-                return;
-            // The same value the draw press committed.
-            setMoney(c.Win, int64_t(Multiplier[size_t(final)]) * c.Bet, MoneyKind::HandPaid);
-            if (!flash(Display::Win, c.Win))
-                return;
-        }
+    // Counted at the draw press, with the money it moved.
+    if (final >= 2) {
+        m_fx.setText(Label::Multiplier, std::to_string(Multiplier[size_t(final)]));
+        forma(final);
+        if (m_phase == Phase::Exiting)
+            return;
+        // The same value the draw press committed.
+        setMoney(c.Win, int64_t(Multiplier[size_t(final)]) * c.Bet, MoneyKind::HandPaid);
+        if (!flash(Display::Win, c.Win))
+            return;
     }
     if (c.Win == 0) {
         forma(1);
@@ -641,14 +676,12 @@ void Round::endOfDraw(bool autoplay)
             return;
         m_fx.drawValue(Display::Win, 0, 0);
     }
-    if (c.Win > 0 && !autoplay) {
-        for (int k = 1; k <= 5; ++k) {
-            if (hand.Suit[size_t(k)] == BonusSuit && hand.Rank[size_t(k)] == AceRank) {
-                betToBonus();
-                if (m_phase == Phase::Exiting)
-                    return;
-            }
-        }
+    if (m_drawPot >= 0) {
+        const int32_t pot = m_drawPot;
+        m_drawPot = -1;
+        showBonusFed(pot);
+        if (m_phase == Phase::Exiting)
+            return;
     }
     m_fx.save();
     m_gs.State = 3;
@@ -731,6 +764,7 @@ void Round::betButtonUp(ArmedButton button, bool up)
         return;
     c.Bet = ClampBet(c.Bet);
     c.Bet = up ? BetUp(c.Bet) : BetDown(c.Bet);
+    m_fx.save(); // a bet change is kept as soon as it is made
     flash(Display::Bet, c.Bet);
     armed = 0;
 }
@@ -761,6 +795,7 @@ void Round::betmaxMouseUp()
         if (!settlePendingWin())
             return;
         c.Bet = 500;
+        m_fx.save();
         flash(Display::Bet, c.Bet);
     }
     disarm(ArmBetmax);
@@ -775,6 +810,7 @@ void Round::FormMouseWheel(int deltaY)
     int bet = ClampBet(c.Bet);
     bet = deltaY < 0 ? BetDown(bet) : BetUp(bet);
     c.Bet = bet;
+    m_fx.save();
     m_fx.drawValue(Display::Bet, c.Bet, 0);
 }
 
@@ -846,13 +882,16 @@ void Round::guess(bool plus)
     const int pos = d.DoubleRound;
     if (st.PayoutControl)
         ControlledDoubleDeal(hand, m_gs.rng, st.Joker != 0, redBlack, plus, pos, m_gs.payout.DealTrials);
-    if (DoubleGuessWins(redBlack, plus, hand.Suit[size_t(pos)], hand.Rank[size_t(pos)]))
+    const bool won = DoubleGuessWins(redBlack, plus, hand.Suit[size_t(pos)], hand.Rank[size_t(pos)]);
+    // Every guess feeds the pot: decided with the guess, so saved in the guess's own record.
+    const int32_t pot = feedBonus();
+    if (won)
         castiga();
     else
         pierde();
     if (m_phase == Phase::Exiting)
         return;
-    betToBonus();
+    showBonusFed(pot);
     if (m_phase == Phase::Exiting)
         return;
     m_fx.save();
@@ -962,9 +1001,9 @@ void Round::autojoc()
     if (money < c.Bet && m_gs.State != 2) {
         if (m_gs.settings.AutoBet) {
             c.Bet = AutoBetFor(money);
+            m_fx.save();
             if (!flash(Display::Bet, c.Bet))
                 return;
-            m_fx.save();
         }
         if (int64_t(c.Credit) + c.Win < c.Bet) {
             m_fx.autoplayTimer(false);

@@ -171,7 +171,8 @@ public:
 private:
     bool pause(int ms); // false once the exit has begun: the operation stops there
     bool flash(Display d, int32_t value);
-    // Moves a win or the bonus pot into the credit (held at its top) and saves.
+    // Moves a win or the bonus pot into the credit (held at its top); the second one saves.
+    void transferToCredit(int32_t& from);
     void moveToCredit(int32_t& from);
     void setMoney(int32_t& field, int64_t value, MoneyKind kind);
     void setPhase(Phase p) { m_phase = p; }
@@ -186,7 +187,10 @@ private:
     void animationTick(bool autoplay);
     void endOfDeal(bool autoplay);
     void endOfDraw(bool autoplay);
-    void betToBonus();
+    int32_t feedBonus();            // the bet into the pot; returns the pot to show
+    void showBonusFed(int32_t pot); // shows the fed pot, and its payout past 9999
+    static bool holdsBonusAce(const Hand& hand);
+    void countHand(const Hand& hand); // counts the hand and its class, as dealt or as final
     void guess(bool plus);
     void accountInput(Input in);
     void disarm(ArmedButton b) { m_gs.Armed[size_t(b)] = 0; }
@@ -196,6 +200,7 @@ private:
     Clock* m_clock;
     Phase m_phase = Phase::Idle;
     Phase m_beforeExtra = Phase::Idle;
+    int32_t m_drawPot = -1; // the pot a draw fed, shown at the end of its animation; -1 none
 };
 
 } // namespace tarvelle

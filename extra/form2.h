@@ -26,8 +26,8 @@ class TImage;
 class TStringAlignGrid;
 
 // The Extra screen: settings, payout rate, card backs, the account, help and statistics.
-// It changes the game state in place while the table is disabled; the settings reach
-// the disk when it closes.
+// It changes the game state in place while the table is disabled; each change reaches the
+// disk as it is made, and the settings once more when the screen closes.
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
@@ -152,6 +152,8 @@ private:
     void buildAccountPanel();
     void refreshSettingsPage();
     void showAccount();
+    void keepSettings(); // saveini at once
+    void keepCounters(); // svct at once (what the round does not save itself)
 
     // helppage.cpp
     void buildHelpPage();

@@ -2,6 +2,7 @@
 #include "engine/payoutcontrol.h"
 #include "extra/figures.h"
 #include "extra/form2.h"
+#include "storage/gamefiles.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
 #include "widgets/image.h"
@@ -243,6 +244,7 @@ void TForm2::toggleClick(int toggle)
     uint8_t& value = m_game.settings.*kToggles[toggle].setting;
     const uint8_t before = value;
     value ^= 1;
+    keepSettings();
     setLamp(m_toggleLamps[size_t(toggle)], before != 1);
 }
 
@@ -252,6 +254,7 @@ void TForm2::rateClick(int index)
         return;
     clickSound();
     m_game.settings.PayoutRate = kRates[index];
+    keepSettings();
     ratele();
 }
 
@@ -259,7 +262,11 @@ void TForm2::ratele()
 {
     for (TImage* lamp : m_rateLamps)
         setLamp(lamp, false);
-    m_game.settings.PayoutRate = NormalisePayoutRate(m_game.settings.PayoutRate);
+    const uint8_t rate = NormalisePayoutRate(m_game.settings.PayoutRate);
+    if (rate != m_game.settings.PayoutRate) {
+        m_game.settings.PayoutRate = rate;
+        keepSettings();
+    }
     for (int i = 0; i < RateCount; ++i)
         if (kRates[i] == m_game.settings.PayoutRate)
             setLamp(m_rateLamps[size_t(i)], true);
@@ -271,6 +278,7 @@ void TForm2::deckClick(int deck)
         return;
     clickSound();
     m_game.settings.DeckNo = uint8_t(deck);
+    keepSettings();
     m_lastBackWarning.clear(); // a choice always reports a missing file
     dk();
 }
@@ -303,12 +311,25 @@ void TForm2::dk()
         warningHandler()(message);
 }
 
+// Every change reaches the disk when it is made, before it is shown: a crash with the screen
+// open undoes nothing.
+void TForm2::keepSettings()
+{
+    saveini(m_game.settings, m_saveDir.toStdString(), &m_game.IoCode);
+}
+
+void TForm2::keepCounters()
+{
+    svct(m_game.counters, m_saveDir.toStdString(), &m_game.IoCode);
+}
+
 // The account operations are the round's; a screen without a table applies the same rules.
 void TForm2::insertClick()
 {
     if (m_round) {
-        m_round->Insert1000();
+        m_round->Insert1000(); // saves as it changes
     } else if (Round::insertCredit(m_game.counters)) {
+        keepCounters();
         clickSound();
     } else {
         errorSound();
@@ -321,6 +342,7 @@ void TForm2::cashoutClick()
     if (m_round) {
         m_round->CashoutCredit();
     } else if (Round::cashoutCredit(m_game.counters)) {
+        keepCounters();
         clickSound();
     } else {
         errorSound();
@@ -331,10 +353,12 @@ void TForm2::cashoutClick()
 
 void TForm2::accountResetClick()
 {
-    if (m_round)
+    if (m_round) {
         m_round->ResetAccount();
-    else
+    } else {
         Round::resetAccount(m_game.counters);
+        keepCounters();
+    }
     pages(1);
 }
 

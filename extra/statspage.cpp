@@ -118,6 +118,7 @@ void TForm2::resetsClick()
         a->fill(0);
     for (auto* a : {&c.RbWon, &c.RbLost, &c.LhWon, &c.LhLost})
         a->fill(0);
+    keepCounters();
     pages(3);
 }
 

@@ -4,7 +4,6 @@
 #include "storage/gamefiles.h"
 
 #include <charconv>
-#include <fstream>
 #include <sstream>
 
 namespace tarvelle {
@@ -31,13 +30,8 @@ bool parseInt(const std::string& text, int lo, int hi, int& out)
 CoachSettings loadCoachSettings(const std::string& dir)
 {
     const CoachSettings defaults;
-    std::ifstream in(filePathIn(dir, kFileName), std::ios::binary);
-    if (!in)
-        return defaults;
-    std::string text(kMaxSize + 1, '\0');
-    in.read(text.data(), std::streamsize(text.size()));
-    text.resize(size_t(in.gcount()));
-    if (text.size() > kMaxSize)
+    std::string text;
+    if (!readRegularFile(filePathIn(dir, kFileName), text, kMaxSize))
         return defaults;
 
     CoachSettings s;

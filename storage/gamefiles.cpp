@@ -2,6 +2,7 @@
 
 #include "engine/money.h"
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -49,14 +50,50 @@ void setCode(int* ioCode, int code)
         *ioCode = code;
 }
 
-// Reads up to want bytes from the start of path; returns how many arrived, or -1 with errno set.
-ssize_t readPrefix(const std::string& path, uint8_t* buf, size_t want, int& err)
+// Something other than a plain file where a data file belongs: a FIFO would hang the open,
+// a device would be read or replaced. Left alone, said once per path and run.
+void reportNotRegular(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    static std::set<std::string> reported;
+    if (reported.insert(path).second)
+        std::fprintf(stderr, "tarvelle: %s is not a regular file; it is left alone\n", path.c_str());
+}
+
+// Opens path for reading only when it is a regular file (a link to one will do), without
+// ever blocking: a FIFO or a device is refused with EINVAL before and after the open.
+int openRegular(const std::string& path, int& err)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        err = errno;
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        reportNotRegular(path);
+        err = EINVAL;
+        return -1;
+    }
+    // O_NONBLOCK: swapped for a FIFO between the two looks, the open still returns.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         err = errno;
         return -1;
     }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        reportNotRegular(path);
+        ::close(fd);
+        err = EINVAL;
+        return -1;
+    }
+    return fd;
+}
+
+// Reads up to want bytes from the start of path; returns how many arrived, or -1 with errno set.
+ssize_t readPrefix(const std::string& path, uint8_t* buf, size_t want, int& err)
+{
+    const int fd = openRegular(path, err);
+    if (fd < 0)
+        return -1;
     size_t got = 0;
     err = 0;
     while (got < want) {
@@ -152,12 +189,29 @@ int rewriteInPlace(const std::string& path, const uint8_t* data, size_t size)
     return err;
 }
 
+std::atomic<int> g_savesUnderWay{0};
+volatile sig_atomic_t g_exitAfterSave = 0;
+
+// A termination signal that came in during a save ends the program once the file is whole.
+struct SaveUnderWay {
+    SaveUnderWay() { ++g_savesUnderWay; }
+    ~SaveUnderWay()
+    {
+        if (--g_savesUnderWay == 0 && g_exitAfterSave)
+            ::_exit(0);
+    }
+};
+
 // Writes the whole image to a fresh file beside path and renames it over path, so the old
 // file survives any failure on the way. A file the player made read-only is left alone.
 int replaceFile(const std::string& path, const uint8_t* data, size_t size)
 {
+    const SaveUnderWay underWay;
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;
+    // A device or a FIFO (or a link to one) is not ours to replace by a plain file.
+    if (exists && !S_ISREG(old.st_mode))
+        return EINVAL;
     // Root passes access(); the file's own write bits still say the player wants it kept.
     if (exists && ::access(path.c_str(), W_OK) != 0)
         return errno;
@@ -199,12 +253,23 @@ int replaceFile(const std::string& path, const uint8_t* data, size_t size)
     return 0;
 }
 
+DataFolderLock* g_heldLock = nullptr;
+
 bool saveFile(const std::string& path, const uint8_t* data, size_t size, int* ioCode)
 {
+    // A copy that has lost its folder to another one must not save over that one's money.
+    if (g_heldLock && !g_heldLock->keep()) {
+        setCode(ioCode, EBUSY);
+        reportFailure(path, EBUSY);
+        return false;
+    }
     const std::string target = followLinks(path);
     const int err = replaceFile(target, data, size);
     setCode(ioCode, err);
-    if (err)
+    struct stat st {};
+    if (err == EINVAL && ::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        reportNotRegular(target);
+    else if (err)
         reportFailure(target, err);
     return err == 0;
 }
@@ -294,10 +359,45 @@ std::string filePathIn(const std::string& dir, const char* name)
     return joinPath(dir, name);
 }
 
+bool exitAfterSaveUnderWay() noexcept
+{
+    g_exitAfterSave = 1;
+    return g_savesUnderWay.load() > 0;
+}
+
 bool replaceFileAtomically(const std::string& path, const uint8_t* data, size_t size, int* ioCode)
 {
     return saveFile(path, data, size, ioCode);
 }
+
+namespace {
+
+// 1 taken, 0 busy (another holder), -1 not possible here.
+int tryLock(int fd)
+{
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR)
+            continue;
+        return errno == EWOULDBLOCK ? 0 : -1;
+    }
+    return 1;
+}
+
+// The lock file, made when missing; never a FIFO or a device, and never a blocking open.
+int openLockFile(const std::string& path)
+{
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+    if (fd < 0)
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    struct stat st {};
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        fd = -1;
+    }
+    return fd;
+}
+
+} // namespace
 
 DataFolderLock::~DataFolderLock()
 {
@@ -306,31 +406,86 @@ DataFolderLock::~DataFolderLock()
 
 void DataFolderLock::release()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
+    if (g_heldLock == this)
+        g_heldLock = nullptr;
+    for (int* fd : {&m_fd, &m_dirFd}) {
+        if (*fd >= 0)
+            ::close(*fd);
+        *fd = -1;
+    }
+    m_lost = false;
 }
 
+// Two locks: the folder itself, which nobody deletes while it holds the player's files, and
+// tarvelle.lock, which tools can see. A copy must take both to come in.
 DataFolderLock::Result DataFolderLock::acquire(const std::string& dir)
 {
     release();
     makeFolder(dir);
-    int fd = ::open(joinPath(dir, "tarvelle.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0)
-        fd = ::open(joinPath(dir, "tarvelle.lock").c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0)
-        fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return Result::Unavailable;
-    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if (errno == EINTR)
-            continue;
-        const bool busy = errno == EWOULDBLOCK;
-        ::close(fd);
-        return busy ? Result::Busy : Result::Unavailable;
+    m_path = joinPath(dir, "tarvelle.lock");
+    int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        const int got = tryLock(dfd);
+        if (got <= 0) {
+            ::close(dfd);
+            dfd = -1;
+            if (got == 0)
+                return Result::Busy;
+        }
     }
+    int fd = openLockFile(m_path);
+    if (fd >= 0) {
+        const int got = tryLock(fd);
+        if (got <= 0) {
+            ::close(fd);
+            fd = -1;
+            if (got == 0) {
+                if (dfd >= 0)
+                    ::close(dfd);
+                return Result::Busy;
+            }
+        }
+    }
+    if (fd < 0 && dfd < 0)
+        return Result::Unavailable;
     m_fd = fd;
+    m_dirFd = dfd;
+    g_heldLock = this;
     return Result::Held;
+}
+
+bool DataFolderLock::keep()
+{
+    if (m_lost)
+        return false;
+    if (m_fd < 0 && m_dirFd < 0)
+        return true;
+    struct stat held {};
+    struct stat now {};
+    if (m_fd >= 0 && ::fstat(m_fd, &held) == 0 && ::lstat(m_path.c_str(), &now) == 0 &&
+        held.st_dev == now.st_dev && held.st_ino == now.st_ino)
+        return true;
+    // tarvelle.lock was removed or replaced: take the one at its name again.
+    const int fd = openLockFile(m_path);
+    if (fd < 0)
+        return m_dirFd >= 0; // the folder's own lock still keeps others out
+    const int got = tryLock(fd);
+    if (got == 0) {
+        // Someone else holds the new one: this copy no longer owns the folder.
+        ::close(fd);
+        m_lost = true;
+        std::fprintf(stderr, "tarvelle: another program took the lock of %s; this game saves no more\n",
+                     m_path.c_str());
+        return false;
+    }
+    if (got < 0) {
+        ::close(fd);
+        return m_dirFd >= 0;
+    }
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = fd;
+    return true;
 }
 
 int removeLeftoverTemporaries(const std::string& dir)
@@ -435,14 +590,25 @@ void ResetCounters(Counters& c)
     c = Counters{};
 }
 
-void ldct(Counters& c, const std::string& dir, int* ioCode)
+void ldct(Counters& c, const std::string& dir, int* ioCode, LoadState* state)
 {
     uint8_t b[kCountersSize];
     int err = 0;
     const ssize_t got = readPrefix(joinPath(dir, "poker.dat"), b, kCountersSize, err);
+    const auto tell = [state](LoadState s) {
+        if (state)
+            *state = s;
+    };
     if (got != ssize_t(kCountersSize)) {
         ResetCounters(c);
         setCode(ioCode, err ? err : EIO);
+        // A short file is a cut or damaged record; a missing one is a first start.
+        if (got >= 0)
+            tell(LoadState::Damaged);
+        else
+            tell(err == ENOENT   ? LoadState::Missing
+                 : err == EINVAL ? LoadState::NotRegular
+                                 : LoadState::Unreadable);
         return;
     }
     setCode(ioCode, 0);
@@ -466,10 +632,54 @@ void ldct(Counters& c, const std::string& dir, int* ioCode)
     // A record whose money does not match its check word was edited: trust none of it.
     if (get32(p + 40) != checkWord(in.Win, in.Credit, in.Bet, in.Bonus)) {
         ResetCounters(c);
+        tell(LoadState::Damaged);
         return;
     }
     saneMoney(in);
     c = in;
+    tell(LoadState::Loaded);
+}
+
+std::string keepDamagedFile(const std::string& dir, const char* name)
+{
+    const std::string path = joinPath(dir, name);
+    const std::string kept = path + ".damaged";
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0)
+        return {};
+    if (S_ISREG(st.st_mode))
+        return ::rename(path.c_str(), kept.c_str()) == 0 ? kept : std::string();
+    // A link: the next save goes on through it; a copy of what it holds stays beside it.
+    std::string bytes;
+    if (!readRegularFile(path, bytes, size_t(1) << 20))
+        return {};
+    return replaceFile(kept, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()) == 0
+               ? kept
+               : std::string();
+}
+
+bool readRegularFile(const std::string& path, std::string& out, size_t maxBytes)
+{
+    int err = 0;
+    const int fd = openRegular(path, err);
+    if (fd < 0)
+        return false;
+    out.assign(maxBytes + 1, '\0');
+    size_t got = 0;
+    bool ok = true;
+    while (got < out.size()) {
+        const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            ok = false;
+        if (n <= 0)
+            break;
+        got += size_t(n);
+    }
+    ::close(fd);
+    out.resize(got);
+    return ok && got <= maxBytes;
 }
 
 bool svct(const Counters& c, const std::string& dir, int* ioCode)

@@ -29,6 +29,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace tarvelle {
 
@@ -409,8 +410,19 @@ void TForm1::formCreate()
 
     int io = 0;
     loadini(m_st, m_saveDir.toStdString(), &io);
-    ldct(m_ct, m_saveDir.toStdString(), &io);
+    LoadState counters = LoadState::Loaded;
+    ldct(m_ct, m_saveDir.toStdString(), &io, &counters);
     m_gs.IoCode = io;
+    if (counters == LoadState::Damaged) {
+        // The defaults take its place, but the player hears of it and keeps the old bytes.
+        const std::string kept = keepDamagedFile(m_saveDir.toStdString(), "poker.dat");
+        m_loadNotice = QStringLiteral("The counters file poker.dat was damaged: the game starts from the "
+                                      "defaults (credit 1000, statistics 0).");
+        if (!kept.empty())
+            m_loadNotice +=
+                QStringLiteral("\nThe damaged file is kept as %1.").arg(QString::fromStdString(kept));
+        std::fprintf(stderr, "tarvelle: %s\n", qPrintable(QString(m_loadNotice).replace('\n', ' ')));
+    }
 
     // A missing or broken back file keeps the default back; the game goes on.
     if (m_st.DeckNo != 0)

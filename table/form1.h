@@ -10,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -40,6 +41,8 @@ public:
 
     // Empty when the table came up; otherwise why the card pictures could not be made.
     QString startupError() const { return m_startupError; }
+    // Non-empty when the counters file was damaged at start-up: what the player is told.
+    QString loadNotice() const { return m_loadNotice; }
     void setExtra(TForm2* extra);
     // Covers the screen with the window and shows it.
     void showTable();
@@ -261,6 +264,8 @@ private:
     QString m_appDir;
     QString m_saveDir;
     QString m_startupError;
+    QString m_loadNotice;
+    std::optional<std::array<uint8_t, 316>> m_lastSaved; // the record this table wrote last
 
     bool m_faceDown[6] = {false, true, true, true, true, true}; // positions showing the back
     uint8_t m_lampKind[6] = {}; // what each lamp shows (CardImagery::LampKind), for screen readers

@@ -211,8 +211,16 @@ bool TForm1::oddsShown() const
 
 void TForm1::save()
 {
+    // Each change is saved where it is decided; a save that would write the very record this
+    // table wrote last is skipped, which spares a sync on most steps of a hand.
+    const auto bytes = countersBytes(m_ct);
+    if (m_lastSaved && *m_lastSaved == bytes)
+        return;
     int io = 0;
-    svct(m_ct, m_saveDir.toStdString(), &io);
+    if (svct(m_ct, m_saveDir.toStdString(), &io))
+        m_lastSaved = bytes;
+    else
+        m_lastSaved.reset();
     m_gs.IoCode = io;
 }
 

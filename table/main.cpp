@@ -18,6 +18,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstdio>
@@ -101,6 +102,8 @@ std::optional<double> fittingScaleFactor(const QScreen* screen)
 
 int main(int argc, char** argv)
 {
+    // Before any window or file work: a termination signal during the start-up ends it cleanly.
+    tarvelle::SessionEnd::installEarly();
     std::vector<char*> startArgs(argv, argv + argc + 1);
     const Options options = takeOptions(argc, argv);
     if (!options.error.empty()) {
@@ -168,6 +171,18 @@ int main(int argc, char** argv)
         QMessageBox::warning(&extra, QStringLiteral("Tarvelle"), message);
     });
     table.showTable();
+    if (!table.loadNotice().isEmpty()) {
+        // Told without stopping the game: the box waits beside the table.
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tarvelle"), table.loadNotice(),
+                                    QMessageBox::Ok, &table);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        box->show();
+    }
+    // Someone removing tarvelle.lock meanwhile gets it back within a second; saves check it too.
+    QTimer lockCheck;
+    QObject::connect(&lockCheck, &QTimer::timeout, [&folderLock] { folderLock.keep(); });
+    lockCheck.start(1000);
     tarvelle::SessionEnd sessionEnd([&table] { table.saveAll(); });
     const int status = QApplication::exec();
     sessionEnd.disarm();

@@ -17,6 +17,9 @@ class SessionEnd : public QObject {
 public:
     // save runs on the user-interface thread for the signals, and at exit() for the display.
     explicit SessionEnd(std::function<void()> save, QObject* parent = nullptr);
+    // First thing in main, before any window or file work: a signal during the start-up
+    // ends the program with status 0 and leaves the files as they were.
+    static void installEarly();
     ~SessionEnd() override;
 
     // The message loop is over: an exit() from now on is the program's own.

@@ -167,6 +167,7 @@ private slots:
     void thumbToScrollRounding();
     void helpThumbAndWheel();
     void missingHelpPage();
+    void everyChangeIsOnDiskWhenMade();
 };
 
 void TestForm2::windowAndPages()
@@ -847,6 +848,59 @@ void TestForm2::missingHelpPage()
     // Scrolling a short notice is harmless.
     f.FormMouseWheel(-120);
     QCOMPARE(f.scrollPos(), f.scrollMaximum());
+}
+
+// Each setting, deck, rate, account and statistics operation is on disk as soon as it is
+// made, before the screen closes: a crash with the screen open undoes none of them.
+void TestForm2::everyChangeIsOnDiskWhenMade()
+{
+    Screen s;
+    TForm2& f = *s.form;
+    s.game.counters.DealtCounts[12] = 3;
+    s.game.counters.Win = 20;
+    f.openExtra();
+    const auto onDisk = [&s](const char* what) {
+        QVERIFY2(s.savedIni() ==
+                     QByteArray(reinterpret_cast<const char*>(settingsBytes(s.game.settings).data()), 14),
+                 what);
+        QFile dat(s.save.filePath("poker.dat"));
+        QVERIFY2(dat.open(QIODevice::ReadOnly), what);
+        QVERIFY2(dat.readAll() ==
+                     QByteArray(reinterpret_cast<const char*>(countersBytes(s.game.counters).data()), 316),
+                 what);
+    };
+    for (int t = 0; t < TForm2::ToggleCount; ++t) {
+        f.toggleClick(t);
+        QVERIFY(QFile::exists(s.save.filePath("poker.ini")));
+    }
+    f.insertClick();
+    onDisk("insert");
+    for (int t = 0; t < TForm2::ToggleCount; ++t) {
+        f.toggleClick(t);
+        onDisk(qPrintable(f.toggleLabel(TForm2::Toggle(t))->text()));
+    }
+    if (!s.game.settings.PayoutControl)
+        f.toggleClick(TForm2::TgPayoutControl);
+    for (int i = 0; i < TForm2::RateCount; ++i) {
+        f.rateClick(i);
+        onDisk(qPrintable(f.rateLabel(i)->text()));
+    }
+    for (int d : {1, 0}) {
+        f.deckClick(d);
+        onDisk("deck");
+    }
+    f.cashoutClick();
+    onDisk("cashout");
+    f.insertClick();
+    f.accountResetClick();
+    onDisk("account reset");
+    f.resetsClick();
+    onDisk("statistics reset");
+    // A stored rate the selector mends (75 shows as 70) is kept mended at once.
+    s.game.settings.PayoutRate = 75;
+    f.pages(1);
+    onDisk("mended rate");
+    QCOMPARE(int(s.savedIni().at(11)), 70);
 }
 
 QTEST_MAIN(TestForm2)

@@ -11,9 +11,11 @@
 #include <csignal>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -100,6 +102,7 @@ private slots:
     void savesReachLinkedAndSharedFiles();
     void unsaveableFileSaysSoOnce();
     void oneGamePerFolderAndLeftovers();
+    void oddFilesAreLeftAlone();
 };
 
 void TestGameFiles::settingsDefaultsAndLayout()
@@ -324,32 +327,45 @@ void TestGameFiles::countersBadFilesReset()
     const std::string d = dir.path().toStdString();
     const QString path = dir.filePath("poker.dat");
     Counters c;
+    LoadState state = LoadState::Loaded;
 
     // Credit edited by hand, check word left alone: everything returns to the defaults.
     QByteArray tampered = countersFile(0, 5000, 20, 0);
     put32(tampered, 276, 900000);
     writeAll(path, tampered);
     c.Credit = 1;
-    ldct(c, d);
+    ldct(c, d, nullptr, &state);
     QCOMPARE(c.Credit, 1000);
     QCOMPARE(c.Bet, 1);
     QCOMPARE(c.DealtCounts[1], 0u);
     QCOMPARE(c.RbWon[1], 0u);
     QCOMPARE(c.InsertedTotal, int64_t(1000));
+    QCOMPARE(state, LoadState::Damaged);
+    // Kept beside it, byte for byte, and no longer in the way of the next save.
+    QCOMPARE(QString::fromStdString(keepDamagedFile(d, "poker.dat")), path + ".damaged");
+    QCOMPARE(readAll(path + ".damaged"), tampered);
+    QVERIFY(!QFile::exists(path));
+    ldct(c, d, nullptr, &state);
+    QCOMPARE(state, LoadState::Missing);
 
-    // A short file is a failed read.
-    writeAll(path, countersFile(0, 5000, 20, 0).left(315));
-    c.Credit = 1;
-    int code = 0;
-    ldct(c, d, &code);
-    QVERIFY(code != 0);
-    QCOMPARE(c.Credit, 1000);
-    QCOMPARE(c.DealtCounts[1], 0u);
+    // A short file is a failed read, and damaged too; an empty one as well.
+    for (int size : {315, 0}) {
+        writeAll(path, countersFile(0, 5000, 20, 0).left(size));
+        c.Credit = 1;
+        int code = 0;
+        ldct(c, d, &code, &state);
+        QVERIFY(code != 0);
+        QCOMPARE(c.Credit, 1000);
+        QCOMPARE(c.DealtCounts[1], 0u);
+        QCOMPARE(state, LoadState::Damaged);
+    }
 
     // Bytes past the record are ignored.
     writeAll(path, countersFile(0, 5000, 20, 0) + QByteArray(10, 'x'));
-    ldct(c, d, &code);
+    int code = 0;
+    ldct(c, d, &code, &state);
     QCOMPARE(code, 0);
+    QCOMPARE(state, LoadState::Loaded);
     QCOMPARE(c.Credit, 5000);
     QCOMPARE(c.Bet, 20);
     QCOMPARE(c.DealtCounts[1], 7u);
@@ -586,6 +602,100 @@ void TestGameFiles::oneGamePerFolderAndLeftovers()
     left.sort();
     expected.sort();
     QCOMPARE(left, expected);
+
+    // Removing tarvelle.lock lets nobody in: the folder itself stays locked, and the next save
+    // (or check) takes a lock file of the same name again.
+    const QString lockFile = f + "tarvelle.lock";
+    QVERIFY(QFile::remove(lockFile));
+    const auto otherProcess = [&] {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            DataFolderLock other;
+            _exit(int(other.acquire(d)));
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        return WIFEXITED(status) ? DataFolderLock::Result(WEXITSTATUS(status))
+                                 : DataFolderLock::Result::Unavailable;
+    };
+    QCOMPARE(otherProcess(), DataFolderLock::Result::Busy);
+    QVERIFY(svct(Counters{}, d));
+    QVERIFY(QFile::exists(lockFile));
+    QCOMPARE(::flock(::open(lockFile.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC), LOCK_EX | LOCK_NB),
+             -1);
+
+    // A lock file replaced by one that someone else holds: this holder saves no more.
+    QVERIFY(QFile::remove(lockFile));
+    const int otherLock = ::open(lockFile.toLocal8Bit().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    QVERIFY(otherLock >= 0 && ::flock(otherLock, LOCK_EX | LOCK_NB) == 0);
+    const QByteArray kept = readAll(f + "poker.dat");
+    Counters changed;
+    changed.Credit = 5;
+    QVERIFY(!again.keep());
+    QVERIFY(!svct(changed, d));
+    QCOMPARE(readAll(f + "poker.dat"), kept);
+    ::close(otherLock);
+}
+
+// What is not a regular file is refused at once, never blocked on, never replaced: the loads
+// give the defaults, the saves fail and leave the thing as it was, and each is said on stderr.
+void TestGameFiles::oddFilesAreLeftAlone()
+{
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString();
+    const QByteArray fifo = dir.filePath("fifo").toLocal8Bit();
+    QCOMPARE(::mkfifo(fifo.constData(), 0644), 0);
+    QCOMPARE(::mkfifo(dir.filePath("poker.ini").toLocal8Bit().constData(), 0644), 0);
+    QCOMPARE(::mkfifo(dir.filePath("coach.cfg").toLocal8Bit().constData(), 0644), 0);
+    // poker.dat a link to a device where a node can be made (root), else to the FIFO.
+    const QByteArray device = dir.filePath("null").toLocal8Bit();
+    const bool node = ::mknod(device.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    QVERIFY(QFile::link(node ? "null" : "fifo", dir.filePath("poker.dat")));
+
+    QTemporaryFile errFile;
+    QVERIFY(errFile.open());
+    const int savedErr = dup(2);
+    dup2(errFile.handle(), 2);
+    alarm(20); // a blocking open ends the test instead of hanging it
+    Settings s;
+    s.Joker = 0;
+    int code = 0;
+    loadini(s, d, &code);
+    QVERIFY(code != 0);
+    QCOMPARE(s.Joker, uint8_t(1));
+    Counters c;
+    c.Credit = 7;
+    LoadState state = LoadState::Loaded;
+    ldct(c, d, &code, &state);
+    QCOMPARE(state, LoadState::NotRegular);
+    QCOMPARE(c.Credit, 1000);
+    std::string text;
+    QVERIFY(!readRegularFile(dir.filePath("coach.cfg").toStdString(), text, 4096));
+    QVERIFY(!svct(c, d, &code));
+    QVERIFY(!saveini(s, d, &code));
+    QVERIFY(!replaceFileAtomically(dir.filePath("coach.cfg").toStdString(),
+                                   reinterpret_cast<const uint8_t*>("x"), 1));
+    alarm(0);
+    fflush(stderr);
+    dup2(savedErr, 2);
+    ::close(savedErr);
+
+    struct stat st {};
+    QVERIFY(::lstat(dir.filePath("poker.dat").toLocal8Bit().constData(), &st) == 0 && S_ISLNK(st.st_mode));
+    QVERIFY(::stat(dir.filePath("poker.dat").toLocal8Bit().constData(), &st) == 0);
+    QVERIFY(node ? S_ISCHR(st.st_mode) : S_ISFIFO(st.st_mode));
+    for (const char* name : {"poker.ini", "coach.cfg"})
+        QVERIFY(::lstat(dir.filePath(name).toLocal8Bit().constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    left.sort();
+    QStringList expected{"coach.cfg", "fifo", "poker.dat", "poker.ini"};
+    if (node)
+        expected << "null";
+    expected.sort();
+    QCOMPARE(left, expected); // nothing new beside them
+    const QString err = QString::fromLocal8Bit(readAll(errFile.fileName()));
+    for (const char* name : {"poker.ini", "coach.cfg", node ? "null" : "fifo"})
+        QVERIFY2(err.contains(QString(name) + " is not a regular file"), qPrintable(err));
 }
 
 QTEST_GUILESS_MAIN(TestGameFiles)
