@@ -48,9 +48,10 @@ public:
     // The format of the one stream every recording goes out on (16-bit stereo).
     static constexpr int StreamRate = 44100;
     // What the stream asks of the sound server: request to heard, its own buffer and the
-    // device's together. Its own thread refills it, so a busy GUI thread does not matter, but
-    // two busy processes beside the game delay that thread's wake-ups by up to ~10 ms.
-    static constexpr int LatencyMs = 40;
+    // device's together. Its own thread refills it, so a busy GUI thread does not matter, but a
+    // loaded machine delays that thread's and the server's wake-ups: with ten programs wanting
+    // two cores, 40 and 50 ms lost or broke 3 cues in 200, 60 ms none.
+    static constexpr int LatencyMs = 60;
     // How little the server asks for at a time.
     static constexpr int RequestMs = 10;
     // A running stream costs the sound server a little of a core: after this long without a
