@@ -185,6 +185,7 @@ public:
         qint64 connectUs = 0;     // when the current connection was begun
         qint64 lastRequestUs = 0; // when the server last asked for samples
         qint64 cueWritten = 0;    // bytes of the current recording handed over
+        qint64 cueStartUs = -1;   // when its first sample is heard; -1 while not handed over
         qint64 cueEndUs = -1;     // when its last sample is heard; -1 while not all handed over
     };
 
@@ -235,6 +236,7 @@ public:
         m_cueActive = true;
         m_cueAskedUs = nowUs();
         m_cueWritten = 0;
+        m_cueStartUs = -1;
         m_cueEndUs = -1;
         if (m_stream && m_corked) {
             pa_operation_unref_safe(pa_stream_flush(m_stream, nullptr, nullptr));
@@ -273,6 +275,7 @@ public:
         s.connectUs = m_connectUs;
         s.lastRequestUs = m_lastRequestUs;
         s.cueWritten = m_cueWritten;
+        s.cueStartUs = m_cueStartUs;
         s.cueEndUs = m_cueEndUs;
         return s;
     }
@@ -441,6 +444,8 @@ private:
         }
         while (m_cueActive && done < size && m_pos < m_cue.size()) {
             const qint64 k = std::min(size - done, qint64(m_cue.size()) - m_pos);
+            if (m_cueWritten == 0)
+                m_cueStartUs = heardUs + bytesToUs(done);
             std::memcpy(data + done, m_cue.constData() + m_pos, size_t(k));
             done += k;
             m_pos += k;
@@ -473,6 +478,7 @@ private:
     bool m_cueActive = false;
     qint64 m_cueAskedUs = 0;
     qint64 m_cueWritten = 0;
+    qint64 m_cueStartUs = -1;
     qint64 m_cueEndUs = -1;
 };
 
@@ -569,6 +575,12 @@ qint64 SoundService::playedUSecs() const
     return m_playing && m_output ? bytesToUs(m_output->status().cueWritten) : 0;
 }
 
+qint64 SoundService::heardAfterUSecs() const
+{
+    const qint64 start = m_output ? m_output->status().cueStartUs : -1;
+    return start < 0 ? -1 : start - m_askedUs;
+}
+
 bool SoundService::streamReady() const
 {
     return m_output && m_output->status().ready;
@@ -644,6 +656,7 @@ bool SoundService::playDecoded(const QByteArray& pcm, bool loop, const QString& 
     if (pcm.isEmpty() || !openStream())
         return false;
     m_restTimer->stop();
+    m_askedUs = nowUs();
     m_output->setCue(pcm, loop);
     m_resting = false;
     m_loop = loop;

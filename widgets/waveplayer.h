@@ -84,6 +84,9 @@ public:
     // How much of the current recording went to the sound server, in microseconds; it is
     // heard up to LatencyMs later.
     qint64 playedUSecs() const;
+    // How long after its request the current recording's first sample is heard, as the
+    // server's timing reports put it, in microseconds; -1 while not yet known.
+    qint64 heardAfterUSecs() const;
     // Whether the stream is connected and running (or resting) on the server.
     bool streamReady() const;
     // How often the output was opened anew since the service started (tests, bench).
@@ -127,6 +130,7 @@ private:
     QTimer* m_endTimer = nullptr;
     QTimer* m_watchdog = nullptr;
     QElapsedTimer m_clock; // since the current recording was asked for
+    qint64 m_askedUs = 0;
     qint64 m_cueMs = 0;    // its length
     qint64 m_retryAtMs = 0; // on m_since: when the output may be opened again
     int m_backoffMs = 0;
