@@ -320,6 +320,29 @@ private slots:
         judge(4 * 5);
     }
 
+    // The server stops asking for samples while the stream runs (as PipeWire did after a
+    // drain, here a stopped server): the watchdog reopens the output, and once the server
+    // answers again the deals are heard whole.
+    void audibleAfterTheServerStalls()
+    {
+        SoundService& service = SoundService::instance();
+        m_bank->play("clickmic");
+        QVERIFY(!service.resting());
+        const int before = service.reopenCount();
+        const qint64 pid = m_server.answeringPid();
+        QVERIFY(pid > 0);
+        ::kill(pid_t(pid), SIGSTOP);
+        QTest::qWait(SoundService::StallMs + 1500);
+        ::kill(pid_t(pid), SIGCONT);
+        QVERIFY(service.reopenCount() > before);
+        QVERIFY(QTest::qWaitFor([&] { return service.streamReady(); }, 2 * SoundService::ConnectMs + 2000));
+        QTest::qWait(300);
+        record();
+        for (int k = 0; k < 2; ++k)
+            deal(k);
+        judge(2 * 5);
+    }
+
     // A server that takes the connection but never answers (stopped, hung) is given up on after
     // a short wait, and the game goes on silently; one that is not there is known at once.
     void hungServerIsNotWaitedFor()
