@@ -96,16 +96,19 @@ Verdict match(const QByteArray& rec, const QList<Request>& requests)
             }
             return qsizetype(-1);
         };
-        const qsizetype start = find(from, to);
+        qsizetype start = find(from, to);
         if (start < 0) {
-            if (!cutByDesign) {
-                const qsizetype late =
-                    anchorFrame >= 0 ? find(pos, std::min(frames - n, to + kRate * 3 / 10)) : -1;
-                v.faults << what + (late < 0 ? QStringLiteral(" not heard")
-                                             : QStringLiteral(" heard %1 ms late")
-                                                   .arg((late - to) * 1000 / kRate + 2 * kSlackMs));
+            // Out of its place (the stream ran dry and caught up): a fault, but the cues after it
+            // are placed from where it was heard.
+            start = anchorFrame >= 0 ? find(pos, std::min(frames - n, to + kRate * 3 / 10)) : -1;
+            if (start >= 0) {
+                v.faults << what + QStringLiteral(" heard %1 ms out of its place")
+                                       .arg((start - (from + to) / 2) * 1000 / kRate);
+            } else {
+                if (!cutByDesign)
+                    v.faults << what + QStringLiteral(" not heard");
+                continue;
             }
-            continue;
         }
         qsizetype run = first + key;
         while (run < n && start + run < frames && sameFrame(rec, start + run, r.pcm, run))
