@@ -357,8 +357,9 @@ int measure(LocalSoundServer::Kind kind, int runs, int busyLoops)
             std::printf("    handoff: request -> play position moves:   median %.1f ms, p90 %.1f ms\n",
                         percentile(handoffMs, 0.5), percentile(handoffMs, 0.9));
         if (!reportedMs.empty())
-            std::printf("    reported: request -> first sample played:  median %.1f ms, p90 %.1f ms, max %.1f ms\n",
-                        percentile(reportedMs, 0.5), percentile(reportedMs, 0.9), percentile(reportedMs, 1.0));
+            std::printf(
+                "    reported: request -> first sample played:  median %.1f ms, p90 %.1f ms, max %.1f ms\n",
+                percentile(reportedMs, 0.5), percentile(reportedMs, 0.9), percentile(reportedMs, 1.0));
     }
     for (QProcess* p : busy) {
         p->kill();

@@ -133,7 +133,7 @@ private:
     QTimer* m_watchdog = nullptr;
     QElapsedTimer m_clock; // since the current recording was asked for
     qint64 m_askedUs = 0;
-    qint64 m_cueMs = 0;    // its length
+    qint64 m_cueMs = 0;     // its length
     qint64 m_retryAtMs = 0; // on m_since: when the output may be opened again
     int m_backoffMs = 0;
     QElapsedTimer m_since; // since the service started

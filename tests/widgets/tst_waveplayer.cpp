@@ -149,7 +149,8 @@ private slots:
         const QByteArray pcm = SoundService::decode(riff);
         const qsizetype frames = pcm.size() / 4;
         QCOMPARE(pcm.size() % 4, qsizetype(0));
-        QVERIFY2(qAbs(frames - qsizetype(0.3 * SoundService::StreamRate)) <= 1, qPrintable(QString::number(frames)));
+        QVERIFY2(qAbs(frames - qsizetype(0.3 * SoundService::StreamRate)) <= 1,
+                 qPrintable(QString::number(frames)));
         const auto* out = reinterpret_cast<const qint16*>(pcm.constData());
         const auto* in = reinterpret_cast<const qint16*>(riff.constData() + 44);
         for (qsizetype i = 0; i < frames; ++i) {
