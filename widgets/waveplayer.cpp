@@ -4,20 +4,21 @@
 
 #include "engine/durations.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMediaDevices>
 #include <QTimer>
 #include <QtEndian>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+
+#include <pulse/context.h>
+#include <pulse/stream.h>
+#include <pulse/thread-mainloop.h>
 
 namespace tarvelle {
 
@@ -44,11 +45,11 @@ SoundService* g_service = nullptr;
 
 } // namespace
 
-// Sinks must go before the application object does.
+// The output must go before the application object does.
 void releaseSoundService()
 {
     if (g_service) {
-        g_service->release(true);
+        g_service->release();
         g_service->m_serverAnswers = -1;
     }
 }
@@ -122,47 +123,25 @@ bool parseWave(const QByteArray& riff, WaveInfo* info, QString* error)
     return true;
 }
 
-// What the open stream plays: the current recording once (or over and over), then silence.
-class CueFeed {
-public:
-    // lead: bytes of silence ahead of the recording.
-    void setCue(QByteArray pcm, bool loop, qint64 lead = 0)
-    {
-        m_cue = std::move(pcm);
-        m_pos = m_cue.isEmpty() ? 0 : -lead;
-        m_loop = loop;
-    }
-    void clear() { setCue({}, false); }
-    qint64 position() const { return std::max<qint64>(m_pos, 0); }
-    qint64 cueSize() const { return m_cue.size(); }
-
-    // The next maxSize bytes (whole frames) of the stream.
-    void fill(char* data, qint64 maxSize)
-    {
-        qint64 done = 0;
-        if (m_pos < 0) {
-            done = std::min(maxSize, -m_pos);
-            std::memset(data, 0, size_t(done));
-            m_pos += done;
-        }
-        while (done < maxSize && m_pos < m_cue.size()) {
-            const qint64 n = std::min(maxSize - done, qint64(m_cue.size()) - m_pos);
-            std::memcpy(data + done, m_cue.constData() + m_pos, size_t(n));
-            done += n;
-            m_pos += n;
-            if (m_loop && m_pos == m_cue.size())
-                m_pos = 0;
-        }
-        std::memset(data + done, 0, size_t(maxSize - done));
-    }
-
-private:
-    QByteArray m_cue;
-    qint64 m_pos = 0; // below zero while the lead goes out
-    bool m_loop = false;
-};
-
 namespace {
+
+constexpr int kFrameBytes = 4; // 16-bit stereo
+
+qint64 nowUs()
+{
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+qint64 bytesToUs(qint64 bytes)
+{
+    return bytes / kFrameBytes * 1000000 / SoundService::StreamRate;
+}
+
+uint32_t msToBytes(int ms)
+{
+    return uint32_t(SoundService::StreamRate * ms / 1000 * kFrameBytes);
+}
 
 // Every recording goes out as 16-bit stereo at 44 100 Hz, the rate most sound servers run at, so
 // one stream serves them all; other rates are interpolated, mono is doubled.
@@ -178,7 +157,7 @@ QByteArray toStreamFormat(const QByteArray& riff, const WaveInfo& w)
     if (w.sampleRate == SoundService::StreamRate && w.channels == 2 && w.bitsPerSample == 16)
         return riff.mid(w.dataOffset, w.dataSize);
     const qsizetype outFrames = qsizetype(double(frames) * SoundService::StreamRate / w.sampleRate);
-    QByteArray out(outFrames * 4, Qt::Uninitialized);
+    QByteArray out(outFrames * kFrameBytes, Qt::Uninitialized);
     auto* o = reinterpret_cast<qint16*>(out.data());
     const double step = double(w.sampleRate) / SoundService::StreamRate;
     for (qsizetype i = 0; i < outFrames; ++i) {
@@ -194,9 +173,318 @@ QByteArray toStreamFormat(const QByteArray& riff, const WaveInfo& w)
 
 } // namespace
 
+// The connection to the sound server and its one playback stream, driven by libpulse's own
+// thread. Its callbacks run with the loop's lock held; every member below m_loop is read and
+// written only under that lock.
+class PulseOutput {
+public:
+    struct Status {
+        bool ready = false;       // the stream runs (or rests) on the server
+        bool failed = false;      // the connection or the stream is lost
+        bool corked = false;      // paused at the server
+        qint64 connectUs = 0;     // when the current connection was begun
+        qint64 lastRequestUs = 0; // when the server last asked for samples
+        qint64 cueWritten = 0;    // bytes of the current recording handed over
+        qint64 cueStartUs = -1;   // when its first sample is heard; -1 while not handed over
+        qint64 cueEndUs = -1;     // when its last sample is heard; -1 while not all handed over
+    };
+
+    PulseOutput()
+    {
+        m_loop = pa_threaded_mainloop_new();
+        if (!m_loop)
+            return;
+        pa_threaded_mainloop_set_name(m_loop, "tarvelle-sound");
+        if (pa_threaded_mainloop_start(m_loop) < 0) {
+            pa_threaded_mainloop_free(m_loop);
+            m_loop = nullptr;
+            return;
+        }
+        Lock lock(m_loop);
+        connectContext();
+    }
+
+    ~PulseOutput()
+    {
+        if (!m_loop)
+            return;
+        {
+            Lock lock(m_loop);
+            teardown();
+        }
+        pa_threaded_mainloop_stop(m_loop);
+        pa_threaded_mainloop_free(m_loop);
+    }
+
+    bool valid() const { return m_loop != nullptr; }
+
+    // Drops the connection and begins a new one; never waits for the server.
+    void reopen()
+    {
+        Lock lock(m_loop);
+        teardown();
+        connectContext();
+    }
+
+    // What goes out from the next sample the server asks for: the recording, cutting off the one
+    // playing. A paused stream is emptied of the silence it holds and started.
+    void setCue(const QByteArray& pcm, bool loop)
+    {
+        Lock lock(m_loop);
+        m_cue = pcm;
+        m_cueLoop = loop;
+        m_cueActive = true;
+        m_cueAskedUs = nowUs();
+        m_cueWritten = 0;
+        m_cueStartUs = -1;
+        m_cueEndUs = -1;
+        if (m_stream && m_corked) {
+            pa_operation_unref_safe(pa_stream_flush(m_stream, nullptr, nullptr));
+            pa_operation_unref_safe(pa_stream_cork(m_stream, 0, nullptr, nullptr));
+            m_corked = false;
+            m_fresh = true;
+            m_lastRequestUs = nowUs();
+        }
+        m_pos = m_fresh ? -qint64(leadBytes()) : 0;
+        m_fresh = false;
+    }
+
+    void clearCue()
+    {
+        Lock lock(m_loop);
+        m_cueActive = false;
+        m_cue.clear();
+    }
+
+    void cork()
+    {
+        Lock lock(m_loop);
+        if (m_stream && !m_corked) {
+            pa_operation_unref_safe(pa_stream_cork(m_stream, 1, nullptr, nullptr));
+            m_corked = true;
+        }
+    }
+
+    Status status()
+    {
+        Lock lock(m_loop);
+        Status s;
+        s.ready = m_ready;
+        s.failed = m_failed;
+        s.corked = m_corked;
+        s.connectUs = m_connectUs;
+        s.lastRequestUs = m_lastRequestUs;
+        s.cueWritten = m_cueWritten;
+        s.cueStartUs = m_cueStartUs;
+        s.cueEndUs = m_cueEndUs;
+        return s;
+    }
+
+private:
+    struct Lock {
+        explicit Lock(pa_threaded_mainloop* l) : loop(l) { pa_threaded_mainloop_lock(loop); }
+        ~Lock() { pa_threaded_mainloop_unlock(loop); }
+        pa_threaded_mainloop* loop;
+    };
+
+    static void pa_operation_unref_safe(pa_operation* o)
+    {
+        if (o)
+            pa_operation_unref(o);
+    }
+
+    // A server that has just started the stream, or the device, may drop or soften its first
+    // samples (a null sink did, for a whole click): the first recording goes out behind 20 ms of
+    // silence.
+    static uint32_t leadBytes() { return msToBytes(20); }
+
+    void connectContext()
+    {
+        m_connectUs = nowUs();
+        m_failed = false;
+        m_ready = false;
+        m_corked = false;
+        m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), "Tarvelle");
+        if (!m_context) {
+            m_failed = true;
+            return;
+        }
+        pa_context_set_state_callback(m_context, &PulseOutput::onContextState, this);
+        if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
+            m_failed = true;
+    }
+
+    void teardown()
+    {
+        if (m_stream) {
+            pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+            pa_stream_set_write_callback(m_stream, nullptr, nullptr);
+            pa_stream_disconnect(m_stream);
+            pa_stream_unref(m_stream);
+            m_stream = nullptr;
+        }
+        if (m_context) {
+            pa_context_set_state_callback(m_context, nullptr, nullptr);
+            pa_context_disconnect(m_context);
+            pa_context_unref(m_context);
+            m_context = nullptr;
+        }
+        m_ready = false;
+        m_corked = false;
+    }
+
+    void openStream()
+    {
+        const pa_sample_spec spec{PA_SAMPLE_S16LE, uint32_t(SoundService::StreamRate), 2};
+        m_stream = pa_stream_new(m_context, "Tarvelle sound cues", &spec, nullptr);
+        if (!m_stream) {
+            m_failed = true;
+            return;
+        }
+        pa_stream_set_state_callback(m_stream, &PulseOutput::onStreamState, this);
+        pa_stream_set_write_callback(m_stream, &PulseOutput::onWrite, this);
+        pa_buffer_attr attr;
+        attr.maxlength = uint32_t(-1);
+        attr.tlength = msToBytes(SoundService::LatencyMs);
+        attr.prebuf = uint32_t(-1); // a whole buffer: after a stall nothing is skipped, only late
+        attr.minreq = msToBytes(SoundService::RequestMs);
+        attr.fragsize = uint32_t(-1);
+        const auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_AUTO_TIMING_UPDATE |
+                                             PA_STREAM_INTERPOLATE_TIMING);
+        if (pa_stream_connect_playback(m_stream, nullptr, &attr, flags, nullptr, nullptr) < 0)
+            m_failed = true;
+        m_fresh = true;
+        // A recording asked for while the server was away is dropped once it is late: heard a
+        // second after the click it would only confuse.
+        if (m_cueActive && m_cueWritten == 0 && nowUs() - m_cueAskedUs < 300000)
+            m_pos = -qint64(leadBytes());
+        else if (m_cueActive) {
+            m_cueActive = false;
+            m_cue.clear();
+            m_cueEndUs = nowUs();
+        }
+    }
+
+    static void onContextState(pa_context* c, void* self)
+    {
+        auto* o = static_cast<PulseOutput*>(self);
+        switch (pa_context_get_state(c)) {
+        case PA_CONTEXT_READY:
+            if (!o->m_stream)
+                o->openStream();
+            break;
+        case PA_CONTEXT_FAILED:
+        case PA_CONTEXT_TERMINATED:
+            o->m_failed = true;
+            o->m_ready = false;
+            break;
+        default:
+            break;
+        }
+    }
+
+    static void onStreamState(pa_stream* s, void* self)
+    {
+        auto* o = static_cast<PulseOutput*>(self);
+        switch (pa_stream_get_state(s)) {
+        case PA_STREAM_READY:
+            o->m_ready = true;
+            o->m_lastRequestUs = nowUs();
+            break;
+        case PA_STREAM_FAILED:
+        case PA_STREAM_TERMINATED:
+            o->m_failed = true;
+            o->m_ready = false;
+            break;
+        default:
+            break;
+        }
+    }
+
+    // The server asks for n more bytes: the recording where it is, or silence.
+    static void onWrite(pa_stream* s, size_t n, void* self)
+    {
+        auto* o = static_cast<PulseOutput*>(self);
+        o->m_lastRequestUs = nowUs();
+        while (n >= size_t(kFrameBytes)) {
+            void* data = nullptr;
+            size_t len = n;
+            if (pa_stream_begin_write(s, &data, &len) < 0 || !data) {
+                o->m_failed = true;
+                return;
+            }
+            len = std::min(len, n) / kFrameBytes * kFrameBytes;
+            if (len == 0) {
+                pa_stream_cancel_write(s);
+                return;
+            }
+            // When what is written now is heard: after all that the server still holds.
+            pa_usec_t queued = 0;
+            int negative = 0;
+            if (pa_stream_get_latency(s, &queued, &negative) < 0 || negative)
+                queued = pa_usec_t(SoundService::LatencyMs) * 1000;
+            o->fill(static_cast<char*>(data), len, nowUs() + qint64(queued));
+            if (pa_stream_write(s, data, len, nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+                o->m_failed = true;
+                return;
+            }
+            n -= len;
+        }
+    }
+
+    // The next n bytes of the stream, the first of them heard at heardUs.
+    void fill(char* data, size_t n, qint64 heardUs)
+    {
+        qint64 done = 0;
+        const auto size = qint64(n);
+        if (m_cueActive && m_pos < 0) {
+            done = std::min(size, -m_pos);
+            std::memset(data, 0, size_t(done));
+            m_pos += done;
+        }
+        while (m_cueActive && done < size && m_pos < m_cue.size()) {
+            const qint64 k = std::min(size - done, qint64(m_cue.size()) - m_pos);
+            if (m_cueWritten == 0)
+                m_cueStartUs = heardUs + bytesToUs(done);
+            std::memcpy(data + done, m_cue.constData() + m_pos, size_t(k));
+            done += k;
+            m_pos += k;
+            m_cueWritten += k;
+            if (m_pos == m_cue.size()) {
+                if (m_cueLoop) {
+                    m_pos = 0;
+                } else {
+                    m_cueEndUs = heardUs + bytesToUs(done);
+                    m_cueActive = false;
+                    m_cue.clear();
+                }
+            }
+        }
+        std::memset(data + done, 0, size_t(size - done));
+    }
+
+    pa_threaded_mainloop* m_loop = nullptr;
+    pa_context* m_context = nullptr;
+    pa_stream* m_stream = nullptr;
+    bool m_ready = false;
+    bool m_failed = false;
+    bool m_corked = false;
+    bool m_fresh = true; // nothing played yet on this stream, or since its rest
+    qint64 m_connectUs = 0;
+    qint64 m_lastRequestUs = 0;
+    QByteArray m_cue;
+    qint64 m_pos = 0; // next byte of m_cue; below zero while a lead of silence goes out
+    bool m_cueLoop = false;
+    bool m_cueActive = false;
+    qint64 m_cueAskedUs = 0;
+    qint64 m_cueWritten = 0;
+    qint64 m_cueStartUs = -1;
+    qint64 m_cueEndUs = -1;
+};
+
 SoundService& SoundService::instance()
 {
-    // Never destroyed with the statics: the sinks are released while the application still exists.
+    // Never destroyed with the statics: the output is released while the application still exists.
     if (!g_service) {
         g_service = new SoundService;
         qAddPostRoutine(releaseSoundService);
@@ -206,21 +494,25 @@ SoundService& SoundService::instance()
 
 SoundService::SoundService()
 {
+    m_since.start();
     m_endTimer = new QTimer(this);
     m_endTimer->setInterval(5);
     m_endTimer->setTimerType(Qt::PreciseTimer);
     connect(m_endTimer, &QTimer::timeout, this, &SoundService::checkEnd);
-    m_feedTimer = new QTimer(this);
-    m_feedTimer->setTimerType(Qt::PreciseTimer);
-    m_feedTimer->setInterval(FeedMs);
-    connect(m_feedTimer, &QTimer::timeout, this, &SoundService::feed);
     m_restTimer = new QTimer(this);
     m_restTimer->setSingleShot(true);
     m_restTimer->setInterval(RestAfterMs);
     connect(m_restTimer, &QTimer::timeout, this, &SoundService::rest);
+    m_watchdog = new QTimer(this);
+    m_watchdog->setInterval(200);
+    connect(m_watchdog, &QTimer::timeout, this, &SoundService::watch);
 }
 
-// Tops the stream up to the sink's buffer; what plays is a buffer behind what was written.
+SoundService::~SoundService()
+{
+    release();
+}
+
 void SoundService::setRestAfter(int ms)
 {
     m_restTimer->setInterval(ms);
@@ -230,37 +522,39 @@ void SoundService::setRestAfter(int ms)
 
 void SoundService::rest()
 {
-    if (m_playing || !m_sink || m_resting || m_sink->state() == QAudio::StoppedState)
+    if (m_playing || !m_output || m_resting)
         return;
-    m_feedTimer->stop();
-    m_sink->suspend();
+    m_output->cork();
     m_resting = true;
 }
 
-void SoundService::feed()
+// Reopens the output when the server failed, went away, never answered the connection, or
+// stopped asking for samples while the stream should run; a little later each time it fails
+// again at once, so that a server that is gone costs next to nothing.
+void SoundService::watch()
 {
-    if (!m_sink || !m_out)
-        return;
-    // The sink deletes its input when the server goes away.
-    if (m_sink->state() == QAudio::StoppedState) {
-        const bool was = m_playing;
-        release();
-        if (was)
-            emit finished();
+    if (!m_output) {
+        m_watchdog->stop();
         return;
     }
-    const qint64 n = m_sink->bytesFree() & ~qint64(3);
-    if (n <= 0)
+    const PulseOutput::Status st = m_output->status();
+    const qint64 now = nowUs();
+    const bool stuck = st.failed || (!st.ready && now - st.connectUs > qint64(ConnectMs) * 1000) ||
+                       (st.ready && !st.corked && now - st.lastRequestUs > qint64(StallMs) * 1000);
+    if (!stuck) {
+        if (st.ready)
+            m_backoffMs = 0;
         return;
-    if (m_chunk.size() < n)
-        m_chunk.resize(n);
-    m_feed->fill(m_chunk.data(), n);
-    m_out->write(m_chunk.constData(), n);
-}
-
-SoundService::~SoundService()
-{
-    release(true);
+    }
+    if (m_since.elapsed() < m_retryAtMs)
+        return;
+    m_backoffMs = m_backoffMs > 0 ? std::min(2 * m_backoffMs, ConnectMs) : 100;
+    m_retryAtMs = m_since.elapsed() + m_backoffMs;
+    ++m_reopens;
+    m_output->reopen();
+    m_resting = false;
+    if (!m_playing)
+        m_restTimer->start();
 }
 
 bool SoundService::audioAvailable() const
@@ -273,70 +567,57 @@ bool SoundService::audioAvailable() const
             std::fprintf(stderr, "tarvelle: the sound server does not answer; playing without sound\n");
         m_serverAnswers = server == SoundServer::Answers ? 1 : 0;
     }
-    return m_serverAnswers == 1 && !QMediaDevices::defaultAudioOutput().isNull();
+    return m_serverAnswers == 1;
 }
 
 qint64 SoundService::playedUSecs() const
 {
-    return m_playing && m_feed ? qint64(double(m_feed->position()) / 4 / StreamRate * 1e6) : 0;
+    return m_playing && m_output ? bytesToUs(m_output->status().cueWritten) : 0;
 }
 
-void SoundService::release(bool now)
+qint64 SoundService::heardAfterUSecs() const
+{
+    const qint64 start = m_output ? m_output->status().cueStartUs : -1;
+    return start < 0 ? -1 : start - m_askedUs;
+}
+
+bool SoundService::streamReady() const
+{
+    return m_output && m_output->status().ready;
+}
+
+void SoundService::release()
 {
     m_playing = false;
     if (m_endTimer)
         m_endTimer->stop();
-    if (m_feedTimer)
-        m_feedTimer->stop();
     if (m_restTimer)
         m_restTimer->stop();
+    if (m_watchdog)
+        m_watchdog->stop();
     m_resting = false;
-    QAudioSink* sink = m_sink;
-    m_sink = nullptr;
-    m_out = nullptr; // owned by the sink
-    if (!sink)
-        return;
-    sink->disconnect(this);
-    sink->stop();
-    // A request may come from a slot run inside the sink's own signal: delete it later.
-    if (now)
-        delete sink;
-    else
-        sink->deleteLater();
+    m_output.reset();
 }
 
 // Short streams opened and closed per recording lose their samples on some servers: the end
 // is dropped when the stream stops, the start when the server rewinds to mix a new stream in.
-// So one stream stays open and is fed silence between recordings. It is fed by us, a few ms
-// at a time, rather than pulled by the sink a period at a time: a new recording then waits
-// behind no more than LatencyMs of queued silence.
+// So one stream stays open and is fed silence between recordings. The connection is made in
+// the background: this returns at once.
 bool SoundService::openStream()
 {
-    if (m_sink && m_sink->state() != QAudio::StoppedState)
+    if (m_output)
         return true;
-    release();
     if (!audioAvailable())
         return false;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    QAudioFormat format;
-    format.setChannelCount(2);
-    format.setSampleRate(StreamRate);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (!device.isFormatSupported(format))
-        return false;
-    m_sink = new QAudioSink(device, format);
-    m_sink->setBufferSize(format.bytesForDuration(LatencyMs * 1000));
-    if (!m_feed)
-        m_feed = std::make_unique<CueFeed>();
-    m_feed->clear();
-    m_fresh = true;
-    m_out = m_sink->start();
-    if (!m_out || m_sink->error() != QAudio::NoError) {
-        release();
+    m_output = std::make_unique<PulseOutput>();
+    if (!m_output->valid()) {
+        m_output.reset();
         return false;
     }
-    feed();
-    m_feedTimer->start();
+    m_resting = false;
+    m_backoffMs = 0;
+    m_retryAtMs = 0;
+    m_watchdog->start();
     m_restTimer->start();
     return true;
 }
@@ -346,39 +627,42 @@ void SoundService::stopAll()
     const bool was = m_playing;
     m_playing = false;
     m_endTimer->stop();
-    if (m_feed)
-        m_feed->clear();
-    if (m_sink && !m_resting)
-        m_restTimer->start();
+    if (m_output) {
+        m_output->clearCue();
+        if (!m_resting)
+            m_restTimer->start();
+    }
     if (was)
         emit finished();
 }
 
+QByteArray SoundService::decode(const QByteArray& riffWave)
+{
+    WaveInfo info;
+    if (!parseWave(riffWave, &info))
+        return {};
+    return toStreamFormat(riffWave, info);
+}
+
 bool SoundService::play(const QByteArray& riffWave, bool loop, const QString& name)
+{
+    return playDecoded(decode(riffWave), loop, name);
+}
+
+bool SoundService::playDecoded(const QByteArray& pcm, bool loop, const QString& name)
 {
     remember(name);
     stopAll();
-    WaveInfo info;
-    if (!parseWave(riffWave, &info))
-        return false;
-    if (!openStream())
+    if (pcm.isEmpty() || !openStream())
         return false;
     m_restTimer->stop();
-    if (m_resting) {
-        m_sink->resume();
-        m_resting = false;
-        m_feedTimer->start();
-    }
-    // A server that has just started the stream, or the device, may drop or soften its first
-    // samples (a null sink did, for a whole click): the first recording goes out behind 20 ms of
-    // silence.
-    m_feed->setCue(toStreamFormat(riffWave, info), loop, m_fresh ? StreamRate / 50 * 4 : 0);
-    m_fresh = false;
-    feed();
+    m_askedUs = nowUs();
+    m_output->setCue(pcm, loop);
+    m_resting = false;
     m_loop = loop;
     m_playing = true;
     m_startSeen = false;
-    m_handedMs = -1;
+    m_cueMs = bytesToUs(pcm.size()) / 1000;
     m_clock.start();
     m_endTimer->start();
     return true;
@@ -386,32 +670,21 @@ bool SoundService::play(const QByteArray& riffWave, bool loop, const QString& na
 
 void SoundService::checkEnd()
 {
-    if (!m_sink || !m_playing) {
+    if (!m_output || !m_playing) {
         m_endTimer->stop();
         return;
     }
-    // An underrun is not a lost server: the sink goes on pulling, and reopening would cost a start.
-    const QAudio::Error error = m_sink->error();
-    if ((error != QAudio::NoError && error != QAudio::UnderrunError) ||
-        m_sink->state() == QAudio::StoppedState) {
-        // The server went away: the next request opens a new stream.
-        release();
-        emit finished();
-        return;
-    }
-    const qint64 pos = m_feed->position();
-    if (!m_startSeen && (pos > 0 || m_loop)) {
+    const PulseOutput::Status st = m_output->status();
+    if (!m_startSeen && st.cueWritten > 0) {
         m_startSeen = true;
         emit started();
+        return; // a slot may have asked for another recording
     }
     if (m_loop)
         return;
-    // The last sample is heard at the latest the stream's latency after it was handed over.
-    if (m_handedMs < 0 && pos >= m_feed->cueSize())
-        m_handedMs = m_clock.elapsed();
-    const qint64 bufferMs =
-        std::max<qint64>(LatencyMs, m_sink->format().durationForBytes(m_sink->bufferSize()) / 1000);
-    if (m_handedMs >= 0 && m_clock.elapsed() - m_handedMs >= bufferMs) {
+    // A recording the server never took (it went away) is given up after its length and a margin.
+    const bool over = (st.cueEndUs >= 0 && nowUs() >= st.cueEndUs) || m_clock.elapsed() > m_cueMs + 2000;
+    if (over) {
         m_playing = false;
         m_endTimer->stop();
         m_restTimer->start();
@@ -428,6 +701,12 @@ void SoundService::waitForEnd(int maxMs)
 }
 
 TWavePlayer::TWavePlayer(QObject* parent) : QObject(parent) {}
+
+void TWavePlayer::setSound(const QByteArray& riff)
+{
+    m_sound = riff;
+    m_pcm = SoundService::decode(riff);
+}
 
 TWavePlayer::~TWavePlayer()
 {
@@ -454,7 +733,7 @@ void TWavePlayer::setActive(bool on)
         s.noteRequest(name());
         return;
     }
-    const bool accepted = s.play(m_sound, m_loop, name());
+    const bool accepted = s.playDecoded(m_pcm, m_loop, name());
     if (accepted && m_waitToStop)
         s.waitForEnd();
     m_active = accepted && m_loop;
@@ -473,8 +752,7 @@ const QStringList& SoundBank::names()
 
 SoundBank::SoundBank()
 {
-    // Finding the audio device and opening the stream take a few tens of ms: do it now rather
-    // than on the first cue.
+    // Connecting to the sound server takes a few ms: begin now rather than on the first cue.
     SoundService& service = SoundService::instance();
     if (service.audioAvailable())
         service.openStream();

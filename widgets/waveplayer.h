@@ -5,15 +5,12 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
-#include <QIODevice>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 
-class QAudioSink;
 class QTimer;
 
 namespace tarvelle {
@@ -35,24 +32,37 @@ struct WaveInfo {
 // complete 8- or 16-bit PCM.
 bool parseWave(const QByteArray& riff, WaveInfo* info, QString* error = nullptr);
 
-class CueFeed;
+class PulseOutput;
 
 // The one owner of audio output: plays one recording at a time and cuts off
 // whatever plays when a new one starts. Without an audio device it stays silent
 // but still keeps the history of requests.
+//
+// One playback stream stays open on the sound server, fed from a thread of its own with the
+// current recording or silence; it is never drained, so it never waits for the server to restart
+// it, and a busy GUI thread cannot starve it. A watchdog reopens it when the server stops asking
+// for samples, fails or restarts.
 class SoundService : public QObject {
     Q_OBJECT
 public:
     // The format of the one stream every recording goes out on (16-bit stereo).
     static constexpr int StreamRate = 44100;
     // What the stream asks of the sound server: request to heard, its own buffer and the
-    // device's together. 20 ms broke long sounds up on a loaded machine; 30 ms did not.
-    static constexpr int LatencyMs = 30;
-    // How often the stream is topped up; well inside LatencyMs.
-    static constexpr int FeedMs = 5;
-    // A stream that low costs the sound server a few per cent of a core: after this long
-    // without a cue it is paused at the server, so a game left open costs next to nothing.
+    // device's together. Its own thread refills it, so a busy GUI thread does not matter; what
+    // breaks a cue is that thread or the server waiting for a core. With two busy programs
+    // beside the game 60 ms kept every cue whole; on a machine loaded by other sessions too,
+    // 40 and 50 ms broke some in every run, and 100 ms was no better than 60.
+    static constexpr int LatencyMs = 60;
+    // How little the server asks for at a time.
+    static constexpr int RequestMs = 10;
+    // A running stream costs the sound server a little of a core (PipeWire: about 2.5 %, the
+    // game 0.9 %): after this long without a cue it is paused at the server (0.6 %, the game
+    // nothing).
     static constexpr int RestAfterMs = 10000;
+    // A running stream that has not been asked for samples in this long is stuck: reopened.
+    static constexpr int StallMs = 1000;
+    // How long a connection may take before it is given up and tried again.
+    static constexpr int ConnectMs = 2000;
 
     static SoundService& instance();
     ~SoundService() override;
@@ -61,6 +71,10 @@ public:
     // Starts riffWave (a complete RIFF/WAVE image) asynchronously. False when the
     // data is refused or nothing could be started.
     bool play(const QByteArray& riffWave, bool loop, const QString& name = QString());
+    // The same for a recording already in the stream's format (decode()).
+    bool playDecoded(const QByteArray& pcm, bool loop, const QString& name = QString());
+    // A RIFF/WAVE image in the stream's format; empty when it is refused.
+    static QByteArray decode(const QByteArray& riffWave);
     // Blocks (pumping events) until the current recording ends.
     void waitForEnd(int maxMs = 10000);
     // Opens the output stream ahead of the first recording, so that it is not the one to wait.
@@ -72,6 +86,13 @@ public:
     // How much of the current recording went to the sound server, in microseconds; it is
     // heard up to LatencyMs later.
     qint64 playedUSecs() const;
+    // How long after its request the current recording's first sample is heard, as the
+    // server's timing reports put it, in microseconds; -1 while not yet known.
+    qint64 heardAfterUSecs() const;
+    // Whether the stream is connected and running (or resting) on the server.
+    bool streamReady() const;
+    // How often the output was opened anew since the service started (tests, bench).
+    int reopenCount() const { return m_reopens; }
     // The latest requests, oldest first; only the last kHistoryLimit are kept, so a long
     // session does not grow it without end.
     static constexpr int kHistoryLimit = 256;
@@ -94,9 +115,9 @@ signals:
 private:
     SoundService();
     void checkEnd();
-    void feed();
+    void watch();
     void rest();
-    void release(bool now = false);
+    void release();
     friend void releaseSoundService();
 
     void remember(const QString& name)
@@ -106,23 +127,24 @@ private:
         m_history.append(name);
     }
     QStringList m_history;
-    QAudioSink* m_sink = nullptr;
-    QPointer<QIODevice> m_out; // the sink's input, owned by it
-    std::unique_ptr<CueFeed> m_feed;
-    QTimer* m_feedTimer = nullptr;
+    std::unique_ptr<PulseOutput> m_output;
     QTimer* m_restTimer = nullptr;
-    bool m_resting = false;
-    QByteArray m_chunk;
     QTimer* m_endTimer = nullptr;
-    QElapsedTimer m_clock;  // since the current recording started
-    qint64 m_handedMs = -1; // when its last sample went to the server, on m_clock
+    QTimer* m_watchdog = nullptr;
+    QElapsedTimer m_clock; // since the current recording was asked for
+    qint64 m_askedUs = 0;
+    qint64 m_cueMs = 0;     // its length
+    qint64 m_retryAtMs = 0; // on m_since: when the output may be opened again
+    int m_backoffMs = 0;
+    QElapsedTimer m_since; // since the service started
+    int m_reopens = 0;
+    bool m_resting = false;
     bool m_loop = false;
     bool m_muted = false;
     // Asked once, on the first need: whether the sound server answers at all.
     mutable int m_serverAnswers = -1;
     bool m_playing = false;
     bool m_startSeen = false;
-    bool m_fresh = false; // no recording yet on the open stream
 };
 
 // A non-visual player of one in-memory recording.
@@ -147,7 +169,8 @@ public:
     bool loop() const { return m_loop; }
     void setLoop(bool on) { m_loop = on; }
     QByteArray sound() const { return m_sound; }
-    void setSound(const QByteArray& riff) { m_sound = riff; }
+    // The recording is decoded for the stream here, once, not at every play.
+    void setSound(const QByteArray& riff);
     QString name() const { return objectName(); }
 
 private:
@@ -158,6 +181,7 @@ private:
     bool m_waitToStop = false;
     bool m_loop = false;
     QByteArray m_sound;
+    QByteArray m_pcm; // m_sound in the stream's format; empty when it is refused
 };
 
 // One player per recording of the game, loaded from ":/snd/<name>.wav".

@@ -130,6 +130,40 @@ private slots:
         QVERIFY(!SoundService::instance().isPlaying());
     }
 
+    // Every recording goes out as 16-bit stereo at the stream's rate: same length in time, both
+    // channels alike for mono, the samples themselves where the rates agree.
+    void decodesToTheStreamFormat_data()
+    {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("rate");
+        QTest::newRow("stereo 44100") << 2 << 44100;
+        QTest::newRow("mono 22050") << 1 << 22050;
+        QTest::newRow("mono 16000") << 1 << 16000;
+        QTest::newRow("stereo 48000") << 2 << 48000;
+    }
+    void decodesToTheStreamFormat()
+    {
+        QFETCH(int, channels);
+        QFETCH(int, rate);
+        const QByteArray riff = wave(channels, rate, 0.3);
+        const QByteArray pcm = SoundService::decode(riff);
+        const qsizetype frames = pcm.size() / 4;
+        QCOMPARE(pcm.size() % 4, qsizetype(0));
+        QVERIFY2(qAbs(frames - qsizetype(0.3 * SoundService::StreamRate)) <= 1,
+                 qPrintable(QString::number(frames)));
+        const auto* out = reinterpret_cast<const qint16*>(pcm.constData());
+        const auto* in = reinterpret_cast<const qint16*>(riff.constData() + 44);
+        for (qsizetype i = 0; i < frames; ++i) {
+            QCOMPARE(out[2 * i], out[2 * i + 1]); // the tone is the same on both channels
+            // Where a stream frame falls on a recorded one, it is that sample.
+            if ((i * rate) % SoundService::StreamRate == 0)
+                QCOMPARE(out[2 * i], in[(i * rate / SoundService::StreamRate) * channels]);
+            // A 440 Hz tone of 8000 never leaves its range, whatever is interpolated.
+            QVERIFY(qAbs(out[2 * i]) <= 8000);
+        }
+        QVERIFY(SoundService::decode(riff.left(30)).isEmpty());
+    }
+
     void silentWithoutDevice()
     {
         SoundService& s = SoundService::instance();
