@@ -335,8 +335,8 @@ private:
 
     void openStream()
     {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, uint32_t(SoundService::StreamRate), 2};
-        m_stream = pa_stream_new(m_context, "Tarvelle sound cues", &spec, nullptr);
+        const pa_sample_spec format{PA_SAMPLE_S16LE, uint32_t(SoundService::StreamRate), 2};
+        m_stream = pa_stream_new(m_context, "Tarvelle sound cues", &format, nullptr);
         if (!m_stream) {
             m_failed = true;
             return;
