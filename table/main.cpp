@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -90,9 +91,12 @@ const char* const kFittedMark = "TARVELLE_FITTED_SCALE";
 std::optional<double> fittingScaleFactor(const QScreen* screen)
 {
     const double ratio = screen->devicePixelRatio();
-    const auto fit = tarvelle::TForm1::fittingScale(screen->geometry().size(), ratio);
+    auto fit = tarvelle::TForm1::fittingScale(screen->geometry().size(), ratio);
     if (!fit)
         return std::nullopt;
+    // A panel takes its share of the screen: the table fits what is left where it can.
+    if (const auto inWorkArea = tarvelle::TForm1::fittingScale(screen->availableGeometry().size(), ratio))
+        fit = std::min(*fit, *inWorkArea);
     bool set = false;
     const double userFactor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
     return (set && userFactor > 0 ? userFactor : 1.0) * *fit / ratio;
