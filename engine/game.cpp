@@ -199,6 +199,28 @@ std::optional<Game> editedGame(const Game& base, std::string_view text)
 GameClassifier::GameClassifier(const Game& game)
     : m_deuces(game.wild == Wild::Deuces), m_count(game.classCount), m_keys(game.keys)
 {
+    for (int r = 0; r < 13; ++r) {
+        // A pair of rank r beside three odd ranks of two suits.
+        Tally t;
+        t.counts = uint64_t(2) << (4 * r);
+        t.ranks = 1u << r;
+        for (int o = 0, added = 0; added < 3; ++o) {
+            if (o == r)
+                continue;
+            t.counts += uint64_t(1) << (4 * o);
+            t.ranks |= 1u << o;
+            ++added;
+        }
+        t.suits = 3;
+        m_onePair[std::size_t(r)] = uint8_t(classifyAny(t));
+    }
+    Tally odd; // Two, Three, Four, Five, Eight
+    for (int r : {0, 1, 2, 3, 6}) {
+        odd.counts += uint64_t(1) << (4 * r);
+        odd.ranks |= 1u << r;
+    }
+    odd.suits = 3;
+    m_noPair = uint8_t(classifyAny(odd));
 }
 
 int GameClassifier::classify(const int* cards) const
@@ -210,6 +232,24 @@ int GameClassifier::classify(const int* cards) const
 }
 
 int GameClassifier::classify(const Tally& t) const
+{
+    if (t.wilds == 0) {
+        constexpr uint64_t ones = 0x1111111111111ull;
+        switch (std::popcount(t.ranks)) {
+        case 5:
+            if ((t.suits & (t.suits - 1)) != 0 && !(Fits.fit[t.ranks] & 1))
+                return m_noPair;
+            break;
+        case 4:
+            return m_onePair[std::size_t(std::countr_zero((t.counts >> 1) & ~t.counts & ones) / 4)];
+        default:
+            break;
+        }
+    }
+    return classifyAny(t);
+}
+
+int GameClassifier::classifyAny(const Tally& t) const
 {
     const int w = t.wilds;
     const int naturals = 5 - w;

@@ -104,9 +104,14 @@ public:
     bool deucesWild() const { return m_deuces; }
 
 private:
+    int classifyAny(const Tally& t) const;
+
     bool m_deuces;
     int m_count;
     std::array<ClassKey, MaxClasses> m_keys;
+    // Most hands are one natural pair or five odd cards: their classes, looked up.
+    std::array<uint8_t, 13> m_onePair{};
+    uint8_t m_noPair = 0;
 };
 
 } // namespace tarvelle
