@@ -432,7 +432,8 @@ private:
 
 } // namespace
 
-HoldValues handHoldValues(const std::array<int, 5>& cards, const Game& game, std::array<ClassCounts, 32>* classes)
+HoldValues handHoldValues(const std::array<int, 5>& cards, const Game& game,
+                          std::array<ClassCounts, 32>* classes)
 {
     RankDraws draws(cards, game);
     HoldValues v;

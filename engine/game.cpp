@@ -32,9 +32,9 @@ Game makeGame(const char* id, Wild wild, std::initializer_list<std::pair<ClassKe
 Game makeTableGame(bool joker)
 {
     // Class numbers are the table's own, 1..11, so figures line up with its counters.
-    static constexpr K keys[12] = {K::Nothing,   K::LowPair,  K::JacksOrBetter, K::TwoPairs,
-                                   K::ThreeOfAKind, K::Straight, K::Flush,      K::FullHouse,
-                                   K::FourOfAKind,  K::StraightFlush, K::RoyalFlush, K::FiveOfAKind};
+    static constexpr K keys[12] = {K::Nothing,      K::LowPair,       K::JacksOrBetter, K::TwoPairs,
+                                   K::ThreeOfAKind, K::Straight,      K::Flush,         K::FullHouse,
+                                   K::FourOfAKind,  K::StraightFlush, K::RoyalFlush,    K::FiveOfAKind};
     Game g;
     g.id = joker ? "tarvelle-joker" : "tarvelle";
     g.family = g.id;
@@ -53,41 +53,94 @@ std::vector<Game> makeCatalogue()
     list.push_back(makeTableGame(false));
     list.push_back(makeTableGame(true));
     list.push_back(makeGame("jacks-9-6", Wild::None,
-                            {{K::JacksOrBetter, 1}, {K::TwoPairs, 2}, {K::ThreeOfAKind, 3}, {K::Straight, 4},
-                             {K::Flush, 6}, {K::FullHouse, 9}, {K::FourOfAKind, 25}, {K::StraightFlush, 50},
+                            {{K::JacksOrBetter, 1},
+                             {K::TwoPairs, 2},
+                             {K::ThreeOfAKind, 3},
+                             {K::Straight, 4},
+                             {K::Flush, 6},
+                             {K::FullHouse, 9},
+                             {K::FourOfAKind, 25},
+                             {K::StraightFlush, 50},
                              {K::RoyalFlush, 800}}));
     list.push_back(makeGame("jacks-8-5", Wild::None,
-                            {{K::JacksOrBetter, 1}, {K::TwoPairs, 2}, {K::ThreeOfAKind, 3}, {K::Straight, 4},
-                             {K::Flush, 5}, {K::FullHouse, 8}, {K::FourOfAKind, 25}, {K::StraightFlush, 50},
+                            {{K::JacksOrBetter, 1},
+                             {K::TwoPairs, 2},
+                             {K::ThreeOfAKind, 3},
+                             {K::Straight, 4},
+                             {K::Flush, 5},
+                             {K::FullHouse, 8},
+                             {K::FourOfAKind, 25},
+                             {K::StraightFlush, 50},
                              {K::RoyalFlush, 800}}));
     list.push_back(makeGame("bonus-8-5", Wild::None,
-                            {{K::JacksOrBetter, 1}, {K::TwoPairs, 2}, {K::ThreeOfAKind, 3}, {K::Straight, 4},
-                             {K::Flush, 5}, {K::FullHouse, 8}, {K::FourFivesToKings, 25},
-                             {K::FourTwosToFours, 40}, {K::FourAces, 80}, {K::StraightFlush, 50},
+                            {{K::JacksOrBetter, 1},
+                             {K::TwoPairs, 2},
+                             {K::ThreeOfAKind, 3},
+                             {K::Straight, 4},
+                             {K::Flush, 5},
+                             {K::FullHouse, 8},
+                             {K::FourFivesToKings, 25},
+                             {K::FourTwosToFours, 40},
+                             {K::FourAces, 80},
+                             {K::StraightFlush, 50},
                              {K::RoyalFlush, 800}}));
     list.push_back(makeGame("double-bonus-10-7", Wild::None,
-                            {{K::JacksOrBetter, 1}, {K::TwoPairs, 1}, {K::ThreeOfAKind, 3}, {K::Straight, 5},
-                             {K::Flush, 7}, {K::FullHouse, 10}, {K::FourFivesToKings, 50},
-                             {K::FourTwosToFours, 80}, {K::FourAces, 160}, {K::StraightFlush, 50},
+                            {{K::JacksOrBetter, 1},
+                             {K::TwoPairs, 1},
+                             {K::ThreeOfAKind, 3},
+                             {K::Straight, 5},
+                             {K::Flush, 7},
+                             {K::FullHouse, 10},
+                             {K::FourFivesToKings, 50},
+                             {K::FourTwosToFours, 80},
+                             {K::FourAces, 160},
+                             {K::StraightFlush, 50},
                              {K::RoyalFlush, 800}}));
     list.push_back(makeGame("double-double-bonus-9-6", Wild::None,
-                            {{K::JacksOrBetter, 1}, {K::TwoPairs, 1}, {K::ThreeOfAKind, 3}, {K::Straight, 4},
-                             {K::Flush, 6}, {K::FullHouse, 9}, {K::FourFivesToKings, 50},
-                             {K::FourTwosToFours, 80}, {K::FourAces, 160}, {K::FourTwosToFoursWithKicker, 160},
-                             {K::FourAcesWithKicker, 400}, {K::StraightFlush, 50}, {K::RoyalFlush, 800}}));
+                            {{K::JacksOrBetter, 1},
+                             {K::TwoPairs, 1},
+                             {K::ThreeOfAKind, 3},
+                             {K::Straight, 4},
+                             {K::Flush, 6},
+                             {K::FullHouse, 9},
+                             {K::FourFivesToKings, 50},
+                             {K::FourTwosToFours, 80},
+                             {K::FourAces, 160},
+                             {K::FourTwosToFoursWithKicker, 160},
+                             {K::FourAcesWithKicker, 400},
+                             {K::StraightFlush, 50},
+                             {K::RoyalFlush, 800}}));
     list.push_back(makeGame("deuces-wild", Wild::Deuces,
-                            {{K::ThreeOfAKind, 1}, {K::Straight, 2}, {K::Flush, 2}, {K::FullHouse, 3},
-                             {K::FourOfAKind, 5}, {K::StraightFlush, 9}, {K::FiveOfAKind, 15},
-                             {K::WildRoyalFlush, 25}, {K::FourDeuces, 200}, {K::NaturalRoyalFlush, 800}}));
+                            {{K::ThreeOfAKind, 1},
+                             {K::Straight, 2},
+                             {K::Flush, 2},
+                             {K::FullHouse, 3},
+                             {K::FourOfAKind, 5},
+                             {K::StraightFlush, 9},
+                             {K::FiveOfAKind, 15},
+                             {K::WildRoyalFlush, 25},
+                             {K::FourDeuces, 200},
+                             {K::NaturalRoyalFlush, 800}}));
     list.push_back(makeGame("joker-poker", Wild::Joker,
-                            {{K::KingsOrBetter, 1}, {K::TwoPairs, 1}, {K::ThreeOfAKind, 2}, {K::Straight, 3},
-                             {K::Flush, 5}, {K::FullHouse, 7}, {K::FourOfAKind, 20}, {K::StraightFlush, 50},
-                             {K::WildRoyalFlush, 100}, {K::FiveOfAKind, 200}, {K::NaturalRoyalFlush, 800}}));
+                            {{K::KingsOrBetter, 1},
+                             {K::TwoPairs, 1},
+                             {K::ThreeOfAKind, 2},
+                             {K::Straight, 3},
+                             {K::Flush, 5},
+                             {K::FullHouse, 7},
+                             {K::FourOfAKind, 20},
+                             {K::StraightFlush, 50},
+                             {K::WildRoyalFlush, 100},
+                             {K::FiveOfAKind, 200},
+                             {K::NaturalRoyalFlush, 800}}));
     return list;
 }
 
 // Rank index 0..12 is rank value 2..14: 9 the Ace, 10..12 Jack, Queen, King.
-constexpr unsigned rankBit(int value) { return 1u << (value - 2); }
+constexpr unsigned rankBit(int value)
+{
+    return 1u << (value - 2);
+}
 constexpr unsigned AceBit = rankBit(AceRank);
 constexpr unsigned JacksUp = rankBit(11) | rankBit(12) | rankBit(13) | rankBit(14);
 constexpr unsigned KingsUp = rankBit(11) | rankBit(14);
@@ -120,13 +173,27 @@ constexpr StraightFits Fits{};
 std::string_view classKeyId(ClassKey key)
 {
     static constexpr std::string_view ids[ClassKeyCount] = {
-        "nothing",          "low-pair",       "jacks-or-better",
-        "kings-or-better",  "two-pairs",      "three-of-a-kind",
-        "straight",         "flush",          "full-house",
-        "four-of-a-kind",   "four-5-k",       "four-2-4",
-        "four-aces",        "four-2-4-with-a-4", "four-aces-with-2-4",
-        "straight-flush",   "royal-flush",    "wild-royal-flush",
-        "five-of-a-kind",   "four-deuces",    "natural-royal-flush",
+        "nothing",
+        "low-pair",
+        "jacks-or-better",
+        "kings-or-better",
+        "two-pairs",
+        "three-of-a-kind",
+        "straight",
+        "flush",
+        "full-house",
+        "four-of-a-kind",
+        "four-5-k",
+        "four-2-4",
+        "four-aces",
+        "four-2-4-with-a-4",
+        "four-aces-with-2-4",
+        "straight-flush",
+        "royal-flush",
+        "wild-royal-flush",
+        "five-of-a-kind",
+        "four-deuces",
+        "natural-royal-flush",
     };
     return ids[int(key)];
 }

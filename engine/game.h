@@ -18,7 +18,7 @@ enum class Wild : uint8_t { None, Joker, Deuces };
 // them live with whoever shows them.
 enum class ClassKey : uint8_t {
     Nothing,
-    LowPair,          // a natural pair below the lowest paying pair (the table's game counts it)
+    LowPair, // a natural pair below the lowest paying pair (the table's game counts it)
     JacksOrBetter,
     KingsOrBetter,
     TwoPairs,
@@ -33,8 +33,8 @@ enum class ClassKey : uint8_t {
     FourTwosToFoursWithKicker, // ... with an Ace, Two, Three or Four
     FourAcesWithKicker,        // ... with a Two, Three or Four
     StraightFlush,
-    RoyalFlush,        // natural, or with a wild card where the game does not tell them apart
-    WildRoyalFlush,    // made with a wild card (ranks below the natural one)
+    RoyalFlush,     // natural, or with a wild card where the game does not tell them apart
+    WildRoyalFlush, // made with a wild card (ranks below the natural one)
     FiveOfAKind,
     FourDeuces,
     NaturalRoyalFlush, // without a wild card
@@ -50,12 +50,12 @@ constexpr int MaxClasses = 16;
 using ClassPays = std::array<int64_t, MaxClasses>;
 
 struct Game {
-    std::string id;        // "jacks-9-6"; an edited table gets an id of its own
-    std::string family;    // the catalogue game it was made from (its own id for those)
+    std::string id;     // "jacks-9-6"; an edited table gets an id of its own
+    std::string family; // the catalogue game it was made from (its own id for those)
     Wild wild = Wild::None;
-    int classCount = 1;    // including class 0
+    int classCount = 1; // including class 0
     std::array<ClassKey, MaxClasses> keys{};
-    ClassPays pay{};       // credits per credit bet, by class
+    ClassPays pay{}; // credits per credit bet, by class
 
     int deckSize() const { return wild == Wild::Joker ? 53 : 52; }
     // The class of a given key, or −1 when the game has none.

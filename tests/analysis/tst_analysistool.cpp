@@ -117,12 +117,15 @@ void TestAnalysisTool::gamesListsTheCatalogue()
     QCOMPARE(r.exitCode, 0);
     const QList<QByteArray> l = lines(r.out);
     QCOMPARE(l.size(), 10); // a heading and nine games
-    const QList<QPair<QByteArray, QByteArray>> published = {
-        {"jacks-9-6", "99.5439"},         {"jacks-8-5", "97.2984"},
-        {"bonus-8-5", "99.1660"},         {"double-bonus-10-7", "100.1725"},
-        {"double-double-bonus-9-6", "98.9808"}, {"deuces-wild", "100.7620"}};
+    const QList<QPair<QByteArray, QByteArray>> published = {{"jacks-9-6", "99.5439"},
+                                                            {"jacks-8-5", "97.2984"},
+                                                            {"bonus-8-5", "99.1660"},
+                                                            {"double-bonus-10-7", "100.1725"},
+                                                            {"double-double-bonus-9-6", "98.9808"},
+                                                            {"deuces-wild", "100.7620"}};
     for (const auto& [id, rate] : published) {
-        const auto row = std::find_if(l.begin(), l.end(), [&](const QByteArray& x) { return x.startsWith(id + ' '); });
+        const auto row =
+            std::find_if(l.begin(), l.end(), [&](const QByteArray& x) { return x.startsWith(id + ' '); });
         QVERIFY2(row != l.end(), id.constData());
         QCOMPARE(row->simplified().split(' ').value(1), rate);
     }
@@ -157,8 +160,8 @@ void TestAnalysisTool::badInputExitsWithTwo_data()
     QTest::newRow("stray word") << QStringList{"return", "Ah"};
     QTest::newRow("unknown game") << QStringList{"return", "--game", "pai-gow"};
     QTest::newRow("Joker with a casino game") << QStringList{"return", "--joker", "--game", "jacks-9-6"};
-    QTest::newRow("pay table of another game") << QStringList{"return", "--game", "jacks-9-6", "--paytable",
-                                                             "0,1,2,3,4,6,9,25,50,800,0"};
+    QTest::newRow("pay table of another game")
+        << QStringList{"return", "--game", "jacks-9-6", "--paytable", "0,1,2,3,4,6,9,25,50,800,0"};
     QTest::newRow("Joker outside its games")
         << QStringList{"analyze", "--game", "deuces-wild", "Ah", "Kh", "Qh", "Jh", "Jk"};
     QTest::newRow("unknown analyze option") << QStringList{"analyze", "--wild", "Ah", "Kh", "Qh", "Jh", "Th"};

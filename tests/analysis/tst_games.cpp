@@ -56,8 +56,8 @@ void TestGames::agreesWithTheTablesEvaluatorOnEveryHand()
                         ++hands;
                         if (joker.classify(c) != expected || (c[4] != 52 && plain.classify(c) != expected)) {
                             if (++mismatches < 5)
-                                qWarning("cards %d %d %d %d %d: table %d, general %d", c[0], c[1], c[2], c[3], c[4],
-                                         expected, joker.classify(c));
+                                qWarning("cards %d %d %d %d %d: table %d, general %d", c[0], c[1], c[2], c[3],
+                                         c[4], expected, joker.classify(c));
                         }
                     }
     QCOMPARE(hands, int64_t(2869685));
@@ -118,14 +118,22 @@ void TestGames::publishedReturns_data()
     // Optimal play, as published for the casino games; the table's own as it has always been.
     QTest::addColumn<QString>("game");
     QTest::addColumn<QString>("rate");
-    QTest::newRow("tarvelle") << "tarvelle" << "162.5343";
-    QTest::newRow("tarvelle-joker") << "tarvelle-joker" << "246.3163";
-    QTest::newRow("jacks-9-6") << "jacks-9-6" << "99.5439";
-    QTest::newRow("jacks-8-5") << "jacks-8-5" << "97.2984";
-    QTest::newRow("bonus-8-5") << "bonus-8-5" << "99.1660";
-    QTest::newRow("double-bonus-10-7") << "double-bonus-10-7" << "100.1725";
-    QTest::newRow("double-double-bonus-9-6") << "double-double-bonus-9-6" << "98.9808";
-    QTest::newRow("deuces-wild") << "deuces-wild" << "100.7620";
+    QTest::newRow("tarvelle") << "tarvelle"
+                              << "162.5343";
+    QTest::newRow("tarvelle-joker") << "tarvelle-joker"
+                                    << "246.3163";
+    QTest::newRow("jacks-9-6") << "jacks-9-6"
+                               << "99.5439";
+    QTest::newRow("jacks-8-5") << "jacks-8-5"
+                               << "97.2984";
+    QTest::newRow("bonus-8-5") << "bonus-8-5"
+                               << "99.1660";
+    QTest::newRow("double-bonus-10-7") << "double-bonus-10-7"
+                                       << "100.1725";
+    QTest::newRow("double-double-bonus-9-6") << "double-double-bonus-9-6"
+                                             << "98.9808";
+    QTest::newRow("deuces-wild") << "deuces-wild"
+                                 << "100.7620";
 }
 
 void TestGames::publishedReturns()
@@ -182,8 +190,8 @@ void TestGames::editedPayTable()
     QCOMPARE(eightFive->pay, findGame("jacks-8-5")->pay);
     QVERIFY(eightFive->id != jacks.id);
     QCOMPARE(eightFive->family, jacks.id);
-    for (const char* bad : {"1,2,3,4,5,8,25,50", "1,2,3,4,5,8,25,50,800,1", "1,2,3,4,5,8,25,50,x", "1,,3,4,5,8,25,50,800",
-                            "1,2,3,4,5,8,25,50,1000001", ""})
+    for (const char* bad : {"1,2,3,4,5,8,25,50", "1,2,3,4,5,8,25,50,800,1", "1,2,3,4,5,8,25,50,x",
+                            "1,,3,4,5,8,25,50,800", "1,2,3,4,5,8,25,50,1000001", ""})
         QVERIFY2(!editedGame(jacks, bad), bad);
 }
 

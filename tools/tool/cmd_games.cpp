@@ -45,8 +45,9 @@ int runGames(const std::vector<std::string>& args, std::istream&, std::ostream& 
         const GameReturn r = optimalReturn(game);
         out << game.id << ' ' << gameTitle(game.family) << '\n';
         for (int c = game.classCount - 1; c > 0; --c) {
-            std::snprintf(buf, sizeof buf, "%-22s %7lld %14.10Lf %%", std::string(className(game.keys[c])).c_str(),
-                          (long long)game.pay[c], r.classOdds[c] * 100);
+            std::snprintf(buf, sizeof buf, "%-22s %7lld %14.10Lf %%",
+                          std::string(className(game.keys[c])).c_str(), (long long)game.pay[c],
+                          r.classOdds[c] * 100);
             out << buf << '\n';
         }
         std::snprintf(buf, sizeof buf, "return %.4Lf %%", r.rate * 100);
@@ -56,16 +57,17 @@ int runGames(const std::vector<std::string>& args, std::istream&, std::ostream& 
     out << "game                      return    sd/hand  hit freq  royal cycle  title\n";
     for (const Game& game : gameCatalogue()) {
         const GameReturn r = optimalReturn(game);
-        std::snprintf(buf, sizeof buf, "%-23s %8.4Lf %% %8.4Lf %7.4Lf %% %12.0Lf  ", game.id.c_str(), r.rate * 100,
-                      r.deviation, r.hitRate * 100, r.royalCycle);
+        std::snprintf(buf, sizeof buf, "%-23s %8.4Lf %% %8.4Lf %7.4Lf %% %12.0Lf  ", game.id.c_str(),
+                      r.rate * 100, r.deviation, r.hitRate * 100, r.royalCycle);
         out << buf << gameTitle(game.id) << '\n';
     }
     return 0;
 }
 
-const CommandRegistrar reg{{"games", "games [NAME [--paytable LIST]]",
-                            "every catalogue game with its exact return under optimal play, standard deviation "
-                            "per hand, hit frequency and royal cycle; or one game's classes, pays and odds",
-                            runGames}};
+const CommandRegistrar reg{
+    {"games", "games [NAME [--paytable LIST]]",
+     "every catalogue game with its exact return under optimal play, standard deviation "
+     "per hand, hit frequency and royal cycle; or one game's classes, pays and odds",
+     runGames}};
 
 } // namespace

@@ -43,8 +43,9 @@ Game GameChoice::game() const
         return *base;
     const auto edited = editedGame(*base, paytable);
     if (!edited)
-        throw UsageError("pay table '" + excerpt(paytable) + "' must be " + std::to_string(base->classCount - 1) +
-                         " comma-separated whole numbers 0.." + std::to_string(MaxGamePay) + ", lowest class first");
+        throw UsageError("pay table '" + excerpt(paytable) + "' must be " +
+                         std::to_string(base->classCount - 1) + " comma-separated whole numbers 0.." +
+                         std::to_string(MaxGamePay) + ", lowest class first");
     return *edited;
 }
 
