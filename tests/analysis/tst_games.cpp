@@ -3,6 +3,7 @@
 #include "engine/analysis.h"
 #include "engine/evaluator.h"
 #include "engine/game.h"
+#include "engine/usergames.h"
 #include "tests/engine/handtext.h"
 
 #include <QTest>
@@ -23,6 +24,7 @@ private slots:
     void publishedReturns();
     void singleHandAgreesWithTheCountTables();
     void editedPayTable();
+    void userGamesFile();
 
 private:
     static std::array<int, 5> indices(const char* text)
@@ -193,6 +195,53 @@ void TestGames::editedPayTable()
     for (const char* bad : {"1,2,3,4,5,8,25,50", "1,2,3,4,5,8,25,50,800,1", "1,2,3,4,5,8,25,50,x",
                             "1,,3,4,5,8,25,50,800", "1,2,3,4,5,8,25,50,1000001", ""})
         QVERIFY2(!editedGame(jacks, bad), bad);
+}
+
+void TestGames::userGamesFile()
+{
+    const std::string good = "# mine\n"
+                             "jacks-7-5 jacks-9-6 1,2,3,4,5,7,25,50,800\n"
+                             "\n"
+                             "  deuces-short   deuces-wild 1,2,2,3,4,9,15,25,200,800\r\n";
+    const std::string bad = "jacks-9-6 jacks-9-6 1,2,3,4,6,9,25,50,800\n" // a catalogue name
+                            "jacks-7-5 jacks-9-6 1,2,3,4,5,7,25,50,800\n" // used twice
+                            "odd poker 1,2,3\n"                           // no such family
+                            "short jacks-9-6 1,2,3\n"                     // too few pays
+                            "Upper jacks-9-6 1,2,3,4,6,9,25,50,800\n"     // not a name
+                            "two words\n"
+                            "\x01\xff\xfe garbage \x7f\n";
+    const UserGames u = parseUserGames(good + bad);
+    QCOMPARE(int(u.games.size()), 2);
+    QCOMPARE(int(u.problems.size()), 7);
+    for (int i = 0; i < 7; ++i)
+        QVERIFY2(u.problems[std::size_t(i)].rfind("line " + std::to_string(5 + i) + ": ", 0) == 0,
+                 u.problems[std::size_t(i)].c_str());
+    QCOMPARE(u.games[1].family, std::string("deuces-wild"));
+    QCOMPARE(u.games[1].pay[5], int64_t(4));
+    QCOMPARE(u.games[1].keys, findGame("deuces-wild")->keys);
+
+    // Written and read back, the same games; nothing else in the file.
+    const UserGames again = parseUserGames(formatUserGames(u.games));
+    QVERIFY(again.problems.empty());
+    QCOMPARE(int(again.games.size()), 2);
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(again.games[std::size_t(i)].id, u.games[std::size_t(i)].id);
+        QCOMPARE(again.games[std::size_t(i)].pay, u.games[std::size_t(i)].pay);
+    }
+
+    // A damaged file: whatever is kept is a well-formed game of its family.
+    std::mt19937 rng(7);
+    for (int n = 0; n < 2000; ++n) {
+        std::string text = good;
+        for (int k = 0; k < 4; ++k)
+            text[rng() % text.size()] = char(rng() % 256);
+        for (const Game& g : parseUserGames(text).games) {
+            const Game* family = findGame(g.family);
+            QVERIFY(family && !findGame(g.id));
+            QCOMPARE(g.classCount, family->classCount);
+            QCOMPARE(g.keys, family->keys);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestGames)
