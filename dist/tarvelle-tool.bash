@@ -24,6 +24,10 @@ _tarvelle_tool()
         --seed | --hands | --hold | --paytable | --game)
             return
             ;;
+        --games)
+            _filedir
+            return
+            ;;
     esac
 
     if [[ $cur == -* ]]; then

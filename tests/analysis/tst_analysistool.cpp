@@ -1,4 +1,5 @@
 #include <QProcess>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <algorithm>
@@ -141,6 +142,17 @@ void TestAnalysisTool::gamesListsTheCatalogue()
     QCOMPARE(deuces.exitCode, 0);
     QCOMPARE(lines(deuces.out).size(), 32);
     QCOMPARE(run({"analyze", "--game", "joker-poker", "Jk", "Ah", "Kh", "Qh", "2c"}).exitCode, 0);
+
+    // Games of the player's own, from a file: listed after the catalogue, played by name.
+    QTemporaryFile own;
+    QVERIFY(own.open());
+    own.write("# mine\nmy-jacks jacks-9-6 1,2,3,4,5,8,25,50,800\n");
+    own.close();
+    const Result mine = run({"return", "--games", own.fileName(), "--game", "my-jacks"});
+    QCOMPARE(lines(mine.out).value(0), QByteArray("97.2984"));
+    const QList<QByteArray> listed = lines(run({"games", "--games", own.fileName()}).out);
+    QCOMPARE(listed.size(), 11);
+    QVERIFY(listed.last().startsWith("my-jacks ") && listed.last().contains(" 97.2984 %"));
 }
 
 void TestAnalysisTool::badInputExitsWithTwo_data()
@@ -164,6 +176,8 @@ void TestAnalysisTool::badInputExitsWithTwo_data()
         << QStringList{"return", "--game", "jacks-9-6", "--paytable", "0,1,2,3,4,6,9,25,50,800,0"};
     QTest::newRow("Joker outside its games")
         << QStringList{"analyze", "--game", "deuces-wild", "Ah", "Kh", "Qh", "Jh", "Jk"};
+    QTest::newRow("games file missing") << QStringList{"games", "--games", "/nonexistent/games.txt"};
+    QTest::newRow("games file not text") << QStringList{"return", "--games", TARVELLE_TOOL_PATH, "--game", "x"};
     QTest::newRow("unknown analyze option") << QStringList{"analyze", "--wild", "Ah", "Kh", "Qh", "Jh", "Th"};
 }
 

@@ -1,5 +1,6 @@
-// games [NAME]: the catalogue with each game's exact figures under optimal play, or one
-// game's classes and pays with the odds of each final class.
+// games [--games FILE] [NAME [--paytable LIST]]: the catalogue (and the player's own
+// games) with each game's exact figures under optimal play, or one game's classes and
+// pays with the odds of each final class.
 #include "tools/tool/command.h"
 
 #include "engine/analysis.h"
@@ -28,15 +29,18 @@ int runGames(const std::vector<std::string>& args, std::istream&, std::ostream& 
 {
     GameChoice choice;
     bool one = false;
+    bool named = false;
     OptionCursor opts(args);
     while (opts.next()) {
-        if (choice.take(opts)) {
+        if (opts.is("--games")) {
+            choice.gamesFile = opts.value();
+        } else if (choice.take(opts)) {
             one = true;
-        } else if (opts.looksLikeOption() || one) {
+        } else if (opts.looksLikeOption() || named) {
             opts.unknown();
         } else {
             choice.name = opts.current();
-            one = true;
+            one = named = true;
         }
     }
     char buf[160];
@@ -55,17 +59,20 @@ int runGames(const std::vector<std::string>& args, std::istream&, std::ostream& 
         return 0;
     }
     out << "game                      return    sd/hand  hit freq  royal cycle  title\n";
-    for (const Game& game : gameCatalogue()) {
+    std::vector<Game> list = gameCatalogue();
+    for (const Game& own : choice.userGames())
+        list.push_back(own);
+    for (const Game& game : list) {
         const GameReturn r = optimalReturn(game);
         std::snprintf(buf, sizeof buf, "%-23s %8.4Lf %% %8.4Lf %7.4Lf %% %12.0Lf  ", game.id.c_str(),
                       r.rate * 100, r.deviation, r.hitRate * 100, r.royalCycle);
-        out << buf << gameTitle(game.id) << '\n';
+        out << buf << gameTitle(game.family) << (game.family != game.id ? ", pays of your own" : "") << '\n';
     }
     return 0;
 }
 
 const CommandRegistrar reg{
-    {"games", "games [NAME [--paytable LIST]]",
+    {"games", "games [--games FILE] [NAME [--paytable LIST]]",
      "every catalogue game with its exact return under optimal play, standard deviation "
      "per hand, hit frequency and royal cycle; or one game's classes, pays and odds",
      runGames}};

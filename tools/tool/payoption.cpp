@@ -1,6 +1,10 @@
 #include "tools/tool/payoption.h"
 
+#include "engine/usergames.h"
 #include "tools/tool/command.h"
+
+#include <fstream>
+#include <sstream>
 
 namespace tarvelle::tool {
 
@@ -22,6 +26,8 @@ bool GameChoice::take(OptionCursor& opts)
     } else if (opts.is("--paytable")) {
         paytable = opts.value();
         hasPaytable = true;
+    } else if (opts.is("--games")) {
+        gamesFile = opts.value();
     } else {
         return false;
     }
@@ -36,7 +42,12 @@ Game GameChoice::game() const
             throw UsageError("--joker goes with the table's own game only (try --game tarvelle-joker)");
         id = "tarvelle-joker";
     }
+    const std::vector<Game> own = userGames();
     const Game* base = findGame(id);
+    for (const Game& g : own) {
+        if (g.id == id)
+            base = &g;
+    }
     if (!base)
         throw UsageError("unknown game '" + excerpt(id) + "' (see tarvelle-tool games)");
     if (!hasPaytable)
@@ -47,6 +58,23 @@ Game GameChoice::game() const
                          std::to_string(base->classCount - 1) + " comma-separated whole numbers 0.." +
                          std::to_string(MaxGamePay) + ", lowest class first");
     return *edited;
+}
+
+std::vector<Game> GameChoice::userGames() const
+{
+    if (gamesFile.empty())
+        return {};
+    std::ifstream in(gamesFile, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (!in)
+        throw UsageError("cannot read the games file '" + excerpt(gamesFile) + "'");
+    if (text.str().size() > 1000000)
+        throw UsageError("the games file '" + excerpt(gamesFile) + "' is too big");
+    const UserGames u = parseUserGames(text.str());
+    if (!u.problems.empty())
+        throw UsageError("games file '" + excerpt(gamesFile) + "', " + u.problems.front());
+    return u.games;
 }
 
 std::string_view gameTitle(std::string_view id)
