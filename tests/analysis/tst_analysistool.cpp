@@ -177,7 +177,8 @@ void TestAnalysisTool::badInputExitsWithTwo_data()
     QTest::newRow("Joker outside its games")
         << QStringList{"analyze", "--game", "deuces-wild", "Ah", "Kh", "Qh", "Jh", "Jk"};
     QTest::newRow("games file missing") << QStringList{"games", "--games", "/nonexistent/games.txt"};
-    QTest::newRow("games file not text") << QStringList{"return", "--games", TARVELLE_TOOL_PATH, "--game", "x"};
+    QTest::newRow("games file not text")
+        << QStringList{"return", "--games", TARVELLE_TOOL_PATH, "--game", "x"};
     QTest::newRow("unknown analyze option") << QStringList{"analyze", "--wild", "Ah", "Kh", "Qh", "Jh", "Th"};
 }
 

@@ -58,7 +58,8 @@ int runReturn(const std::vector<std::string>& args, std::istream&, std::ostream&
 
 const CommandRegistrar reg{
     {"return",
-     "return [--game NAME] [--games FILE] [--joker] [--paytable LIST] [--strategy optimal|advisor] [--hold-high-card] "
+     "return [--game NAME] [--games FILE] [--joker] [--paytable LIST] [--strategy optimal|advisor] "
+     "[--hold-high-card] "
      "[--open-inside]",
      "the exact return of the whole game in percent, then the odds of each final class", runReturn}};
 
