@@ -95,8 +95,11 @@ std::string formatUserGames(const std::vector<Game>& games)
     std::string out = "# Tarvelle games of your own: NAME FAMILY PAYS (lowest class first)\n";
     for (const Game& g : games) {
         out += g.id + ' ' + g.family + ' ';
-        for (int c = 1; c < g.classCount; ++c)
-            out += (c > 1 ? "," : "") + std::to_string(g.pay[std::size_t(c)]);
+        for (int c = 1; c < g.classCount; ++c) {
+            if (c > 1)
+                out += ',';
+            out += std::to_string(g.pay[std::size_t(c)]);
+        }
         out += '\n';
     }
     return out;
