@@ -168,6 +168,17 @@ struct StraightFits {
 };
 constexpr StraightFits Fits{};
 
+// Bit counts of rank sets (the library call is slow without a popcount instruction).
+struct RankCounts {
+    uint8_t n[1 << 13]{};
+    constexpr RankCounts()
+    {
+        for (int m = 1; m < (1 << 13); ++m)
+            n[m] = uint8_t(n[m >> 1] + (m & 1));
+    }
+};
+constexpr RankCounts Distinct{};
+
 } // namespace
 
 std::string_view classKeyId(ClassKey key)
@@ -288,6 +299,28 @@ GameClassifier::GameClassifier(const Game& game)
     }
     odd.suits = 3;
     m_noPair = uint8_t(classifyAny(odd));
+    // Natural two pairs, three of a kind and full house, whatever their ranks.
+    auto natural = [&](std::initializer_list<std::pair<int, int>> groups) {
+        Tally t;
+        for (const auto& [rank, count] : groups) {
+            t.counts += uint64_t(count) << (4 * rank);
+            t.ranks |= 1u << rank;
+        }
+        t.suits = 3;
+        return uint8_t(classifyAny(t));
+    };
+    m_twoPairs = natural({{0, 2}, {1, 2}, {5, 1}});
+    m_three = natural({{0, 3}, {1, 1}, {5, 1}});
+    m_fullHouse = natural({{0, 3}, {1, 2}});
+    // Without a straight or a flush, a wild card and four odd ranks make at best a pair.
+    for (int c = 1; c < m_count; ++c) {
+        const ClassKey key = m_keys[std::size_t(c)];
+        const unsigned ranks = key == K::JacksOrBetter ? JacksUp : key == K::KingsOrBetter ? KingsUp : 0;
+        for (int r = 0; r < 13; ++r) {
+            if (ranks & (1u << r))
+                m_wildPair[std::size_t(r)] = uint8_t(c);
+        }
+    }
 }
 
 int GameClassifier::classify(const int* cards) const
@@ -302,16 +335,28 @@ int GameClassifier::classify(const Tally& t) const
 {
     if (t.wilds == 0) {
         constexpr uint64_t ones = 0x1111111111111ull;
-        switch (std::popcount(t.ranks)) {
+        switch (Distinct.n[t.ranks]) {
         case 5:
             if ((t.suits & (t.suits - 1)) != 0 && !(Fits.fit[t.ranks] & 1))
                 return m_noPair;
             break;
         case 4:
             return m_onePair[std::size_t(std::countr_zero((t.counts >> 1) & ~t.counts & ones) / 4)];
+        case 3:
+            return (t.counts & (t.counts >> 1) & ones) ? m_three : m_twoPairs;
+        case 2:
+            if (!(t.counts & (ones << 2)))
+                return m_fullHouse;
+            break;
         default:
             break;
         }
+    } else if (t.wilds == 1 && Distinct.n[t.ranks] == 4 && (t.suits & (t.suits - 1)) != 0 &&
+               !(Fits.fit[t.ranks] & 1)) {
+        uint8_t best = 0;
+        for (unsigned m = t.ranks; m; m &= m - 1)
+            best = std::max(best, m_wildPair[std::size_t(std::countr_zero(m))]);
+        return best;
     }
     return classifyAny(t);
 }
@@ -320,7 +365,7 @@ int GameClassifier::classifyAny(const Tally& t) const
 {
     const int w = t.wilds;
     const int naturals = 5 - w;
-    const int distinct = std::popcount(t.ranks);
+    const int distinct = Distinct.n[t.ranks];
     int most = 0;
     unsigned paired = 0;
     for (unsigned m = t.ranks; m; m &= m - 1) {
@@ -367,7 +412,7 @@ int GameClassifier::classifyAny(const Tally& t) const
             made = pairOf(KingsUp);
             break;
         case K::TwoPairs:
-            made = std::popcount(paired) + w >= 2;
+            made = Distinct.n[paired] + w >= 2;
             break;
         case K::ThreeOfAKind:
             made = most + w >= 3;

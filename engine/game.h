@@ -111,7 +111,9 @@ private:
     std::array<ClassKey, MaxClasses> m_keys;
     // Most hands are one natural pair or five odd cards: their classes, looked up.
     std::array<uint8_t, 13> m_onePair{};
-    uint8_t m_noPair = 0;
+    uint8_t m_noPair = 0, m_twoPairs = 0, m_three = 0, m_fullHouse = 0;
+    // One wild card beside four odd cards pairs the best of them.
+    std::array<uint8_t, 13> m_wildPair{};
 };
 
 } // namespace tarvelle
