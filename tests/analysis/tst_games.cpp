@@ -1,6 +1,7 @@
 // Games as data: the general evaluator against the table's own on every hand, the
 // published returns of the casino games, and the two exact methods against each other.
 #include "engine/analysis.h"
+#include "engine/coach.h"
 #include "engine/evaluator.h"
 #include "engine/game.h"
 #include "engine/usergames.h"
@@ -25,6 +26,7 @@ private slots:
     void singleHandAgreesWithTheCountTables();
     void editedPayTable();
     void userGamesFile();
+    void coachPlaysTheChosenGame();
 
 private:
     static std::array<int, 5> indices(const char* text)
@@ -242,6 +244,19 @@ void TestGames::userGamesFile()
             QCOMPARE(g.keys, family->keys);
         }
     }
+}
+
+void TestGames::coachPlaysTheChosenGame()
+{
+    // Two deuces with Ten, Jack, Queen of hearts: a wild royal to stand on in Deuces Wild;
+    // in Jacks or Better the three to the royal, ahead of the four to a flush.
+    const std::array<int, 5> cards = indices("2h 2s Th Jh Qh");
+    Coach coach;
+    QCOMPARE(coach.dealt(cards, *findGame("deuces-wild")).best(), 0b11111);
+    QCOMPARE(coach.dealt(cards, *findGame("jacks-9-6")).best(), 0b11100);
+    QCOMPARE(expertHoldMask(cards, *findGame("jacks-9-6")), 0b11100);
+    // The table's own game through either door.
+    QCOMPARE(coach.dealt(cards, tableGame(false)).values().numerator, coach.dealt(cards, false).values().numerator);
 }
 
 QTEST_GUILESS_MAIN(TestGames)
