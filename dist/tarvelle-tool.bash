@@ -21,7 +21,11 @@ _tarvelle_tool()
             COMPREPLY=($(compgen -W "optimal advisor" -- "$cur"))
             return
             ;;
-        --seed | --hands | --hold | --paytable)
+        --seed | --hands | --hold | --paytable | --game)
+            return
+            ;;
+        --games)
+            _filedir
             return
             ;;
     esac

@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <memory>
+#include <mutex>
+#include <string>
 #include <thread>
 
 namespace tarvelle {
@@ -63,94 +66,9 @@ struct MaskPlaces {
 };
 constexpr MaskPlaces Places{};
 
-// Rank index 0..12 is rank value 2..14; 9 is the Ace, 10..12 Jack, Queen, King.
-constexpr unsigned HighRanks = 0xFu << 9;
-
-// Straight lookup by the set of ranks: bit 0 the five ranks are a straight, bit 1
-// the royal ranks; bits 2 and 3 the same for four ranks that the Joker completes.
-struct StraightKinds {
-    uint8_t kind[1 << 13]{};
-    constexpr StraightKinds()
-    {
-        for (int p = 0; p < 10; ++p) {
-            unsigned m = 0;
-            for (int v : StraightPatterns[std::size_t(p)])
-                m |= 1u << (v - 2);
-            const bool royal = p == 9;
-            kind[m] |= royal ? 3 : 1;
-            for (int r = 0; r < 13; ++r) {
-                if (m & (1u << r))
-                    kind[m & ~(1u << r)] |= royal ? 12 : 4;
-            }
-        }
-    }
-};
-constexpr StraightKinds Straights{};
-
-// What the class depends on: per-rank counts as nibbles, the rank set, the suits of
-// the ordinary cards and whether the Joker is in.
-struct Tally {
-    uint64_t counts = 0;
-    unsigned ranks = 0;
-    unsigned suits = 0;
-    bool joker = false;
-
-    void add(int card)
-    {
-        if (card == JokerIndex) {
-            joker = true;
-            return;
-        }
-        const int r = card % 13;
-        counts += uint64_t(1) << (4 * r);
-        ranks |= 1u << r;
-        suits |= 1u << (card / 13);
-    }
-
-    int handClass() const
-    {
-        const int distinct = bitCount(ranks);
-        const bool flush = (suits & (suits - 1)) == 0;
-        const unsigned kind = Straights.kind[ranks] >> (joker ? 2 : 0);
-        const bool straight = distinct == (joker ? 4 : 5) && (kind & 1);
-        if (straight)
-            return flush ? ((kind & 2) ? 10 : 9) : 5;
-        if (flush)
-            return 6;
-        constexpr uint64_t ones = 0x1111111111111ull;
-        const bool four = (counts & (ones << 2)) != 0;
-        const bool three = (counts & (counts >> 1) & ones) != 0;
-        if (!joker) {
-            switch (distinct) {
-            case 4: {
-                const uint64_t pairNibble = (counts >> 1) & ~counts & ones;
-                const int pairRank = std::countr_zero(pairNibble) / 4;
-                return (HighRanks >> pairRank) & 1 ? 2 : 1;
-            }
-            case 3:
-                return three ? 4 : 3;
-            case 2:
-                return four ? 8 : 7;
-            default:
-                return 0;
-            }
-        }
-        switch (distinct) {
-        case 3:
-            return 4;
-        case 2:
-            return three ? 8 : 7;
-        case 1:
-            return 11;
-        default:
-            return (ranks & HighRanks) ? 2 : 0;
-        }
-    }
-};
-
-template <class T> void addTwelve(T* to, const T* from)
+template <class T> void addRow(T* to, const T* from, int n)
 {
-    for (int c = 0; c < 12; ++c)
+    for (int c = 0; c < n; ++c)
         to[c] += from[c];
 }
 
@@ -194,58 +112,82 @@ std::optional<PayList> parsePayList(std::string_view text)
 
 int quickClass(const int* cards)
 {
-    Tally t;
-    for (int i = 0; i < 5; ++i)
-        t.add(cards[i]);
-    return t.handClass();
+    // A hand without the Joker has the same class in both decks.
+    static const GameClassifier table(tableGame(true));
+    return table.classify(cards);
+}
+
+Game tableGameWith(bool joker, const PayList& pay)
+{
+    Game g = tableGame(joker);
+    for (int c = 0; c < 12; ++c)
+        g.pay[std::size_t(c)] = pay[std::size_t(c)];
+    return g;
 }
 
 const DrawTables& DrawTables::forDeck(bool joker)
 {
-    if (joker) {
-        static const DrawTables withJoker(53);
-        return withJoker;
-    }
-    static const DrawTables plain(52);
-    return plain;
+    return forGame(tableGame(joker));
 }
 
-DrawTables::DrawTables(int n) : m_deckSize(n)
+const DrawTables& DrawTables::forGame(const Game& game)
 {
+    // Games that differ only in their pays share their tables.
+    static std::mutex lock;
+    static std::vector<std::pair<std::string, std::unique_ptr<DrawTables>>> built;
+    std::string key(1, char('0' + int(game.wild)));
+    for (int c = 0; c < game.classCount; ++c)
+        key += char('A' + int(game.keys[std::size_t(c)]));
+    const std::lock_guard<std::mutex> hold(lock);
+    for (const auto& [k, t] : built) {
+        if (k == key)
+            return *t;
+    }
+    built.emplace_back(key, std::unique_ptr<DrawTables>(new DrawTables(game)));
+    return *built.back().second;
+}
+
+DrawTables::DrawTables(const Game& game)
+    : m_deckSize(game.deckSize()), m_stride(game.classCount), m_classifier(game)
+{
+    const int n = m_deckSize;
+    const int K = m_stride;
+    const GameClassifier& cl = m_classifier;
+    using Tally = GameClassifier::Tally;
     const auto& C = Binom.c;
     // Every hand counts once in each of its five 4-card subsets. Two threads take
     // alternate largest cards, each into its own table.
-    const size_t fourSize = size_t(C[n][4]) * 12;
+    const size_t fourSize = size_t(C[n][4]) * K;
     std::vector<uint8_t> second(fourSize, 0);
     m_four.assign(fourSize, 0);
     auto census = [&](uint8_t* four, int firstTop) {
         for (int e = firstTop; e >= 4; e -= 2) {
             Tally te;
-            te.add(e);
+            cl.add(te, e);
             for (int d = 3; d < e; ++d) {
                 Tally td = te;
-                td.add(d);
+                cl.add(td, d);
                 for (int c = 2; c < d; ++c) {
                     Tally tc = td;
-                    tc.add(c);
+                    cl.add(tc, c);
                     const int64_t cde = C[c][2] + C[d][3] + C[e][4];
                     const int64_t xde = C[d][3] + C[e][4];
                     for (int b = 1; b < c; ++b) {
                         Tally tb = tc;
-                        tb.add(b);
+                        cl.add(tb, b);
                         const int64_t bcde = b + cde;
                         const int64_t bde = C[b][2] + xde;
                         const int64_t bce = C[b][2] + C[c][3] + C[e][4];
                         const int64_t bcd = C[b][2] + C[c][3] + C[d][4];
                         for (int a = 0; a < b; ++a) {
                             Tally t = tb;
-                            t.add(a);
-                            const int cls = t.handClass();
-                            ++four[bcde * 12 + cls];
-                            ++four[(a + cde) * 12 + cls];
-                            ++four[(a + bde) * 12 + cls];
-                            ++four[(a + bce) * 12 + cls];
-                            ++four[(a + bcd) * 12 + cls];
+                            cl.add(t, a);
+                            const int cls = cl.classify(t);
+                            ++four[bcde * K + cls];
+                            ++four[(a + cde) * K + cls];
+                            ++four[(a + bde) * K + cls];
+                            ++four[(a + bce) * K + cls];
+                            ++four[(a + bcd) * K + cls];
                         }
                     }
                 }
@@ -260,72 +202,81 @@ DrawTables::DrawTables(int n) : m_deckSize(n)
     const uint8_t* four = m_four.data();
 
     // A hand holding a k-set is counted from each of its 5 − k (k+1)-subsets that hold it.
-    m_three.assign(size_t(C[n][3]) * 12, 0);
+    m_three.assign(size_t(C[n][3]) * K, 0);
     for (int d = 3; d < n; ++d)
         for (int c = 2; c < d; ++c)
             for (int b = 1; b < c; ++b)
                 for (int a = 0; a < b; ++a) {
-                    const uint8_t* from = four + (a + C[b][2] + C[c][3] + C[d][4]) * 12;
+                    const uint8_t* from = four + (a + C[b][2] + C[c][3] + C[d][4]) * K;
                     for (int64_t to : {b + C[c][2] + C[d][3], a + C[c][2] + C[d][3], a + C[b][2] + C[d][3],
                                        a + C[b][2] + C[c][3]})
-                        for (int k = 0; k < 12; ++k)
-                            m_three[to * 12 + k] += from[k];
+                        for (int k = 0; k < K; ++k)
+                            m_three[to * K + k] += from[k];
                 }
     for (uint32_t& v : m_three)
         v /= 2;
 
-    m_two.assign(size_t(C[n][2]) * 12, 0);
+    m_two.assign(size_t(C[n][2]) * K, 0);
     for (int c = 2; c < n; ++c)
         for (int b = 1; b < c; ++b)
             for (int a = 0; a < b; ++a) {
-                const uint32_t* from = &m_three[(a + C[b][2] + C[c][3]) * 12];
-                addTwelve(&m_two[(b + C[c][2]) * 12], from);
-                addTwelve(&m_two[(a + C[c][2]) * 12], from);
-                addTwelve(&m_two[(a + C[b][2]) * 12], from);
+                const uint32_t* from = &m_three[(a + C[b][2] + C[c][3]) * K];
+                addRow(&m_two[(b + C[c][2]) * K], from, K);
+                addRow(&m_two[(a + C[c][2]) * K], from, K);
+                addRow(&m_two[(a + C[b][2]) * K], from, K);
             }
     for (uint32_t& v : m_two)
         v /= 3;
 
-    m_one.assign(size_t(n) * 12, 0);
+    m_one.assign(size_t(n) * K, 0);
     for (int b = 1; b < n; ++b)
         for (int a = 0; a < b; ++a) {
-            const uint32_t* from = &m_two[(a + C[b][2]) * 12];
-            addTwelve(&m_one[b * 12], from);
-            addTwelve(&m_one[a * 12], from);
+            const uint32_t* from = &m_two[(a + C[b][2]) * K];
+            addRow(&m_one[b * K], from, K);
+            addRow(&m_one[a * K], from, K);
         }
     for (uint32_t& v : m_one)
         v /= 4;
 
-    m_none.fill(0);
+    m_none.assign(size_t(K), 0);
     for (int a = 0; a < n; ++a)
-        addTwelve(m_none.data(), &m_one[a * 12]);
+        addRow(m_none.data(), &m_one[a * K], K);
     for (uint32_t& v : m_none)
         v /= 5;
 }
 
 void DrawTables::addCounts(const int* sorted, int size, int64_t factor, std::array<int64_t, 12>& out) const
 {
+    int64_t all[MaxClasses] = {};
+    addCounts(sorted, size, factor, all);
+    for (int c = 0; c < 12 && c < m_stride; ++c)
+        out[std::size_t(c)] += all[c];
+}
+
+void DrawTables::addCounts(const int* sorted, int size, int64_t factor, int64_t* out) const
+{
     if (size == 5) {
-        out[quickClass(sorted)] += factor;
+        out[m_classifier.classify(sorted)] += factor;
         return;
     }
     const int64_t idx = setIndex(sorted, size);
+    const int K = m_stride;
     auto add = [&](const auto* counts) {
-        for (int c = 0; c < 12; ++c)
+        for (int c = 0; c < K; ++c)
             out[c] += factor * int64_t(counts[c]);
     };
     switch (size) {
     case 4:
-        add(&m_four[idx * 12]);
+        add(&m_four[idx * K]);
         break;
     case 3:
-        add(&m_three[idx * 12]);
+        add(&m_three[idx * K]);
         break;
     case 2:
-        add(&m_two[idx * 12]);
+        add(&m_two[idx * K]);
         break;
     case 1:
-        add(&m_one[idx * 12]);
+        add(&m_one[idx * K]);
         break;
     default:
         add(m_none.data());
@@ -369,14 +320,15 @@ std::array<int, 32> HoldValues::ranking() const
 
 namespace {
 
-// Counts the draws of one hold by the multiset of ranks drawn.
+// Counts the draws of one hold by the multiset of ranks drawn, the flushes apart.
 class RankDraws {
 public:
-    RankDraws(const std::array<int, 5>& dealt, bool joker)
+    RankDraws(const std::array<int, 5>& dealt, const Game& game) : m_classifier(game)
     {
         std::fill(std::begin(m_avail), std::end(m_avail), 4);
         std::fill(std::begin(m_suitAvail), std::end(m_suitAvail), 0x1FFFu);
-        m_jokerAvail = joker;
+        m_jokerAvail = game.deckSize() == 53;
+        m_deuces = m_classifier.deucesWild();
         for (int c : dealt) {
             if (c == JokerIndex) {
                 m_jokerAvail = false;
@@ -387,7 +339,7 @@ public:
         }
     }
 
-    std::array<int64_t, 12> count(const std::array<int, 5>& dealt, int mask)
+    const ClassCounts& count(const std::array<int, 5>& dealt, int mask)
     {
         m_held = Tally();
         m_heldSuit = -1;
@@ -397,99 +349,135 @@ public:
                 continue;
             ++k;
             const int c = dealt[p];
-            m_held.add(c);
-            if (c != JokerIndex)
+            const int wildsBefore = m_held.wilds;
+            m_classifier.add(m_held, c);
+            if (m_held.wilds == wildsBefore)
                 m_heldSuit = (m_heldSuit == -1 || m_heldSuit == c / 13) ? c / 13 : -2;
         }
         m_out.fill(0);
         const int draw = 5 - k;
-        walk(0, draw, 1, m_held.counts, m_held.ranks, 0, m_held.joker);
+        walk(0, draw, 1, m_held.counts, m_held.ranks, 0, m_held.wilds);
         if (m_jokerAvail && draw > 0)
-            walk(0, draw - 1, 1, m_held.counts, m_held.ranks, 0, true);
+            walk(0, draw - 1, 1, m_held.counts, m_held.ranks, 0, m_held.wilds + 1);
         return m_out;
     }
 
 private:
-    void walk(int r, int left, int64_t ways, uint64_t counts, unsigned ranks, unsigned drawn, bool joker)
+    using Tally = GameClassifier::Tally;
+
+    void walk(int r, int left, int64_t ways, uint64_t counts, unsigned ranks, unsigned drawn, int wilds)
     {
         if (left == 0) {
-            finish(ways, counts, ranks, drawn, joker);
+            finish(ways, counts, ranks, drawn, wilds);
             return;
         }
         if (r == 13)
             return;
-        walk(r + 1, left, ways, counts, ranks, drawn, joker);
+        walk(r + 1, left, ways, counts, ranks, drawn, wilds);
         const int most = std::min(m_avail[r], left);
         for (int n = 1; n <= most; ++n) {
             // ways of picking n of the available cards of this rank
             static constexpr int pick[5][5] = {{1}, {1, 1}, {1, 2, 1}, {1, 3, 3, 1}, {1, 4, 6, 4, 1}};
             walk(r + 1, left - n, ways * pick[m_avail[r]][n], counts + (uint64_t(n) << (4 * r)),
-                 ranks | (1u << r), drawn | (1u << r), joker);
+                 ranks | (1u << r), drawn | (1u << r), wilds);
         }
     }
 
-    void finish(int64_t ways, uint64_t counts, unsigned ranks, unsigned drawn, bool joker)
+    void finish(int64_t ways, uint64_t counts, unsigned ranks, unsigned drawn, int wilds)
     {
         Tally t;
+        if (m_deuces && (drawn & 1)) {
+            // Drawn deuces are wild, whatever their suits.
+            wilds += int(counts & 15);
+            counts &= ~uint64_t(15);
+            ranks &= ~1u;
+            drawn &= ~1u;
+        }
         t.counts = counts;
         t.ranks = ranks;
-        t.joker = joker;
+        t.wilds = wilds;
         int64_t flushes = 0;
-        const int cards = 5 - (joker ? 1 : 0);
-        if (bitCount(ranks) == cards && m_heldSuit != -2) {
-            // Five different ranks: the draws that keep to one suit are flushes.
+        if (bitCount(ranks) == 5 - wilds && m_heldSuit != -2) {
+            // Natural cards of different ranks: the draws that keep them to one suit
+            // are flushes; a drawn deuce may be of any suit.
+            int64_t wildWays = 1;
+            if (m_deuces) {
+                const int n0 = wilds - m_held.wilds;
+                static constexpr int pick[5][5] = {{1}, {1, 1}, {1, 2, 1}, {1, 3, 3, 1}, {1, 4, 6, 4, 1}};
+                wildWays = pick[m_avail[0]][n0];
+            }
             for (int s = 0; s < 4; ++s) {
                 if ((m_heldSuit == -1 || m_heldSuit == s) && (drawn & ~m_suitAvail[s]) == 0)
-                    ++flushes;
+                    flushes += wildWays;
             }
         }
         t.suits = 3; // two suits: no flush
-        m_out[t.handClass()] += ways - flushes;
+        if (ways > flushes)
+            m_out[std::size_t(m_classifier.classify(t))] += ways - flushes;
         if (flushes) {
             t.suits = 1;
-            m_out[t.handClass()] += flushes;
+            m_out[std::size_t(m_classifier.classify(t))] += flushes;
         }
     }
 
+    GameClassifier m_classifier;
+    bool m_deuces = false;
     int m_avail[13];
     unsigned m_suitAvail[4];
     bool m_jokerAvail;
     Tally m_held;
-    int m_heldSuit = -1; // -1 no ordinary card held, -2 two suits held
-    std::array<int64_t, 12> m_out{};
+    int m_heldSuit = -1; // -1 no natural card held, -2 two suits held
+    ClassCounts m_out{};
 };
 
 } // namespace
 
-HoldValues handHoldValues(const std::array<int, 5>& cards, bool joker, const PayList& pay,
-                          std::array<std::array<int64_t, 12>, 32>* classes)
+HoldValues handHoldValues(const std::array<int, 5>& cards, const Game& game,
+                          std::array<ClassCounts, 32>* classes)
 {
-    RankDraws draws(cards, joker);
+    RankDraws draws(cards, game);
     HoldValues v;
     for (int mask = 0; mask < 32; ++mask) {
-        const std::array<int64_t, 12> counts = draws.count(cards, mask);
+        const ClassCounts& counts = draws.count(cards, mask);
         int64_t paid = 0;
-        for (int c = 1; c < 12; ++c)
-            paid += pay[c] * counts[c];
+        for (int c = 1; c < game.classCount; ++c)
+            paid += game.pay[std::size_t(c)] * counts[std::size_t(c)];
         v.numerator[mask] = paid;
         if (classes)
             (*classes)[mask] = counts;
     }
-    const int left = (joker ? 53 : 52) - 5;
+    const int left = game.deckSize() - 5;
     for (int k = 0; k <= 5; ++k)
         v.drawsByHeld[k] = Binom.c[left][5 - k];
     return v;
 }
 
-HoldEvaluator::HoldEvaluator(bool joker, const PayList& pay)
-    : m_tables(DrawTables::forDeck(joker)), m_pay(pay)
+HoldValues handHoldValues(const std::array<int, 5>& cards, bool joker, const PayList& pay,
+                          std::array<std::array<int64_t, 12>, 32>* classes)
 {
+    std::array<ClassCounts, 32> all;
+    const HoldValues v = handHoldValues(cards, tableGameWith(joker, pay), classes ? &all : nullptr);
+    if (classes) {
+        for (int m = 0; m < 32; ++m)
+            std::copy_n(all[m].begin(), 12, (*classes)[m].begin());
+    }
+    return v;
+}
+
+HoldEvaluator::HoldEvaluator(bool joker, const PayList& pay) : HoldEvaluator(tableGameWith(joker, pay)) {}
+
+HoldEvaluator::HoldEvaluator(const Game& game)
+    : m_game(game), m_tables(DrawTables::forGame(game)), m_pay{}, m_classifier(game)
+{
+    for (int c = 0; c < 12 && c < game.classCount; ++c)
+        m_pay[std::size_t(c)] = game.pay[std::size_t(c)];
+    const int K = m_tables.m_stride;
     auto weigh = [&](const auto& counts, std::vector<int64_t>& out) {
-        out.resize(counts.size() / 12);
+        out.resize(counts.size() / std::size_t(K));
         for (size_t i = 0; i < out.size(); ++i) {
             int64_t v = 0;
-            for (int c = 1; c < 12; ++c)
-                v += m_pay[c] * int64_t(counts[i * 12 + c]);
+            for (int c = 1; c < K; ++c)
+                v += m_game.pay[std::size_t(c)] * int64_t(counts[i * std::size_t(K) + std::size_t(c)]);
             out[i] = v;
         }
     };
@@ -577,7 +565,7 @@ HoldValues HoldEvaluator::evaluate(const std::array<int, 5>& given) const
             total[m] = m_four[c[p[0]] + B[c[p[1]]][2] + B[c[p[2]]][3] + B[c[p[3]]][4]];
             break;
         default:
-            total[m] = m_pay[quickClass(c.data())];
+            total[m] = m_game.pay[std::size_t(m_classifier.classify(c.data()))];
             break;
         }
     }
@@ -600,16 +588,24 @@ HoldValues HoldEvaluator::evaluate(const std::array<int, 5>& given) const
     return v;
 }
 
-std::array<int64_t, 12> HoldEvaluator::classCounts(const std::array<int, 5>& given, int mask) const
+ClassCounts HoldEvaluator::gameClassCounts(const std::array<int, 5>& given, int mask) const
 {
     const SortedHand hand(given);
     const int held = hand.toSorted(mask);
-    std::array<int64_t, 12> out{};
+    ClassCounts out{};
     for (int m = held; m < 32; m = (m + 1) | held) {
         int sub[5];
         const int k = hand.subset(m, sub);
-        m_tables.addCounts(sub, k, (bitCount(unsigned(m & ~held)) & 1) ? -1 : 1, out);
+        m_tables.addCounts(sub, k, (bitCount(unsigned(m & ~held)) & 1) ? -1 : 1, out.data());
     }
+    return out;
+}
+
+std::array<int64_t, 12> HoldEvaluator::classCounts(const std::array<int, 5>& given, int mask) const
+{
+    const ClassCounts all = gameClassCounts(given, mask);
+    std::array<int64_t, 12> out{};
+    std::copy_n(all.begin(), 12, out.begin());
     return out;
 }
 

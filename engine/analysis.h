@@ -3,6 +3,8 @@
 // Exact hold values and exact game returns. Cards here are deck indices 0..52
 // (card code − 1; 52 is the Joker), so sets of them index the count tables directly.
 
+#include "engine/game.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -21,27 +23,36 @@ std::optional<PayList> parsePayList(std::string_view text);
 // The evaluator's class of five different deck indices, in any order.
 int quickClass(const int* cards);
 
+// Final class counts of a game, indexed by its classes.
+using ClassCounts = std::array<int64_t, MaxClasses>;
+
 // For every set of up to five deck cards, how many five-card hands of the deck
-// contain it, per final class. Built once per deck size on first use.
+// contain it, per final class. Built once per game's deck, wild cards and classes
+// (not its pays) on first use.
 class DrawTables {
 public:
     static const DrawTables& forDeck(bool joker);
+    static const DrawTables& forGame(const Game& game);
 
     int deckSize() const { return m_deckSize; }
+    int classCount() const { return m_stride; }
     // Class counts of the hands holding `size` cards given in ascending order;
-    // adds them into `out` multiplied by `factor`.
+    // adds them into `out` (classCount() entries) multiplied by `factor`.
+    void addCounts(const int* sorted, int size, int64_t factor, int64_t* out) const;
     void addCounts(const int* sorted, int size, int64_t factor, std::array<int64_t, 12>& out) const;
 
 private:
-    explicit DrawTables(int deckSize);
+    explicit DrawTables(const Game& game);
     friend class HoldEvaluator;
 
     int m_deckSize;
-    std::vector<uint8_t> m_four;     // 12 counts per 4-card set (at most 49)
-    std::vector<uint32_t> m_three;   // 12 per 3-card set
-    std::vector<uint32_t> m_two;     // 12 per 2-card set
-    std::vector<uint32_t> m_one;     // 12 per card
-    std::array<uint32_t, 12> m_none; // all hands
+    int m_stride; // counts per set: the game's classes
+    GameClassifier m_classifier;
+    std::vector<uint8_t> m_four;   // per 4-card set (at most 49 each)
+    std::vector<uint32_t> m_three; // per 3-card set
+    std::vector<uint32_t> m_two;   // per 2-card set
+    std::vector<uint32_t> m_one;   // per card
+    std::vector<uint32_t> m_none;  // all hands
 };
 
 // The 32 holds of a dealt hand. Mask bit i holds the card at index i of the hand
@@ -63,21 +74,31 @@ struct HoldValues {
 // enough for a single hand; `classes`, when given, gets each hold's class counts.
 HoldValues handHoldValues(const std::array<int, 5>& cards, bool joker, const PayList& pay,
                           std::array<std::array<int64_t, 12>, 32>* classes = nullptr);
+HoldValues handHoldValues(const std::array<int, 5>& cards, const Game& game,
+                          std::array<ClassCounts, 32>* classes = nullptr);
+
+// The table's own game with `pay` for its classes.
+Game tableGameWith(bool joker, const PayList& pay);
 
 // Scores holds with one pay list: the pay-weighted count tables.
 class HoldEvaluator {
 public:
     HoldEvaluator(bool joker, const PayList& pay);
+    explicit HoldEvaluator(const Game& game);
 
     bool joker() const { return m_tables.deckSize() == 53; }
     const PayList& pay() const { return m_pay; }
+    const Game& game() const { return m_game; }
     HoldValues evaluate(const std::array<int, 5>& cards) const;
     // Final class counts of one hold (all draws), indexed by class.
     std::array<int64_t, 12> classCounts(const std::array<int, 5>& cards, int mask) const;
+    ClassCounts gameClassCounts(const std::array<int, 5>& cards, int mask) const;
 
 private:
+    Game m_game;
     const DrawTables& m_tables;
-    PayList m_pay;
+    PayList m_pay; // the first twelve of the game's pays
+    GameClassifier m_classifier;
     std::vector<int64_t> m_four, m_three, m_two, m_one;
     int64_t m_none = 0;
 };
@@ -112,6 +133,7 @@ enum class Strategy { Optimal, Advisor };
 struct ReturnOptions {
     bool joker = false;
     PayList pay = gamePayList();
+    std::optional<Game> game; // any game; when set, `joker` and `pay` are not used
     Strategy strategy = Strategy::Optimal;
     bool holdHighCard = false;
     bool holdOpenInside = false;
@@ -120,9 +142,12 @@ struct ReturnOptions {
 };
 
 struct GameReturn {
-    long double rate = 0;                    // expected pay per credit bet
-    long double bestRate = 0;                // the same drawing to the best hold every time
-    std::array<long double, 12> classOdds{}; // probability of each final class
+    long double rate = 0;                            // expected pay per credit bet
+    long double bestRate = 0;                        // the same drawing to the best hold every time
+    std::array<long double, MaxClasses> classOdds{}; // probability of each final class
+    long double deviation = 0;                       // standard deviation of one hand's pay
+    long double hitRate = 0;                         // probability that the final hand pays
+    long double royalCycle = 0;                      // hands per royal flush (0: never)
     int64_t dealClasses = 0;
 };
 

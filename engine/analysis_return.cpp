@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <mutex>
 #include <thread>
 
@@ -175,8 +176,11 @@ std::vector<DealClass> dealClasses(bool joker)
 
 GameReturn gameReturn(const ReturnOptions& options)
 {
-    const HoldEvaluator evaluator(options.joker, options.pay);
-    const std::vector<DealClass> deals = dealClasses(options.joker);
+    const Game game = options.game ? *options.game : tableGameWith(options.joker, options.pay);
+    const bool joker = game.deckSize() == 53;
+    const HoldEvaluator evaluator(game);
+    const std::vector<DealClass> deals = dealClasses(joker);
+    const int K = game.classCount;
     const int threads = std::clamp(options.threads, 1, 16);
 
     // Exact sums, per number of held cards, of pay and of class counts, each deal
@@ -184,7 +188,7 @@ GameReturn gameReturn(const ReturnOptions& options)
     struct Sums {
         std::array<__int128, 6> pay{};
         std::array<__int128, 6> bestPay{};
-        std::array<std::array<__int128, 12>, 6> classes{};
+        std::array<std::array<__int128, MaxClasses>, 6> classes{};
     };
     std::vector<Sums> sums(threads);
     auto work = [&](int t) {
@@ -209,8 +213,8 @@ GameReturn gameReturn(const ReturnOptions& options)
                 s.pay[k] += __int128(w) * values.numerator[h.mask];
                 if (!options.classOdds)
                     continue;
-                const std::array<int64_t, 12> counts = evaluator.classCounts(cards, h.mask);
-                for (int c = 0; c < 12; ++c)
+                const ClassCounts counts = evaluator.gameClassCounts(cards, h.mask);
+                for (int c = 0; c < K; ++c)
                     s.classes[k][c] += __int128(w) * counts[c];
             }
         }
@@ -222,7 +226,7 @@ GameReturn gameReturn(const ReturnOptions& options)
     for (std::thread& th : pool)
         th.join();
 
-    const int n = options.joker ? 53 : 52;
+    const int n = game.deckSize();
     long double deals5 = 1;
     for (int i = 0; i < 5; ++i)
         deals5 = deals5 * (n - i) / (i + 1);
@@ -235,17 +239,30 @@ GameReturn gameReturn(const ReturnOptions& options)
             draws = draws * (n - 5 - i) / (i + 1);
         __int128 pay = 0;
         __int128 bestPay = 0;
-        std::array<__int128, 12> cls{};
+        std::array<__int128, MaxClasses> cls{};
         for (const Sums& s : sums) {
             pay += s.pay[k];
             bestPay += s.bestPay[k];
-            for (int c = 0; c < 12; ++c)
+            for (int c = 0; c < K; ++c)
                 cls[c] += s.classes[k][c];
         }
         r.rate += (long double)pay / draws / everything;
         r.bestRate += (long double)bestPay / draws / everything;
-        for (int c = 0; c < 12; ++c)
+        for (int c = 0; c < K; ++c)
             r.classOdds[c] += (long double)cls[c] / draws / everything;
+    }
+    if (options.classOdds) {
+        long double square = 0;
+        for (int c = 1; c < K; ++c) {
+            const long double p = (long double)game.pay[std::size_t(c)];
+            square += r.classOdds[c] * p * p;
+            if (game.pay[std::size_t(c)] > 0)
+                r.hitRate += r.classOdds[c];
+        }
+        r.deviation = std::sqrt(std::max<long double>(0, square - r.rate * r.rate));
+        const int royal = game.royalClass();
+        if (royal >= 0 && r.classOdds[royal] > 0)
+            r.royalCycle = 1 / r.classOdds[royal];
     }
     return r;
 }

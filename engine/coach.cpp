@@ -39,7 +39,12 @@ int keptMask(const std::array<int, 5>& dealt, const std::array<int, 5>& final)
 }
 
 HandAdvice::HandAdvice(const std::array<int, 5>& cards, bool joker, const PayList& pay)
-    : m_cards(cards), m_joker(joker), m_values(handHoldValues(cards, joker, pay)),
+    : HandAdvice(cards, tableGameWith(joker, pay))
+{
+}
+
+HandAdvice::HandAdvice(const std::array<int, 5>& cards, const Game& game)
+    : m_cards(cards), m_joker(game.deckSize() == 53), m_values(handHoldValues(cards, game)),
       m_ranking(m_values.ranking())
 {
 }
@@ -65,6 +70,11 @@ int expertHoldMask(const std::array<int, 5>& cards, bool joker, const PayList& p
     return handHoldValues(cards, joker, pay).best();
 }
 
+int expertHoldMask(const std::array<int, 5>& cards, const Game& game)
+{
+    return handHoldValues(cards, game).best();
+}
+
 double SessionFigures::accuracy() const
 {
     if (hands == 0)
@@ -76,6 +86,14 @@ const HandAdvice& Coach::dealt(const std::array<int, 5>& cards, bool joker)
 {
     if (!m_hand || m_hand->cards() != cards || m_hand->joker() != joker)
         m_hand.emplace(cards, joker, m_pay);
+    m_review.reset();
+    m_reviewed = false;
+    return *m_hand;
+}
+
+const HandAdvice& Coach::dealt(const std::array<int, 5>& cards, const Game& game)
+{
+    m_hand.emplace(cards, game);
     m_review.reset();
     m_reviewed = false;
     return *m_hand;

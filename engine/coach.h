@@ -35,6 +35,8 @@ int keptMask(const std::array<int, 5>& dealt, const std::array<int, 5>& final);
 class HandAdvice {
 public:
     HandAdvice(const std::array<int, 5>& cards, bool joker, const PayList& pay);
+    // Any game of the catalogue, or of the player's own.
+    HandAdvice(const std::array<int, 5>& cards, const Game& game);
 
     const std::array<int, 5>& cards() const { return m_cards; }
     bool joker() const { return m_joker; }
@@ -59,6 +61,7 @@ private:
 
 // The first of equal best holds for five dealt cards.
 int expertHoldMask(const std::array<int, 5>& cards, bool joker, const PayList& pay);
+int expertHoldMask(const std::array<int, 5>& cards, const Game& game);
 
 struct DrawReview {
     int best = 0;
@@ -84,6 +87,8 @@ public:
 
     // A new hand was dealt. Working out the same cards again reuses the values.
     const HandAdvice& dealt(const std::array<int, 5>& cards, bool joker);
+    // The same in any game, with that game's pays.
+    const HandAdvice& dealt(const std::array<int, 5>& cards, const Game& game);
     const std::optional<HandAdvice>& hand() const { return m_hand; }
     // The draw was made holding `mask` at `bet`; a counted draw adds to the figures.
     // Without a dealt hand, or a second time for the same hand, nothing is reviewed.

@@ -1,5 +1,8 @@
 #include <QProcess>
+#include <QTemporaryFile>
 #include <QTest>
+
+#include <algorithm>
 
 class TestAnalysisTool : public QObject {
     Q_OBJECT
@@ -8,6 +11,7 @@ private slots:
     void analyzeListsEveryHoldBestFirst();
     void analyzeFollowsTheGivenPositions();
     void returnOfNineSixJacks();
+    void gamesListsTheCatalogue();
     void badInputExitsWithTwo_data();
     void badInputExitsWithTwo();
 
@@ -108,6 +112,49 @@ void TestAnalysisTool::returnOfNineSixJacks()
     QVERIFY(std::abs(paid * 100 - 99.5439) < 1e-4);
 }
 
+void TestAnalysisTool::gamesListsTheCatalogue()
+{
+    const Result r = run({"games"});
+    QCOMPARE(r.exitCode, 0);
+    const QList<QByteArray> l = lines(r.out);
+    QCOMPARE(l.size(), 10); // a heading and nine games
+    const QList<QPair<QByteArray, QByteArray>> published = {{"jacks-9-6", "99.5439"},
+                                                            {"jacks-8-5", "97.2984"},
+                                                            {"bonus-8-5", "99.1660"},
+                                                            {"double-bonus-10-7", "100.1725"},
+                                                            {"double-double-bonus-9-6", "98.9808"},
+                                                            {"deuces-wild", "100.7620"}};
+    for (const auto& [id, rate] : published) {
+        const auto row =
+            std::find_if(l.begin(), l.end(), [&](const QByteArray& x) { return x.startsWith(id + ' '); });
+        QVERIFY2(row != l.end(), id.constData());
+        QCOMPARE(row->simplified().split(' ').value(1), rate);
+    }
+
+    // An edited table is its own game: 9/6 Jacks with 8/5 pays plays as 8/5 Jacks.
+    const Result edited = run({"return", "--game", "jacks-9-6", "--paytable", "1,2,3,4,5,8,25,50,800"});
+    QCOMPARE(edited.exitCode, 0);
+    QCOMPARE(lines(edited.out).value(0), QByteArray("97.2984"));
+    QCOMPARE(lines(edited.out).size(), 10);
+
+    // Casino games have no table advisor line; the Joker is in the Joker games' decks.
+    const Result deuces = run({"analyze", "--game", "deuces-wild", "2h", "2s", "Th", "Jh", "5c"});
+    QCOMPARE(deuces.exitCode, 0);
+    QCOMPARE(lines(deuces.out).size(), 32);
+    QCOMPARE(run({"analyze", "--game", "joker-poker", "Jk", "Ah", "Kh", "Qh", "2c"}).exitCode, 0);
+
+    // Games of the player's own, from a file: listed after the catalogue, played by name.
+    QTemporaryFile own;
+    QVERIFY(own.open());
+    own.write("# mine\nmy-jacks jacks-9-6 1,2,3,4,5,8,25,50,800\n");
+    own.close();
+    const Result mine = run({"return", "--games", own.fileName(), "--game", "my-jacks"});
+    QCOMPARE(lines(mine.out).value(0), QByteArray("97.2984"));
+    const QList<QByteArray> listed = lines(run({"games", "--games", own.fileName()}).out);
+    QCOMPARE(listed.size(), 11);
+    QVERIFY(listed.last().startsWith("my-jacks ") && listed.last().contains(" 97.2984 %"));
+}
+
 void TestAnalysisTool::badInputExitsWithTwo_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -123,6 +170,15 @@ void TestAnalysisTool::badInputExitsWithTwo_data()
     QTest::newRow("unknown strategy") << QStringList{"return", "--strategy", "lucky"};
     QTest::newRow("unknown option") << QStringList{"return", "--fast"};
     QTest::newRow("stray word") << QStringList{"return", "Ah"};
+    QTest::newRow("unknown game") << QStringList{"return", "--game", "pai-gow"};
+    QTest::newRow("Joker with a casino game") << QStringList{"return", "--joker", "--game", "jacks-9-6"};
+    QTest::newRow("pay table of another game")
+        << QStringList{"return", "--game", "jacks-9-6", "--paytable", "0,1,2,3,4,6,9,25,50,800,0"};
+    QTest::newRow("Joker outside its games")
+        << QStringList{"analyze", "--game", "deuces-wild", "Ah", "Kh", "Qh", "Jh", "Jk"};
+    QTest::newRow("games file missing") << QStringList{"games", "--games", "/nonexistent/games.txt"};
+    QTest::newRow("games file not text")
+        << QStringList{"return", "--games", TARVELLE_TOOL_PATH, "--game", "x"};
     QTest::newRow("unknown analyze option") << QStringList{"analyze", "--wild", "Ah", "Kh", "Qh", "Jh", "Th"};
 }
 

@@ -1,0 +1,264 @@
+// Games as data: the general evaluator against the table's own on every hand, the
+// published returns of the casino games, and the two exact methods against each other.
+#include "engine/analysis.h"
+#include "engine/coach.h"
+#include "engine/evaluator.h"
+#include "engine/game.h"
+#include "engine/usergames.h"
+#include "tests/engine/handtext.h"
+
+#include <QTest>
+
+#include <random>
+
+using namespace tarvelle;
+using namespace tarvelle::test;
+
+class TestGames : public QObject {
+    Q_OBJECT
+
+private slots:
+    void agreesWithTheTablesEvaluatorOnEveryHand();
+    void classesOfTheCasinoGames_data();
+    void classesOfTheCasinoGames();
+    void publishedReturns_data();
+    void publishedReturns();
+    void singleHandAgreesWithTheCountTables();
+    void editedPayTable();
+    void userGamesFile();
+    void coachPlaysTheChosenGame();
+
+private:
+    static std::array<int, 5> indices(const char* text)
+    {
+        const Hand h = handOf(text);
+        std::array<int, 5> cards;
+        for (int p = 0; p < 5; ++p)
+            cards[p] = h.code(p + 1) - 1;
+        return cards;
+    }
+};
+
+void TestGames::agreesWithTheTablesEvaluatorOnEveryHand()
+{
+    // Every hand of the 53-card deck; those without the Joker also in the 52-card game.
+    const GameClassifier plain(tableGame(false));
+    const GameClassifier joker(tableGame(true));
+    Hand hand;
+    HandFlags flags{};
+    int64_t hands = 0, mismatches = 0;
+    int c[5];
+    for (c[4] = 4; c[4] < 53; ++c[4])
+        for (c[3] = 3; c[3] < c[4]; ++c[3])
+            for (c[2] = 2; c[2] < c[3]; ++c[2])
+                for (c[1] = 1; c[1] < c[2]; ++c[1])
+                    for (c[0] = 0; c[0] < c[1]; ++c[0]) {
+                        for (int p = 0; p < 5; ++p)
+                            hand.setCard(p + 1, c[p] + 1);
+                        hand.clearHeld();
+                        const int expected = EvaluateHand(hand, flags, false);
+                        ++hands;
+                        if (joker.classify(c) != expected || (c[4] != 52 && plain.classify(c) != expected)) {
+                            if (++mismatches < 5)
+                                qWarning("cards %d %d %d %d %d: table %d, general %d", c[0], c[1], c[2], c[3],
+                                         c[4], expected, joker.classify(c));
+                        }
+                    }
+    QCOMPARE(hands, int64_t(2869685));
+    QCOMPARE(mismatches, int64_t(0));
+}
+
+void TestGames::classesOfTheCasinoGames_data()
+{
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<QString>("hand");
+    QTest::addColumn<int>("key");
+    auto row = [](const char* game, const char* hand, ClassKey key) {
+        QTest::addRow("%s %s", game, hand) << QString(game) << QString(hand) << int(key);
+    };
+    const char* ddb = "double-double-bonus-9-6";
+    row(ddb, "Ah As Ad Ac 3h", ClassKey::FourAcesWithKicker);
+    row(ddb, "Ah As Ad Ac 5h", ClassKey::FourAces);
+    row(ddb, "3h 3s 3d 3c Ah", ClassKey::FourTwosToFoursWithKicker);
+    row(ddb, "3h 3s 3d 3c 4h", ClassKey::FourTwosToFoursWithKicker);
+    row(ddb, "3h 3s 3d 3c 5h", ClassKey::FourTwosToFours);
+    row(ddb, "5h 5s 5d 5c 3h", ClassKey::FourFivesToKings);
+    row(ddb, "Th Js Qd Kc Ah", ClassKey::Straight);
+    row(ddb, "Jh Js 2d 5c 9h", ClassKey::JacksOrBetter);
+    row(ddb, "Th Ts 2d 5c 9h", ClassKey::Nothing);
+    const char* deuces = "deuces-wild";
+    row(deuces, "2h 2s 2d 2c Ah", ClassKey::FourDeuces);
+    row(deuces, "2h Th Jh Qh Kh", ClassKey::WildRoyalFlush);
+    row(deuces, "Ah Th Jh Qh Kh", ClassKey::NaturalRoyalFlush);
+    row(deuces, "2h 2s 9d 9c 9h", ClassKey::FiveOfAKind);
+    row(deuces, "2h 3h 5h 6h 7h", ClassKey::StraightFlush);
+    row(deuces, "2h 2s 3d 6c 9h", ClassKey::ThreeOfAKind);
+    row(deuces, "2h 3s 5d 6c 9h", ClassKey::Nothing);
+    row(deuces, "2h 2s 4d 4c 9h", ClassKey::FourOfAKind);
+    row(deuces, "2h 4s 4d 9c 9h", ClassKey::FullHouse);
+    row(deuces, "2h As 3d 4c 5h", ClassKey::Straight);
+    const char* joker = "joker-poker";
+    row(joker, "Jk Ah Kh Qh Jh", ClassKey::WildRoyalFlush);
+    row(joker, "Jk As Ah Ad Ac", ClassKey::FiveOfAKind);
+    row(joker, "Jk Ks 2h 5d 9c", ClassKey::KingsOrBetter);
+    row(joker, "Jk Qs 2h 5d 9c", ClassKey::Nothing);
+    row(joker, "Qh Qs 2h 5d 9c", ClassKey::Nothing);
+}
+
+void TestGames::classesOfTheCasinoGames()
+{
+    QFETCH(QString, game);
+    QFETCH(QString, hand);
+    QFETCH(int, key);
+    const Game* g = findGame(game.toStdString());
+    QVERIFY(g);
+    const std::array<int, 5> cards = indices(hand.toLatin1().constData());
+    const int cls = GameClassifier(*g).classify(cards.data());
+    QCOMPARE(int(g->keys[std::size_t(cls)]), key);
+}
+
+void TestGames::publishedReturns_data()
+{
+    // Optimal play, as published for the casino games; the table's own as it has always been.
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<QString>("rate");
+    QTest::newRow("tarvelle") << "tarvelle"
+                              << "162.5343";
+    QTest::newRow("tarvelle-joker") << "tarvelle-joker"
+                                    << "246.3163";
+    QTest::newRow("jacks-9-6") << "jacks-9-6"
+                               << "99.5439";
+    QTest::newRow("jacks-8-5") << "jacks-8-5"
+                               << "97.2984";
+    QTest::newRow("bonus-8-5") << "bonus-8-5"
+                               << "99.1660";
+    QTest::newRow("double-bonus-10-7") << "double-bonus-10-7"
+                                       << "100.1725";
+    QTest::newRow("double-double-bonus-9-6") << "double-double-bonus-9-6"
+                                             << "98.9808";
+    QTest::newRow("deuces-wild") << "deuces-wild"
+                                 << "100.7620";
+}
+
+void TestGames::publishedReturns()
+{
+    QFETCH(QString, game);
+    QFETCH(QString, rate);
+    ReturnOptions o;
+    o.game = *findGame(game.toStdString());
+    const GameReturn r = gameReturn(o);
+    QCOMPARE(QString::asprintf("%.4Lf", r.rate * 100), rate);
+    QCOMPARE(QString::asprintf("%.4Lf", r.bestRate * 100), rate);
+    // The class odds are a distribution and pay exactly the return.
+    long double sum = 0, paid = 0;
+    for (int c = 0; c < o.game->classCount; ++c) {
+        sum += r.classOdds[c];
+        paid += r.classOdds[c] * o.game->pay[c];
+    }
+    QVERIFY(std::abs(double(sum - 1)) < 1e-12);
+    QVERIFY(std::abs(double(paid - r.rate)) < 1e-12);
+    if (game == "jacks-9-6")
+        QCOMPARE(QString::asprintf("%.0Lf", r.royalCycle), QString("40391"));
+}
+
+void TestGames::singleHandAgreesWithTheCountTables()
+{
+    // Two ways to the same exact values: draws walked by rank for one hand, and the
+    // tables built from every hand of the deck.
+    std::mt19937 rng(24);
+    for (const Game& g : gameCatalogue()) {
+        const HoldEvaluator tables(g);
+        std::vector<int> deck(std::size_t(g.deckSize()));
+        for (int i = 0; i < g.deckSize(); ++i)
+            deck[std::size_t(i)] = i;
+        for (int n = 0; n < 150; ++n) {
+            std::shuffle(deck.begin(), deck.end(), rng);
+            std::array<int, 5> cards = {deck[0], deck[1], deck[2], deck[3], deck[4]};
+            if (n == 0 && g.wild == Wild::Deuces)
+                cards = indices("2h 2s Th Jh 5c");
+            std::array<ClassCounts, 32> classes;
+            const HoldValues alone = handHoldValues(cards, g, &classes);
+            const HoldValues fromTables = tables.evaluate(cards);
+            QCOMPARE(alone.numerator, fromTables.numerator);
+            for (int mask : {0, 5, 19, 30})
+                QCOMPARE(classes[std::size_t(mask)], tables.gameClassCounts(cards, mask));
+        }
+    }
+}
+
+void TestGames::editedPayTable()
+{
+    const Game& jacks = *findGame("jacks-9-6");
+    const auto eightFive = editedGame(jacks, "1,2,3,4,5,8,25,50,800");
+    QVERIFY(eightFive);
+    QCOMPARE(eightFive->pay, findGame("jacks-8-5")->pay);
+    QVERIFY(eightFive->id != jacks.id);
+    QCOMPARE(eightFive->family, jacks.id);
+    for (const char* bad : {"1,2,3,4,5,8,25,50", "1,2,3,4,5,8,25,50,800,1", "1,2,3,4,5,8,25,50,x",
+                            "1,,3,4,5,8,25,50,800", "1,2,3,4,5,8,25,50,1000001", ""})
+        QVERIFY2(!editedGame(jacks, bad), bad);
+}
+
+void TestGames::userGamesFile()
+{
+    const std::string good = "# mine\n"
+                             "jacks-7-5 jacks-9-6 1,2,3,4,5,7,25,50,800\n"
+                             "\n"
+                             "  deuces-short   deuces-wild 1,2,2,3,4,9,15,25,200,800\r\n";
+    const std::string bad = "jacks-9-6 jacks-9-6 1,2,3,4,6,9,25,50,800\n" // a catalogue name
+                            "jacks-7-5 jacks-9-6 1,2,3,4,5,7,25,50,800\n" // used twice
+                            "odd poker 1,2,3\n"                           // no such family
+                            "short jacks-9-6 1,2,3\n"                     // too few pays
+                            "Upper jacks-9-6 1,2,3,4,6,9,25,50,800\n"     // not a name
+                            "two words\n"
+                            "\x01\xff\xfe garbage \x7f\n";
+    const UserGames u = parseUserGames(good + bad);
+    QCOMPARE(int(u.games.size()), 2);
+    QCOMPARE(int(u.problems.size()), 7);
+    for (int i = 0; i < 7; ++i)
+        QVERIFY2(u.problems[std::size_t(i)].rfind("line " + std::to_string(5 + i) + ": ", 0) == 0,
+                 u.problems[std::size_t(i)].c_str());
+    QCOMPARE(u.games[1].family, std::string("deuces-wild"));
+    QCOMPARE(u.games[1].pay[5], int64_t(4));
+    QCOMPARE(u.games[1].keys, findGame("deuces-wild")->keys);
+
+    // Written and read back, the same games; nothing else in the file.
+    const UserGames again = parseUserGames(formatUserGames(u.games));
+    QVERIFY(again.problems.empty());
+    QCOMPARE(int(again.games.size()), 2);
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(again.games[std::size_t(i)].id, u.games[std::size_t(i)].id);
+        QCOMPARE(again.games[std::size_t(i)].pay, u.games[std::size_t(i)].pay);
+    }
+
+    // A damaged file: whatever is kept is a well-formed game of its family.
+    std::mt19937 rng(7);
+    for (int n = 0; n < 2000; ++n) {
+        std::string text = good;
+        for (int k = 0; k < 4; ++k)
+            text[rng() % text.size()] = char(rng() % 256);
+        for (const Game& g : parseUserGames(text).games) {
+            const Game* family = findGame(g.family);
+            QVERIFY(family && !findGame(g.id));
+            QCOMPARE(g.classCount, family->classCount);
+            QCOMPARE(g.keys, family->keys);
+        }
+    }
+}
+
+void TestGames::coachPlaysTheChosenGame()
+{
+    // Two deuces with Ten, Jack, Queen of hearts: a wild royal to stand on in Deuces Wild;
+    // in Jacks or Better the three to the royal, ahead of the four to a flush.
+    const std::array<int, 5> cards = indices("2h 2s Th Jh Qh");
+    Coach coach;
+    QCOMPARE(coach.dealt(cards, *findGame("deuces-wild")).best(), 0b11111);
+    QCOMPARE(coach.dealt(cards, *findGame("jacks-9-6")).best(), 0b11100);
+    QCOMPARE(expertHoldMask(cards, *findGame("jacks-9-6")), 0b11100);
+    // The table's own game through either door.
+    const HoldValues byGame = coach.dealt(cards, tableGame(false)).values();
+    QCOMPARE(byGame.numerator, HandAdvice(cards, false, gamePayList()).values().numerator);
+}
+
+QTEST_GUILESS_MAIN(TestGames)
+#include "tst_games.moc"
