@@ -124,14 +124,16 @@ public:
         if (m_kind == Kind::PipeWire)
             sinkArgs << QStringLiteral("sink_properties=session.suspend-timeout-seconds=1");
         QString out;
+        // Asked again until it holds: a session manager that has just started may not know the
+        // new sink yet, or may put back the default it had kept from before a restart.
         if (!pactl(sinkArgs, &out) ||
-            !pactl({QStringLiteral("set-default-sink"), QLatin1String(kSink)}, nullptr) ||
             !waitFor(
                 [&] {
+                    pactl({QStringLiteral("set-default-sink"), QLatin1String(kSink)}, nullptr);
                     return pactl({QStringLiteral("get-default-sink")}, &out) &&
                            out.trimmed() == QLatin1String(kSink);
                 },
-                5000)) {
+                10000)) {
             *why = QStringLiteral("no null sink: ") + out;
             return false;
         }
