@@ -83,6 +83,11 @@ public:
             }
         }
         if (m_kind == Kind::PipeWire) {
+            // A server killed before leaves its sockets behind: waiting for them to appear must
+            // wait for the new processes, not find the old files.
+            for (const char* stale : {"bus", "pipewire-0", "pipewire-0.lock", "pipewire-0-manager",
+                                      "pipewire-0-manager.lock"})
+                QFile::remove(m_home->filePath(QLatin1String(stale)));
             // WirePlumber links the streams and wants a session bus; give it one of its own.
             if (!launch(
                     QStringLiteral("dbus-daemon"),
