@@ -1,5 +1,6 @@
 #include "engine/analysis.h"
 
+#include "engine/bitcount.h"
 #include "engine/evaluator.h"
 #include "engine/paytable.h"
 
@@ -38,20 +39,6 @@ inline int64_t setIndex(const int* sorted, int size)
     return idx;
 }
 
-// Bit counts of 13-bit sets (the library call is slow without a popcount instruction).
-struct BitCounts {
-    uint8_t n[1 << 13]{};
-    constexpr BitCounts()
-    {
-        for (int m = 1; m < (1 << 13); ++m)
-            n[m] = uint8_t(n[m >> 1] + (m & 1));
-    }
-};
-constexpr BitCounts Bits{};
-inline int bitCount(unsigned m)
-{
-    return Bits.n[m];
-}
 
 // The places of each 5-bit mask's set bits, lowest first.
 struct MaskPlaces {

@@ -1,5 +1,6 @@
 #include "engine/game.h"
 
+#include "engine/bitcount.h"
 #include "engine/evaluator.h"
 #include "engine/paytable.h"
 
@@ -168,16 +169,6 @@ struct StraightFits {
 };
 constexpr StraightFits Fits{};
 
-// Bit counts of rank sets (the library call is slow without a popcount instruction).
-struct RankCounts {
-    uint8_t n[1 << 13]{};
-    constexpr RankCounts()
-    {
-        for (int m = 1; m < (1 << 13); ++m)
-            n[m] = uint8_t(n[m >> 1] + (m & 1));
-    }
-};
-constexpr RankCounts Distinct{};
 
 } // namespace
 
@@ -335,7 +326,7 @@ int GameClassifier::classify(const Tally& t) const
 {
     if (t.wilds == 0) {
         constexpr uint64_t ones = 0x1111111111111ull;
-        switch (Distinct.n[t.ranks]) {
+        switch (bitCount(t.ranks)) {
         case 5:
             if ((t.suits & (t.suits - 1)) != 0 && !(Fits.fit[t.ranks] & 1))
                 return m_noPair;
@@ -351,7 +342,7 @@ int GameClassifier::classify(const Tally& t) const
         default:
             break;
         }
-    } else if (t.wilds == 1 && Distinct.n[t.ranks] == 4 && (t.suits & (t.suits - 1)) != 0 &&
+    } else if (t.wilds == 1 && bitCount(t.ranks) == 4 && (t.suits & (t.suits - 1)) != 0 &&
                !(Fits.fit[t.ranks] & 1)) {
         uint8_t best = 0;
         for (unsigned m = t.ranks; m; m &= m - 1)
@@ -365,7 +356,7 @@ int GameClassifier::classifyAny(const Tally& t) const
 {
     const int w = t.wilds;
     const int naturals = 5 - w;
-    const int distinct = Distinct.n[t.ranks];
+    const int distinct = bitCount(t.ranks);
     int most = 0;
     unsigned paired = 0;
     for (unsigned m = t.ranks; m; m &= m - 1) {
@@ -412,7 +403,7 @@ int GameClassifier::classifyAny(const Tally& t) const
             made = pairOf(KingsUp);
             break;
         case K::TwoPairs:
-            made = Distinct.n[paired] + w >= 2;
+            made = bitCount(paired) + w >= 2;
             break;
         case K::ThreeOfAKind:
             made = most + w >= 3;
