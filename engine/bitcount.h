@@ -16,6 +16,9 @@ struct BitCounts {
 };
 inline constexpr BitCounts kBitCounts{};
 
-inline int bitCount(unsigned m) { return kBitCounts.n[m & ((1u << 13) - 1)]; }
+inline int bitCount(unsigned m)
+{
+    return kBitCounts.n[m & ((1u << 13) - 1)];
+}
 
 } // namespace tarvelle

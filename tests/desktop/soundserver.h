@@ -4,6 +4,8 @@
 // pipewire-pulse, in a runtime folder of its own, playing into a null sink at 44 100 Hz 16-bit
 // stereo (the game's stream format, so nothing is resampled) whose monitor can be recorded.
 // Every process it starts dies with the program that started it.
+#include "tests/desktop/desktop.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -94,9 +96,9 @@ public:
                     {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
                      QStringLiteral("--address=") + m_env.value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"))},
                     why) ||
-                !waitFor([&] { return QFile::exists(m_home->filePath(QStringLiteral("bus"))); }, 5000) ||
+                !waitUntil([&] { return QFile::exists(m_home->filePath(QStringLiteral("bus"))); }, 5000) ||
                 !launch(QStringLiteral("pipewire"), {}, why) ||
-                !waitFor([&] { return QFile::exists(m_home->filePath(QStringLiteral("pipewire-0"))); },
+                !waitUntil([&] { return QFile::exists(m_home->filePath(QStringLiteral("pipewire-0"))); },
                          5000) ||
                 !launch(QStringLiteral("wireplumber"), {}, why) ||
                 !launch(QStringLiteral("pipewire-pulse"), {}, why)) {
@@ -116,7 +118,7 @@ public:
                     why))
                 return false;
         }
-        if (!waitFor([&] { return pactl({QStringLiteral("info")}, nullptr); }, 10000)) {
+        if (!waitUntil([&] { return pactl({QStringLiteral("info")}, nullptr); }, 10000)) {
             *why = name() + QStringLiteral(" does not answer");
             return false;
         }
@@ -132,7 +134,7 @@ public:
         // Asked again until it holds: a session manager that has just started may not know the
         // new sink yet, or may put back the default it had kept from before a restart.
         if (!pactl(sinkArgs, &out) ||
-            !waitFor(
+            !waitUntil(
                 [&] {
                     pactl({QStringLiteral("set-default-sink"), QLatin1String(kSink)}, nullptr);
                     return pactl({QStringLiteral("get-default-sink")}, &out) &&
@@ -231,18 +233,6 @@ private:
             return false;
         }
         m_processes.push_back(std::move(p));
-        return true;
-    }
-
-    template <typename F> static bool waitFor(F done, int ms)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (!done()) {
-            if (t.elapsed() > ms)
-                return false;
-            QThread::msleep(50);
-        }
         return true;
     }
 

@@ -175,7 +175,7 @@ class TestSoundServer : public QObject {
         m_recorder = start(QStringLiteral("parec"),
                            {QStringLiteral("--device=") + m_server.monitor(), QStringLiteral("--raw"),
                             QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
-                            QStringLiteral("--channels=2"), QStringLiteral("--latency-msec=20")});
+                            QStringLiteral("--channels=2"), QStringLiteral("--latency-msec=100")});
         QVERIFY(waitUntil(
             [&] {
                 m_recorder->waitForReadyRead(50);
