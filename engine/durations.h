@@ -13,6 +13,7 @@ constexpr int DoubleEnd = 350;       // the last card of a double-up stays on vi
 constexpr int BankHalfPause = 50;
 constexpr int FifthWinPause = 450;
 constexpr int FifthWinAfter = 150;
+constexpr int ExitFrame = 1;   // each frame of the window shrinking away
 constexpr int ExitPause = 500;
 constexpr int ScreenRefusal = 2000; // a refused screen shows its message this long, then the game ends
 

@@ -9,6 +9,7 @@
 #include "engine/payoutcontrol.h"
 #include "engine/paytable.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace tarvelle {
@@ -20,21 +21,50 @@ constexpr int kInputs = int(Input::Count);
 
 // Rows: phases in enum order. Columns: Press DealRelease BetDown BetUp BetMax Wheel Double
 // Autoplay OpenExtra CardClick AnimationTick AutoplayTick Insert Cashout AccountReset
-// CloseExtra Exit.
+// CloseExtra Exit WaitOver Announce.
 // clang-format off
 constexpr bool kActs[kPhases][kInputs] = {
-    /* Idle           */ {1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1, 0, 0, 0, 0, 1},
-    /* Transfer       */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
-    /* Dealing        */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1},
-    /* HandShown      */ {1, 1, 0, 0, 0, 0, 0, 1, 1, 1, 0, 1, 0, 0, 0, 0, 1},
-    /* Drawing        */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1},
-    /* Settling       */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1},
-    /* AutoDoubleWait */ {1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 1, 0, 0, 0, 0, 1},
-    /* DoubleUp       */ {1, 1, 1, 1, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1},
-    /* GuessSettling  */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
-    /* AutoplayStep   */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1},
-    /* ExtraOpen      */ {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1},
-    /* Exiting        */ {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    /* Idle             */ {1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1, 0, 0, 0, 0, 1, 1, 1},
+    /* Transfer         */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
+    /* DealPaying       */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
+    /* DealStarting     */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
+    /* Dealing          */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1, 0},
+    /* DealSettling     */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
+    /* HandShown        */ {1, 1, 0, 0, 0, 0, 0, 1, 1, 1, 0, 1, 0, 0, 0, 0, 1, 1, 0},
+    /* Drawing          */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1, 0},
+    /* DrawSettling     */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
+    /* AutoDoubleWait   */ {1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 1, 0, 0, 0, 0, 1, 1, 0},
+    /* DoubleUp         */ {1, 1, 1, 1, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
+    /* GuessSettling    */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
+    /* DoubleOver       */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
+    /* AutoplayStep     */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
+    /* AutoDealPaying   */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
+    /* AutoDealStarting */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
+    /* ExtraOpen        */ {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 0},
+    /* Exiting          */ {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+};
+
+// What each phase tells the rest of the program: State, HandActive, DoubleActive.
+// -1: the phase leaves them as they were (the Extra screen, the exit).
+constexpr int8_t kFlags[kPhases][3] = {
+    /* Idle             */ {3, 0, 0},
+    /* Transfer         */ {3, 0, 0},
+    /* DealPaying       */ {1, 0, 0},
+    /* DealStarting     */ {1, 1, 0},
+    /* Dealing          */ {1, 1, 0},
+    /* DealSettling     */ {1, 1, 0},
+    /* HandShown        */ {2, 1, 0},
+    /* Drawing          */ {2, 1, 0},
+    /* DrawSettling     */ {2, 1, 0},
+    /* AutoDoubleWait   */ {3, 0, 0},
+    /* DoubleUp         */ {3, 0, 1},
+    /* GuessSettling    */ {3, 0, 1},
+    /* DoubleOver       */ {3, 0, 0},
+    /* AutoplayStep     */ {3, 0, 0},
+    /* AutoDealPaying   */ {1, 0, 0},
+    /* AutoDealStarting */ {1, 1, 0},
+    /* ExtraOpen        */ {-1, -1, -1},
+    /* Exiting          */ {-1, -1, -1},
 };
 // clang-format on
 
@@ -43,10 +73,13 @@ constexpr CueName kVoices[10] = {"jb", "tp", "tok", "st", "flu", "fh", "pok", "s
 
 constexpr int32_t kMoneyMax = std::numeric_limits<int32_t>::max();
 
-// The release that each button input answers, for the mark an ignored release clears.
-ArmedButton buttonOf(Input in)
+// The release that each button input answers: its mark is set by its key and cleared
+// when the release is ignored. The Deal/Draw mark stays with the animation it started.
+ArmedButton buttonOf(Input in, bool byKey)
 {
     switch (in) {
+    case Input::DealRelease:
+        return byKey ? ArmDeal : ArmCount;
     case Input::BetDown:
         return ArmBetDown;
     case Input::BetUp:
@@ -66,11 +99,55 @@ ArmedButton buttonOf(Input in)
 
 } // namespace
 
+// The steps an operation leaves for later. Each is performed when it comes to the top;
+// one that has more to do after a wait puts that on top in turn.
+enum class Round::Op : uint8_t {
+    Wait,      // a: milliseconds
+    WaitUntil, // t: the time on the clock (a wait that work of a later input went ahead of)
+    Draw,      // a display, b value, t brightness
+    Flash,     // a display, b value
+    FlashCredit,
+    Disarm, // a: the button
+    Forma,  // a: the class
+    FormaName,
+    FormaEnd,
+    FormaVoice, // b: quiet
+    Win2Cr,
+    CollectMarks,
+    CollectEnd,
+    DealAfterBet, // a: the phase before, b: autoplay
+    DealAfterWin, // b: autoplay
+    DealShow,
+    DealStart,
+    DealPaid, // a: the class, b: autoplay
+    EndOfDealRest,
+    DrawPaid,
+    DrawAfterWin,
+    DrawPot,
+    DrawEnd,
+    AutoDoubleOver,
+    ShowPot, // a: the pot
+    StartDbl,
+    Winhalf2cr,
+    BankHalfEnd,
+    BankHalfOver,
+    Guess, // b: plus
+    Castiga,
+    CastigaAfter,
+    FifthEnd,
+    Pierde,
+    PierdeAfter,
+    PierdeEnd,
+    GuessEnd,
+    BetChange, // a: the button, b: 1 up, 0 down, 2 to 500; t: the phase to return to, or -1
+};
+
 const char* phaseName(Phase p)
 {
-    static const char* const names[kPhases] = {"Idle",          "Transfer",     "Dealing",        "HandShown",
-                                               "Drawing",       "Settling",     "AutoDoubleWait", "DoubleUp",
-                                               "GuessSettling", "AutoplayStep", "ExtraOpen",      "Exiting"};
+    static const char* const names[kPhases] = {
+        "Idle",           "Transfer",     "DealPaying", "DealStarting",   "Dealing",        "DealSettling",
+        "HandShown",      "Drawing",      "DrawSettling", "AutoDoubleWait", "DoubleUp",     "GuessSettling",
+        "DoubleOver",     "AutoplayStep", "AutoDealPaying", "AutoDealStarting", "ExtraOpen", "Exiting"};
     return int(p) < kPhases ? names[int(p)] : "?";
 }
 
@@ -79,7 +156,8 @@ const char* inputName(Input i)
     static const char* const names[kInputs] = {
         "Press",  "DealRelease", "BetDown",      "BetUp",      "BetMax",        "Wheel",
         "Double", "Autoplay",    "OpenExtra",    "CardClick",  "AnimationTick", "AutoplayTick",
-        "Insert", "Cashout",     "AccountReset", "CloseExtra", "Exit"};
+        "Insert", "Cashout",     "AccountReset", "CloseExtra", "Exit",          "WaitOver",
+        "Announce"};
     return int(i) < kInputs ? names[int(i)] : "?";
 }
 
@@ -90,37 +168,54 @@ bool accepts(Phase phase, Input input)
 
 Round::Round(GameState& gs, RoundEffects& fx, Clock& clock) : m_gs(gs), m_fx(fx), m_clock(&clock) {}
 
-Round::Round(const Round& other, GameState& gs, RoundEffects& fx)
-    : m_gs(gs), m_fx(fx), m_clock(other.m_clock), m_phase(other.m_phase), m_beforeExtra(other.m_beforeExtra),
-      m_drawPot(other.m_drawPot)
+Round::Round(const Round& other, GameState& gs, RoundEffects& fx, Clock& clock)
+    : m_gs(gs), m_fx(fx), m_clock(&clock), m_phase(other.m_phase), m_beforeExtra(other.m_beforeExtra),
+      m_drawPot(other.m_drawPot), m_steps(other.m_steps), m_wakeAt(other.m_wakeAt)
 {
 }
 
 bool Round::busy() const
 {
     switch (m_phase) {
-    case Phase::Transfer:
-    case Phase::Dealing:
-    case Phase::Drawing:
-    case Phase::Settling:
-    case Phase::GuessSettling:
-    case Phase::AutoplayStep:
-        return true;
-    default:
+    case Phase::Idle:
+    case Phase::HandShown:
+    case Phase::AutoDoubleWait:
+    case Phase::DoubleUp:
+    case Phase::ExtraOpen:
+    case Phase::Exiting:
+    case Phase::Count:
         return false;
+    default:
+        return true;
     }
+}
+
+void Round::enter(Phase p)
+{
+    m_phase = p;
+    const int8_t* f = kFlags[int(p)];
+    if (f[0] < 0)
+        return;
+    m_gs.State = uint8_t(f[0]);
+    m_gs.HandActive = uint8_t(f[1]);
+    m_gs.dbl.DoubleActive = uint8_t(f[2]);
 }
 
 bool Round::input(Input in, int arg)
 {
     if (!accepts(m_phase, in)) {
-        // The running animation holds the Deal/Draw mark; other releases drop theirs so
-        // they do not swallow the next press.
-        const ArmedButton b = buttonOf(in);
+        const ArmedButton b = buttonOf(in, false);
         if (b != ArmCount)
             disarm(b);
         return false;
     }
+    m_deepest = std::max(m_deepest, ++m_depth);
+    const ArmedButton keyed = arg == ByKey ? buttonOf(in, true) : ArmCount;
+    if (keyed != ArmCount)
+        m_gs.Armed[size_t(keyed)] = 1;
+    // Work this input leaves goes ahead of the work still waiting, whose time stays its own.
+    const size_t base = m_steps.size();
+    const int64_t pending = m_wakeAt;
     switch (in) {
     case Input::Press:
         pressButton(ArmedButton(arg));
@@ -164,15 +259,59 @@ bool Round::input(Input in, int arg)
         accountInput(in);
         break;
     case Input::CloseExtra:
-        m_phase = m_beforeExtra;
+        m_phase = m_beforeExtra; // the flags were left as they were
         break;
     case Input::Exit:
         offClick();
         break;
+    case Input::WaitOver:
+        if (m_wakeAt >= 0 && m_clock->elapsedMs() >= m_wakeAt)
+            m_wakeAt = -1;
+        break;
+    case Input::Announce:
+        forma(arg);
+        break;
     case Input::Count:
         break;
     }
+    if (pending >= 0 && m_wakeAt == pending && m_steps.size() > base) {
+        m_steps.insert(m_steps.begin() + std::ptrdiff_t(base), Step{Op::WaitUntil, Phase::Count, 0, 0, pending});
+        m_wakeAt = -1;
+    }
+    if (m_wakeAt < 0)
+        run();
+    else if (in == Input::WaitOver)
+        m_fx.wakeAfter(int(m_wakeAt - m_clock->elapsedMs())); // woken early: not yet
+    --m_depth;
     return true;
+}
+
+void Round::then(std::initializer_list<Step> steps)
+{
+    // The stack's top is its back: pushed in reverse, performed in order.
+    for (auto it = std::rbegin(steps); it != std::rend(steps); ++it)
+        m_steps.push_back(*it);
+}
+
+void Round::run()
+{
+    while (!m_steps.empty()) {
+        const Step s = m_steps.back();
+        m_steps.pop_back();
+        if (s.op == Op::Wait || s.op == Op::WaitUntil) {
+            const int64_t now = m_clock->elapsedMs();
+            const int64_t due = s.op == Op::Wait ? now + s.a : s.t;
+            if (due > now) {
+                m_wakeAt = due;
+                m_fx.wakeAfter(int(due - now));
+                return;
+            }
+            continue;
+        }
+        if (s.only != Phase::Count && s.only != m_phase)
+            continue;
+        perform(s);
+    }
 }
 
 // ---------------------------------------------------------------- small rules
@@ -305,24 +444,196 @@ void Round::CountHand(int k)
         saturatingIncrement((joker ? c.FinalCountsJoker : c.FinalCounts)[size_t(k)]);
 }
 
-// ---------------------------------------------------------------- waits and money
+// ---------------------------------------------------------------- steps
 
-bool Round::pause(int ms)
+void Round::perform(const Step& s)
 {
-    m_fx.wait(ms);
-    return m_phase != Phase::Exiting;
+    Counters& c = m_gs.counters;
+    const bool autoplay = s.b != 0;
+    switch (s.op) {
+    case Op::Wait:
+    case Op::WaitUntil:
+        break; // run() keeps these
+    case Op::Draw:
+        m_fx.drawValue(Display(s.a), s.b, int(s.t));
+        break;
+    case Op::Flash:
+        flash(Display(s.a), s.b);
+        break;
+    case Op::FlashCredit:
+        flash(Display::Credit, c.Credit);
+        break;
+    case Op::Disarm:
+        disarm(ArmedButton(s.a));
+        break;
+    case Op::Forma:
+        forma(s.a);
+        break;
+    case Op::FormaName:
+        m_fx.setText(Label::Message, HandNames[size_t(s.a)]);
+        break;
+    case Op::FormaEnd: {
+        m_fx.dimMessage(false);
+        const bool quiet = m_fx.quiet();
+        if (s.a >= 8 && m_gs.settings.SoundFx && !quiet) {
+            m_fx.play("succes");
+            then({{Op::Wait, Phase::Count, durations::SuccessCue}, {Op::FormaVoice, Phase::Count, s.a, quiet}});
+        } else {
+            then({{Op::FormaVoice, Phase::Count, s.a, quiet}});
+        }
+        break;
+    }
+    case Op::FormaVoice:
+        if (s.a >= 2 && m_gs.settings.VoiceFx && !s.b)
+            m_fx.play(kVoices[s.a - 2]);
+        break;
+    case Op::Win2Cr:
+        win2cr();
+        break;
+    case Op::CollectMarks:
+        m_gs.dbl.BlinkTicks = 0;
+        m_gs.dbl.DoubleMarks[m_gs.dbl.DoubleRound] = 0;
+        break;
+    case Op::CollectEnd:
+        enter(Phase::Idle);
+        disarm(ArmDeal);
+        break;
+    case Op::DealAfterBet:
+        dealAfterBet(Phase(s.a), autoplay);
+        break;
+    case Op::DealAfterWin:
+        dealAfterWin(autoplay);
+        break;
+    case Op::DealShow:
+        m_fx.drawValue(Display::Win, 0, 0);
+        m_fx.stheld();
+        then({{Op::Forma, Phase::Count, 1}, {Op::DealStart, Phase::Count, 0, s.b}});
+        break;
+    case Op::DealStart:
+        dealStart(autoplay);
+        break;
+    case Op::DealPaid:
+        setMoney(c.Win, int64_t(Multiplier[size_t(s.a)]) * c.Bet, MoneyKind::HandPaid);
+        m_fx.save();
+        then({{Op::Flash, Phase::Count, int32_t(Display::Win), c.Win}, {Op::EndOfDealRest, Phase::Count, 0, s.b}});
+        break;
+    case Op::EndOfDealRest:
+        endOfDealRest(autoplay);
+        break;
+    case Op::DrawPaid:
+        // The same value the draw press committed.
+        setMoney(c.Win, int64_t(Multiplier[size_t(s.a)]) * c.Bet, MoneyKind::HandPaid);
+        then({{Op::Flash, Phase::Count, int32_t(Display::Win), c.Win}, {Op::DrawAfterWin, Phase::Count, 0, s.b}});
+        break;
+    case Op::DrawAfterWin:
+        drawAfterWin(autoplay);
+        break;
+    case Op::DrawPot:
+        if (m_drawPot >= 0) {
+            const int32_t pot = m_drawPot;
+            m_drawPot = -1;
+            then({{Op::ShowPot, Phase::Count, pot}, {Op::DrawEnd, Phase::Count, 0, s.b}});
+        } else {
+            drawEnd(autoplay);
+        }
+        break;
+    case Op::DrawEnd:
+        drawEnd(autoplay);
+        break;
+    case Op::AutoDoubleOver:
+        enter(Phase::Idle);
+        startdbl();
+        break;
+    case Op::ShowPot:
+        showBonusFed(s.a);
+        break;
+    case Op::StartDbl:
+        startdbl();
+        break;
+    case Op::Winhalf2cr:
+        winhalf2cr();
+        break;
+    case Op::BankHalfEnd:
+        if (c.Win == 0) {
+            m_gs.dbl.BlinkTicks = 0;
+            m_gs.dbl.DoubleMarks[m_gs.dbl.DoubleRound] = 0;
+            then({{Op::Wait, Phase::Count, durations::DoubleEnd}, {Op::BankHalfOver}});
+        } else {
+            enter(Phase::DoubleUp);
+            disarm(ArmDouble);
+        }
+        break;
+    case Op::BankHalfOver:
+        enter(Phase::Idle);
+        disarm(ArmDouble);
+        break;
+    case Op::Guess:
+        guess(s.b != 0);
+        break;
+    case Op::Castiga:
+        castiga();
+        break;
+    case Op::CastigaAfter: {
+        DoubleUpState& d = m_gs.dbl;
+        const int pos = d.DoubleRound;
+        if (m_gs.settings.SoundFx)
+            m_fx.play("okd");
+        d.BlinkTicks = 0;
+        d.DoubleMarks[pos] = 2;
+        if (pos < 5) {
+            d.DoubleRound = uint8_t(pos + 1);
+            d.BlinkTicks = 0;
+            d.DoubleMarks[d.DoubleRound] = 1;
+            m_fx.save();
+        } else {
+            then({{Op::Wait, Phase::Count, durations::FifthWinPause},
+                  {Op::Win2Cr},
+                  {Op::Wait, Phase::Count, durations::FifthWinAfter},
+                  {Op::FifthEnd}});
+        }
+        break;
+    }
+    case Op::FifthEnd:
+    case Op::PierdeEnd:
+        enter(Phase::DoubleOver);
+        m_fx.save();
+        break;
+    case Op::Pierde:
+        pierde();
+        break;
+    case Op::PierdeAfter:
+        if (m_gs.settings.SoundFx)
+            m_fx.play("err");
+        m_gs.dbl.BlinkTicks = 0;
+        m_gs.dbl.DoubleMarks[m_gs.dbl.DoubleRound] = 0;
+        then({{Op::Wait, Phase::Count, durations::DoubleEnd}, {Op::PierdeEnd}});
+        break;
+    case Op::GuessEnd:
+        m_fx.save();
+        enter(m_phase == Phase::DoubleOver ? Phase::Idle : Phase::DoubleUp);
+        break;
+    case Op::BetChange:
+        if (s.t >= 0)
+            enter(Phase(s.t));
+        if (s.b == 2)
+            c.Bet = 500;
+        else
+            c.Bet = s.b ? BetUp(ClampBet(c.Bet)) : BetDown(ClampBet(c.Bet));
+        m_fx.save(); // a bet change is kept as soon as it is made
+        then({{Op::Flash, Phase::Count, int32_t(Display::Bet), c.Bet}, {Op::Disarm, Phase::Count, s.a}});
+        break;
+    }
 }
 
-bool Round::flash(Display d, int32_t value)
+// ---------------------------------------------------------------- waits and money
+
+void Round::flash(Display d, int32_t value)
 {
     m_fx.drawValue(d, value, -10);
-    if (!pause(durations::Flash))
-        return false;
-    m_fx.drawValue(d, value, 10);
-    if (!pause(durations::Flash))
-        return false;
-    m_fx.drawValue(d, value, 0);
-    return true;
+    then({{Op::Wait, Phase::Count, durations::Flash},
+          {Op::Draw, Phase::Count, int32_t(d), value, 10},
+          {Op::Wait, Phase::Count, durations::Flash},
+          {Op::Draw, Phase::Count, int32_t(d), value, 0}});
 }
 
 void Round::setMoney(int32_t& field, int64_t value, MoneyKind kind)
@@ -353,17 +664,9 @@ void Round::moveToCredit(int32_t& from)
 void Round::win2cr()
 {
     moveToCredit(m_gs.counters.Win);
-    if (!flash(Display::Win, 0) || !pause(durations::Flash))
-        return;
-    flash(Display::Credit, m_gs.counters.Credit);
-}
-
-void Round::bonus2cr()
-{
-    moveToCredit(m_gs.counters.Bonus);
-    if (!flash(Display::Bonus, 0))
-        return;
-    flash(Display::Credit, m_gs.counters.Credit);
+    then({{Op::Flash, Phase::Count, int32_t(Display::Win), 0},
+          {Op::Wait, Phase::Count, durations::Flash},
+          {Op::FlashCredit}});
 }
 
 int32_t Round::feedBonus()
@@ -380,35 +683,27 @@ int32_t Round::feedBonus()
 
 void Round::showBonusFed(int32_t pot)
 {
-    if (!flash(Display::Bonus, pot) || pot <= 9999)
+    if (pot <= 9999) {
+        then({{Op::Flash, Phase::Count, int32_t(Display::Bonus), pot}});
         return;
-    if (!pause(durations::BonusPause) || !flash(Display::Bonus, 0))
-        return;
-    flash(Display::Credit, m_gs.counters.Credit);
+    }
+    then({{Op::Flash, Phase::Count, int32_t(Display::Bonus), pot},
+          {Op::Wait, Phase::Count, durations::BonusPause},
+          {Op::Flash, Phase::Count, int32_t(Display::Bonus), 0},
+          {Op::FlashCredit}});
 }
 
 void Round::forma(int k)
 {
     if (k < 1 || k > 11)
         return;
-    const std::string name = HandNames[size_t(k)];
-    if (m_fx.text(Label::Message) == name)
+    if (m_fx.text(Label::Message) == HandNames[size_t(k)])
         return;
     m_fx.dimMessage(true);
-    if (!pause(durations::AnnounceBlink))
-        return;
-    m_fx.setText(Label::Message, name);
-    if (!pause(durations::AnnounceBlink))
-        return;
-    m_fx.dimMessage(false);
-    const bool quiet = m_fx.quiet();
-    if (k >= 8 && m_gs.settings.SoundFx && !quiet) {
-        m_fx.play("succes");
-        if (!pause(durations::SuccessCue))
-            return;
-    }
-    if (k >= 2 && m_gs.settings.VoiceFx && !quiet)
-        m_fx.play(kVoices[k - 2]);
+    then({{Op::Wait, Phase::Count, durations::AnnounceBlink},
+          {Op::FormaName, Phase::Count, k},
+          {Op::Wait, Phase::Count, durations::AnnounceBlink},
+          {Op::FormaEnd, Phase::Count, k}});
 }
 
 // ---------------------------------------------------------------- presses
@@ -434,55 +729,23 @@ void Round::payoutCtrl()
          m_clock->localDays());
 }
 
-// Lowers the bet to what the money covers; true when the hand can then be paid.
-bool Round::applyAutoBet()
-{
-    Counters& c = m_gs.counters;
-    const int64_t money = int64_t(c.Credit) + c.Win;
-    if (money >= c.Bet || m_gs.State == 2)
-        return true;
-    if (m_gs.settings.AutoBet) {
-        c.Bet = AutoBetFor(money);
-        m_fx.save();
-        if (!flash(Display::Bet, c.Bet))
-            return false;
-    }
-    return int64_t(c.Credit) + c.Win >= c.Bet;
-}
-
-void Round::DealKey()
-{
-    if (!accepts(m_phase, Input::DealRelease))
-        return; // a press under way: the key neither deals nor draws twice
-    m_gs.Armed[ArmDeal] = 1;
-    input(Input::DealRelease);
-}
-
 void Round::LbSpeedButton2MouseUp()
 {
     uint8_t& armed = m_gs.Armed[ArmDeal];
-    if (!armed || !accepts(m_phase, Input::DealRelease))
+    if (!armed)
         return;
     if (m_gs.Autoplay) {
         armed = 0;
         return;
     }
     payoutCtrl();
-    Counters& c = m_gs.counters;
     if (m_phase == Phase::DoubleUp) {
         // Collect the whole stake and leave the double-up.
-        m_phase = Phase::GuessSettling;
-        win2cr();
-        if (m_phase == Phase::Exiting)
-            return;
-        m_gs.dbl.BlinkTicks = 0;
-        m_gs.dbl.DoubleMarks[m_gs.dbl.DoubleRound] = 0;
-        if (!pause(durations::DoubleEnd))
-            return;
-        m_gs.dbl.DoubleActive = 0;
-        m_gs.State = 3;
-        m_phase = Phase::Idle;
-        armed = 0;
+        enter(Phase::GuessSettling);
+        then({{Op::Win2Cr},
+              {Op::CollectMarks},
+              {Op::Wait, Phase::Count, durations::DoubleEnd},
+              {Op::CollectEnd}});
         return;
     }
     if (m_phase == Phase::HandShown) {
@@ -492,27 +755,53 @@ void Round::LbSpeedButton2MouseUp()
     // A deal: the press is taken from here on, and a key repeated inside the waits below
     // (the bet flash, the pending win going to the credit) finds it under way.
     const Phase before = m_phase;
-    m_phase = Phase::Transfer;
-    if (!applyAutoBet()) {
-        if (m_phase == Phase::Transfer) {
-            m_phase = before;
-            armed = 0;
+    enter(Phase::Transfer);
+    Counters& c = m_gs.counters;
+    // Auto Bet lowers the bet to what the money covers.
+    if (int64_t(c.Credit) + c.Win < c.Bet && m_gs.settings.AutoBet) {
+        c.Bet = AutoBetFor(int64_t(c.Credit) + c.Win);
+        m_fx.save();
+        then({{Op::Flash, Phase::Count, int32_t(Display::Bet), c.Bet}, {Op::DealAfterBet, Phase::Count, int32_t(before)}});
+        return;
+    }
+    dealAfterBet(before, false);
+}
+
+void Round::dealAfterBet(Phase before, bool autoplay)
+{
+    Counters& c = m_gs.counters;
+    if (int64_t(c.Credit) + c.Win < c.Bet) {
+        // Not enough for the bet: nothing is dealt, and no message says so.
+        enter(before);
+        if (autoplay) {
+            m_fx.autoplayTimer(false);
+            m_gs.Autoplay = 0;
+            m_fx.setText(Label::Message, "Autoplay off");
+        } else {
+            disarm(ArmDeal);
         }
         return;
     }
-    m_gs.State = 1;
-    if (c.Win > 0) {
-        win2cr();
-        if (!pause(durations::AfterWinToCredit))
-            return;
-    }
-    if (c.Credit == 0) {
-        m_gs.State = 3;
-        m_phase = Phase::Idle;
-        armed = 0;
+    enter(autoplay ? Phase::AutoDealPaying : Phase::DealPaying);
+    if (autoplay)
+        payoutCtrl();
+    if (c.Win > 0)
+        then({{Op::Win2Cr},
+              {Op::Wait, Phase::Count, durations::AfterWinToCredit},
+              {Op::DealAfterWin, Phase::Count, 0, autoplay}});
+    else
+        dealAfterWin(autoplay);
+}
+
+void Round::dealAfterWin(bool autoplay)
+{
+    if (m_gs.counters.Credit == 0) {
+        enter(Phase::Idle);
+        if (!autoplay)
+            disarm(ArmDeal);
         return;
     }
-    dealPhase(false);
+    dealPhase(autoplay);
 }
 
 void Round::dealPhase(bool autoplay)
@@ -520,7 +809,7 @@ void Round::dealPhase(bool autoplay)
     Counters& c = m_gs.counters;
     Settings& st = m_gs.settings;
     Hand& hand = m_gs.hand;
-    m_gs.HandActive = 1;
+    enter(autoplay ? Phase::AutoDealStarting : Phase::DealStarting);
     setMoney(c.Credit, int64_t(c.Credit) - c.Bet, MoneyKind::BetTaken);
     c.Win = 0; // already moved to the credit
     // The cards are decided with the bet and counted in the same record, so a restart finds
@@ -532,13 +821,11 @@ void Round::dealPhase(bool autoplay)
         DealHand(hand, m_gs.rng, st.Joker != 0);
     countHand(hand);
     m_fx.save(); // the bet is taken: a restart does not give it back
-    if (!flash(Display::Credit, c.Credit))
-        return;
-    m_fx.drawValue(Display::Win, 0, 0);
-    m_fx.stheld();
-    forma(1);
-    if (m_phase == Phase::Exiting)
-        return;
+    then({{Op::Flash, Phase::Count, int32_t(Display::Credit), c.Credit}, {Op::DealShow, Phase::Count, 0, autoplay}});
+}
+
+void Round::dealStart(bool autoplay)
+{
     m_fx.setText(Label::Stage, autoplay ? "A 1" : "1");
     m_fx.setText(Label::Multiplier, "0");
     if (!autoplay)
@@ -546,9 +833,9 @@ void Round::dealPhase(bool autoplay)
     m_fx.showBacks();
     m_gs.Step = -1;
     m_gs.AutoAnimation = autoplay ? 1 : 0;
-    m_phase = Phase::Dealing;
+    enter(Phase::Dealing);
     m_fx.startAnimation(autoplay);
-    if (!autoplay && st.SoundFx)
+    if (!autoplay && m_gs.settings.SoundFx)
         m_fx.play("cartile");
 }
 
@@ -585,15 +872,13 @@ void Round::drawPhase(bool autoplay)
     m_fx.showBacks();
     m_gs.Step = -1;
     m_gs.AutoAnimation = autoplay ? 1 : 0;
-    m_phase = Phase::Drawing;
+    enter(Phase::Drawing);
     m_fx.startAnimation(autoplay);
 }
 
 void Round::animationTick(bool autoplay)
 {
     Hand& hand = m_gs.hand;
-    if (!m_gs.HandActive)
-        return;
     if (m_gs.Step == -1) {
         m_gs.Step = 0;
         m_fx.revealPace(autoplay);
@@ -609,16 +894,17 @@ void Round::animationTick(bool autoplay)
     if (m_gs.Step < 5)
         return;
     m_fx.stopAnimation(autoplay);
-    m_phase = Phase::Settling;
-    if (m_gs.State == 1)
+    if (m_phase == Phase::Dealing) {
+        enter(Phase::DealSettling);
         endOfDeal(autoplay);
-    else if (m_gs.State == 2)
+    } else {
+        enter(Phase::DrawSettling);
         endOfDraw(autoplay);
+    }
 }
 
 void Round::endOfDeal(bool autoplay)
 {
-    Counters& c = m_gs.counters;
     Settings& st = m_gs.settings;
     Hand& hand = m_gs.hand;
     const int dealt = EvaluateHand(hand, m_gs.flags, st.HoldHighCard != 0);
@@ -631,20 +917,19 @@ void Round::endOfDeal(bool autoplay)
     // Counted when dealt, with the bet.
     if (dealt >= 2) {
         m_fx.setText(Label::Multiplier, std::to_string(Multiplier[size_t(dealt)]));
-        forma(dealt);
-        if (m_phase == Phase::Exiting)
-            return;
-        setMoney(c.Win, int64_t(Multiplier[size_t(dealt)]) * c.Bet, MoneyKind::HandPaid);
-        m_fx.save();
-        if (!flash(Display::Win, c.Win))
-            return;
+        then({{Op::Forma, Phase::Count, dealt}, {Op::DealPaid, Phase::Count, dealt, autoplay}});
+        return;
     }
+    endOfDealRest(autoplay);
+}
+
+void Round::endOfDealRest(bool autoplay)
+{
     if (m_fx.oddsShown())
         m_fx.liveOdds();
     m_fx.save();
-    m_gs.State = 2;
-    m_gs.Armed[ArmDeal] = 0;
-    m_phase = Phase::HandShown;
+    enter(Phase::HandShown);
+    disarm(ArmDeal);
     if (autoplay && !m_gs.Autoplay)
         m_fx.setText(Label::Message, "Autoplay off");
     m_fx.afterDeal();
@@ -652,58 +937,47 @@ void Round::endOfDeal(bool autoplay)
 
 void Round::endOfDraw(bool autoplay)
 {
-    Counters& c = m_gs.counters;
-    Settings& st = m_gs.settings;
     Hand& hand = m_gs.hand;
     hand.clearHeld();
-    const int final = EvaluateHand(hand, m_gs.flags, st.HoldHighCard != 0);
+    const int final = EvaluateHand(hand, m_gs.flags, m_gs.settings.HoldHighCard != 0);
     if (final > 1)
         m_fx.showWinLamps();
     // Counted at the draw press, with the money it moved.
     if (final >= 2) {
         m_fx.setText(Label::Multiplier, std::to_string(Multiplier[size_t(final)]));
-        forma(final);
-        if (m_phase == Phase::Exiting)
-            return;
-        // The same value the draw press committed.
-        setMoney(c.Win, int64_t(Multiplier[size_t(final)]) * c.Bet, MoneyKind::HandPaid);
-        if (!flash(Display::Win, c.Win))
-            return;
+        then({{Op::Forma, Phase::Count, final}, {Op::DrawPaid, Phase::Count, final, autoplay}});
+        return;
     }
-    if (c.Win == 0) {
-        forma(1);
-        if (m_phase == Phase::Exiting)
-            return;
-        m_fx.drawValue(Display::Win, 0, 0);
-    }
-    if (m_drawPot >= 0) {
-        const int32_t pot = m_drawPot;
-        m_drawPot = -1;
-        showBonusFed(pot);
-        if (m_phase == Phase::Exiting)
-            return;
-    }
+    drawAfterWin(autoplay);
+}
+
+void Round::drawAfterWin(bool autoplay)
+{
+    if (m_gs.counters.Win == 0)
+        then({{Op::Forma, Phase::Count, 1},
+              {Op::Draw, Phase::Count, int32_t(Display::Win), 0, 0},
+              {Op::DrawPot, Phase::Count, 0, autoplay}});
+    else
+        then({{Op::DrawPot, Phase::Count, 0, autoplay}});
+}
+
+void Round::drawEnd(bool autoplay)
+{
+    const Settings& st = m_gs.settings;
     m_fx.save();
-    m_gs.State = 3;
-    m_gs.HandActive = 0;
-    m_gs.Armed[ArmDeal] = 0;
-    m_phase = Phase::Idle;
+    enter(Phase::Idle);
+    disarm(ArmDeal);
     m_fx.afterDraw();
     if (autoplay) {
         if (!m_gs.Autoplay)
             m_fx.setText(Label::Message, "Autoplay off");
         return;
     }
-    if (st.DoubleGame && st.AutoDouble && c.Win > 0) {
-        // Every other input acts during this second; if one of them moved the round on
-        // (a deal, a double-up started by hand), Auto Double has nothing left to do.
-        m_phase = Phase::AutoDoubleWait;
-        if (!pause(durations::AutoDoubleWait))
-            return;
-        if (m_phase == Phase::AutoDoubleWait) {
-            m_phase = Phase::Idle;
-            startdbl();
-        }
+    if (st.DoubleGame && st.AutoDouble && m_gs.counters.Win > 0) {
+        // Every other input acts during this second; one that moves the round on (a deal, a
+        // double-up started by hand) leaves nothing for Auto Double to start.
+        enter(Phase::AutoDoubleWait);
+        then({{Op::Wait, Phase::Count, durations::AutoDoubleWait}, {Op::AutoDoubleOver, Phase::AutoDoubleWait}});
     }
 }
 
@@ -711,7 +985,7 @@ void Round::endOfDraw(bool autoplay)
 
 void Round::ImageMouseDown(int k)
 {
-    if (k < 1 || k > 5 || !accepts(m_phase, Input::CardClick) || m_gs.Autoplay)
+    if (k < 1 || k > 5 || m_gs.Autoplay)
         return;
     Settings& st = m_gs.settings;
     Hand& hand = m_gs.hand;
@@ -735,16 +1009,6 @@ void Round::ImageMouseDown(int k)
 
 // ---------------------------------------------------------------- bet buttons
 
-void Round::LbSpeedButton3MouseUp()
-{
-    input(Input::BetDown);
-}
-
-void Round::LbSpeedButton4MouseUp()
-{
-    input(Input::BetUp);
-}
-
 void Round::betButtonUp(ArmedButton button, bool up)
 {
     uint8_t& armed = m_gs.Armed[size_t(button)];
@@ -755,56 +1019,39 @@ void Round::betButtonUp(ArmedButton button, bool up)
         return;
     }
     if (m_phase == Phase::DoubleUp) {
-        guess(up);
-        armed = 0;
+        then({{Op::Guess, Phase::Count, 0, up}, {Op::Disarm, Phase::Count, int32_t(button)}});
         return;
     }
-    Counters& c = m_gs.counters;
-    if (!settlePendingWin())
-        return;
-    c.Bet = ClampBet(c.Bet);
-    c.Bet = up ? BetUp(c.Bet) : BetDown(c.Bet);
-    m_fx.save(); // a bet change is kept as soon as it is made
-    flash(Display::Bet, c.Bet);
-    armed = 0;
-}
-
-bool Round::settlePendingWin()
-{
-    if (m_gs.counters.Win <= 0)
-        return true;
-    // The pending win goes first; a deal or a double-up started by a key inside the
-    // transfer's waits would play with a win or a bet about to change.
-    const Phase before = m_phase;
-    m_phase = Phase::Transfer;
-    win2cr();
-    if (m_phase != Phase::Transfer)
-        return false;
-    m_phase = before;
-    return true;
+    betChange(button, up ? 1 : 0);
 }
 
 void Round::betmaxMouseUp()
 {
-    if (!accepts(m_phase, Input::BetMax)) {
+    if (m_gs.Autoplay) {
         disarm(ArmBetmax);
         return;
     }
-    Counters& c = m_gs.counters;
-    if (!m_gs.Autoplay) {
-        if (!settlePendingWin())
-            return;
-        c.Bet = 500;
-        m_fx.save();
-        flash(Display::Bet, c.Bet);
+    betChange(ArmBetmax, 2);
+}
+
+// The pending win goes first: a deal or a double-up started by a key inside the transfer's
+// waits would play with a win or a bet about to change. Then the bet changes.
+void Round::betChange(ArmedButton button, int how)
+{
+    const Step change{Op::BetChange, Phase::Count, int32_t(button), how, -1};
+    if (m_gs.counters.Win <= 0) {
+        then({change});
+        return;
     }
-    disarm(ArmBetmax);
+    const Phase before = m_phase;
+    enter(Phase::Transfer);
+    then({{Op::Win2Cr}, {Op::BetChange, Phase::Count, int32_t(button), how, int64_t(before)}});
 }
 
 void Round::FormMouseWheel(int deltaY)
 {
     // Nor while a deal press is under way: the bet it is about to take stays put.
-    if (!accepts(m_phase, Input::Wheel) || m_gs.Autoplay)
+    if (m_gs.Autoplay)
         return;
     Counters& c = m_gs.counters;
     int bet = ClampBet(c.Bet);
@@ -821,9 +1068,11 @@ void Round::LbSpeedButton5MouseUp()
     uint8_t& armed = m_gs.Armed[ArmDouble];
     if (!armed)
         return;
-    if (!m_gs.Autoplay && accepts(m_phase, Input::Double))
-        startdbl();
-    armed = 0;
+    if (m_gs.Autoplay) {
+        armed = 0;
+        return;
+    }
+    then({{Op::StartDbl}, {Op::Disarm, Phase::Count, ArmDouble}});
 }
 
 void Round::startdbl()
@@ -833,29 +1082,11 @@ void Round::startdbl()
     DoubleUpState& d = m_gs.dbl;
     if (!st.DoubleGame || c.Win == 0 || m_gs.Autoplay)
         return;
-    // Only between hands: not while cards are dealt, nor while the dealt hand waits.
-    if (m_phase != Phase::Idle && m_phase != Phase::AutoDoubleWait && m_phase != Phase::DoubleUp)
-        return;
     if (m_phase == Phase::DoubleUp) {
-        m_phase = Phase::GuessSettling;
-        winhalf2cr();
-        if (!pause(durations::BankHalfPause))
-            return;
-        if (c.Win == 0) {
-            d.BlinkTicks = 0;
-            d.DoubleMarks[d.DoubleRound] = 0;
-            if (!pause(durations::DoubleEnd))
-                return;
-            d.DoubleActive = 0;
-            m_gs.State = 3;
-            m_phase = Phase::Idle;
-        } else {
-            m_phase = Phase::DoubleUp;
-        }
-        disarm(ArmDouble);
+        enter(Phase::GuessSettling);
+        then({{Op::Winhalf2cr}, {Op::Wait, Phase::Count, durations::BankHalfPause}, {Op::BankHalfEnd}});
         return;
     }
-    m_gs.State = 3;
     m_fx.setText(Label::Stage, "3");
     m_fx.setText(Label::Message, st.RedBlack ? "Double Red-Black" : "Double Low-High");
     m_fx.setText(Label::Multiplier, "2");
@@ -868,16 +1099,15 @@ void Round::startdbl()
     for (int i = 1; i <= 5; ++i)
         d.DoubleMarks[i] = 0;
     d.DoubleMarks[1] = 1;
-    d.DoubleActive = 1;
-    m_phase = Phase::DoubleUp;
+    enter(Phase::DoubleUp);
 }
 
 void Round::guess(bool plus)
 {
     Settings& st = m_gs.settings;
     Hand& hand = m_gs.hand;
-    DoubleUpState& d = m_gs.dbl;
-    m_phase = Phase::GuessSettling;
+    const DoubleUpState& d = m_gs.dbl;
+    enter(Phase::GuessSettling);
     const bool redBlack = st.RedBlack != 0;
     const int pos = d.DoubleRound;
     if (st.PayoutControl)
@@ -885,25 +1115,14 @@ void Round::guess(bool plus)
     const bool won = DoubleGuessWins(redBlack, plus, hand.Suit[size_t(pos)], hand.Rank[size_t(pos)]);
     // Every guess feeds the pot: decided with the guess, so saved in the guess's own record.
     const int32_t pot = feedBonus();
-    if (won)
-        castiga();
-    else
-        pierde();
-    if (m_phase == Phase::Exiting)
-        return;
-    showBonusFed(pot);
-    if (m_phase == Phase::Exiting)
-        return;
-    m_fx.save();
-    m_phase = d.DoubleActive ? Phase::DoubleUp : Phase::Idle;
+    then({{won ? Op::Castiga : Op::Pierde}, {Op::ShowPot, Phase::Count, pot}, {Op::GuessEnd}});
 }
 
 void Round::castiga()
 {
     Counters& c = m_gs.counters;
     Settings& st = m_gs.settings;
-    DoubleUpState& d = m_gs.dbl;
-    const int pos = d.DoubleRound;
+    const int pos = m_gs.dbl.DoubleRound;
     const int32_t before = c.Win;
     const int64_t won =
         DoubleWonStake(st.RedBlack != 0, m_gs.hand.Suit[size_t(pos)], m_gs.hand.Rank[size_t(pos)], c.Win);
@@ -911,49 +1130,22 @@ void Round::castiga()
     saturatingIncrement((st.RedBlack ? c.RbWon : c.LhWon)[size_t(pos)]);
     m_fx.save(); // decided before the card is shown
     m_fx.showCard(pos);
-    if (c.Win != before && !flash(Display::Win, c.Win))
-        return;
-    if (st.SoundFx)
-        m_fx.play("okd");
-    d.BlinkTicks = 0;
-    d.DoubleMarks[pos] = 2;
-    if (pos < 5) {
-        d.DoubleRound = uint8_t(pos + 1);
-        d.BlinkTicks = 0;
-        d.DoubleMarks[d.DoubleRound] = 1;
-    } else {
-        if (!pause(durations::FifthWinPause))
-            return;
-        win2cr();
-        if (!pause(durations::FifthWinAfter))
-            return;
-        d.DoubleActive = 0;
-        m_gs.State = 3;
-    }
-    m_fx.save();
+    if (c.Win != before)
+        then({{Op::Flash, Phase::Count, int32_t(Display::Win), c.Win}, {Op::CastigaAfter}});
+    else
+        then({{Op::CastigaAfter}});
 }
 
 void Round::pierde()
 {
     Counters& c = m_gs.counters;
     Settings& st = m_gs.settings;
-    DoubleUpState& d = m_gs.dbl;
-    const int pos = d.DoubleRound;
-    m_gs.State = 3;
+    const int pos = m_gs.dbl.DoubleRound;
     setMoney(c.Win, 0, MoneyKind::DoubleLost);
     saturatingIncrement((st.RedBlack ? c.RbLost : c.LhLost)[size_t(pos)]);
     m_fx.save(); // the stake is gone before the card says so: a restart cannot pay it
     m_fx.showCard(pos);
-    if (!flash(Display::Win, 0))
-        return;
-    if (st.SoundFx)
-        m_fx.play("err");
-    d.BlinkTicks = 0;
-    d.DoubleMarks[pos] = 0;
-    if (!pause(durations::DoubleEnd))
-        return;
-    d.DoubleActive = 0;
-    m_fx.save();
+    then({{Op::Flash, Phase::Count, int32_t(Display::Win), 0}, {Op::PierdeAfter}});
 }
 
 void Round::winhalf2cr()
@@ -965,9 +1157,7 @@ void Round::winhalf2cr()
     if (int64_t(c.Credit) + c.Win != sum)
         m_fx.money(MoneyKind::Capped, int64_t(c.Credit) + c.Win - sum);
     m_fx.save();
-    if (!flash(Display::Win, c.Win))
-        return;
-    flash(Display::Credit, c.Credit);
+    then({{Op::Flash, Phase::Count, int32_t(Display::Win), c.Win}, {Op::FlashCredit}});
 }
 
 // ---------------------------------------------------------------- autoplay
@@ -978,8 +1168,6 @@ void Round::autopMouseUp()
     if (!armed)
         return;
     armed = 0;
-    if (!accepts(m_phase, Input::Autoplay) || m_gs.dbl.DoubleActive)
-        return;
     const bool on = !m_gs.Autoplay;
     if (on && m_gs.HandActive)
         return; // never starts in the middle of a hand; it can always be stopped
@@ -990,49 +1178,27 @@ void Round::autopMouseUp()
 
 void Round::autojoc()
 {
-    if (!m_gs.Autoplay || !accepts(m_phase, Input::AutoplayTick))
-        return;
+    if (!m_gs.Autoplay)
+        return; // a tick left over from before autoplay was switched off
     Counters& c = m_gs.counters;
+    if (m_phase == Phase::HandShown) {
+        payoutCtrl();
+        drawPhase(true);
+        return;
+    }
     // The step is under way from here: a manual press inside one of its waits (autoplay
     // switched off meanwhile) must not deal or draw in the middle of it.
     const Phase before = m_phase;
-    m_phase = Phase::AutoplayStep;
+    enter(Phase::AutoplayStep);
     const int64_t money = int64_t(c.Credit) + c.Win;
-    if (money < c.Bet && m_gs.State != 2) {
-        if (m_gs.settings.AutoBet) {
-            c.Bet = AutoBetFor(money);
-            m_fx.save();
-            if (!flash(Display::Bet, c.Bet))
-                return;
-        }
-        if (int64_t(c.Credit) + c.Win < c.Bet) {
-            m_fx.autoplayTimer(false);
-            m_gs.Autoplay = 0;
-            m_fx.setText(Label::Message, "Autoplay off");
-            m_phase = before;
-            return;
-        }
+    if (money < c.Bet && m_gs.settings.AutoBet) {
+        c.Bet = AutoBetFor(money);
+        m_fx.save();
+        then({{Op::Flash, Phase::Count, int32_t(Display::Bet), c.Bet},
+              {Op::DealAfterBet, Phase::Count, int32_t(before), 1}});
+        return;
     }
-    if (m_gs.State == 3)
-        m_gs.State = 1;
-    payoutCtrl();
-    if (m_gs.State == 1) {
-        if (c.Win > 0) {
-            win2cr();
-            if (!pause(durations::AfterWinToCredit))
-                return;
-        }
-        if (c.Credit == 0) {
-            m_gs.State = 3;
-            m_phase = Phase::Idle;
-            return;
-        }
-        dealPhase(true);
-    } else if (m_gs.State == 2) {
-        drawPhase(true);
-    } else {
-        m_phase = before;
-    }
+    dealAfterBet(before, true);
 }
 
 // ---------------------------------------------------------------- Extra screen and exit
@@ -1043,26 +1209,28 @@ void Round::LbSpeedButton1MouseUp()
     if (!armed)
         return;
     armed = 0;
-    if (m_gs.Autoplay || !accepts(m_phase, Input::OpenExtra))
+    if (m_gs.Autoplay)
         return;
     const Phase before = m_phase;
     if (m_fx.openExtra()) {
         m_beforeExtra = before;
-        m_phase = Phase::ExtraOpen;
+        m_phase = Phase::ExtraOpen; // the flags stay as they were
     }
 }
 
-bool Round::offClick()
+void Round::offClick()
 {
-    if (m_phase == Phase::Exiting)
-        return false;
     m_phase = Phase::Exiting;
+    // What was left for later is dropped: nothing acts behind the exit.
+    m_steps.clear();
+    if (m_wakeAt >= 0)
+        m_fx.cancelWake();
+    m_wakeAt = -1;
     m_fx.autoplayTimer(false);
     if (m_gs.settings.SoundFx)
         m_fx.play("clickmic");
     m_fx.saveSettings();
     m_fx.save();
-    return true;
 }
 
 std::optional<CueName> Round::farewellCue() const

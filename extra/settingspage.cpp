@@ -327,7 +327,7 @@ void TForm2::keepCounters()
 void TForm2::insertClick()
 {
     if (m_round) {
-        m_round->Insert1000(); // saves as it changes
+        m_round->input(Input::Insert); // saves as it changes
     } else if (Round::insertCredit(m_game.counters)) {
         keepCounters();
         clickSound();
@@ -340,7 +340,7 @@ void TForm2::insertClick()
 void TForm2::cashoutClick()
 {
     if (m_round) {
-        m_round->CashoutCredit();
+        m_round->input(Input::Cashout);
     } else if (Round::cashoutCredit(m_game.counters)) {
         keepCounters();
         clickSound();
@@ -354,7 +354,7 @@ void TForm2::cashoutClick()
 void TForm2::accountResetClick()
 {
     if (m_round) {
-        m_round->ResetAccount();
+        m_round->input(Input::AccountReset);
     } else {
         Round::resetAccount(m_game.counters);
         keepCounters();

@@ -62,7 +62,7 @@ bool TForm1::openExtra()
 
 void TForm1::onExtraClosed()
 {
-    m_round.closeExtra();
+    m_round.input(Input::CloseExtra);
     setEnabled(true);
     m_imagery.nr(m_ct.Win, win_im, 0);
     m_imagery.nr(m_ct.Bonus, bonus_im, 0);

@@ -220,18 +220,24 @@ void TForm1::createControls()
     Image9->raise();
     sg1->raise();
 
-    Timer1 = new QTimer(this);
+    Timer1 = new ClockTimer(*m_clock, this);
     Timer1->setInterval(durations::StartupTick);
-    Timer2 = new QTimer(this);
+    Timer2 = new ClockTimer(*m_clock, this);
     Timer2->setInterval(durations::AutoplayStep);
-    Timer3 = new QTimer(this);
+    Timer3 = new ClockTimer(*m_clock, this);
     Timer3->setInterval(durations::IdleTick);
-    Timer4 = new QTimer(this);
+    Timer4 = new ClockTimer(*m_clock, this);
     Timer4->setInterval(durations::AnimationRest);
     Timer4->setTimerType(Qt::PreciseTimer);
-    Timer5 = new QTimer(this);
+    Timer5 = new ClockTimer(*m_clock, this);
     Timer5->setInterval(durations::AnimationRest);
     Timer5->setTimerType(Qt::PreciseTimer);
+    m_wake = new ClockTimer(*m_clock, this);
+    m_wake->setSingleShot(true);
+    m_wake->setTimerType(Qt::PreciseTimer);
+    m_exitTimer = new ClockTimer(*m_clock, this);
+    m_exitTimer->setSingleShot(true);
+    m_exitTimer->setTimerType(Qt::PreciseTimer);
 
     // At creation only the splash, the empty start-up line and the emblem are visible.
     for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
@@ -289,11 +295,13 @@ void TForm1::connectControls()
     connect(sg1, &TStringAlignGrid::mouseMoved, this, [this](QPoint p) { sg1MouseMove(p); });
     connect(sg1, &TStringAlignGrid::mouseUp, this, [this](QPoint) { sg1MouseUp(); });
 
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
-    connect(Timer3, &QTimer::timeout, this, [this] { Timer3Timer(); });
-    connect(Timer4, &QTimer::timeout, this, [this] { Timer4Timer(); });
-    connect(Timer5, &QTimer::timeout, this, [this] { Timer5Timer(); });
+    connect(Timer1, &ClockTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(Timer2, &ClockTimer::timeout, this, [this] { Timer2Timer(); });
+    connect(Timer3, &ClockTimer::timeout, this, [this] { Timer3Timer(); });
+    connect(Timer4, &ClockTimer::timeout, this, [this] { Timer4Timer(); });
+    connect(Timer5, &ClockTimer::timeout, this, [this] { Timer5Timer(); });
+    connect(m_wake, &ClockTimer::timeout, this, [this] { m_round.input(Input::WaitOver); });
+    connect(m_exitTimer, &ClockTimer::timeout, this, [this] { exitStep(); });
 }
 
 QPoint TForm1::originFor(QSize screen)
@@ -460,6 +468,8 @@ void TForm1::setClock(Clock& clock)
 {
     m_clock = &clock;
     m_round.setClock(clock);
+    for (ClockTimer* t : {Timer1, Timer2, Timer3, Timer4, Timer5, m_wake, m_exitTimer})
+        t->setClock(clock);
     m_gs.payout.StartTime = m_clock->localDays();
 }
 

@@ -4,8 +4,11 @@
 #include "engine/gamestate.h"
 #include "engine/round.h"
 
+#include "table/clocktimer.h"
+
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -14,8 +17,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-
-class QTimer;
+#include <vector>
 
 namespace tarvelle {
 
@@ -96,33 +98,34 @@ public:
     TAntiAliasLabel* AntiAliasLabel7 = nullptr; // time of day
     TAntiAliasLabel* AntiAliasLabel8 = nullptr; // multiplier of the hand shown
     TAntiAliasLabel* AntiAliasLabel9 = nullptr; // time since start-up
-    QTimer* Timer1 = nullptr; // 300 ms: start-up sequence, clocks, double-up lamps
-    QTimer* Timer2 = nullptr; // 3 s: one autoplay step (autojoc) while autoplay is on
-    QTimer* Timer3 = nullptr; // 100 ms: emblem, idle count, the "Demo" showcase
-    QTimer* Timer4 = nullptr; // deal and draw animation of manual play
-    QTimer* Timer5 = nullptr; // the same animation for autoplay
+    // The timers run on the table's clock (setClock).
+    ClockTimer* Timer1 = nullptr; // 300 ms: start-up sequence, clocks, double-up lamps
+    ClockTimer* Timer2 = nullptr; // 3 s: one autoplay step (autojoc) while autoplay is on
+    ClockTimer* Timer3 = nullptr; // 100 ms: emblem, idle count, the "Demo" showcase
+    ClockTimer* Timer4 = nullptr; // deal and draw animation of manual play
+    ClockTimer* Timer5 = nullptr; // the same animation for autoplay
 
     TImage* card(int k) const; // Image1..Image5
     TImage* lamp(int k) const; // h1..h5
 
     // ---- hand flow: each handler hands its input to the round ----
-    // Announces hand class k ("form"): message line, fanfare, voice.
-    void forma(int k) { m_round.forma(k); }
-    // Waits while window messages keep being processed.
-    void delay(int ms);
-    void LbSpeedButton2MouseDown() { pressButton(ArmDeal); }
-    void LbSpeedButton2MouseUp() { m_round.input(Input::DealRelease); }
-    void Timer4Timer() { m_round.Timer4Timer(); }
-    void Timer5Timer() { m_round.Timer5Timer(); }
+    // Announces hand class k ("form"): message line, fanfare, voice (the showcase's, silent).
+    void forma(int k) { m_round.input(Input::Announce, k); }
+    void LbSpeedButton2MouseDown() { pressButton(ArmDeal); } // Deal/Draw pressed
+    void LbSpeedButton2MouseUp() { m_round.input(Input::DealRelease); } // Deal/Draw released
+    void Timer4Timer() { m_round.input(Input::AnimationTick); } // a step of the deal/draw animation
+    void Timer5Timer() { m_round.input(Input::AnimationTick); } // the same in autoplay
     void ImageMouseDown(int k); // Image1MouseDown .. Image5MouseDown
     void LbSpeedButton3MouseDown() { pressButton(ArmBetDown); }
-    void LbSpeedButton3MouseUp() { m_round.input(Input::BetDown); }
+    void LbSpeedButton3MouseUp() { m_round.input(Input::BetDown); } // bet down, or the "-" guess
     void LbSpeedButton4MouseDown() { pressButton(ArmBetUp); }
-    void LbSpeedButton4MouseUp() { m_round.input(Input::BetUp); }
+    void LbSpeedButton4MouseUp() { m_round.input(Input::BetUp); } // bet up, or the "+" guess
     void betmaxMouseDown() { pressButton(ArmBetmax); }
-    void betmaxMouseUp() { m_round.input(Input::BetMax); }
+    void betmaxMouseUp() { m_round.input(Input::BetMax); } // bet 500
     // True from an accepted Deal/Draw until its animation and settling are over.
     bool phaseBusy() const { return m_round.busy(); }
+    // The round has work left for a wake-up of its own (a flash, a pause, the Auto Double second).
+    bool roundWaiting() const { return m_round.waiting(); }
 
     // ---- pay table ----
     void BaseOdds();
@@ -136,16 +139,16 @@ public:
 
     // ---- autoplay ----
     void autopMouseDown() { pressButton(ArmAutop); }
-    void autopMouseUp() { m_round.input(Input::Autoplay); }
-    void Timer2Timer() { m_round.Timer2Timer(); }
+    void autopMouseUp() { m_round.input(Input::Autoplay); } // autoplay on/off
+    void Timer2Timer() { m_round.input(Input::AutoplayTick); } // one autoplay step (autojoc)
 
     // ---- double-up ----
     void LbSpeedButton5MouseDown() { pressButton(ArmDouble); }
-    void LbSpeedButton5MouseUp() { m_round.input(Input::Double); }
+    void LbSpeedButton5MouseUp() { m_round.input(Input::Double); } // double-up, or bank half
 
     // ---- Extra screen ----
     void LbSpeedButton1MouseDown() { pressButton(ArmExtra); }
-    void LbSpeedButton1MouseUp() { m_round.input(Input::OpenExtra); }
+    void LbSpeedButton1MouseUp() { m_round.input(Input::OpenExtra); } // the Extra screen
 
     // ---- shell ----
     void Timer1Timer();
@@ -220,7 +223,8 @@ private:
     void play(CueName cue) override;
     void save() override;
     void saveSettings() override;
-    void wait(int ms) override { delay(ms); }
+    void wakeAfter(int ms) override { m_wake->start(ms); }
+    void cancelWake() override { m_wake->stop(); }
     void startAnimation(bool autoplay) override;
     void revealPace(bool autoplay) override;
     void stopAnimation(bool autoplay) override;
@@ -244,6 +248,7 @@ private:
     // The press of every round button: leave the showcase, then the round flips its mark.
     void pressButton(ArmedButton button);
     void endProgram();
+    void exitStep(); // one frame of the window shrinking away, then the next
     void onExtraClosed();
     // access.cpp: what screen readers are told about the table, and what it announces.
     void describeControls();
@@ -277,6 +282,11 @@ private:
     uint8_t m_startTicks = 0;
     uint16_t m_emblemTicks = 0;
     uint16_t m_idleTicks = 0;
+    ClockTimer* m_wake = nullptr;     // delivers the round's wake-ups
+    ClockTimer* m_exitTimer = nullptr; // paces the exit's frames and the end after a refusal
+    std::vector<QRect> m_exitFrames;
+    size_t m_exitFrame = 0;
+    size_t m_exitCueAt = 0; // the farewell plays before this frame
     bool m_quitOnExit = true;
     bool m_ended = false;
 

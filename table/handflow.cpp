@@ -14,30 +14,7 @@
 #include "widgets/stringaligngrid.h"
 #include "widgets/waveplayer.h"
 
-#include <QCoreApplication>
-#include <QThread>
-#include <QTimer>
-
 namespace tarvelle {
-
-void TForm1::delay(int ms)
-{
-    if (m_clock->manual()) {
-        // Time stands still unless told: what is pending runs once, then time moves on.
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        m_clock->advance(ms);
-        return;
-    }
-    const int64_t start = m_clock->elapsedMs(); // monotonic: no jump at midnight
-    for (;;) {
-        const int64_t left = ms - (m_clock->elapsedMs() - start);
-        if (left <= 0)
-            break;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, int(left));
-        if (ms - (m_clock->elapsedMs() - start) > 1)
-            QThread::msleep(1);
-    }
-}
 
 void TForm1::pressButton(ArmedButton button)
 {
@@ -179,7 +156,7 @@ void TForm1::showWinLamps()
 
 void TForm1::startAnimation(bool autoplay)
 {
-    QTimer* timer = autoplay ? Timer5 : Timer4;
+    ClockTimer* timer = autoplay ? Timer5 : Timer4;
     timer->setInterval(durations::AnimationRest);
     timer->start();
 }
@@ -191,7 +168,7 @@ void TForm1::revealPace(bool autoplay)
 
 void TForm1::stopAnimation(bool autoplay)
 {
-    QTimer* timer = autoplay ? Timer5 : Timer4;
+    ClockTimer* timer = autoplay ? Timer5 : Timer4;
     timer->stop();
     timer->setInterval(durations::AnimationRest);
 }

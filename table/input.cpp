@@ -32,31 +32,25 @@ void TForm1::FormKeyPress(QChar key)
     case '\r':
     case ' ':
         // Ignored while a deal or draw is under way: never takes the bet or draws twice.
-        m_round.DealKey();
+        m_round.input(Input::DealRelease, ByKey);
         break;
     case 'D':
-        m_gs.Armed[ArmDouble] = 1;
-        LbSpeedButton5MouseUp();
+        m_round.input(Input::Double, ByKey);
         break;
     case '+':
-        m_gs.Armed[ArmBetUp] = 1;
-        LbSpeedButton4MouseUp();
+        m_round.input(Input::BetUp, ByKey);
         break;
     case '-':
-        m_gs.Armed[ArmBetDown] = 1;
-        LbSpeedButton3MouseUp();
+        m_round.input(Input::BetDown, ByKey);
         break;
     case 'M':
-        m_gs.Armed[ArmBetmax] = 1;
-        betmaxMouseUp();
+        m_round.input(Input::BetMax, ByKey);
         break;
     case 'A':
-        m_gs.Armed[ArmAutop] = 1;
-        autopMouseUp();
+        m_round.input(Input::Autoplay, ByKey);
         break;
     case 'S':
-        m_gs.Armed[ArmExtra] = 1;
-        LbSpeedButton1MouseUp();
+        m_round.input(Input::OpenExtra, ByKey);
         break;
     case 'P':
         m_gs.Armed[ArmProce] = 1;

@@ -79,8 +79,10 @@ void TForm1::Timer1Timer()
             mintro->setText(refusal);
             mintro->show();
             mintro->raise();
-            delay(durations::ScreenRefusal);
-            endProgram(); // nothing is saved
+            // The message stays, then the program ends; nothing is saved.
+            m_exitFrames.clear();
+            m_exitFrame = 1;
+            m_exitTimer->start(durations::ScreenRefusal);
             return;
         }
         m_sounds.play("intro");
@@ -125,7 +127,6 @@ void TForm1::Timer1Timer()
                                                           AntiAliasLabel9})
             w->show();
         Image9->raise();
-        QCoreApplication::processEvents();
         m_emblemTicks = 0;
         m_idleTicks = 0;
         Timer3->start();

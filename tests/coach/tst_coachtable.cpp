@@ -32,7 +32,7 @@ void autoplayStep(Table& t)
 {
     t.gs.counters.Credit += t.gs.counters.Win; // no transfer wait inside the step
     t.gs.counters.Win = 0;
-    t.form->round().autojoc();
+    t.form->round().input(Input::AutoplayTick);
     QVERIFY(t.settle());
 }
 

@@ -1,8 +1,11 @@
 // Model check of the round: seeded random inputs of every kind, at random moments and
 // inside every wait, with the books, the bounds, the phase table and the saves checked
 // after each one. The restart rule: whenever the table can show something or a kill can
-// land (every wait, every return to the message loop) the file holds exactly the money and
-// the statistics in memory. A failure prints its seed; TARVELLE_ROUND_SEED replays one seed.
+// land (every return to the message loop, so after every input) the file holds exactly the
+// money and the statistics in memory. Waits return: no input ever runs inside another.
+// A failure prints its seed; TARVELLE_ROUND_SEED replays one seed.
+#include "tests/engine/roundhost.h"
+
 #include "engine/clock.h"
 #include "engine/round.h"
 
@@ -113,37 +116,24 @@ struct Snapshot {
     }
 };
 
-bool restPhase(Phase p)
+// Phases that are a wait: the round sits in them only with a wake-up asked for.
+bool waitPhase(Phase p)
 {
     switch (p) {
-    case Phase::Idle:
-    case Phase::Dealing:
-    case Phase::HandShown:
-    case Phase::Drawing:
-    case Phase::DoubleUp:
-    case Phase::ExtraOpen:
-    case Phase::Exiting:
+    case Phase::Transfer:
+    case Phase::DealPaying:
+    case Phase::DealStarting:
+    case Phase::DealSettling:
+    case Phase::DrawSettling:
+    case Phase::AutoDoubleWait:
+    case Phase::GuessSettling:
+    case Phase::DoubleOver:
+    case Phase::AutoplayStep:
+    case Phase::AutoDealPaying:
+    case Phase::AutoDealStarting:
         return true;
     default:
         return false;
-    }
-}
-
-// The flags the rest of the program reads agree with the phase.
-bool flagsAgree(Phase p, const GameState& gs)
-{
-    switch (p) {
-    case Phase::Idle:
-        return gs.State == 3 && !gs.HandActive && !gs.dbl.DoubleActive;
-    case Phase::Dealing:
-        return gs.State == 1 && gs.HandActive && !gs.dbl.DoubleActive;
-    case Phase::HandShown:
-    case Phase::Drawing:
-        return gs.State == 2 && gs.HandActive && !gs.dbl.DoubleActive;
-    case Phase::DoubleUp:
-        return gs.State == 3 && !gs.HandActive && gs.dbl.DoubleActive;
-    default:
-        return true;
     }
 }
 
@@ -157,8 +147,8 @@ uint32_t finalTotal(const Counters& c)
     return c.FinalCounts[12] + c.FinalCountsJoker[12];
 }
 
-// The effects, recorded just enough to judge them; waits let random inputs in.
-class Model : public RoundEffects {
+// The effects, recorded just enough to judge them; random inputs land inside the waits.
+class Model : public testing::RoundHost {
 public:
     explicit Model(uint64_t seed) : m_seed(seed), m_pick(seed) { startSession(true); }
 
@@ -166,6 +156,9 @@ public:
     uint64_t inputs = 0;
     uint64_t acted = 0;
     std::array<uint64_t, size_t(Phase::Count)> phasesSeen{};
+    std::array<uint64_t, size_t(Phase::Count)> insideWaits{}; // inputs while a wake-up was due
+    uint64_t wakeUps = 0;
+    size_t deepestWork = 0; // the most steps the round ever had left
     std::array<uint64_t, 7> moneySeen{}; // by MoneyKind
     uint64_t sessions = 0;
 
@@ -183,16 +176,6 @@ public:
     }
 
     // ---- effects ----
-    void drawValue(Display, int32_t, int) override {}
-    void showCard(int) override {}
-    void showBacks() override {}
-    void stheld() override {}
-    void showHoldLamps() override {}
-    void showWinLamps() override {}
-    void setText(Label l, const std::string& t) override { m_texts[size_t(l)] = t; }
-    std::string text(Label l) const override { return m_texts[size_t(l)]; }
-    void dimMessage(bool) override {}
-    void play(CueName) override {}
     void save() override
     {
         const auto bytes = countersBytes(m_gs.counters);
@@ -201,34 +184,16 @@ public:
             fail("a save does not read back as the state in memory");
         m_saved = d.c;
     }
-    void saveSettings() override {}
-    void wait(int ms) override
+    void startAnimation(bool a) override
     {
-        checkOnDisk("a wait");
-        m_clock.advance(ms);
-        // Inputs arrive inside the wait, as they do while the window pumps its messages.
-        if (m_depth < 3 && m_pick() % 3 == 0) {
-            const int n = 1 + int(m_pick() % 2);
-            for (int i = 0; i < n && failure.empty(); ++i)
-                step();
-        }
-    }
-    void startAnimation(bool) override
-    {
-        m_animation = true;
+        RoundHost::startAnimation(a);
         // A draw whose five cards were all held is not counted among the final hands.
         if (m_gs.State == 2 && !m_gs.AllHeld)
             ++m_countedDraws;
     }
-    void revealPace(bool) override {}
-    void stopAnimation(bool) override { m_animation = false; }
-    void autoplayTimer(bool on) override { m_timer2 = on; }
-    bool oddsShown() const override { return false; }
-    void liveOdds() override {}
-    bool openExtra() override { return true; }
     void money(MoneyKind kind, Wide amount) override
     {
-        m_reported += amount;
+        RoundHost::money(kind, amount);
         ++moneySeen[size_t(kind)];
         if (kind == MoneyKind::BetTaken)
             ++m_betsTaken;
@@ -299,10 +264,13 @@ private:
             }
         }
         m_gs.rng.seed(uint32_t(m_pick()));
-        m_texts = {};
-        m_animation = m_timer2 = false;
-        m_round = std::make_unique<Round>(m_gs, *this, m_clock);
-        m_gs.payout.StartTime = m_clock.localDays();
+        setText(Label::Message, {});
+        setText(Label::Stage, {});
+        setText(Label::Multiplier, {});
+        animating = autoplayOn = false;
+        wakeAt = -1;
+        m_round = std::make_unique<Round>(m_gs, *this, clock);
+        m_gs.payout.StartTime = clock.localDays();
         m_saved = m_gs.counters;
         m_betsTaken = 0;
         m_dealtAtStart = dealtTotal(m_gs.counters);
@@ -312,6 +280,7 @@ private:
 
     void restart()
     {
+        // Killed wherever it is, inside a wait too.
         if (restartWorth(m_saved) != books(m_gs.counters))
             fail("a restart from the last save does not give what the play decided");
         startSession(false);
@@ -328,16 +297,22 @@ private:
     void step()
     {
         ++inputs;
-        ++m_depth;
         Input in;
         int arg = 0;
         bool key = false;
         const uint32_t r = uint32_t(m_pick() % 1000);
-        if (m_animation && r < 350) {
+        const bool due = wakeAt >= 0;
+        if (due && r < 300) {
+            // The wake-up, on time; otherwise the inputs below land inside the wait.
+            clock.advance(wakeAt - clock.elapsedMs());
+            wakeAt = -1;
+            in = Input::WaitOver;
+            ++wakeUps;
+        } else if (animating && r < 600) {
             in = Input::AnimationTick;
-        } else if (m_timer2 && r < 450) {
+        } else if (autoplayOn && r < 650) {
             in = Input::AutoplayTick;
-        } else if (r < 650) {
+        } else if (r < 800) {
             // Mostly the keys a player leans on, so hands and double-ups run their course.
             static const Input kCommon[] = {Input::DealRelease, Input::DealRelease, Input::CardClick,
                                             Input::Double,      Input::BetUp,       Input::BetDown};
@@ -355,32 +330,51 @@ private:
                 arg = 1 + int(m_pick() % 5);
             else if (in == Input::Wheel)
                 arg = m_pick() % 2 ? 120 : -120;
+            else if (in == Input::Announce)
+                arg = int(m_pick() % 13);
+            else if (in == Input::WaitOver && due && m_pick() % 2)
+                clock.advance(int64_t(m_pick() % uint64_t(wakeAt - clock.elapsedMs() + 1))); // early or on time
+            if (in == Input::WaitOver && wakeAt >= 0 && clock.elapsedMs() >= wakeAt)
+                wakeAt = -1; // the host's timer is what fired
         }
         // Keys arm their button and release it; a mouse release finds the mark as it is.
-        static const ArmedButton kButton[] = {ArmCount, ArmDeal,   ArmBetDown, ArmBetUp, ArmBetmax,
-                                              ArmCount, ArmDouble, ArmAutop,   ArmExtra};
+        static const bool kButton[] = {false, true, true, true, true, false, true, true, true};
+        if (key && size_t(in) < std::size(kButton) && kButton[size_t(in)])
+            arg = ByKey;
         const Phase before = m_round->phase();
         const bool acts = accepts(before, in);
-        if (key && size_t(in) < std::size(kButton) && kButton[size_t(in)] != ArmCount && acts)
-            m_gs.Armed[size_t(kButton[size_t(in)])] = 1;
+        const bool stale = in == Input::WaitOver && (!m_round->waiting() || clock.elapsedMs() < m_round->wakeAt());
+        const size_t workBefore = m_round->pendingSteps();
         const Snapshot snap = Snapshot::of(m_gs);
         const Wide booksBefore = books(m_gs.counters);
-        const Wide reportedBefore = m_reported;
+        const Wide reportedBefore = reported;
         ++phasesSeen[size_t(before)];
+        if (m_round->waiting() && in != Input::WaitOver)
+            ++insideWaits[size_t(before)];
         const bool didAct = m_round->input(in, arg);
         acted += didAct;
         if (didAct != acts)
             fail("the round and its phase table disagree");
         if (!acts && !(Snapshot::of(m_gs) == snap))
             fail(std::string("an ignored ") + inputName(in) + " changed the game");
-        if (books(m_gs.counters) - booksBefore != m_reported - reportedBefore)
+        if (stale && (!(Snapshot::of(m_gs) == snap) || m_round->pendingSteps() != workBefore))
+            fail("an early or stale wake-up moved the round on");
+        if (books(m_gs.counters) - booksBefore != reported - reportedBefore)
             fail(std::string("money appeared or vanished at ") + inputName(in));
         checkState();
-        if (m_depth == 1)
-            checkOnDisk(inputName(in));
-        --m_depth;
-        if (m_depth == 0 && !restPhase(m_round->phase()))
-            fail(std::string("the round rests in a waiting phase after ") + inputName(in));
+        checkOnDisk(inputName(in));
+        // Work piles up only under inputs that act while older work waits, a few steps each.
+        m_actedSinceDrained = m_round->pendingSteps() == 0 ? 0 : m_actedSinceDrained + (didAct && in != Input::WaitOver);
+        if (m_round->pendingSteps() > 16 + 8 * m_actedSinceDrained)
+            fail("work is left over that no input put there");
+        deepestWork = std::max(deepestWork, m_round->pendingSteps());
+        if (m_round->deepestInput() > 1)
+            fail("an input ran inside another");
+        if (waitPhase(m_round->phase()) && !m_round->waiting())
+            fail(std::string("the round sits in a waiting phase with no wake-up after ") + inputName(in));
+        if (m_round->waiting() != (wakeAt >= 0) || (m_round->waiting() && wakeAt != m_round->wakeAt()))
+            fail(std::string("the host was not asked for the wake-up the round waits for, after ") +
+                 inputName(in));
     }
 
     void checkState()
@@ -391,8 +385,6 @@ private:
             fail("money below zero");
         if (c.Bet < 1 || c.Bet > 500)
             fail("a bet outside 1..500");
-        if (!flagsAgree(m_round->phase(), gs))
-            fail("State, HandActive and DoubleActive disagree with the phase");
         // Counted with the money they move: never a bet without its deal, nor the reverse.
         if (dealtTotal(c) - m_dealtAtStart != m_betsTaken)
             fail("the dealt-hand counters disagree with the bets taken");
@@ -403,48 +395,26 @@ private:
     // From here the round can get back to idle, whatever happened: tried on a copy.
     void checkWayOut()
     {
-        if (m_depth != 0)
-            return;
         GameState copy = m_gs;
-        struct Quiet : RoundEffects {
-            ManualClock clock;
-            bool anim = false;
-            void drawValue(Display, int32_t, int) override {}
-            void showCard(int) override {}
-            void showBacks() override {}
-            void stheld() override {}
-            void showHoldLamps() override {}
-            void showWinLamps() override {}
-            void setText(Label, const std::string&) override {}
-            std::string text(Label) const override { return {}; }
-            void dimMessage(bool) override {}
-            void play(CueName) override {}
-            void save() override {}
-            void saveSettings() override {}
-            void wait(int) override {}
-            void startAnimation(bool) override { anim = true; }
-            void revealPace(bool) override {}
-            void stopAnimation(bool) override { anim = false; }
-            void autoplayTimer(bool) override {}
-            bool oddsShown() const override { return false; }
-            void liveOdds() override {}
-            bool openExtra() override { return true; }
-        };
-        Quiet fx;
-        Round r(*m_round, copy, fx);
-        for (int i = 0; i < 40; ++i) {
+        testing::RoundHost fx;
+        fx.animating = animating;
+        fx.clock.advance(clock.elapsedMs());
+        fx.wakeAt = wakeAt;
+        Round r(*m_round, copy, fx, fx.clock);
+        for (int i = 0; i < 400; ++i) {
             const Phase p = r.phase();
-            if ((p == Phase::Idle && !copy.Autoplay) || p == Phase::Exiting)
+            if ((p == Phase::Idle && !copy.Autoplay && !r.waiting()) || p == Phase::Exiting)
                 return;
+            if (fx.wake(r))
+                continue;
             if (p == Phase::ExtraOpen) {
                 r.input(Input::CloseExtra);
             } else if (copy.Autoplay && accepts(p, Input::Autoplay)) {
-                copy.Armed[ArmAutop] = 1;
-                r.input(Input::Autoplay);
+                r.input(Input::Autoplay, ByKey);
             } else if (p == Phase::Dealing || p == Phase::Drawing) {
                 r.input(Input::AnimationTick);
             } else {
-                r.DealKey();
+                r.input(Input::DealRelease, ByKey);
             }
         }
         fail(std::string("no way back to idle from ") + phaseName(m_round->phase()));
@@ -453,18 +423,13 @@ private:
     uint64_t m_seed;
     std::mt19937_64 m_pick;
     GameState m_gs;
-    ManualClock m_clock;
     std::unique_ptr<Round> m_round;
-    std::array<std::string, 3> m_texts;
     Counters m_saved;
-    Wide m_reported = 0;
     uint32_t m_betsTaken = 0;
     uint32_t m_dealtAtStart = 0;
     uint32_t m_finalAtStart = 0;
     uint32_t m_countedDraws = 0;
-    int m_depth = 0;
-    bool m_animation = false;
-    bool m_timer2 = false;
+    uint64_t m_actedSinceDrained = 0;
 };
 
 } // namespace
@@ -508,14 +473,22 @@ void TestRound::randomInputs()
             QVERIFY2(m.phasesSeen[size_t(p)] > 0 || Phase(p) == Phase::Exiting, phaseName(Phase(p)));
         for (size_t k = 0; k < m.moneySeen.size(); ++k)
             QVERIFY2(m.moneySeen[k] > 0, qPrintable(QString::number(k)));
+        // Inputs landed inside every kind of wait: each waiting phase, and the flashes that
+        // run at rest (a bet change, a remainder under a deal).
+        for (int p = 0; p < int(Phase::Count); ++p)
+            if (waitPhase(Phase(p)) || Phase(p) == Phase::Idle || Phase(p) == Phase::Dealing)
+                QVERIFY2(m.insideWaits[size_t(p)] > 0, phaseName(Phase(p)));
         if (s == seed && qEnvironmentVariableIsSet("TARVELLE_ROUND_PHASES"))
             for (int p = 0; p < int(Phase::Count); ++p)
-                qInfo("%s %llu", phaseName(Phase(p)),
-                      static_cast<unsigned long long>(m.phasesSeen[size_t(p)]));
+                qInfo("%s %llu, %llu inside a wait", phaseName(Phase(p)),
+                      static_cast<unsigned long long>(m.phasesSeen[size_t(p)]),
+                      static_cast<unsigned long long>(m.insideWaits[size_t(p)]));
         if (s == seed)
-            qInfo("seed %llu: %llu inputs, %llu acted, %llu sessions, %llu bets, %llu guesses won, %llu lost",
+            qInfo("seed %llu: %llu inputs, %llu acted, %llu wake-ups, at most %zu steps left, %llu sessions, "
+                  "%llu bets, %llu guesses won, %llu lost",
                   static_cast<unsigned long long>(s), static_cast<unsigned long long>(m.inputs),
-                  static_cast<unsigned long long>(m.acted), static_cast<unsigned long long>(m.sessions),
+                  static_cast<unsigned long long>(m.acted), static_cast<unsigned long long>(m.wakeUps), m.deepestWork,
+                  static_cast<unsigned long long>(m.sessions),
                   static_cast<unsigned long long>(m.moneySeen[size_t(MoneyKind::BetTaken)]),
                   static_cast<unsigned long long>(m.moneySeen[size_t(MoneyKind::DoubleWon)]),
                   static_cast<unsigned long long>(m.moneySeen[size_t(MoneyKind::DoubleLost)]));

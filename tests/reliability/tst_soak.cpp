@@ -2,6 +2,7 @@
 // window (10,000 hands), both on a manual clock so every wait and animation tick passes at
 // processor speed. Memory stays flat after warm-up, the counters follow the hands played and
 // no money appears or vanishes.
+#include "tests/engine/roundhost.h"
 #include "tests/table/tablefixture.h"
 
 #include "engine/round.h"
@@ -48,33 +49,9 @@ uint32_t handsDealt(const Counters& c)
 }
 
 // Effects that show nothing; they keep the books of every reported money change.
-struct Books : RoundEffects {
-    ManualClock clock;
-    bool animating = false;
-    Wide reported = 0;
+struct Books : testing::RoundHost {
     uint64_t saves = 0;
-    std::array<std::string, 3> texts;
-    void drawValue(tarvelle::Display, int32_t, int) override {}
-    void showCard(int) override {}
-    void showBacks() override {}
-    void stheld() override {}
-    void showHoldLamps() override {}
-    void showWinLamps() override {}
-    void setText(Label l, const std::string& t) override { texts[size_t(l)] = t; }
-    std::string text(Label l) const override { return texts[size_t(l)]; }
-    void dimMessage(bool) override {}
-    void play(CueName) override {}
     void save() override { ++saves; }
-    void saveSettings() override {}
-    void wait(int ms) override { clock.advance(ms); }
-    void startAnimation(bool) override { animating = true; }
-    void revealPace(bool) override {}
-    void stopAnimation(bool) override { animating = false; }
-    void autoplayTimer(bool) override {}
-    bool oddsShown() const override { return false; }
-    void liveOdds() override {}
-    bool openExtra() override { return true; }
-    void money(MoneyKind, Wide amount) override { reported += amount; }
 };
 
 } // namespace
@@ -99,8 +76,7 @@ void TestSoak::roundAutoplay()
         gs.counters.Bet = 10;
         Books fx;
         Round round(gs, fx, fx.clock);
-        gs.Armed[ArmAutop] = 1;
-        round.input(Input::Autoplay);
+        round.input(Input::Autoplay, ByKey);
         QVERIFY(gs.Autoplay);
 
         const Wide start = books(gs.counters);
@@ -110,8 +86,7 @@ void TestSoak::roundAutoplay()
         for (int step = 0; played < hands; ++step) {
             const uint32_t before = handsDealt(gs.counters);
             QVERIFY2(round.input(Input::AutoplayTick), "autoplay stopped");
-            for (int i = 0; i < 100 && fx.animating; ++i)
-                round.input(Input::AnimationTick, 1);
+            QVERIFY(fx.settle(round));
             QVERIFY(!fx.animating);
             played += int(handsDealt(gs.counters) - before);
             if (played == hands / 10 && warm == 0)

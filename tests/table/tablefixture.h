@@ -21,9 +21,9 @@
 namespace tarvelle::testing {
 
 // One table on a throw-away save folder, with the card file of the build. Its time is a
-// manual clock: waits return at once and settle() runs the animation by hand, so a hand
-// plays at processor speed. A real-time table keeps the system clock, for the tests of
-// what happens while a wait lets other input in.
+// manual clock: settle() runs the animation and the waits by hand, so a hand plays at
+// processor speed. A real-time table keeps the system clock, for the few tests of the
+// real timers.
 struct Table {
     QTemporaryDir saveDir;
     ManualClock clock;
@@ -61,23 +61,73 @@ struct Table {
 
     QString savePath(const QString& name) const { return saveDir.path() + QLatin1Char('/') + name; }
 
-    // Waits until the deal or draw under way has settled; on the manual clock the
-    // animation timers are ticked by hand.
+    // Plays on until the round rests: the animation ticked by hand, the round's wake-ups
+    // delivered by moving the manual clock to them. A real-time table waits instead.
     bool settle(int ms = 5000)
     {
         if (realTime)
-            return QTest::qWaitFor([this] { return !form->phaseBusy(); }, ms);
-        for (int i = 0; i < 1000; ++i) {
+            return QTest::qWaitFor([this] { return !form->phaseBusy() && !form->roundWaiting(); }, ms);
+        for (int i = 0; i < 100000; ++i) {
             if (form->Timer4->isActive())
                 form->Timer4Timer();
             else if (form->Timer5->isActive())
                 form->Timer5Timer();
-            else if (!form->phaseBusy())
-                return true;
+            else if (form->roundWaiting())
+                clock.advance(form->round().wakeAt() - clock.elapsedMs());
             else
-                QCoreApplication::processEvents();
+                return !form->phaseBusy();
         }
         return false;
+    }
+
+    // One step of play on the manual clock: an animation tick, else the round's next
+    // wake-up. False when neither is left.
+    bool stepOnce()
+    {
+        if (form->Timer4->isActive())
+            form->Timer4Timer();
+        else if (form->Timer5->isActive())
+            form->Timer5Timer();
+        else if (form->roundWaiting())
+            clock.advance(form->round().wakeAt() - clock.elapsedMs());
+        else
+            return false;
+        return true;
+    }
+
+    // Plays step by step until done() holds; false when play stopped first.
+    template <class Done>
+    bool runUntil(Done done, int guard = 100000)
+    {
+        for (int i = 0; i < guard; ++i) {
+            if (done())
+                return true;
+            if (!stepOnce())
+                return done();
+        }
+        return false;
+    }
+
+    // Delivers the round's wake-ups one at a time until it has no work left; before the
+    // n-th, inside(n) may send inputs that land inside that wait.
+    template <class Inside>
+    void throughWaits(Inside inside)
+    {
+        for (int n = 0; form->roundWaiting() && n < 10000; ++n) {
+            inside(n);
+            if (form->roundWaiting())
+                clock.advance(form->round().wakeAt() - clock.elapsedMs());
+        }
+    }
+
+    // The exit's frames and pause run on the clock to the end of the program.
+    bool runExit()
+    {
+        if (realTime)
+            return QTest::qWaitFor([this] { return form->ended(); }, 5000);
+        while (!form->ended() && clock.fireNext()) {
+        }
+        return form->ended();
     }
 
     // Puts a known hand on the table (ranks and suits of positions 1..5).
@@ -94,16 +144,35 @@ struct Table {
 
 // ---- helpers shared by the table tests ----
 
+// Delivers the round's wake-ups on a manual clock until it has no work left: what a player
+// who waits a moment sees. The animation timers fire too where they fall due meanwhile.
+inline void finishWaits(TForm1& f)
+{
+    Round& r = f.round();
+    ManualClock* m = r.clock().manual();
+    while (m && r.waiting())
+        m->advance(r.wakeAt() - m->elapsedMs());
+}
+
 inline void press(QWidget* w)
 {
     const QPoint c = w->rect().center();
     QTest::mousePress(w, Qt::LeftButton, {}, c);
     QTest::mouseRelease(w, Qt::LeftButton, {}, c);
+    if (auto* f = qobject_cast<TForm1*>(w->window()))
+        finishWaits(*f);
+}
+
+// A key, and its waits over. keyInside() leaves them pending, so the next input lands inside.
+inline void keyInside(TForm1& f, char c)
+{
+    f.FormKeyPress(QLatin1Char(c));
 }
 
 inline void key(TForm1& f, char c)
 {
-    f.FormKeyPress(QLatin1Char(c));
+    keyInside(f, c);
+    finishWaits(f);
 }
 
 inline Counters savedCounters(const Table& t)

@@ -64,19 +64,8 @@ void TestGolden::recordedGame()
     QStringList log;
     int inputs = 0;
 
-    // Runs the animation timers by hand until the round rests, so nothing waits on them.
-    auto settle = [&] {
-        for (int guard = 0; guard < 100; ++guard) {
-            if (f.Timer4->isActive())
-                f.Timer4Timer();
-            else if (f.Timer5->isActive())
-                f.Timer5Timer();
-            else if (!f.phaseBusy())
-                break;
-            else
-                QTest::qWait(5);
-        }
-    };
+    // Runs the animation and the round's waits by hand until the round rests.
+    auto settle = [&] { QVERIFY(t.settle()); };
     auto record = [&](const QString& what) {
         settle();
         ++inputs;
@@ -244,6 +233,8 @@ void TestGolden::recordedGame()
     while (t.gs.dbl.DoubleActive)
         keyIn('\r');
     f.FormKeyPress(QLatin1Char('X'));
+    while (!f.ended() && t.clock.fireNext()) {
+    } // the window shrinks away on the clock
     record(QStringLiteral("exit"));
     QVERIFY(f.ended());
     log << QStringLiteral("poker.dat %1")

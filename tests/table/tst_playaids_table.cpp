@@ -5,6 +5,7 @@
 
 using namespace tarvelle;
 using tarvelle::testing::Table;
+using tarvelle::testing::keyInside;
 
 namespace {
 
@@ -54,7 +55,7 @@ private slots:
 // find itself inside a double-up it can neither play nor leave.
 void TestPlayAidsTable::autoplayChosenBeforeAutoDoubleKeepsTheWin()
 {
-    Table t(true, true); // real time: keys arrive inside the waits
+    Table t(true, true); // real time: the real timers deliver the animation and the waits
     t.gs.settings.AutoDouble = 1;
     drawThreeKingsThenKey(t, 'a');
     t.form->Timer2->stop(); // no autoplay tick of its own in this test
@@ -76,18 +77,20 @@ void TestPlayAidsTable::autoplayChosenBeforeAutoDoubleKeepsTheWin()
 // credit: the step deals its one hand and the bet is taken once.
 void TestPlayAidsTable::manualDealInsideAnAutoplayStepIsRefused()
 {
-    Table t(true, true); // real time: keys arrive inside the waits
+    Table t;
     t.gs.counters.Credit = 100;
     t.gs.counters.Win = 20;
     t.gs.counters.Bet = 10;
     key(*t.form, 'a');
     QCOMPARE(t.gs.Autoplay, uint8_t(1));
     t.form->Timer2->stop(); // the test drives the steps itself
-    QTimer::singleShot(0, t.form.get(), [&] {
-        key(*t.form, 'a');  // autoplay off inside the step's wait...
-        key(*t.form, '\r'); // ...and a manual deal straight after
-    });
     t.form->Timer2Timer();
+    t.throughWaits([&](int n) {
+        if (n == 0) {
+            keyInside(*t.form, 'a');  // autoplay off inside the step's wait...
+            keyInside(*t.form, '\r'); // ...and a manual deal straight after
+        }
+    });
     QVERIFY(t.settle());
     QCOMPARE(t.gs.Autoplay, uint8_t(0));
     QCOMPARE(t.gs.counters.Credit, 110);

@@ -193,17 +193,20 @@ void TestTableDouble::doubleUpBanking()
 
 void TestTableDouble::doubleUpKeyInsideAGuessIsIgnored()
 {
-    Table t(true, true); // real time: input arrives inside the waits
+    Table t;
     t.gs.counters.Win = 10;
     t.gs.counters.Bet = 5;
     t.gs.counters.Bonus = 0;
     key(*t.form, 'd');
     t.setHand({14, 14}, {1, 1}); // "-" loses on a King
-    // A second key arrives while the lost guess is still being settled.
-    QTimer::singleShot(100, t.form.get(), [&] { key(*t.form, '-'); });
-    QTimer::singleShot(150, t.form.get(), [&] { key(*t.form, '\r'); });
-    key(*t.form, '-');
-    QTest::qWait(300);
+    // More keys arrive while the lost guess is still being settled.
+    keyInside(*t.form, '-');
+    t.throughWaits([&](int n) {
+        if (n == 1)
+            keyInside(*t.form, '-');
+        else if (n == 2)
+            keyInside(*t.form, '\r');
+    });
     QCOMPARE(t.gs.counters.LhLost[1], 1u);
     QCOMPARE(t.gs.counters.LhLost[2] + t.gs.counters.LhWon[1] + t.gs.counters.LhWon[2], 0u);
     QCOMPARE(t.gs.counters.Bonus, 5);
@@ -253,21 +256,11 @@ void TestTableDouble::autoDoubleLeavesAGameStartedByHand()
     QVERIFY(t.settle());
     t.setHand({13, 13, 13, 4, 9}, {1, 2, 3, 2, 4});
     t.gs.hand.Held.fill(1);
-    bool pressed = false;
-    QTimer probe;
-    probe.setInterval(0);
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        if (!pressed && t.gs.State == 3 && t.gs.counters.Win > 0 && !t.gs.dbl.DoubleActive) {
-            pressed = true;
-            key(*t.form, 'd');
-        }
-    });
-    probe.start();
-    key(*t.form, '\r');
-    QVERIFY(t.settle());
-    QVERIFY(QTest::qWaitFor([&] { return !t.form->Timer4->isActive(); }, 3000));
-    QTest::qWait(1300); // past the automatic start
-    probe.stop();
+    keyInside(*t.form, '\r');
+    QVERIFY(t.runUntil([&] { return t.form->round().phase() == Phase::AutoDoubleWait; }));
+    const bool pressed = t.gs.State == 3 && t.gs.counters.Win > 0 && !t.gs.dbl.DoubleActive;
+    keyInside(*t.form, 'd');
+    QVERIFY(t.settle()); // past the automatic start
     QVERIFY(pressed);
     QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(1));
     QCOMPARE(t.gs.dbl.DoubleRound, uint8_t(1));
@@ -279,7 +272,7 @@ void TestTableDouble::autoDoubleLeavesAGameStartedByHand()
 // cannot pay the lost stake.
 void TestTableDouble::lostGuessIsSavedBeforeItShows()
 {
-    Table t(true, true); // real time: input arrives inside the waits
+    Table t;
     t.gs.settings.RedBlack = 1;
     t.gs.counters.Win = 400;
     t.gs.counters.Credit = 1000;
@@ -288,10 +281,10 @@ void TestTableDouble::lostGuessIsSavedBeforeItShows()
     t.setHand({9}, {4}); // black: "-" loses
     // Read back inside the wait, the file must hold the lost stake as 0: a start would
     // otherwise pay it.
-    Counters during;
-    during.Win = -1;
-    QTimer::singleShot(100, t.form.get(), [&] { during = savedCounters(t); });
-    key(*t.form, '-');
+    keyInside(*t.form, '-');
+    QVERIFY(t.form->roundWaiting());
+    const Counters during = savedCounters(t);
+    finishWaits(*t.form);
     QCOMPARE(during.Credit, 1000);
     QCOMPARE(during.Win, 0);
     QCOMPARE(during.RbLost[1], 1u);
@@ -343,6 +336,7 @@ void TestTableDouble::autoplayBetsAndStops()
 
     t.form->Timer2->stop(); // the test plays the ticks itself
     t.form->Timer2Timer();
+    finishWaits(*t.form);
     QCOMPARE(t.gs.counters.Bet, 30);
     QCOMPARE(t.gs.counters.Credit, 5);
     QCOMPARE(t.form->AntiAliasLabel6->text(), QStringLiteral("A 1"));
@@ -369,6 +363,7 @@ void TestTableDouble::autoplayBetsAndStops()
     t.gs.counters.Credit = 0;
     t.gs.counters.Win = 0;
     t.form->Timer2Timer();
+    finishWaits(*t.form);
     QCOMPARE(t.gs.Autoplay, uint8_t(0));
     QCOMPARE(t.form->AntiAliasLabel1->text(), QStringLiteral("Autoplay off"));
 

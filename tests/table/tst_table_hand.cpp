@@ -267,9 +267,12 @@ void TestTableHand::keysInsideTheWinTransferPayOnce()
         t.gs.counters.Credit = 100;
         t.gs.counters.Win = 20;
         t.gs.counters.Bet = 10;
-        QTimer::singleShot(0, t.form.get(), [&] { key(*t.form, '\r'); });
-        QTimer::singleShot(20, t.form.get(), [&] { key(*t.form, ' '); });
-        key(*t.form, '\r');
+        keyInside(*t.form, '\r');
+        QCOMPARE(t.gs.counters.Credit, 120); // moved at once; the displays still flash
+        t.throughWaits([&](int n) {
+            if (n < 2)
+                keyInside(*t.form, n == 0 ? '\r' : ' ');
+        });
         QCOMPARE(t.gs.counters.Credit, 110);
         QVERIFY(t.settle());
         QCOMPARE(t.gs.counters.DealtCounts[12] + t.gs.counters.DealtCountsJoker[12], 1u);
@@ -282,17 +285,13 @@ void TestTableHand::keysInsideTheWinTransferPayOnce()
         t.gs.counters.Win = 40;
         t.gs.counters.Bet = 10;
         bool pressed = false;
-        QTimer probe;
-        probe.setInterval(0);
-        QObject::connect(&probe, &QTimer::timeout, [&] {
+        keyInside(*t.form, 'm');
+        t.throughWaits([&](int) {
             if (!pressed && t.gs.counters.Credit != 100) {
                 pressed = true;
-                key(*t.form, 'm');
+                keyInside(*t.form, 'm');
             }
         });
-        probe.start();
-        key(*t.form, 'm');
-        probe.stop();
         QVERIFY(pressed);
         QCOMPARE(t.gs.counters.Credit, 140);
         QCOMPARE(t.gs.counters.Win, 0);
@@ -306,8 +305,12 @@ void TestTableHand::keysInsideTheWinTransferPayOnce()
         t.gs.settings.AutoBet = 1;
         t.gs.counters.Credit = 35;
         t.gs.counters.Bet = 50;
-        QTimer::singleShot(0, t.form.get(), [&] { key(*t.form, '+'); });
-        key(*t.form, '\r');
+        keyInside(*t.form, '\r');
+        QCOMPARE(t.gs.counters.Bet, 30);
+        t.throughWaits([&](int n) {
+            if (n == 0)
+                keyInside(*t.form, '+');
+        });
         QCOMPARE(t.gs.counters.Bet, 30);
         QCOMPARE(t.gs.counters.Credit, 5);
         QVERIFY(t.settle());
@@ -317,8 +320,11 @@ void TestTableHand::keysInsideTheWinTransferPayOnce()
         t.gs.counters.Credit = 35;
         t.gs.counters.Win = 0;
         t.gs.counters.Bet = 50;
-        QTimer::singleShot(0, t.form.get(), [&] { t.form->FormMouseWheel(120); });
-        key(*t.form, '\r');
+        keyInside(*t.form, '\r');
+        t.throughWaits([&](int n) {
+            if (n == 0)
+                t.form->FormMouseWheel(120);
+        });
         QCOMPARE(t.gs.counters.Bet, 30);
         QCOMPARE(t.gs.counters.Credit, 5);
         QVERIFY(t.settle());
@@ -330,8 +336,11 @@ void TestTableHand::keysInsideTheWinTransferPayOnce()
         t.gs.counters.Credit = 100;
         t.gs.counters.Win = 20;
         t.gs.counters.Bet = 10;
-        QTimer::singleShot(0, t.form.get(), [&] { key(*t.form, 'd'); });
-        key(*t.form, 'm');
+        keyInside(*t.form, 'm');
+        t.throughWaits([&](int n) {
+            if (n == 0)
+                keyInside(*t.form, 'd');
+        });
         QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0));
         QCOMPARE(t.gs.counters.Credit, 120);
         QCOMPARE(t.gs.counters.Win, 0);
