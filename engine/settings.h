@@ -41,6 +41,8 @@ struct Counters {
     int64_t InsertedTotal = 1000;
     int64_t CashoutTotal = 0;
     int64_t AccountRecord = 0;
+
+    bool operator==(const Counters&) const = default;
 };
 
 }  // namespace tarvelle

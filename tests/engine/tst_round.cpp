@@ -61,11 +61,6 @@ Decoded decode(const std::array<uint8_t, 316>& b)
     return d;
 }
 
-bool sameCounters(const Counters& a, const Counters& b)
-{
-    return countersBytes(a) == countersBytes(b);
-}
-
 using Wide = __int128; // the books of 64-bit totals at their ends do not fit in 64 bits
 
 Wide books(const Counters& c)
@@ -81,7 +76,7 @@ Wide restartWorth(const Counters& c)
 
 // Everything an ignored input must leave alone (the press marks aside).
 struct Snapshot {
-    std::array<uint8_t, 316> counters;
+    Counters counters;
     Hand hand;
     HandFlags flags;
     Settings settings;
@@ -92,7 +87,7 @@ struct Snapshot {
 
     static Snapshot of(GameState& gs)
     {
-        return {countersBytes(gs.counters),
+        return {gs.counters,
                 gs.hand,
                 gs.flags,
                 gs.settings,
@@ -180,7 +175,7 @@ public:
     {
         const auto bytes = countersBytes(m_gs.counters);
         const Decoded d = decode(bytes);
-        if (!d.checkOk || !sameCounters(d.c, m_gs.counters))
+        if (!d.checkOk || countersBytes(d.c) != bytes)
             fail("a save does not read back as the state in memory");
         m_saved = d.c;
     }
@@ -289,7 +284,7 @@ private:
     // A kill now restarts from the file: it must hold every change already decided.
     void checkOnDisk(const char* where)
     {
-        if (!sameCounters(m_saved, m_gs.counters))
+        if (!(m_saved == m_gs.counters))
             fail(std::string("money or statistics not on disk at ") + where);
     }
 
@@ -345,7 +340,9 @@ private:
         const bool acts = accepts(before, in);
         const bool stale = in == Input::WaitOver && (!m_round->waiting() || clock.elapsedMs() < m_round->wakeAt());
         const size_t workBefore = m_round->pendingSteps();
-        const Snapshot snap = Snapshot::of(m_gs);
+        // Only an input that may not change the game needs the picture of it before.
+        const bool judged = !acts || in == Input::WaitOver;
+        const Snapshot snap = judged ? Snapshot::of(m_gs) : Snapshot{};
         const Wide booksBefore = books(m_gs.counters);
         const Wide reportedBefore = reported;
         ++phasesSeen[size_t(before)];
