@@ -102,8 +102,7 @@ ArmedButton buttonOf(Input in, bool byKey)
 // The steps an operation leaves for later. Each is performed when it comes to the top;
 // one that has more to do after a wait puts that on top in turn.
 enum class Round::Op : uint8_t {
-    Wait,      // a: milliseconds
-    WaitUntil, // t: the time on the clock (a wait that work of a later input went ahead of)
+    Wait, // a: milliseconds
     Draw,      // a display, b value, t brightness
     Flash,     // a display, b value
     FlashCredit,
@@ -170,7 +169,7 @@ Round::Round(GameState& gs, RoundEffects& fx, Clock& clock) : m_gs(gs), m_fx(fx)
 
 Round::Round(const Round& other, GameState& gs, RoundEffects& fx, Clock& clock)
     : m_gs(gs), m_fx(fx), m_clock(&clock), m_phase(other.m_phase), m_beforeExtra(other.m_beforeExtra),
-      m_drawPot(other.m_drawPot), m_steps(other.m_steps), m_wakeAt(other.m_wakeAt)
+      m_drawPot(other.m_drawPot), m_chains(other.m_chains), m_wakeAt(other.m_wakeAt)
 {
 }
 
@@ -213,9 +212,8 @@ bool Round::input(Input in, int arg)
     const ArmedButton keyed = arg == ByKey ? buttonOf(in, true) : ArmCount;
     if (keyed != ArmCount)
         m_gs.Armed[size_t(keyed)] = 1;
-    // Work this input leaves goes ahead of the work still waiting, whose time stays its own.
-    const size_t base = m_steps.size();
-    const int64_t pending = m_wakeAt;
+    Chain chain; // what this input sets going
+    m_work = &chain;
     switch (in) {
     case Input::Press:
         pressButton(ArmedButton(arg));
@@ -265,8 +263,8 @@ bool Round::input(Input in, int arg)
         offClick();
         break;
     case Input::WaitOver:
-        if (m_wakeAt >= 0 && m_clock->elapsedMs() >= m_wakeAt)
-            m_wakeAt = -1;
+        m_wakeAt = -1; // the host's wake-up is spent
+        wakeUp();
         break;
     case Input::Announce:
         forma(arg);
@@ -274,44 +272,82 @@ bool Round::input(Input in, int arg)
     case Input::Count:
         break;
     }
-    if (pending >= 0 && m_wakeAt == pending && m_steps.size() > base) {
-        m_steps.insert(m_steps.begin() + std::ptrdiff_t(base), Step{Op::WaitUntil, Phase::Count, 0, 0, pending});
-        m_wakeAt = -1;
+    if (!chain.steps.empty()) {
+        run(chain);
+        if (chain.due >= 0)
+            m_chains.push_back(std::move(chain));
     }
-    if (m_wakeAt < 0)
-        run();
-    else if (in == Input::WaitOver)
-        m_fx.wakeAfter(int(m_wakeAt - m_clock->elapsedMs())); // woken early: not yet
+    m_work = nullptr;
+    askWake();
     --m_depth;
     return true;
+}
+
+size_t Round::pendingSteps() const
+{
+    size_t n = 0;
+    for (const Chain& c : m_chains)
+        n += c.steps.size();
+    return n;
 }
 
 void Round::then(std::initializer_list<Step> steps)
 {
     // The stack's top is its back: pushed in reverse, performed in order.
     for (auto it = std::rbegin(steps); it != std::rend(steps); ++it)
-        m_steps.push_back(*it);
+        m_work->steps.push_back(*it);
 }
 
-void Round::run()
+void Round::run(Chain& chain)
 {
-    while (!m_steps.empty()) {
-        const Step s = m_steps.back();
-        m_steps.pop_back();
-        if (s.op == Op::Wait || s.op == Op::WaitUntil) {
-            const int64_t now = m_clock->elapsedMs();
-            const int64_t due = s.op == Op::Wait ? now + s.a : s.t;
-            if (due > now) {
-                m_wakeAt = due;
-                m_fx.wakeAfter(int(due - now));
-                return;
-            }
-            continue;
+    Chain* const outer = m_work;
+    m_work = &chain;
+    chain.due = -1;
+    while (!chain.steps.empty()) {
+        const Step s = chain.steps.back();
+        chain.steps.pop_back();
+        if (s.op == Op::Wait) {
+            chain.due = m_clock->elapsedMs() + std::max(s.a, 1);
+            break;
         }
-        if (s.only != Phase::Count && s.only != m_phase)
-            continue;
-        perform(s);
+        if (s.only == Phase::Count || s.only == m_phase)
+            perform(s);
     }
+    m_work = outer;
+}
+
+void Round::wakeUp()
+{
+    // Each operation due goes on, the earliest first; one that waits again takes its new time.
+    const int64_t now = m_clock->elapsedMs();
+    for (;;) {
+        size_t first = m_chains.size();
+        for (size_t i = 0; i < m_chains.size(); ++i)
+            if (m_chains[i].due <= now && (first == m_chains.size() || m_chains[i].due < m_chains[first].due))
+                first = i;
+        if (first == m_chains.size())
+            return;
+        Chain chain = std::move(m_chains[first]);
+        m_chains.erase(m_chains.begin() + std::ptrdiff_t(first));
+        run(chain);
+        if (chain.due >= 0)
+            m_chains.push_back(std::move(chain));
+    }
+}
+
+void Round::askWake()
+{
+    int64_t first = -1;
+    for (const Chain& c : m_chains)
+        if (first < 0 || c.due < first)
+            first = c.due;
+    if (first == m_wakeAt)
+        return;
+    m_wakeAt = first;
+    if (first >= 0)
+        m_fx.wakeAfter(int(std::max<int64_t>(first - m_clock->elapsedMs(), 0)));
+    else
+        m_fx.cancelWake();
 }
 
 // ---------------------------------------------------------------- small rules
@@ -452,7 +488,6 @@ void Round::perform(const Step& s)
     const bool autoplay = s.b != 0;
     switch (s.op) {
     case Op::Wait:
-    case Op::WaitUntil:
         break; // run() keeps these
     case Op::Draw:
         m_fx.drawValue(Display(s.a), s.b, int(s.t));
@@ -1222,10 +1257,8 @@ void Round::offClick()
 {
     m_phase = Phase::Exiting;
     // What was left for later is dropped: nothing acts behind the exit.
-    m_steps.clear();
-    if (m_wakeAt >= 0)
-        m_fx.cancelWake();
-    m_wakeAt = -1;
+    m_chains.clear();
+    m_work->steps.clear();
     m_fx.autoplayTimer(false);
     if (m_gs.settings.SoundFx)
         m_fx.play("clickmic");

@@ -141,11 +141,11 @@ public:
     Phase phase() const { return m_phase; }
     // True from an accepted Deal/Draw (or autoplay step) until its animation and settling are over.
     bool busy() const;
-    // Work is left for a wake-up; wakeAt() is when it falls due on the clock (-1: none).
-    bool waiting() const { return m_wakeAt >= 0; }
+    // Work is left for a wake-up; wakeAt() is when the first falls due on the clock (-1: none).
+    bool waiting() const { return !m_chains.empty(); }
     int64_t wakeAt() const { return m_wakeAt; }
-    // How many steps of work are left (bounded: waits do not nest).
-    size_t pendingSteps() const { return m_steps.size(); }
+    // How many steps of work are left, over all the operations that wait.
+    size_t pendingSteps() const;
     // The deepest that input() was ever entered from inside itself (1: never).
     int deepestInput() const { return m_deepest; }
     // A dealt hand is on the table, waiting for its draw or being drawn (State 2).
@@ -172,7 +172,7 @@ public:
     static int64_t accountBalance(const Counters& c);
 
 private:
-    // ---- work left for later: a stack, the next step on top ----
+    // ---- work left for later ----
     enum class Op : uint8_t;
     struct Step {
         Op op;
@@ -181,8 +181,16 @@ private:
         int32_t b = 0;
         int64_t t = 0;
     };
+    // What one input set going: a stack of steps, the next on top, and when it goes on.
+    // Operations that wait at the same time each go on at their own time.
+    struct Chain {
+        std::vector<Step> steps;
+        int64_t due = -1;
+    };
     void then(std::initializer_list<Step> steps); // done next, in this order, before the rest
-    void run();                                   // performs steps until one has to wait
+    void run(Chain& chain);                       // performs steps until one has to wait
+    void wakeUp();                                // goes on with every operation due
+    void askWake();                               // one wake-up for the first one due
     void perform(const Step& s);
     void flash(Display d, int32_t value); // the value shown with a flash
     void enter(Phase p);                  // the phase, and the flags it implies
@@ -241,8 +249,9 @@ private:
     Phase m_phase = Phase::Idle;
     Phase m_beforeExtra = Phase::Idle;
     int32_t m_drawPot = -1; // the pot a draw fed, shown at the end of its animation; -1 none
-    std::vector<Step> m_steps;
-    int64_t m_wakeAt = -1;
+    std::vector<Chain> m_chains; // the operations that wait
+    Chain* m_work = nullptr;     // the one being performed
+    int64_t m_wakeAt = -1;       // the wake-up asked of the host
     int m_depth = 0;
     int m_deepest = 0;
 };

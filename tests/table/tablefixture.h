@@ -95,14 +95,15 @@ struct Table {
         return true;
     }
 
-    // Plays step by step until done() holds; false when play stopped first.
+    // Plays step by step until done() holds; false when play stopped first. With timed,
+    // every timer fires at its own time on the clock, the animation's too, as in real play.
     template <class Done>
-    bool runUntil(Done done, int guard = 100000)
+    bool runUntil(Done done, bool timed = false, int guard = 100000)
     {
         for (int i = 0; i < guard; ++i) {
             if (done())
                 return true;
-            if (!stepOnce())
+            if (!(timed ? clock.fireNext() : stepOnce()))
                 return done();
         }
         return false;

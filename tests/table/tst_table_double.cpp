@@ -34,6 +34,7 @@ private slots:
     void doubleUpNotWhileTheHandWaits();
     void autoDoubleAfterAManualDraw();
     void autoDoubleLeavesAGameStartedByHand();
+    void dealInsideEveryAutoDoubleWait();
     void lostGuessIsSavedBeforeItShows();
     void doubleUpLampsBlink();
     void autoplayBetsAndStops();
@@ -266,6 +267,37 @@ void TestTableDouble::autoDoubleLeavesAGameStartedByHand()
     QCOMPARE(t.gs.dbl.DoubleRound, uint8_t(1));
     QCOMPARE(t.gs.counters.Win, 50);
     QCOMPARE(t.gs.counters.Credit, 90);
+}
+
+// A player who deals inside every Auto Double second, for 1,000 hands: each deal starts from
+// the event loop, never inside the wait before it, so nothing piles up however long he plays.
+void TestTableDouble::dealInsideEveryAutoDoubleWait()
+{
+    Table t;
+    t.gs.settings.Joker = 0;
+    t.gs.settings.AutoDouble = 1;
+    t.gs.settings.SoundFx = 0;
+    t.gs.settings.VoiceFx = 0;
+    t.gs.counters.Credit = 1000000;
+    t.gs.counters.Bet = 10;
+    key(*t.form, '\r');
+    QVERIFY(t.settle());
+    const Round& round = t.form->round();
+    size_t mostWork = 0;
+    for (int hand = 0; hand < 1000; ++hand) {
+        t.setHand({13, 13, 13, 4, 9}, {1, 2, 3, 2, 4}); // three Kings, all held: a paying draw
+        t.gs.hand.Held.fill(1);
+        keyInside(*t.form, '\r');
+        QVERIFY(t.runUntil([&] { return round.phase() == Phase::AutoDoubleWait; }, true));
+        keyInside(*t.form, '\r'); // the next deal, inside the second
+        QVERIFY(t.runUntil([&] { return round.phase() == Phase::HandShown; }, true));
+        mostWork = std::max(mostWork, round.pendingSteps());
+    }
+    QCOMPARE(t.gs.counters.DealtCounts[12], 1001u);
+    QCOMPARE(t.gs.dbl.DoubleActive, uint8_t(0)); // Auto Double never started under a deal
+    QCOMPARE(round.deepestInput(), 1); // no input ever ran inside another
+    // At most the one step of the Auto Double second still running out (it acts no more).
+    QVERIFY2(mostWork <= 1, qPrintable(QString::number(mostWork)));
 }
 
 // A lost guess is on disk before its card is shown: a restart in the wait that follows
