@@ -142,7 +142,6 @@ private:
     void resetHover();
     void clickSound();
     void errorSound();
-    static QImage picture(const char* name, int w, int h);
     // A built-in picture on a control, with its double-size version on high-DPI screens.
     static void setArt(TImage* img, const char* name, int w, int h);
     void setLamp(TImage* lamp, bool on);

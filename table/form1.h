@@ -202,7 +202,6 @@ private:
     void placeControls();
     void connectControls();
     void formCreate();
-    QImage picture(const QString& name, QSize fallback) const;
     // A built-in picture on a control, with its double-size version on high-DPI screens.
     void setArt(TImage* img, const QString& name, QSize fallback) const;
     void setArt(TLbSpeedButton* button, const QString& name, QSize fallback) const;
