@@ -7,6 +7,7 @@
 #include "engine/gamestate.h"
 #include "widgets/accessibility.h"
 #include "widgets/image.h"
+#include "widgets/palette.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -17,12 +18,13 @@ namespace tarvelle {
 
 namespace {
 
-const QColor kBack(15, 53, 66);   // the pay table's ground
-const QColor kInk(105, 170, 174); // and its writing
-const QColor kLine(89, 154, 158); // its stripe
-const QColor kBright(225, 240, 240);
-const QColor kRed(236, 112, 104);
-const QColor kWarn(232, 190, 96);
+// The pay table's ground, writing and stripe.
+const QColor& kBack = palette::Table;
+const QColor& kInk = palette::InkBright;
+const QColor& kLine = palette::Ink;
+const QColor& kBright = palette::CardWhite;
+const QColor& kRed = palette::CardRed;
+const QColor& kWarn = palette::Warning;
 
 constexpr int kRow = 13;
 constexpr int kTop = 4;
@@ -340,8 +342,7 @@ void CoachPanel::paintEvent(QPaintEvent*)
     p.fillRect(rect(), kBack);
     // Rows a shade lighter every other line, as in the pay table.
     for (int r = 1; r < kRows; r += 2)
-        p.fillRect(0, kTop + r * kRow, width(), kRow,
-                   QColor(kBack.red() + 6, kBack.green() + 6, kBack.blue() + 6));
+        p.fillRect(0, kTop + r * kRow, width(), kRow, palette::CoachRow);
     p.setPen(kLine);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 
