@@ -126,6 +126,8 @@ public slots:
 
 signals:
     void closed();
+    // A setting changed and is on disk; whoever shows something that depends on one follows.
+    void settingsChanged();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

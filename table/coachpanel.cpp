@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 
 namespace tarvelle {
 
@@ -91,9 +90,6 @@ CoachPanel::CoachPanel(TForm1& table, GameState& gs, const std::string& saveDir)
     f.setPixelSize(11);
     setFont(f);
     hide();
-    m_watch = new QTimer(this);
-    m_watch->setInterval(100);
-    connect(m_watch, &QTimer::timeout, this, [this] { watchSettings(); });
     // The panel comes up with the table, not over the splash.
     // Kept apart from the table: the filter may still be called while the table is torn down.
     m_backdrop = m_table.desen;
@@ -133,8 +129,8 @@ bool CoachPanel::eventFilter(QObject* watched, QEvent* e)
             place();
             show();
             raise();
+            m_following = true;
             watchSettings();
-            m_watch->start();
         }
     }
     return QWidget::eventFilter(watched, e);
@@ -207,11 +203,11 @@ void CoachPanel::toggle()
         place();
         show();
         raise();
+        m_following = true;
         watchSettings();
-        m_watch->start();
     } else {
         hide();
-        m_watch->stop();
+        m_following = false;
     }
 }
 
@@ -234,6 +230,12 @@ ReturnSetting CoachPanel::currentSetting() const
 {
     const Settings& s = m_gs.settings;
     return {s.Joker != 0, s.HoldHighCard != 0, s.HoldOpenInside != 0};
+}
+
+void CoachPanel::followSettings()
+{
+    if (m_following)
+        watchSettings();
 }
 
 void CoachPanel::watchSettings()
