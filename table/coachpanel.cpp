@@ -412,7 +412,7 @@ QString CoachPanel::cellText(int row, int column) const
         for (int p = 0; p < 5; ++p)
             if (l.mask & (1 << p)) {
                 const int c = hand->cards()[size_t(p)];
-                held << TForm1::cardName(c == 52 ? JokerSuit : c / 13 + 1, c == 52 ? 2 : c % 13 + 2);
+                held << TForm1::cardName(cardSuit(c + 1), cardRank(c + 1)); // index to code
             }
         s += QLatin1Char(' ') +
              (held.isEmpty() ? tr("hold nothing") : tr("hold %1").arg(held.join(QStringLiteral(", "))));
