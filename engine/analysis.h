@@ -1,7 +1,7 @@
 #pragma once
 
-// Exact hold values and exact game returns. Cards here are deck indices 0..52
-// (card code − 1; 52 is the Joker), so sets of them index the count tables directly.
+// Exact hold values and exact game returns. Cards here are indices 0..52 (engine/cards.h),
+// so sets of them index the count tables directly.
 
 #include "engine/game.h"
 

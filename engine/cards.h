@@ -5,16 +5,23 @@
 
 namespace tarvelle {
 
-// Card codes 1..52 are the ordinary cards, 53 is the Joker.
+// How a card is numbered, here once for the whole game:
+//   code   1..52 the ordinary cards, 53 the Joker; the deck holds codes.
+//   suit   (code - 1) / 13 + 1: 1 hearts, 2 diamonds (the red ones), 3 spades, 4 clubs; 5 the Joker.
+//   rank   (code - 1) % 13 + 2: 2..10 the pips, 11 the Ace, 12 Jack, 13 Queen, 14 King;
+//          the Joker has rank 2. So the Ace sorts between the ten and the Jack.
+//   index  code - 1, 0..52 (52 the Joker): the analysis, the coach and the game variants
+//          count with it, and it is the card's picture (53 the back).
+// As text (the tool and the tests) a card is named as in engine/cardtext.h: "Ah", "Td", "Jk".
 constexpr int JokerCode = 53;
 constexpr int JokerSuit = 5;
-constexpr int AceRank = 11;   // ranks: 2..10 pips, 11 Ace, 12 Jack, 13 Queen, 14 King
+constexpr int AceRank = 11;
 constexpr int BonusSuit = 3;  // the Ace of this suit feeds the bonus pot
 
 constexpr int cardSuit(int code) { return code == JokerCode ? JokerSuit : (code - 1) / 13 + 1; }
 constexpr int cardRank(int code) { return code == JokerCode ? 2 : (code - 1) % 13 + 2; }
 constexpr int cardCode(int suit, int rank) { return suit == JokerSuit ? JokerCode : (suit - 1) * 13 + (rank - 2) + 1; }
-// Index into the 54 card pictures (53 is the back).
+// The card's index, which numbers its picture too.
 constexpr int pictureIndex(int suit, int rank) { return (suit - 1) * 13 + (rank - 2); }
 constexpr int deckSize(bool joker) { return joker ? 53 : 52; }
 

@@ -22,7 +22,7 @@
 
 namespace tarvelle {
 
-// The hand's cards as deck indices (card code − 1), position 1 first.
+// The hand's cards as indices (engine/cards.h), position 1 first.
 std::array<int, 5> handCards(const Hand& hand);
 int heldMask(const Hand& hand);
 void setHeld(Hand& hand, int mask);

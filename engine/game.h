@@ -1,7 +1,7 @@
 #pragma once
 
 // A game as data: its deck, its wild cards and its ranked classes with their pays.
-// Cards here are deck indices 0..52 as in the analysis (card code − 1; 52 the Joker).
+// Cards here are indices 0..52 as in the analysis (engine/cards.h).
 
 #include <array>
 #include <cstdint>

@@ -15,7 +15,7 @@ struct OddsResult {
     double ExpectedReturn = 0;            // the "Wins" value, percent of the bet
 };
 
-// 2000 simulated draws for the current holds from the game's own random source.
+// LiveOdds: 2000 simulated draws for the current holds from the game's own random source.
 // Leaves Deck, Suit, Rank and Held exactly as they were.
 OddsResult LiveOdds(Hand& hand, RandomSource& rng, bool joker);
 // The same with the "Hold High Card" setting passed to the evaluator; it only

@@ -16,12 +16,13 @@ struct PayoutControlState {
     double StartTime = 0; // local date-time in days, set when the table has started
 };
 
-// Evaluates the realised payout and sets the level, the trial counts and TightFlag.
+// ctrl ("control"): evaluates the realised payout and sets the level, the trial counts and TightFlag.
 // nowDays: local date-time in days (same epoch as StartTime).
 void ctrl(PayoutControlState& pc, RandomSource& rng, int32_t credit, int64_t cashoutTotal,
           int64_t insertedTotal, uint8_t payoutRate, double nowDays);
 
-// The controlled deal: the worst of n fresh deals (the later one on ties); all Held cleared.
+// genecaz, the controlled deal: the worst of n fresh deals (the later one on ties); all Held
+// cleared.
 void genecaz(Hand& hand, RandomSource& rng, bool joker, int n);
 // The controlled draw: the worst of n draws for the same holds; Held as before.
 void ControlledDraw(Hand& hand, RandomSource& rng, bool joker, int n);

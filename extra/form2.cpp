@@ -45,8 +45,8 @@ TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QSt
     f.setPixelSize(19);
     setFont(f);
 
-    m_ena = picture("ena", 30, 23);
-    m_dis = picture("dis", 30, 23);
+    m_ena = builtinPicture(QStringLiteral("ena"), {30, 23});
+    m_dis = builtinPicture(QStringLiteral("dis"), {30, 23});
     m_enaHires = hidpi::picture(QStringLiteral("ena"));
     m_disHires = hidpi::picture(QStringLiteral("dis"));
 
@@ -64,20 +64,9 @@ TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QSt
 
 TForm2::~TForm2() = default;
 
-// The pictures are built into the program; one missing from it shows as a plain plate.
-QImage TForm2::picture(const char* name, int w, int h)
-{
-    const QImage img(QStringLiteral(":/img/%1.png").arg(QLatin1String(name)));
-    if (!img.isNull())
-        return img.convertToFormat(QImage::Format_RGB888);
-    QImage plain(w, h, QImage::Format_RGB888);
-    plain.fill(kBackground);
-    return plain;
-}
-
 void TForm2::setArt(TImage* img, const char* name, int w, int h)
 {
-    img->setPicture(picture(name, w, h), hidpi::picture(QLatin1String(name)));
+    img->setPicture(builtinPicture(QLatin1String(name), {w, h}), hidpi::picture(QLatin1String(name)));
 }
 
 TAntiAliasLabel* TForm2::caption(QWidget* parent, const QString& text, int x, int y)

@@ -126,6 +126,8 @@ public slots:
 
 signals:
     void closed();
+    // A setting changed and is on disk; whoever shows something that depends on one follows.
+    void settingsChanged();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -142,7 +144,6 @@ private:
     void resetHover();
     void clickSound();
     void errorSound();
-    static QImage picture(const char* name, int w, int h);
     // A built-in picture on a control, with its double-size version on high-DPI screens.
     static void setArt(TImage* img, const char* name, int w, int h);
     void setLamp(TImage* lamp, bool on);

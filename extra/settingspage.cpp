@@ -316,6 +316,7 @@ void TForm2::dk()
 void TForm2::keepSettings()
 {
     saveini(m_game.settings, m_saveDir.toStdString(), &m_game.IoCode);
+    emit settingsChanged();
 }
 
 void TForm2::keepCounters()

@@ -14,11 +14,13 @@ namespace tarvelle {
 // atomically, so a failed save leaves the previous good file in place. ioCode, when given,
 // receives the result of the last file operation (0 on success, an errno value otherwise).
 
+// loadini / saveini: the settings from and to poker.ini. saveini is false on failure, silent.
 void loadini(Settings& s, const std::string& dir, int* ioCode = nullptr);
-bool saveini(const Settings& s, const std::string& dir, int* ioCode = nullptr); // false on failure, silent
+bool saveini(const Settings& s, const std::string& dir, int* ioCode = nullptr);
 // How a load went: a damaged poker.dat is to be kept and reported, a missing one is a first
 // start. NotRegular: a FIFO, a device or a folder stands there; it is left alone.
 enum class LoadState { Loaded, Missing, Damaged, NotRegular, Unreadable };
+// ldct / svct ("load counters" / "save counters"): the statistics and money from and to poker.dat.
 void ldct(Counters& c, const std::string& dir, int* ioCode = nullptr, LoadState* state = nullptr);
 bool svct(const Counters& c, const std::string& dir, int* ioCode = nullptr);
 void ResetCounters(Counters& c);

@@ -7,22 +7,23 @@
 #include "engine/gamestate.h"
 #include "widgets/accessibility.h"
 #include "widgets/image.h"
+#include "widgets/palette.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 
 namespace tarvelle {
 
 namespace {
 
-const QColor kBack(15, 53, 66);   // the pay table's ground
-const QColor kInk(105, 170, 174); // and its writing
-const QColor kLine(89, 154, 158); // its stripe
-const QColor kBright(225, 240, 240);
-const QColor kRed(236, 112, 104);
-const QColor kWarn(232, 190, 96);
+// The pay table's ground, writing and stripe.
+const QColor& kBack = palette::Table;
+const QColor& kInk = palette::InkBright;
+const QColor& kLine = palette::Ink;
+const QColor& kBright = palette::CardWhite;
+const QColor& kRed = palette::CardRed;
+const QColor& kWarn = palette::Warning;
 
 constexpr int kRow = 13;
 constexpr int kTop = 4;
@@ -89,9 +90,6 @@ CoachPanel::CoachPanel(TForm1& table, GameState& gs, const std::string& saveDir)
     f.setPixelSize(11);
     setFont(f);
     hide();
-    m_watch = new QTimer(this);
-    m_watch->setInterval(100);
-    connect(m_watch, &QTimer::timeout, this, [this] { watchSettings(); });
     // The panel comes up with the table, not over the splash.
     // Kept apart from the table: the filter may still be called while the table is torn down.
     m_backdrop = m_table.desen;
@@ -131,8 +129,8 @@ bool CoachPanel::eventFilter(QObject* watched, QEvent* e)
             place();
             show();
             raise();
+            m_following = true;
             watchSettings();
-            m_watch->start();
         }
     }
     return QWidget::eventFilter(watched, e);
@@ -205,11 +203,11 @@ void CoachPanel::toggle()
         place();
         show();
         raise();
+        m_following = true;
         watchSettings();
-        m_watch->start();
     } else {
         hide();
-        m_watch->stop();
+        m_following = false;
     }
 }
 
@@ -232,6 +230,12 @@ ReturnSetting CoachPanel::currentSetting() const
 {
     const Settings& s = m_gs.settings;
     return {s.Joker != 0, s.HoldHighCard != 0, s.HoldOpenInside != 0};
+}
+
+void CoachPanel::followSettings()
+{
+    if (m_following)
+        watchSettings();
 }
 
 void CoachPanel::watchSettings()
@@ -340,8 +344,7 @@ void CoachPanel::paintEvent(QPaintEvent*)
     p.fillRect(rect(), kBack);
     // Rows a shade lighter every other line, as in the pay table.
     for (int r = 1; r < kRows; r += 2)
-        p.fillRect(0, kTop + r * kRow, width(), kRow,
-                   QColor(kBack.red() + 6, kBack.green() + 6, kBack.blue() + 6));
+        p.fillRect(0, kTop + r * kRow, width(), kRow, palette::CoachRow);
     p.setPen(kLine);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 
@@ -409,7 +412,7 @@ QString CoachPanel::cellText(int row, int column) const
         for (int p = 0; p < 5; ++p)
             if (l.mask & (1 << p)) {
                 const int c = hand->cards()[size_t(p)];
-                held << TForm1::cardName(c == 52 ? JokerSuit : c / 13 + 1, c == 52 ? 2 : c % 13 + 2);
+                held << TForm1::cardName(cardSuit(c + 1), cardRank(c + 1)); // index to code
             }
         s += QLatin1Char(' ') +
              (held.isEmpty() ? tr("hold nothing") : tr("hold %1").arg(held.join(QStringLiteral(", "))));

@@ -11,8 +11,6 @@
 #include <optional>
 #include <string>
 
-class QTimer;
-
 namespace tarvelle {
 
 class TForm1;
@@ -39,6 +37,9 @@ public:
     void drawEvaluated(bool autoplay);
 
     // ---- the panel ----
+    // A setting was changed (the Extra screen announces it): the game's return and the
+    // payout-control note follow while the panel is up.
+    void followSettings();
     void toggle(); // the C key
     bool expert() const { return m_settings.expert; }
     void setExpert(bool on);
@@ -95,7 +96,7 @@ private:
     bool m_payoutShown = false;
     QElapsedTimer m_sinceChange;
     double m_lastReturnDelay = -1;
-    QTimer* m_watch = nullptr;
+    bool m_following = false; // shown on the table, so settings changes are followed
 
     QPoint m_drag;
     bool m_dragging = false;

@@ -1,6 +1,8 @@
 // Opening the Extra screen from the table and coming back from it.
 #include "table/form1.h"
 
+#include "table/coachpanel.h"
+
 #include "extra/form2.h"
 
 #include "widgets/cardimagery.h"
@@ -21,6 +23,8 @@ void TForm1::setExtra(TForm2* extra)
         return;
     m_extra->setRound(&m_round);
     connect(m_extra, &TForm2::closed, this, [this] { onExtraClosed(); });
+    if (coach)
+        connect(m_extra, &TForm2::settingsChanged, coach, &CoachPanel::followSettings);
     // A window manager keeps the screen (and the boxes it opens) above the table only when it
     // knows whose it is. Not a child widget: disabling the table would disable the screen with
     // it. Not modal either: the toolkit would then drop the keys that reach the table, and on

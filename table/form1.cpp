@@ -107,25 +107,14 @@ TImage* TForm1::lamp(int k) const
     return (k >= 1 && k <= 5) ? lamps[k] : nullptr;
 }
 
-QImage TForm1::picture(const QString& name, QSize fallback) const
-{
-    QImage img(QStringLiteral(":/img/%1.png").arg(name));
-    if (img.isNull()) {
-        // A picture missing from the program shows as a plain plate of its size.
-        img = QImage(fallback, QImage::Format_RGB888);
-        img.fill(palette::Table);
-    }
-    return img;
-}
-
 void TForm1::setArt(TImage* img, const QString& name, QSize fallback) const
 {
-    img->setPicture(picture(name, fallback), hidpi::picture(name));
+    img->setPicture(builtinPicture(name, fallback), hidpi::picture(name));
 }
 
 void TForm1::setArt(TLbSpeedButton* button, const QString& name, QSize fallback) const
 {
-    button->setGlyph(picture(name, fallback), hidpi::picture(name));
+    button->setGlyph(builtinPicture(name, fallback), hidpi::picture(name));
 }
 
 // Controls in the order the table is built: backdrop, splash, table picture, then

@@ -128,8 +128,8 @@ public:
     bool roundWaiting() const { return m_round.waiting(); }
 
     // ---- pay table ----
-    void BaseOdds();
-    void RunLiveOdds();
+    void BaseOdds();    // the odds column of a bare deal, from the fixed table
+    void RunLiveOdds(); // the odds column for the holds shown (LiveOdds)
     void proceMouseDown();
     void proceMouseUp();
     void sg1MouseDown(QPoint pos);
@@ -153,7 +153,7 @@ public:
     // ---- shell ----
     void Timer1Timer();
     void Timer3Timer();
-    void outdemo(); // leaves the showcase: any movement, press or key
+    void outdemo(); // "out of demo": leaves the showcase on any movement, press or key
     void FormKeyPress(QChar key);
     void FormMouseWheel(int deltaY);
     void offClick();
@@ -205,7 +205,6 @@ private:
     void placeControls();
     void connectControls();
     void formCreate();
-    QImage picture(const QString& name, QSize fallback) const;
     // A built-in picture on a control, with its double-size version on high-DPI screens.
     void setArt(TImage* img, const QString& name, QSize fallback) const;
     void setArt(TLbSpeedButton* button, const QString& name, QSize fallback) const;
@@ -214,7 +213,7 @@ private:
     void drawValue(Display d, int32_t value, int brightness) override;
     void showCard(int k) override;
     void showBacks() override;
-    void stheld() override;
+    void stheld() override; // the hold lamps off (ledstins, the unlit lamp)
     void showHoldLamps() override;
     void showWinLamps() override;
     void setText(Label l, const std::string& text) override;
@@ -257,8 +256,8 @@ private:
     void announceGuess(int k);
 
     GameState& m_gs;
-    Settings& m_st;
-    Counters& m_ct;
+    Settings& m_st; // m_gs.settings
+    Counters& m_ct; // m_gs.counters
     Hand& m_hand;
     SoundBank& m_sounds;
     CardImagery& m_imagery;

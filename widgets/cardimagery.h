@@ -64,17 +64,17 @@ public:
     void setLampImages(const QImage& off, const QImage& held, const QImage& win, const QImage& dbl);
     const QImage& lampImage(LampKind k) const { return m_lamps[size_t(k)]; }
     void paintLamp(TImage* lamp, LampKind kind) const;
-    void stheld(TImage* const lamps[6]) const;
+    void stheld(TImage* const lamps[6]) const; // all five hold lamps off (ledstins, the unlit lamp)
     void ShowHoldLamps(TImage* const lamps[6], const Hand& hand) const;
     void ShowWinLamps(TImage* const lamps[6], const Hand& hand) const;
 
     // Digit displays.
     bool loadDigitStrip(); // from ":/img/zece.png"
-    void setDigitStrip(const QImage& zece);
+    void setDigitStrip(const QImage& zece); // zece ("ten"): the strip of the ten digits
     const QByteArray& digitGlyphs() const { return m_digitGlyphs; }
     // The digit strip at twice the size (260 x 34), for the displays' high-DPI pictures.
     void setDigitStripHires(const QImage& zece2x);
-    // Draws a non-negative amount right-aligned on a 130 x 17 display; shade
+    // nr ("number"): draws a non-negative amount right-aligned on a 130 x 17 display; shade
     // brightens (or darkens) the ink. A negative amount leaves the display alone.
     void nr(int32_t value, TImage* display, int shade);
     const QImage& numberBitmap() const { return m_numberBitmap; }

@@ -1,10 +1,25 @@
 #include "widgets/hidpi.h"
 
+#include "widgets/palette.h"
 #include "widgets/picturedigest.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+
+namespace tarvelle {
+
+QImage builtinPicture(const QString& name, QSize fallback)
+{
+    QImage img(QStringLiteral(":/img/%1.png").arg(name));
+    if (img.isNull()) {
+        img = QImage(fallback, QImage::Format_RGB888);
+        img.fill(palette::Table);
+    }
+    return img;
+}
+
+} // namespace tarvelle
 
 namespace tarvelle::hidpi {
 

@@ -1,8 +1,17 @@
-// The double-size art for high-DPI screens.
+// The built-in art, and its double-size version for high-DPI screens.
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
+
+namespace tarvelle {
+
+// The built-in ":/img/<name>.png" of either window. One missing from the program shows as a
+// plain plate of the table's colour, fallback in size, so the window still comes up.
+QImage builtinPicture(const QString& name, QSize fallback);
+
+} // namespace tarvelle
 
 namespace tarvelle::hidpi {
 

@@ -16,5 +16,9 @@ inline const QColor Item(64, 118, 127);       // a caption at rest
 inline const QColor AccountReset(46, 78, 88); // the account "Reset" at rest
 inline const QColor Heading(32, 61, 75);      // the account panel's headings
 inline const QColor Value(43, 75, 88);        // the account panel's values
+inline const QColor CoachRow(21, 59, 72);     // the coach panel's every other row, a shade over Table
+inline const QColor CardWhite(225, 240, 240); // the coach panel's black-suit cards and its tick
+inline const QColor CardRed(236, 112, 104);   // the coach panel's red-suit cards
+inline const QColor Warning(232, 190, 96);    // the coach panel's note that payout control is on
 
 } // namespace tarvelle::palette

@@ -1,4 +1,5 @@
 #include "engine/analysis.h"
+#include "engine/cardtext.h"
 #include "engine/evaluator.h"
 
 #include <QTest>
@@ -11,15 +12,12 @@ using namespace tarvelle;
 
 namespace {
 
-// "Ah" style names to deck indices (code − 1); "Jk" is the Joker.
+// "Ah" style names (engine/cardtext.h) to deck indices.
 int card(const char* name)
 {
-    const std::string s(name);
-    if (s == "Jk")
-        return 52;
-    const std::string ranks = "23456789TAJQK";
-    const std::string suits = "hdsc";
-    return int(suits.find(s[1])) * 13 + int(ranks.find(s[0]));
+    const int code = cardCodeFromName(name);
+    Q_ASSERT(code != 0);
+    return code - 1;
 }
 
 std::array<int, 5> hand(const char* a, const char* b, const char* c, const char* d, const char* e)

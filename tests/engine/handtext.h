@@ -2,6 +2,7 @@
 
 // Hands written as text in the engine tests: "Ah Td Jk 9s 2c".
 #include "engine/cards.h"
+#include "engine/cardtext.h"
 
 #include <sstream>
 #include <stdexcept>
@@ -11,15 +12,10 @@ namespace tarvelle::test {
 
 inline int cardOf(const std::string& name)
 {
-    if (name == "Jk")
-        return JokerCode;
-    const std::string ranks = "23456789TAJQK"; // rank 2..14 in the game's order
-    const std::string suits = "hdsc";
-    const auto r = ranks.find(name.at(0));
-    const auto s = suits.find(name.at(1));
-    if (name.size() != 2 || r == std::string::npos || s == std::string::npos)
+    const int code = cardCodeFromName(name);
+    if (code == 0)
         throw std::invalid_argument("bad card " + name);
-    return cardCode(int(s) + 1, int(r) + 2);
+    return code;
 }
 
 inline Hand handOf(const std::string& text)

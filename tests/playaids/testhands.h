@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/cards.h"
+#include "engine/cardtext.h"
 #include "engine/random.h"
 
 #include <QString>
@@ -11,17 +12,12 @@
 
 namespace testhands {
 
-// "Ah" style names: rank 2-9, T, J, Q, K, A and suit h, d, s, c (1..4); "Jk" is the Joker.
+// "Ah" style names, as engine/cardtext.h reads them.
 inline int code(const QString& name)
 {
-    if (name == QLatin1String("Jk"))
-        return tarvelle::JokerCode;
-    static const QString ranks = QStringLiteral("23456789TAJQK"); // rank codes 2..14 in order
-    static const QString suits = QStringLiteral("hdsc");
-    const int r = ranks.indexOf(name.at(0));
-    const int s = suits.indexOf(name.at(1));
-    Q_ASSERT(name.size() == 2 && r >= 0 && s >= 0);
-    return tarvelle::cardCode(s + 1, r + 2);
+    const int c = tarvelle::cardCodeFromName(name.toStdString());
+    Q_ASSERT(c != 0);
+    return c;
 }
 
 inline tarvelle::Hand hand(const QString& text)

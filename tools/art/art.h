@@ -37,7 +37,7 @@ bool isRedSuit(int suit);
 QColor suitColor(int suit);
 void drawSuit(QPainter& p, int suit, QPointF centre, double size, bool upsideDown = false);
 
-// Card faces: index 0..51 as (suit - 1) * 13 + rank - 2, 52 the Joker.
+// Card faces by index 0..52 (engine/cards.h), 52 the Joker.
 QImage paintCard(int index);
 // Card backs: 0 is the default back, 1..3 the extra decks. Painted at any size.
 QImage paintBack(int deck, int width = kCardWidth, int height = kCardHeight);

@@ -2,6 +2,7 @@
 #include "tools/tool/command.h"
 
 #include "engine/cards.h"
+#include "engine/cardtext.h"
 
 #include <algorithm>
 #include <cctype>
@@ -23,47 +24,6 @@ bool allDigits(const std::string& s)
             return false;
     }
     return true;
-}
-
-int rankFromName(const std::string& r)
-{
-    if (r == "10")
-        return 10;
-    if (r.size() != 1)
-        return 0;
-    const char c = char(std::toupper(static_cast<unsigned char>(r[0])));
-    if (c >= '2' && c <= '9')
-        return c - '0';
-    switch (c) {
-    case 'T':
-        return 10;
-    case 'A':
-        return AceRank;
-    case 'J':
-        return 12;
-    case 'Q':
-        return 13;
-    case 'K':
-        return 14;
-    default:
-        return 0;
-    }
-}
-
-int suitFromName(char s)
-{
-    switch (std::tolower(static_cast<unsigned char>(s))) {
-    case 'h':
-        return 1;
-    case 'd':
-        return 2;
-    case 's':
-        return 3;
-    case 'c':
-        return 4;
-    default:
-        return 0;
-    }
 }
 
 } // namespace
@@ -102,15 +62,8 @@ int parseCard(const std::string& text)
 {
     if (allDigits(text))
         return int(parseInteger(text, "card code", 1, JokerCode));
-    if (text.size() == 2 && std::tolower(static_cast<unsigned char>(text[0])) == 'j' &&
-        std::tolower(static_cast<unsigned char>(text[1])) == 'k')
-        return JokerCode;
-    if (text.size() >= 2) {
-        const int rank = rankFromName(text.substr(0, text.size() - 1));
-        const int suit = suitFromName(text.back());
-        if (rank != 0 && suit != 0)
-            return cardCode(suit, rank);
-    }
+    if (const int code = cardCodeFromName(text))
+        return code;
     throw UsageError("unknown card '" + excerpt(text) +
                      "' (use 1..53, or rank 2-9 T J Q K A with suit h d s c, or Jk)");
 }

@@ -33,8 +33,8 @@ struct CommandRegistrar {
     explicit CommandRegistrar(const Command& c) { commands().push_back(c); }
 };
 
-// A card by code (1..53) or by name: rank 2-9, T, J, Q, K, A and suit h, d, s, c
-// (suits 1..4), or "Jk" for the Joker. Throws UsageError naming the problem.
+// A card by code (1..53) or by name as engine/cardtext.h reads it ("Ah", "10d", "Jk").
+// Throws UsageError naming the problem.
 int parseCard(const std::string& text);
 // Five distinct cards; throws UsageError on a wrong count or a repeated card.
 std::vector<int> parseHand(const std::vector<std::string>& words);
