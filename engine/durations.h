@@ -3,8 +3,11 @@
 // Every wait and tick of the table, in milliseconds, in one place.
 namespace tarvelle::durations {
 
-constexpr int Flash = 1;             // each of the two steps of a display flash
-constexpr int AnnounceBlink = 1;     // the message line dims for this long before a new name
+// A flash's dark and bright steps and the dimmed message line each stay one frame of a
+// 60 Hz screen: a 1 ms step would be gone before the screen showed it.
+constexpr int Frame = 17;
+constexpr int Flash = Frame;         // each of the two steps of a display flash
+constexpr int AnnounceBlink = Frame; // the message line dims for this long before a new name
 constexpr int SuccessCue = 470;      // the fanfare of a big hand plays out before the voice
 constexpr int AfterWinToCredit = 40; // a pending win reaches the credit, then the deal goes on
 constexpr int BonusPause = 250;      // the pot shows its new value before it is paid out

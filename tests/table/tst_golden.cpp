@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QtTest>
 
+#include <set>
+
 using namespace tarvelle;
 using tarvelle::testing::Table;
 
@@ -66,8 +68,9 @@ void TestGolden::recordedGame()
 
     // Runs the animation and the round's waits by hand until the round rests.
     auto settle = [&] { QVERIFY(t.settle()); };
-    auto record = [&](const QString& what) {
-        settle();
+    auto record = [&](const QString& what, bool settled = true) {
+        if (settled)
+            settle();
         ++inputs;
         const Counters& c = t.gs.counters;
         QString hand;
@@ -232,6 +235,75 @@ void TestGolden::recordedGame()
     keyIn('+');
     while (t.gs.dbl.DoubleActive)
         keyIn('\r');
+
+    // Inputs inside the waits: each operation is stepped wake-up by wake-up, and a key
+    // lands inside some of them, recorded before the wait goes on.
+    std::set<Phase> insidePhases;
+    {
+        Settings& st = t.gs.settings;
+        st.SoundFx = st.VoiceFx = 1;
+        st.DoubleGame = st.AutoDouble = st.AutoBet = 1;
+        st.PayoutControl = 0;
+        t.gs.rng.seed(66);
+        const char keys[] = {'\r', ' ', '+', '-', 'D', 'M', 'A', '1', '3'};
+        for (int op = 0; op < 120; ++op) {
+            const int r = script.next(100);
+            QChar c;
+            if (t.gs.Autoplay) {
+                if (r < 20 && t.gs.State != 2) { // short of money: Auto Bet lowers the bet first
+                    t.gs.counters.Credit = 35;
+                    t.gs.counters.Bet = 50;
+                }
+                f.Timer2Timer();
+            } else if (t.gs.dbl.DoubleActive) {
+                c = QLatin1Char("+-D\r"[r % 4]);
+            } else if (t.gs.State == 2) {
+                if (r < 40) { // a paying hand, for the announcement's and the Auto Double's waits
+                    t.setHand({13, 13, 13, 4, 9}, {1, 2, 3, 2, 4});
+                    t.gs.hand.Held.fill(1);
+                }
+                c = QLatin1Char(' ');
+            } else {
+                c = QLatin1Char(r < 55 ? '\r' : r < 75 ? '+' : r < 85 ? 'D' : r < 92 ? 'M' : 'A');
+                if ((c == QLatin1Char('+') || c == QLatin1Char('M')) && t.gs.counters.Win == 0)
+                    t.gs.counters.Win = 20; // a pending win, moved before the bet changes
+            }
+            if (!c.isNull())
+                f.FormKeyPress(c);
+            f.Timer2->stop(); // autoplay's steps are the script's
+            for (int guard = 0; guard < 1000 && (f.roundWaiting() || f.Timer4->isActive() || f.Timer5->isActive());
+                 ++guard) {
+                if (f.Timer4->isActive()) {
+                    f.Timer4Timer();
+                    continue;
+                }
+                if (f.Timer5->isActive()) {
+                    f.Timer5Timer();
+                    continue;
+                }
+                if (script.next(100) < 45) {
+                    const Phase p = f.round().phase();
+                    insidePhases.insert(p);
+                    const char k = keys[script.next(int(sizeof keys))];
+                    f.FormKeyPress(QLatin1Char(k));
+                    f.Timer2->stop();
+                    record(QStringLiteral("in %1 key%2").arg(QLatin1String(phaseName(p))).arg(k == '\r' ? 'E' : k),
+                           false);
+                }
+                if (f.roundWaiting())
+                    t.clock.advance(f.round().wakeAt() - t.clock.elapsedMs());
+            }
+            record(c.isNull() ? QStringLiteral("tick2") : QStringLiteral("op key%1").arg(c == QLatin1Char('\r') ? QLatin1Char('E') : c));
+        }
+        if (t.gs.Autoplay) {
+            keyIn('A');
+            f.Timer2->stop();
+        }
+        while (t.gs.dbl.DoubleActive)
+            keyIn('\r');
+        if (t.gs.State == 2)
+            keyIn(' ');
+    }
     f.FormKeyPress(QLatin1Char('X'));
     while (!f.ended() && t.clock.fireNext()) {
     } // the window shrinks away on the clock
@@ -242,6 +314,12 @@ void TestGolden::recordedGame()
     log << QStringLiteral("poker.ini %1")
                .arg(QString::fromLatin1(fileHex(t.savePath(QStringLiteral("poker.ini")))));
     QVERIFY2(inputs >= 300, qPrintable(QString::number(inputs)));
+    // Keys landed inside every kind of wait.
+    for (Phase p : {Phase::Idle, Phase::Transfer, Phase::DealPaying, Phase::DealStarting, Phase::DealSettling,
+                    Phase::DrawSettling, Phase::AutoDoubleWait, Phase::GuessSettling, Phase::DoubleOver,
+                    Phase::AutoplayStep, Phase::AutoDealPaying, Phase::AutoDealStarting})
+        QVERIFY2(insidePhases.count(p), phaseName(p));
+    QCOMPARE(t.form->round().deepestInput(), 1);
 
     const QString text = log.join(QLatin1Char('\n')) + QLatin1Char('\n');
     if (qEnvironmentVariableIsSet("TARVELLE_GOLDEN_WRITE")) {
