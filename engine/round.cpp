@@ -124,7 +124,6 @@ enum class Round::Op : uint8_t {
     DrawAfterWin,
     DrawPot,
     DrawEnd,
-    AutoDoubleOver,
     ShowPot, // a: the pot
     StartDbl,
     Winhalf2cr,
@@ -169,7 +168,8 @@ Round::Round(GameState& gs, RoundEffects& fx, Clock& clock) : m_gs(gs), m_fx(fx)
 
 Round::Round(const Round& other, GameState& gs, RoundEffects& fx, Clock& clock)
     : m_gs(gs), m_fx(fx), m_clock(&clock), m_phase(other.m_phase), m_beforeExtra(other.m_beforeExtra),
-      m_drawPot(other.m_drawPot), m_chains(other.m_chains), m_wakeAt(other.m_wakeAt)
+      m_drawPot(other.m_drawPot), m_chains(other.m_chains), m_wakeAt(other.m_wakeAt),
+      m_autoDoubleAt(other.m_autoDoubleAt)
 {
 }
 
@@ -310,8 +310,7 @@ void Round::run(Chain& chain)
             chain.due = m_clock->elapsedMs() + std::max(s.a, 1);
             break;
         }
-        if (s.only == Phase::Count || s.only == m_phase)
-            perform(s);
+        perform(s);
     }
     m_work = outer;
 }
@@ -337,7 +336,16 @@ void Round::wakeUp()
 
 void Round::askWake()
 {
-    int64_t first = -1;
+    // The Auto Double second is the phase's own: it ends where the round is still in it once
+    // its time has come, also when an input taken inside it brought the round back there.
+    if (m_phase == Phase::AutoDoubleWait && m_clock->elapsedMs() >= m_autoDoubleAt) {
+        enter(Phase::Idle);
+        Chain chain;
+        m_work = &chain;
+        startdbl(); // starts the double-up at once: it leaves nothing for later
+        m_work = nullptr;
+    }
+    int64_t first = m_phase == Phase::AutoDoubleWait ? m_autoDoubleAt : -1;
     for (const Chain& c : m_chains)
         if (first < 0 || c.due < first)
             first = c.due;
@@ -512,9 +520,9 @@ void Round::perform(const Step& s)
         const bool quiet = m_fx.quiet();
         if (s.a >= 8 && m_gs.settings.SoundFx && !quiet) {
             m_fx.play("succes");
-            then({{Op::Wait, Phase::Count, durations::SuccessCue}, {Op::FormaVoice, Phase::Count, s.a, quiet}});
+            then({{Op::Wait, durations::SuccessCue}, {Op::FormaVoice, s.a, quiet}});
         } else {
-            then({{Op::FormaVoice, Phase::Count, s.a, quiet}});
+            then({{Op::FormaVoice, s.a, quiet}});
         }
         break;
     }
@@ -542,7 +550,7 @@ void Round::perform(const Step& s)
     case Op::DealShow:
         m_fx.drawValue(Display::Win, 0, 0);
         m_fx.stheld();
-        then({{Op::Forma, Phase::Count, 1}, {Op::DealStart, Phase::Count, 0, s.b}});
+        then({{Op::Forma, 1}, {Op::DealStart, 0, s.b}});
         break;
     case Op::DealStart:
         dealStart(autoplay);
@@ -550,7 +558,7 @@ void Round::perform(const Step& s)
     case Op::DealPaid:
         setMoney(c.Win, int64_t(Multiplier[size_t(s.a)]) * c.Bet, MoneyKind::HandPaid);
         m_fx.save();
-        then({{Op::Flash, Phase::Count, int32_t(Display::Win), c.Win}, {Op::EndOfDealRest, Phase::Count, 0, s.b}});
+        then({{Op::Flash, int32_t(Display::Win), c.Win}, {Op::EndOfDealRest, 0, s.b}});
         break;
     case Op::EndOfDealRest:
         endOfDealRest(autoplay);
@@ -558,7 +566,7 @@ void Round::perform(const Step& s)
     case Op::DrawPaid:
         // The same value the draw press committed.
         setMoney(c.Win, int64_t(Multiplier[size_t(s.a)]) * c.Bet, MoneyKind::HandPaid);
-        then({{Op::Flash, Phase::Count, int32_t(Display::Win), c.Win}, {Op::DrawAfterWin, Phase::Count, 0, s.b}});
+        then({{Op::Flash, int32_t(Display::Win), c.Win}, {Op::DrawAfterWin, 0, s.b}});
         break;
     case Op::DrawAfterWin:
         drawAfterWin(autoplay);
@@ -567,17 +575,13 @@ void Round::perform(const Step& s)
         if (m_drawPot >= 0) {
             const int32_t pot = m_drawPot;
             m_drawPot = -1;
-            then({{Op::ShowPot, Phase::Count, pot}, {Op::DrawEnd, Phase::Count, 0, s.b}});
+            then({{Op::ShowPot, pot}, {Op::DrawEnd, 0, s.b}});
         } else {
             drawEnd(autoplay);
         }
         break;
     case Op::DrawEnd:
         drawEnd(autoplay);
-        break;
-    case Op::AutoDoubleOver:
-        enter(Phase::Idle);
-        startdbl();
         break;
     case Op::ShowPot:
         showBonusFed(s.a);
@@ -592,7 +596,7 @@ void Round::perform(const Step& s)
         if (c.Win == 0) {
             m_gs.dbl.BlinkTicks = 0;
             m_gs.dbl.DoubleMarks[m_gs.dbl.DoubleRound] = 0;
-            then({{Op::Wait, Phase::Count, durations::DoubleEnd}, {Op::BankHalfOver}});
+            then({{Op::Wait, durations::DoubleEnd}, {Op::BankHalfOver}});
         } else {
             enter(Phase::DoubleUp);
             disarm(ArmDouble);
@@ -621,9 +625,9 @@ void Round::perform(const Step& s)
             d.DoubleMarks[d.DoubleRound] = 1;
             m_fx.save();
         } else {
-            then({{Op::Wait, Phase::Count, durations::FifthWinPause},
+            then({{Op::Wait, durations::FifthWinPause},
                   {Op::Win2Cr},
-                  {Op::Wait, Phase::Count, durations::FifthWinAfter},
+                  {Op::Wait, durations::FifthWinAfter},
                   {Op::FifthEnd}});
         }
         break;
@@ -641,7 +645,7 @@ void Round::perform(const Step& s)
             m_fx.play("err");
         m_gs.dbl.BlinkTicks = 0;
         m_gs.dbl.DoubleMarks[m_gs.dbl.DoubleRound] = 0;
-        then({{Op::Wait, Phase::Count, durations::DoubleEnd}, {Op::PierdeEnd}});
+        then({{Op::Wait, durations::DoubleEnd}, {Op::PierdeEnd}});
         break;
     case Op::GuessEnd:
         m_fx.save();
@@ -655,7 +659,7 @@ void Round::perform(const Step& s)
         else
             c.Bet = s.b ? BetUp(ClampBet(c.Bet)) : BetDown(ClampBet(c.Bet));
         m_fx.save(); // a bet change is kept as soon as it is made
-        then({{Op::Flash, Phase::Count, int32_t(Display::Bet), c.Bet}, {Op::Disarm, Phase::Count, s.a}});
+        then({{Op::Flash, int32_t(Display::Bet), c.Bet}, {Op::Disarm, s.a}});
         break;
     }
 }
@@ -665,10 +669,10 @@ void Round::perform(const Step& s)
 void Round::flash(Display d, int32_t value)
 {
     m_fx.drawValue(d, value, -10);
-    then({{Op::Wait, Phase::Count, durations::Flash},
-          {Op::Draw, Phase::Count, int32_t(d), value, 10},
-          {Op::Wait, Phase::Count, durations::Flash},
-          {Op::Draw, Phase::Count, int32_t(d), value, 0}});
+    then({{Op::Wait, durations::Flash},
+          {Op::Draw, int32_t(d), value, 10},
+          {Op::Wait, durations::Flash},
+          {Op::Draw, int32_t(d), value, 0}});
 }
 
 void Round::setMoney(int32_t& field, int64_t value, MoneyKind kind)
@@ -699,8 +703,8 @@ void Round::moveToCredit(int32_t& from)
 void Round::win2cr()
 {
     moveToCredit(m_gs.counters.Win);
-    then({{Op::Flash, Phase::Count, int32_t(Display::Win), 0},
-          {Op::Wait, Phase::Count, durations::Flash},
+    then({{Op::Flash, int32_t(Display::Win), 0},
+          {Op::Wait, durations::Flash},
           {Op::FlashCredit}});
 }
 
@@ -719,12 +723,12 @@ int32_t Round::feedBonus()
 void Round::showBonusFed(int32_t pot)
 {
     if (pot <= 9999) {
-        then({{Op::Flash, Phase::Count, int32_t(Display::Bonus), pot}});
+        then({{Op::Flash, int32_t(Display::Bonus), pot}});
         return;
     }
-    then({{Op::Flash, Phase::Count, int32_t(Display::Bonus), pot},
-          {Op::Wait, Phase::Count, durations::BonusPause},
-          {Op::Flash, Phase::Count, int32_t(Display::Bonus), 0},
+    then({{Op::Flash, int32_t(Display::Bonus), pot},
+          {Op::Wait, durations::BonusPause},
+          {Op::Flash, int32_t(Display::Bonus), 0},
           {Op::FlashCredit}});
 }
 
@@ -735,10 +739,10 @@ void Round::forma(int k)
     if (m_fx.text(Label::Message) == HandNames[size_t(k)])
         return;
     m_fx.dimMessage(true);
-    then({{Op::Wait, Phase::Count, durations::AnnounceBlink},
-          {Op::FormaName, Phase::Count, k},
-          {Op::Wait, Phase::Count, durations::AnnounceBlink},
-          {Op::FormaEnd, Phase::Count, k}});
+    then({{Op::Wait, durations::AnnounceBlink},
+          {Op::FormaName, k},
+          {Op::Wait, durations::AnnounceBlink},
+          {Op::FormaEnd, k}});
 }
 
 // ---------------------------------------------------------------- presses
@@ -779,7 +783,7 @@ void Round::LbSpeedButton2MouseUp()
         enter(Phase::GuessSettling);
         then({{Op::Win2Cr},
               {Op::CollectMarks},
-              {Op::Wait, Phase::Count, durations::DoubleEnd},
+              {Op::Wait, durations::DoubleEnd},
               {Op::CollectEnd}});
         return;
     }
@@ -796,7 +800,7 @@ void Round::LbSpeedButton2MouseUp()
     if (int64_t(c.Credit) + c.Win < c.Bet && m_gs.settings.AutoBet) {
         c.Bet = AutoBetFor(int64_t(c.Credit) + c.Win);
         m_fx.save();
-        then({{Op::Flash, Phase::Count, int32_t(Display::Bet), c.Bet}, {Op::DealAfterBet, Phase::Count, int32_t(before)}});
+        then({{Op::Flash, int32_t(Display::Bet), c.Bet}, {Op::DealAfterBet, int32_t(before)}});
         return;
     }
     dealAfterBet(before, false);
@@ -822,8 +826,8 @@ void Round::dealAfterBet(Phase before, bool autoplay)
         payoutCtrl();
     if (c.Win > 0)
         then({{Op::Win2Cr},
-              {Op::Wait, Phase::Count, durations::AfterWinToCredit},
-              {Op::DealAfterWin, Phase::Count, 0, autoplay}});
+              {Op::Wait, durations::AfterWinToCredit},
+              {Op::DealAfterWin, 0, autoplay}});
     else
         dealAfterWin(autoplay);
 }
@@ -856,7 +860,7 @@ void Round::dealPhase(bool autoplay)
         DealHand(hand, m_gs.rng, st.Joker != 0);
     countHand(hand);
     m_fx.save(); // the bet is taken: a restart does not give it back
-    then({{Op::Flash, Phase::Count, int32_t(Display::Credit), c.Credit}, {Op::DealShow, Phase::Count, 0, autoplay}});
+    then({{Op::Flash, int32_t(Display::Credit), c.Credit}, {Op::DealShow, 0, autoplay}});
 }
 
 void Round::dealStart(bool autoplay)
@@ -952,7 +956,7 @@ void Round::endOfDeal(bool autoplay)
     // Counted when dealt, with the bet.
     if (dealt >= 2) {
         m_fx.setText(Label::Multiplier, std::to_string(Multiplier[size_t(dealt)]));
-        then({{Op::Forma, Phase::Count, dealt}, {Op::DealPaid, Phase::Count, dealt, autoplay}});
+        then({{Op::Forma, dealt}, {Op::DealPaid, dealt, autoplay}});
         return;
     }
     endOfDealRest(autoplay);
@@ -980,7 +984,7 @@ void Round::endOfDraw(bool autoplay)
     // Counted at the draw press, with the money it moved.
     if (final >= 2) {
         m_fx.setText(Label::Multiplier, std::to_string(Multiplier[size_t(final)]));
-        then({{Op::Forma, Phase::Count, final}, {Op::DrawPaid, Phase::Count, final, autoplay}});
+        then({{Op::Forma, final}, {Op::DrawPaid, final, autoplay}});
         return;
     }
     drawAfterWin(autoplay);
@@ -989,11 +993,11 @@ void Round::endOfDraw(bool autoplay)
 void Round::drawAfterWin(bool autoplay)
 {
     if (m_gs.counters.Win == 0)
-        then({{Op::Forma, Phase::Count, 1},
-              {Op::Draw, Phase::Count, int32_t(Display::Win), 0, 0},
-              {Op::DrawPot, Phase::Count, 0, autoplay}});
+        then({{Op::Forma, 1},
+              {Op::Draw, int32_t(Display::Win), 0, 0},
+              {Op::DrawPot, 0, autoplay}});
     else
-        then({{Op::DrawPot, Phase::Count, 0, autoplay}});
+        then({{Op::DrawPot, 0, autoplay}});
 }
 
 void Round::drawEnd(bool autoplay)
@@ -1012,7 +1016,7 @@ void Round::drawEnd(bool autoplay)
         // Every other input acts during this second; one that moves the round on (a deal, a
         // double-up started by hand) leaves nothing for Auto Double to start.
         enter(Phase::AutoDoubleWait);
-        then({{Op::Wait, Phase::Count, durations::AutoDoubleWait}, {Op::AutoDoubleOver, Phase::AutoDoubleWait}});
+        m_autoDoubleAt = m_clock->elapsedMs() + durations::AutoDoubleWait;
     }
 }
 
@@ -1054,7 +1058,7 @@ void Round::betButtonUp(ArmedButton button, bool up)
         return;
     }
     if (m_phase == Phase::DoubleUp) {
-        then({{Op::Guess, Phase::Count, 0, up}, {Op::Disarm, Phase::Count, int32_t(button)}});
+        then({{Op::Guess, 0, up}, {Op::Disarm, int32_t(button)}});
         return;
     }
     betChange(button, up ? 1 : 0);
@@ -1073,14 +1077,14 @@ void Round::betmaxMouseUp()
 // waits would play with a win or a bet about to change. Then the bet changes.
 void Round::betChange(ArmedButton button, int how)
 {
-    const Step change{Op::BetChange, Phase::Count, int32_t(button), how, -1};
+    const Step change{Op::BetChange, int32_t(button), how, -1};
     if (m_gs.counters.Win <= 0) {
         then({change});
         return;
     }
     const Phase before = m_phase;
     enter(Phase::Transfer);
-    then({{Op::Win2Cr}, {Op::BetChange, Phase::Count, int32_t(button), how, int64_t(before)}});
+    then({{Op::Win2Cr}, {Op::BetChange, int32_t(button), how, int64_t(before)}});
 }
 
 void Round::FormMouseWheel(int deltaY)
@@ -1107,7 +1111,7 @@ void Round::LbSpeedButton5MouseUp()
         armed = 0;
         return;
     }
-    then({{Op::StartDbl}, {Op::Disarm, Phase::Count, ArmDouble}});
+    then({{Op::StartDbl}, {Op::Disarm, ArmDouble}});
 }
 
 void Round::startdbl()
@@ -1119,7 +1123,7 @@ void Round::startdbl()
         return;
     if (m_phase == Phase::DoubleUp) {
         enter(Phase::GuessSettling);
-        then({{Op::Winhalf2cr}, {Op::Wait, Phase::Count, durations::BankHalfPause}, {Op::BankHalfEnd}});
+        then({{Op::Winhalf2cr}, {Op::Wait, durations::BankHalfPause}, {Op::BankHalfEnd}});
         return;
     }
     m_fx.setText(Label::Stage, "3");
@@ -1150,7 +1154,7 @@ void Round::guess(bool plus)
     const bool won = DoubleGuessWins(redBlack, plus, hand.Suit[size_t(pos)], hand.Rank[size_t(pos)]);
     // Every guess feeds the pot: decided with the guess, so saved in the guess's own record.
     const int32_t pot = feedBonus();
-    then({{won ? Op::Castiga : Op::Pierde}, {Op::ShowPot, Phase::Count, pot}, {Op::GuessEnd}});
+    then({{won ? Op::Castiga : Op::Pierde}, {Op::ShowPot, pot}, {Op::GuessEnd}});
 }
 
 void Round::castiga()
@@ -1166,7 +1170,7 @@ void Round::castiga()
     m_fx.save(); // decided before the card is shown
     m_fx.showCard(pos);
     if (c.Win != before)
-        then({{Op::Flash, Phase::Count, int32_t(Display::Win), c.Win}, {Op::CastigaAfter}});
+        then({{Op::Flash, int32_t(Display::Win), c.Win}, {Op::CastigaAfter}});
     else
         then({{Op::CastigaAfter}});
 }
@@ -1180,7 +1184,7 @@ void Round::pierde()
     saturatingIncrement((st.RedBlack ? c.RbLost : c.LhLost)[size_t(pos)]);
     m_fx.save(); // the stake is gone before the card says so: a restart cannot pay it
     m_fx.showCard(pos);
-    then({{Op::Flash, Phase::Count, int32_t(Display::Win), 0}, {Op::PierdeAfter}});
+    then({{Op::Flash, int32_t(Display::Win), 0}, {Op::PierdeAfter}});
 }
 
 void Round::winhalf2cr()
@@ -1192,7 +1196,7 @@ void Round::winhalf2cr()
     if (int64_t(c.Credit) + c.Win != sum)
         m_fx.money(MoneyKind::Capped, int64_t(c.Credit) + c.Win - sum);
     m_fx.save();
-    then({{Op::Flash, Phase::Count, int32_t(Display::Win), c.Win}, {Op::FlashCredit}});
+    then({{Op::Flash, int32_t(Display::Win), c.Win}, {Op::FlashCredit}});
 }
 
 // ---------------------------------------------------------------- autoplay
@@ -1229,8 +1233,8 @@ void Round::autojoc()
     if (money < c.Bet && m_gs.settings.AutoBet) {
         c.Bet = AutoBetFor(money);
         m_fx.save();
-        then({{Op::Flash, Phase::Count, int32_t(Display::Bet), c.Bet},
-              {Op::DealAfterBet, Phase::Count, int32_t(before), 1}});
+        then({{Op::Flash, int32_t(Display::Bet), c.Bet},
+              {Op::DealAfterBet, int32_t(before), 1}});
         return;
     }
     dealAfterBet(before, true);

@@ -142,7 +142,7 @@ public:
     // True from an accepted Deal/Draw (or autoplay step) until its animation and settling are over.
     bool busy() const;
     // Work is left for a wake-up; wakeAt() is when the first falls due on the clock (-1: none).
-    bool waiting() const { return !m_chains.empty(); }
+    bool waiting() const { return m_wakeAt >= 0; }
     int64_t wakeAt() const { return m_wakeAt; }
     // How many steps of work are left, over all the operations that wait.
     size_t pendingSteps() const;
@@ -176,7 +176,6 @@ private:
     enum class Op : uint8_t;
     struct Step {
         Op op;
-        Phase only = Phase::Count; // the step is dropped unless the round is in this phase
         int32_t a = 0;
         int32_t b = 0;
         int64_t t = 0;
@@ -252,6 +251,7 @@ private:
     std::vector<Chain> m_chains; // the operations that wait
     Chain* m_work = nullptr;     // the one being performed
     int64_t m_wakeAt = -1;       // the wake-up asked of the host
+    int64_t m_autoDoubleAt = 0;  // when the Auto Double second ends
     int m_depth = 0;
     int m_deepest = 0;
 };

@@ -298,8 +298,9 @@ private:
         const uint32_t r = uint32_t(m_pick() % 1000);
         const bool due = wakeAt >= 0;
         if (due && r < 300) {
-            // The wake-up, on time; otherwise the inputs below land inside the wait.
-            clock.advance(wakeAt - clock.elapsedMs());
+            // The wake-up, on time or late (a busy machine), so that waits of several
+            // operations fall due together; otherwise the inputs below land inside the wait.
+            clock.advance(wakeAt - clock.elapsedMs() + (m_pick() % 4 == 0 ? int64_t(m_pick() % 1500) : 0));
             wakeAt = -1;
             in = Input::WaitOver;
             ++wakeUps;

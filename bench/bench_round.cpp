@@ -1,0 +1,72 @@
+// The round's own cost: a whole hand (deal, its waits and animation, draw, announcement,
+// the Auto Double second and the double-up it starts) on a manual clock, waits delivered as
+// wake-ups; and the same hand with a key inside every wait.
+#include "engine/clock.h"
+#include "engine/round.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace tarvelle;
+
+namespace {
+
+struct Host : RoundEffects {
+    ManualClock clock;
+    bool animating = false;
+    int64_t wakeAt = -1;
+    void wakeAfter(int ms) override { wakeAt = clock.elapsedMs() + ms; }
+    void cancelWake() override { wakeAt = -1; }
+    void startAnimation(bool) override { animating = true; }
+    void stopAnimation(bool) override { animating = false; }
+};
+
+// Plays until the round rests; with a key, that key is pressed inside every wait.
+void settle(Round& round, Host& host, int key)
+{
+    for (;;) {
+        if (host.animating) {
+            round.input(Input::AnimationTick);
+        } else if (host.wakeAt >= 0) {
+            if (key >= 0)
+                round.input(Input(key), ByKey);
+            host.clock.advance(host.wakeAt - host.clock.elapsedMs());
+            host.wakeAt = -1;
+            round.input(Input::WaitOver);
+        } else {
+            return;
+        }
+    }
+}
+
+void wholeHands(benchmark::State& state)
+{
+    const int key = int(state.range(0));
+    GameState gs;
+    gs.settings.AutoDouble = 1;
+    gs.settings.SoundFx = gs.settings.VoiceFx = 1;
+    gs.counters.Credit = 1000000000;
+    gs.counters.Bet = 10;
+    gs.rng.seed(20261209);
+    Host host;
+    Round round(gs, host, host.clock);
+    int64_t hands = 0;
+    for (auto _ : state) {
+        if (gs.counters.Credit < 1000)
+            gs.counters.Credit = 1000000000;
+        while (gs.dbl.DoubleActive) { // collect whatever Auto Double started
+            round.input(Input::DealRelease, ByKey);
+            settle(round, host, -1);
+        }
+        round.input(Input::DealRelease, ByKey);
+        settle(round, host, key);
+        round.input(Input::DealRelease, ByKey);
+        settle(round, host, key);
+        ++hands;
+    }
+    state.counters["hands/s"] = benchmark::Counter(double(hands), benchmark::Counter::kIsRate);
+}
+
+} // namespace
+
+// -1: no key; otherwise the bet-down key inside each wait (a guess in the double-up).
+BENCHMARK(wholeHands)->Arg(-1)->Arg(int(Input::BetDown))->Unit(benchmark::kMicrosecond);
