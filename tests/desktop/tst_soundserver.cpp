@@ -5,8 +5,8 @@
 #include "tests/desktop/desktop.h"
 #include "tests/desktop/soundserver.h"
 
-#include "widgets/soundserverprobe.h"
-#include "widgets/waveplayer.h"
+#include "sound/soundserverprobe.h"
+#include "sound/waveplayer.h"
 
 #include "engine/durations.h"
 

@@ -1,6 +1,6 @@
-#include "widgets/waveplayer.h"
+#include "sound/waveplayer.h"
 
-#include "widgets/soundserverprobe.h"
+#include "sound/soundserverprobe.h"
 
 #include "engine/durations.h"
 

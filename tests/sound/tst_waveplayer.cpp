@@ -1,4 +1,4 @@
-#include "widgets/waveplayer.h"
+#include "sound/waveplayer.h"
 
 #include <QSignalSpy>
 #include <QTest>
