@@ -260,6 +260,7 @@ bool SoundService::streamReady() const
 
 void SoundService::release()
 {
+    const bool was = m_playing;
     m_playing = false;
     if (m_endTimer)
         m_endTimer->stop();
@@ -269,6 +270,8 @@ void SoundService::release()
         m_watchdog->stop();
     m_resting = false;
     m_output.reset();
+    if (was)
+        emit finished();
 }
 
 // Short streams opened and closed per recording lose their samples on some servers: the end
@@ -364,14 +367,6 @@ void SoundService::checkEnd()
     }
 }
 
-void SoundService::waitForEnd(int maxMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (m_playing && !m_loop && t.elapsed() < maxMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
 TWavePlayer::TWavePlayer(QObject* parent) : QObject(parent) {}
 
 void TWavePlayer::setSound(const QByteArray& riff)
@@ -403,12 +398,36 @@ void TWavePlayer::setActive(bool on)
     SoundService& s = SoundService::instance();
     if (m_sound.isEmpty()) {
         s.noteRequest(name());
+        if (m_waitToStop)
+            announceEnd();
         return;
     }
     const bool accepted = s.playDecoded(m_pcm, m_loop, name());
-    if (accepted && m_waitToStop)
-        s.waitForEnd();
+    if (m_waitToStop) {
+        // A loop never ends by itself: its caller is not held.
+        if (accepted && !m_loop)
+            watchEnd();
+        else
+            announceEnd();
+    }
     m_active = accepted && m_loop;
+}
+
+// The service plays one recording at a time and reports the end of each once, before the next
+// one starts: the first finished() after an accepted request is that recording's.
+void TWavePlayer::watchEnd()
+{
+    m_endWatch = connect(&SoundService::instance(), &SoundService::finished, this, [this] {
+        disconnect(m_endWatch);
+        announceEnd();
+    });
+}
+
+// From the event loop, so that the caller's follow-up does not run inside the request that cut
+// the recording off, only to be cut off in turn when that request goes on.
+void TWavePlayer::announceEnd()
+{
+    QTimer::singleShot(0, this, &TWavePlayer::ended);
 }
 
 const QStringList& SoundBank::names()
