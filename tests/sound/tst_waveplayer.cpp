@@ -230,23 +230,13 @@ private slots:
         first.setWaitToStop(true);
         first.setLoop(loop);
         QSignalSpy ended(&first, &TWavePlayer::ended);
-        QStringList heardAtEnd;
-        connect(&first, &TWavePlayer::ended, this, [&] {
-            heardAtEnd = s.history();
-            next.setActive(true);
-        });
+        connect(&first, &TWavePlayer::ended, this, [&] { next.setActive(true); });
         first.setActive(true);
         QCOMPARE(ended.count(), 0); // not inside the request
         QVERIFY(ended.wait(1000));
         QTest::qWait(50);
         QCOMPARE(ended.count(), 1);
-        QCOMPARE(heardAtEnd, QStringList{"byebye"});
         QCOMPARE(s.history(), (QStringList{"byebye", "offg"}));
-        // A player that does not wait says nothing.
-        QSignalSpy nextEnded(&next, &TWavePlayer::ended);
-        next.setActive(true);
-        QTest::qWait(20);
-        QCOMPARE(nextEnded.count(), 0);
     }
 
     // Only where a sound device exists (a desktop, or a null sink on a server).
