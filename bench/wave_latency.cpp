@@ -19,8 +19,8 @@
 //        [pulseaudio|pipewire, default both]
 // (configure with -DTARVELLE_BENCH=ON). A server whose programs are missing is skipped with a
 // word saying so.
+#include "sound/waveplayer.h"
 #include "tests/desktop/soundserver.h"
-#include "widgets/waveplayer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

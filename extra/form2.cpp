@@ -1,12 +1,12 @@
 #include "extra/form2.h"
 
+#include "sound/waveplayer.h"
 #include "storage/gamefiles.h"
 #include "widgets/accessibility.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/hidpi.h"
 #include "widgets/image.h"
 #include "widgets/palette.h"
-#include "widgets/waveplayer.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

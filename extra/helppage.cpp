@@ -2,8 +2,8 @@
 
 #include "extra/form2.h"
 #include "extra/helpcheck.h"
+#include "sound/waveplayer.h"
 #include "widgets/image.h"
-#include "widgets/waveplayer.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The recordings' RIFF/WAVE parsing: any bytes give a format that describes data lying
 // inside the image, or a clean refusal.
-#include "widgets/waveplayer.h"
+#include "sound/waveplayer.h"
 
 #include <cstdint>
 #include <cstdlib>

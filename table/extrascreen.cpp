@@ -9,7 +9,8 @@
 #include "widgets/image.h"
 #include "widgets/lbspeedbutton.h"
 #include "widgets/stringaligngrid.h"
-#include "widgets/waveplayer.h"
+
+#include "sound/waveplayer.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -16,7 +16,8 @@
 #include "widgets/lbspeedbutton.h"
 #include "widgets/palette.h"
 #include "widgets/stringaligngrid.h"
-#include "widgets/waveplayer.h"
+
+#include "sound/waveplayer.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

@@ -12,7 +12,8 @@
 #include "widgets/image.h"
 #include "widgets/palette.h"
 #include "widgets/stringaligngrid.h"
-#include "widgets/waveplayer.h"
+
+#include "sound/waveplayer.h"
 
 namespace tarvelle {
 

@@ -6,7 +6,8 @@
 #include "extra/form2.h"
 
 #include "widgets/cardimagery.h"
-#include "widgets/waveplayer.h"
+
+#include "sound/waveplayer.h"
 
 #include "storage/gamefiles.h"
 

@@ -7,7 +7,8 @@
 #include "widgets/palette.h"
 #include "widgets/lbspeedbutton.h"
 #include "widgets/stringaligngrid.h"
-#include "widgets/waveplayer.h"
+
+#include "sound/waveplayer.h"
 
 namespace tarvelle {
 

@@ -10,7 +10,8 @@
 #include "widgets/image.h"
 #include "widgets/lbspeedbutton.h"
 #include "widgets/stringaligngrid.h"
-#include "widgets/waveplayer.h"
+
+#include "sound/waveplayer.h"
 
 #include <QApplication>
 #include <QTime>

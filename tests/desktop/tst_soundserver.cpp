@@ -5,8 +5,8 @@
 #include "tests/desktop/desktop.h"
 #include "tests/desktop/soundserver.h"
 
-#include "widgets/soundserverprobe.h"
-#include "widgets/waveplayer.h"
+#include "sound/soundserverprobe.h"
+#include "sound/waveplayer.h"
 
 #include "engine/durations.h"
 
@@ -155,6 +155,7 @@ class TestSoundServer : public QObject {
     QList<Request> m_requests;
     QProcess* m_recorder = nullptr;
     QByteArray m_recording;
+    Verdict m_verdict; // the last judge()'s
     QList<QProcess*> m_busy;
 
     QProcess* start(const QString& program, const QStringList& args)
@@ -251,6 +252,7 @@ class TestSoundServer : public QObject {
                 keep.write(m_recording);
         }
         const Verdict v = match(m_recording, m_requests);
+        m_verdict = v;
         qInfo("%s: %lld cues, %d heard whole, %d cut by design, %lld faults", qPrintable(m_server.name()),
               qlonglong(m_requests.size()), v.whole, v.cut, qlonglong(v.faults.size()));
         QVERIFY2(v.faults.isEmpty(), qPrintable(v.faults.mid(0, 10).join(QStringLiteral("; "))));
@@ -344,6 +346,63 @@ private slots:
         for (int k = 0; k < 2; ++k)
             deal(k);
         judge(2 * 5);
+    }
+
+    // A player that waits for its recording goes on from its end: each follow-up starts after
+    // the cue before it was heard whole, and nothing is heard twice. A waiting cue cut off by
+    // another ends then, once, after the request that cut it.
+    void followUpsStartWhenTheCueEnds()
+    {
+        static const char* const chain[] = {"welcome", "byebye", "okd"};
+        record();
+        int done = 0;
+        QList<QMetaObject::Connection> links;
+        for (int i = 0; i < 3; ++i) {
+            TWavePlayer* p = m_bank->player(QLatin1String(chain[i]));
+            p->setWaitToStop(true);
+            links << connect(p, &TWavePlayer::ended, this, [this, i, &done] {
+                ++done;
+                if (i + 1 < 3)
+                    play(chain[i + 1]);
+            });
+        }
+        QTest::qWait(300);
+        play(chain[0]);
+        QVERIFY(QTest::qWaitFor([&] { return done >= 3; }, 10000));
+
+        // A long voice, waited for, cut off by a click 300 ms in.
+        TWavePlayer* voice = m_bank->player(QStringLiteral("jb"));
+        voice->setWaitToStop(true);
+        qint64 voiceEndedUs = -1;
+        int voiceEnded = 0;
+        links << connect(voice, &TWavePlayer::ended, this, [&] {
+            ++voiceEnded;
+            voiceEndedUs = nowUs();
+        });
+        const qint64 t0 = nowUs();
+        at(t0, 0, "jb");
+        at(t0, 300, "click");
+        at(t0, 1300); // the recording must outlast the whole voice for it to be found
+        for (const auto& link : links)
+            disconnect(link);
+        for (const char* name : {"welcome", "byebye", "okd", "jb"})
+            m_bank->player(QLatin1String(name))->setWaitToStop(false);
+        QCOMPARE(done, 3);
+        QCOMPARE(voiceEnded, 1);
+        QVERIFY(voiceEndedUs >= m_requests.last().atUs);
+
+        const QList<Request> requests = m_requests;
+        QCOMPARE(requests.size(), 5);
+        for (int i = 0; i + 1 < 3; ++i) {
+            const qint64 lengthUs = requests[i].pcm.size() / kFrame * 1000000LL / kRate;
+            QVERIFY2(requests[i + 1].atUs - requests[i].atUs >= lengthUs,
+                     qPrintable(requests[i + 1].name + QStringLiteral(" came before the end of ") +
+                                requests[i].name));
+        }
+        judge(4);
+        // The chain and the click whole, the voice cut by design.
+        QCOMPARE(m_verdict.whole, 4);
+        QCOMPARE(m_verdict.cut, 1);
     }
 
     // A server that takes the connection but never answers (stopped, hung) is given up on after

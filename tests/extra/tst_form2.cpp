@@ -4,7 +4,7 @@
 #include "storage/gamefiles.h"
 #include "widgets/image.h"
 #include "widgets/stringaligngrid.h"
-#include "widgets/waveplayer.h"
+#include "sound/waveplayer.h"
 
 #include <QBuffer>
 #include <QFile>

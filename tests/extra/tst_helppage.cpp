@@ -3,8 +3,8 @@
 #include "extra/form2.h"
 #include "extra/helpcheck.h"
 #include "extra/helppage.h"
+#include "sound/waveplayer.h"
 #include "widgets/cardimagery.h"
-#include "widgets/waveplayer.h"
 
 #include "engine/gamestate.h"
 

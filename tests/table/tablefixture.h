@@ -3,7 +3,8 @@
 #include "table/form1.h"
 
 #include "widgets/cardimagery.h"
-#include "widgets/waveplayer.h"
+
+#include "sound/waveplayer.h"
 
 #include "engine/clock.h"
 #include "engine/gamestate.h"

@@ -2,7 +2,8 @@
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
 #include "widgets/image.h"
-#include "widgets/waveplayer.h"
+
+#include "sound/waveplayer.h"
 
 #include "engine/paytable.h"
 

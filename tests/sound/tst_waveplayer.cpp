@@ -1,4 +1,4 @@
-#include "widgets/waveplayer.h"
+#include "sound/waveplayer.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -204,6 +204,41 @@ private slots:
         QVERIFY(bank.player("no-such-cue")->sound().isEmpty());
     }
 
+    // A player that waits for its recording continues from ended(), once per request and only
+    // after the request has returned, even where nothing could be heard; its follow-up plays
+    // once, after it. (With a device: the soundserver test.)
+    void waitingContinuesFromTheEnd_data()
+    {
+        QTest::addColumn<bool>("withSound");
+        QTest::addColumn<bool>("loop");
+        QTest::newRow("no device") << true << false;
+        QTest::newRow("no sound") << false << false;
+        QTest::newRow("loop, no device") << true << true;
+    }
+    void waitingContinuesFromTheEnd()
+    {
+        QFETCH(bool, withSound);
+        QFETCH(bool, loop);
+        SoundService& s = SoundService::instance();
+        s.setMuted(true);
+        TWavePlayer first, next;
+        first.setObjectName("byebye");
+        next.setObjectName("offg");
+        if (withSound)
+            first.setSound(wave(1, 22050, 0.55));
+        next.setSound(wave(2, 44100, 0.2));
+        first.setWaitToStop(true);
+        first.setLoop(loop);
+        QSignalSpy ended(&first, &TWavePlayer::ended);
+        connect(&first, &TWavePlayer::ended, this, [&] { next.setActive(true); });
+        first.setActive(true);
+        QCOMPARE(ended.count(), 0); // not inside the request
+        QVERIFY(ended.wait(1000));
+        QTest::qWait(50);
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(s.history(), (QStringList{"byebye", "offg"}));
+    }
+
     // Only where a sound device exists (a desktop, or a null sink on a server).
     void playsAndCutsOff()
     {
@@ -217,11 +252,18 @@ private slots:
         a.setSound(wave(2, 44100, 2.0));
         b.setObjectName("cart1");
         b.setSound(wave(2, 44100, 0.05));
+        a.setWaitToStop(true);
+        b.setWaitToStop(true);
+        QSignalSpy aEnded(&a, &TWavePlayer::ended);
+        QSignalSpy bEnded(&b, &TWavePlayer::ended);
         a.setActive(true);
         QVERIFY(s.isPlaying() || started.wait(2000));
         b.setActive(true); // the long cue is cut off, the short one runs out quickly
         QVERIFY(finished.count() >= 1);
+        QCOMPARE(aEnded.count(), 0); // its end is told from the event loop, not inside b's request
         QTRY_VERIFY_WITH_TIMEOUT(!s.isPlaying() && finished.count() >= 2, 5000);
+        QTRY_COMPARE(bEnded.count(), 1);
+        QCOMPARE(aEnded.count(), 1);
         QCOMPARE(s.history(), (QStringList{"cartile", "cart1"}));
     }
 };

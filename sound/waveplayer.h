@@ -75,8 +75,6 @@ public:
     bool playDecoded(const QByteArray& pcm, bool loop, const QString& name = QString());
     // A RIFF/WAVE image in the stream's format; empty when it is refused.
     static QByteArray decode(const QByteArray& riffWave);
-    // Blocks (pumping events) until the current recording ends.
-    void waitForEnd(int maxMs = 10000);
     // Opens the output stream ahead of the first recording, so that it is not the one to wait.
     bool openStream();
 
@@ -110,6 +108,8 @@ public:
 signals:
     // The first sample went to the sound server.
     void started();
+    // The recording stopped sounding: heard to its end, cut off, or given up. Once for every
+    // accepted request, before the next recording starts.
     void finished();
 
 private:
@@ -164,6 +164,9 @@ public:
     void setActive(bool on);
     bool stopOthers() const { return m_stopOthers; }
     void setStopOthers(bool on) { m_stopOthers = on; }
+    // true: the caller waits for the end of each recording this player starts, not inside the
+    // request (that would mean an event loop within the caller's handler) but by continuing
+    // from ended().
     bool waitToStop() const { return m_waitToStop; }
     void setWaitToStop(bool on) { m_waitToStop = on; }
     bool loop() const { return m_loop; }
@@ -173,13 +176,23 @@ public:
     void setSound(const QByteArray& riff);
     QString name() const { return objectName(); }
 
+signals:
+    // With WaitToStop, once for every play request: the recording stopped sounding (heard to
+    // its end, cut off or stopped), or there is nothing to wait for (no sound, no device, or a
+    // loop, which never ends by itself). Always delivered from the event loop, after the
+    // request that caused it has returned.
+    void ended();
+
 private:
     void stop();
+    void watchEnd();
+    void announceEnd();
 
     bool m_active = false;
     bool m_stopOthers = false;
     bool m_waitToStop = false;
     bool m_loop = false;
+    QMetaObject::Connection m_endWatch;
     QByteArray m_sound;
     QByteArray m_pcm; // m_sound in the stream's format; empty when it is refused
 };

@@ -1,6 +1,7 @@
-#include "widgets/waveplayer.h"
+#include "sound/waveplayer.h"
 
-#include "widgets/soundserverprobe.h"
+#include "sound/pulseoutput.h"
+#include "sound/soundserverprobe.h"
 
 #include "engine/durations.h"
 
@@ -11,14 +12,8 @@
 #include <QtEndian>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-
-#include <pulse/context.h>
-#include <pulse/stream.h>
-#include <pulse/thread-mainloop.h>
 
 namespace tarvelle {
 
@@ -125,23 +120,9 @@ bool parseWave(const QByteArray& riff, WaveInfo* info, QString* error)
 
 namespace {
 
-constexpr int kFrameBytes = 4; // 16-bit stereo
-
-qint64 nowUs()
-{
-    using namespace std::chrono;
-    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-qint64 bytesToUs(qint64 bytes)
-{
-    return bytes / kFrameBytes * 1000000 / SoundService::StreamRate;
-}
-
-uint32_t msToBytes(int ms)
-{
-    return uint32_t(SoundService::StreamRate * ms / 1000 * kFrameBytes);
-}
+using pulse::bytesToUs;
+using pulse::kFrameBytes;
+using pulse::nowUs;
 
 // Every recording goes out as 16-bit stereo at 44 100 Hz, the rate most sound servers run at, so
 // one stream serves them all; other rates are interpolated, mono is doubled.
@@ -172,315 +153,6 @@ QByteArray toStreamFormat(const QByteArray& riff, const WaveInfo& w)
 }
 
 } // namespace
-
-// The connection to the sound server and its one playback stream, driven by libpulse's own
-// thread. Its callbacks run with the loop's lock held; every member below m_loop is read and
-// written only under that lock.
-class PulseOutput {
-public:
-    struct Status {
-        bool ready = false;       // the stream runs (or rests) on the server
-        bool failed = false;      // the connection or the stream is lost
-        bool corked = false;      // paused at the server
-        qint64 connectUs = 0;     // when the current connection was begun
-        qint64 lastRequestUs = 0; // when the server last asked for samples
-        qint64 cueWritten = 0;    // bytes of the current recording handed over
-        qint64 cueStartUs = -1;   // when its first sample is heard; -1 while not handed over
-        qint64 cueEndUs = -1;     // when its last sample is heard; -1 while not all handed over
-    };
-
-    PulseOutput()
-    {
-        m_loop = pa_threaded_mainloop_new();
-        if (!m_loop)
-            return;
-        pa_threaded_mainloop_set_name(m_loop, "tarvelle-sound");
-        if (pa_threaded_mainloop_start(m_loop) < 0) {
-            pa_threaded_mainloop_free(m_loop);
-            m_loop = nullptr;
-            return;
-        }
-        Lock lock(m_loop);
-        connectContext();
-    }
-
-    ~PulseOutput()
-    {
-        if (!m_loop)
-            return;
-        {
-            Lock lock(m_loop);
-            teardown();
-        }
-        pa_threaded_mainloop_stop(m_loop);
-        pa_threaded_mainloop_free(m_loop);
-    }
-
-    bool valid() const { return m_loop != nullptr; }
-
-    // Drops the connection and begins a new one; never waits for the server.
-    void reopen()
-    {
-        Lock lock(m_loop);
-        teardown();
-        connectContext();
-    }
-
-    // What goes out from the next sample the server asks for: the recording, cutting off the one
-    // playing. A paused stream is emptied of the silence it holds and started.
-    void setCue(const QByteArray& pcm, bool loop)
-    {
-        Lock lock(m_loop);
-        m_cue = pcm;
-        m_cueLoop = loop;
-        m_cueActive = true;
-        m_cueAskedUs = nowUs();
-        m_cueWritten = 0;
-        m_cueStartUs = -1;
-        m_cueEndUs = -1;
-        if (m_stream && m_corked) {
-            pa_operation_unref_safe(pa_stream_flush(m_stream, nullptr, nullptr));
-            pa_operation_unref_safe(pa_stream_cork(m_stream, 0, nullptr, nullptr));
-            m_corked = false;
-            m_fresh = true;
-            m_lastRequestUs = nowUs();
-        }
-        m_pos = m_fresh ? -qint64(leadBytes()) : 0;
-        m_fresh = false;
-    }
-
-    void clearCue()
-    {
-        Lock lock(m_loop);
-        m_cueActive = false;
-        m_cue.clear();
-    }
-
-    void cork()
-    {
-        Lock lock(m_loop);
-        if (m_stream && !m_corked) {
-            pa_operation_unref_safe(pa_stream_cork(m_stream, 1, nullptr, nullptr));
-            m_corked = true;
-        }
-    }
-
-    Status status()
-    {
-        Lock lock(m_loop);
-        Status s;
-        s.ready = m_ready;
-        s.failed = m_failed;
-        s.corked = m_corked;
-        s.connectUs = m_connectUs;
-        s.lastRequestUs = m_lastRequestUs;
-        s.cueWritten = m_cueWritten;
-        s.cueStartUs = m_cueStartUs;
-        s.cueEndUs = m_cueEndUs;
-        return s;
-    }
-
-private:
-    struct Lock {
-        explicit Lock(pa_threaded_mainloop* l) : loop(l) { pa_threaded_mainloop_lock(loop); }
-        ~Lock() { pa_threaded_mainloop_unlock(loop); }
-        pa_threaded_mainloop* loop;
-    };
-
-    static void pa_operation_unref_safe(pa_operation* o)
-    {
-        if (o)
-            pa_operation_unref(o);
-    }
-
-    // A server that has just started the stream, or the device, may drop or soften its first
-    // samples (a null sink did, for a whole click): the first recording goes out behind 20 ms of
-    // silence.
-    static uint32_t leadBytes() { return msToBytes(20); }
-
-    void connectContext()
-    {
-        m_connectUs = nowUs();
-        m_failed = false;
-        m_ready = false;
-        m_corked = false;
-        m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), "Tarvelle");
-        if (!m_context) {
-            m_failed = true;
-            return;
-        }
-        pa_context_set_state_callback(m_context, &PulseOutput::onContextState, this);
-        if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
-            m_failed = true;
-    }
-
-    void teardown()
-    {
-        if (m_stream) {
-            pa_stream_set_state_callback(m_stream, nullptr, nullptr);
-            pa_stream_set_write_callback(m_stream, nullptr, nullptr);
-            pa_stream_disconnect(m_stream);
-            pa_stream_unref(m_stream);
-            m_stream = nullptr;
-        }
-        if (m_context) {
-            pa_context_set_state_callback(m_context, nullptr, nullptr);
-            pa_context_disconnect(m_context);
-            pa_context_unref(m_context);
-            m_context = nullptr;
-        }
-        m_ready = false;
-        m_corked = false;
-    }
-
-    void openStream()
-    {
-        const pa_sample_spec format{PA_SAMPLE_S16LE, uint32_t(SoundService::StreamRate), 2};
-        m_stream = pa_stream_new(m_context, "Tarvelle sound cues", &format, nullptr);
-        if (!m_stream) {
-            m_failed = true;
-            return;
-        }
-        pa_stream_set_state_callback(m_stream, &PulseOutput::onStreamState, this);
-        pa_stream_set_write_callback(m_stream, &PulseOutput::onWrite, this);
-        pa_buffer_attr attr;
-        attr.maxlength = uint32_t(-1);
-        attr.tlength = msToBytes(SoundService::LatencyMs);
-        attr.prebuf = uint32_t(-1); // a whole buffer: after a stall nothing is skipped, only late
-        attr.minreq = msToBytes(SoundService::RequestMs);
-        attr.fragsize = uint32_t(-1);
-        const auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_AUTO_TIMING_UPDATE |
-                                             PA_STREAM_INTERPOLATE_TIMING);
-        if (pa_stream_connect_playback(m_stream, nullptr, &attr, flags, nullptr, nullptr) < 0)
-            m_failed = true;
-        m_fresh = true;
-        // A recording asked for while the server was away is dropped once it is late: heard a
-        // second after the click it would only confuse.
-        if (m_cueActive && m_cueWritten == 0 && nowUs() - m_cueAskedUs < 300000)
-            m_pos = -qint64(leadBytes());
-        else if (m_cueActive) {
-            m_cueActive = false;
-            m_cue.clear();
-            m_cueEndUs = nowUs();
-        }
-    }
-
-    static void onContextState(pa_context* c, void* self)
-    {
-        auto* o = static_cast<PulseOutput*>(self);
-        switch (pa_context_get_state(c)) {
-        case PA_CONTEXT_READY:
-            if (!o->m_stream)
-                o->openStream();
-            break;
-        case PA_CONTEXT_FAILED:
-        case PA_CONTEXT_TERMINATED:
-            o->m_failed = true;
-            o->m_ready = false;
-            break;
-        default:
-            break;
-        }
-    }
-
-    static void onStreamState(pa_stream* s, void* self)
-    {
-        auto* o = static_cast<PulseOutput*>(self);
-        switch (pa_stream_get_state(s)) {
-        case PA_STREAM_READY:
-            o->m_ready = true;
-            o->m_lastRequestUs = nowUs();
-            break;
-        case PA_STREAM_FAILED:
-        case PA_STREAM_TERMINATED:
-            o->m_failed = true;
-            o->m_ready = false;
-            break;
-        default:
-            break;
-        }
-    }
-
-    // The server asks for n more bytes: the recording where it is, or silence.
-    static void onWrite(pa_stream* s, size_t n, void* self)
-    {
-        auto* o = static_cast<PulseOutput*>(self);
-        o->m_lastRequestUs = nowUs();
-        while (n >= size_t(kFrameBytes)) {
-            void* data = nullptr;
-            size_t len = n;
-            if (pa_stream_begin_write(s, &data, &len) < 0 || !data) {
-                o->m_failed = true;
-                return;
-            }
-            len = std::min(len, n) / kFrameBytes * kFrameBytes;
-            if (len == 0) {
-                pa_stream_cancel_write(s);
-                return;
-            }
-            // When what is written now is heard: after all that the server still holds.
-            pa_usec_t queued = 0;
-            int negative = 0;
-            if (pa_stream_get_latency(s, &queued, &negative) < 0 || negative)
-                queued = pa_usec_t(SoundService::LatencyMs) * 1000;
-            o->fill(static_cast<char*>(data), len, nowUs() + qint64(queued));
-            if (pa_stream_write(s, data, len, nullptr, 0, PA_SEEK_RELATIVE) < 0) {
-                o->m_failed = true;
-                return;
-            }
-            n -= len;
-        }
-    }
-
-    // The next n bytes of the stream, the first of them heard at heardUs.
-    void fill(char* data, size_t n, qint64 heardUs)
-    {
-        qint64 done = 0;
-        const auto size = qint64(n);
-        if (m_cueActive && m_pos < 0) {
-            done = std::min(size, -m_pos);
-            std::memset(data, 0, size_t(done));
-            m_pos += done;
-        }
-        while (m_cueActive && done < size && m_pos < m_cue.size()) {
-            const qint64 k = std::min(size - done, qint64(m_cue.size()) - m_pos);
-            if (m_cueWritten == 0)
-                m_cueStartUs = heardUs + bytesToUs(done);
-            std::memcpy(data + done, m_cue.constData() + m_pos, size_t(k));
-            done += k;
-            m_pos += k;
-            m_cueWritten += k;
-            if (m_pos == m_cue.size()) {
-                if (m_cueLoop) {
-                    m_pos = 0;
-                } else {
-                    m_cueEndUs = heardUs + bytesToUs(done);
-                    m_cueActive = false;
-                    m_cue.clear();
-                }
-            }
-        }
-        std::memset(data + done, 0, size_t(size - done));
-    }
-
-    pa_threaded_mainloop* m_loop = nullptr;
-    pa_context* m_context = nullptr;
-    pa_stream* m_stream = nullptr;
-    bool m_ready = false;
-    bool m_failed = false;
-    bool m_corked = false;
-    bool m_fresh = true; // nothing played yet on this stream, or since its rest
-    qint64 m_connectUs = 0;
-    qint64 m_lastRequestUs = 0;
-    QByteArray m_cue;
-    qint64 m_pos = 0; // next byte of m_cue; below zero while a lead of silence goes out
-    bool m_cueLoop = false;
-    bool m_cueActive = false;
-    qint64 m_cueAskedUs = 0;
-    qint64 m_cueWritten = 0;
-    qint64 m_cueStartUs = -1;
-    qint64 m_cueEndUs = -1;
-};
 
 SoundService& SoundService::instance()
 {
@@ -588,6 +260,7 @@ bool SoundService::streamReady() const
 
 void SoundService::release()
 {
+    const bool was = m_playing;
     m_playing = false;
     if (m_endTimer)
         m_endTimer->stop();
@@ -597,6 +270,8 @@ void SoundService::release()
         m_watchdog->stop();
     m_resting = false;
     m_output.reset();
+    if (was)
+        emit finished();
 }
 
 // Short streams opened and closed per recording lose their samples on some servers: the end
@@ -692,14 +367,6 @@ void SoundService::checkEnd()
     }
 }
 
-void SoundService::waitForEnd(int maxMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (m_playing && !m_loop && t.elapsed() < maxMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
 TWavePlayer::TWavePlayer(QObject* parent) : QObject(parent) {}
 
 void TWavePlayer::setSound(const QByteArray& riff)
@@ -731,12 +398,36 @@ void TWavePlayer::setActive(bool on)
     SoundService& s = SoundService::instance();
     if (m_sound.isEmpty()) {
         s.noteRequest(name());
+        if (m_waitToStop)
+            announceEnd();
         return;
     }
     const bool accepted = s.playDecoded(m_pcm, m_loop, name());
-    if (accepted && m_waitToStop)
-        s.waitForEnd();
+    if (m_waitToStop) {
+        // A loop never ends by itself: its caller is not held.
+        if (accepted && !m_loop)
+            watchEnd();
+        else
+            announceEnd();
+    }
     m_active = accepted && m_loop;
+}
+
+// The service plays one recording at a time and reports the end of each once, before the next
+// one starts: the first finished() after an accepted request is that recording's.
+void TWavePlayer::watchEnd()
+{
+    m_endWatch = connect(&SoundService::instance(), &SoundService::finished, this, [this] {
+        disconnect(m_endWatch);
+        announceEnd();
+    });
+}
+
+// From the event loop, so that the caller's follow-up does not run inside the request that cut
+// the recording off, only to be cut off in turn when that request goes on.
+void TWavePlayer::announceEnd()
+{
+    QTimer::singleShot(0, this, &TWavePlayer::ended);
 }
 
 const QStringList& SoundBank::names()

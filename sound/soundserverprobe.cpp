@@ -1,4 +1,4 @@
-#include "widgets/soundserverprobe.h"
+#include "sound/soundserverprobe.h"
 
 #include <pulse/context.h>
 #include <pulse/mainloop.h>
