@@ -20,14 +20,15 @@ struct Host : RoundEffects {
     void stopAnimation(bool) override { animating = false; }
 };
 
-// Plays until the round rests; with a key, that key is pressed inside every wait.
+// Plays until the round rests; with a key, that key is pressed inside every wait of the
+// hand (not in the waits of a bet change it makes itself, which would never end).
 void settle(Round& round, Host& host, int key)
 {
     for (;;) {
         if (host.animating) {
             round.input(Input::AnimationTick);
         } else if (host.wakeAt >= 0) {
-            if (key >= 0)
+            if (key >= 0 && round.busy())
                 round.input(Input(key), ByKey);
             host.clock.advance(host.wakeAt - host.clock.elapsedMs());
             host.wakeAt = -1;
