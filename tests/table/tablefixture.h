@@ -63,21 +63,14 @@ struct Table {
     QString savePath(const QString& name) const { return saveDir.path() + QLatin1Char('/') + name; }
 
     // Plays on until the round rests: the animation ticked by hand, the round's wake-ups
-    // delivered by moving the manual clock to them. A real-time table waits instead.
+    // delivered by moving the manual clock to them (stepOnce). A real-time table waits instead.
     bool settle(int ms = 5000)
     {
         if (realTime)
             return QTest::qWaitFor([this] { return !form->phaseBusy() && !form->roundWaiting(); }, ms);
-        for (int i = 0; i < 100000; ++i) {
-            if (form->Timer4->isActive())
-                form->Timer4Timer();
-            else if (form->Timer5->isActive())
-                form->Timer5Timer();
-            else if (form->roundWaiting())
-                clock.advance(form->round().wakeAt() - clock.elapsedMs());
-            else
+        for (int i = 0; i < 100000; ++i)
+            if (!stepOnce())
                 return !form->phaseBusy();
-        }
         return false;
     }
 

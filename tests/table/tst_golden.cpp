@@ -122,6 +122,17 @@ void TestGolden::recordedGame()
         f.LbSpeedButton2MouseUp();
         record(QStringLiteral("deal"));
     };
+    // Autoplay off, the double-up collected, the hand drawn: the table at rest.
+    auto wrapUp = [&] {
+        if (t.gs.Autoplay) {
+            keyIn('A');
+            f.Timer2->stop();
+        }
+        while (t.gs.dbl.DoubleActive)
+            keyIn('\r');
+        if (t.gs.State == 2)
+            keyIn(' ');
+    };
     auto account = [&](int op) {
         f.FormKeyPress(QLatin1Char('S'));
         if (op == 0)
@@ -208,14 +219,7 @@ void TestGolden::recordedGame()
                     keyIn('\r');
             }
         }
-        if (t.gs.Autoplay) {
-            keyIn('A');
-            f.Timer2->stop();
-        }
-        while (t.gs.dbl.DoubleActive)
-            keyIn('\r');
-        if (t.gs.State == 2)
-            keyIn(' ');
+        wrapUp();
     }
     // Five won guesses in a row, one on the Joker: the chain pays itself out.
     t.gs.settings.RedBlack = 1;
@@ -295,14 +299,7 @@ void TestGolden::recordedGame()
             }
             record(c.isNull() ? QStringLiteral("tick2") : QStringLiteral("op key%1").arg(c == QLatin1Char('\r') ? QLatin1Char('E') : c));
         }
-        if (t.gs.Autoplay) {
-            keyIn('A');
-            f.Timer2->stop();
-        }
-        while (t.gs.dbl.DoubleActive)
-            keyIn('\r');
-        if (t.gs.State == 2)
-            keyIn(' ');
+        wrapUp();
     }
     f.FormKeyPress(QLatin1Char('X'));
     while (!f.ended() && t.clock.fireNext()) {
