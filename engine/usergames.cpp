@@ -44,6 +44,7 @@ UserGames parseUserGames(std::string_view text)
     UserGames out;
     int lineNo = 0;
     auto refuse = [&](std::string what) {
+        ++out.refused;
         if (out.problems.size() < 20)
             out.problems.push_back("line " + std::to_string(lineNo) + ": " + what);
     };
@@ -103,6 +104,36 @@ std::string formatUserGames(const std::vector<Game>& games)
         out += '\n';
     }
     return out;
+}
+
+std::string addUserGame(std::vector<Game>& games, std::string_view name, std::string_view family,
+                        std::string_view pays)
+{
+    // One word each, or the line would read as something else.
+    for (std::string_view w : {name, family, pays}) {
+        if (w.empty() || w.front() == '#' ||
+            std::any_of(w.begin(), w.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; }))
+            return quoted(w) + " is not one word";
+    }
+    const std::string line = std::string(name) + ' ' + std::string(family) + ' ' + std::string(pays) + '\n';
+    UserGames u = parseUserGames(formatUserGames(games) + line);
+    if (!u.problems.empty() || u.games.size() != games.size() + 1) {
+        const std::string why = u.problems.empty() ? "refused" : u.problems.front();
+        return why.substr(why.find(": ") == std::string::npos ? 0 : why.find(": ") + 2);
+    }
+    games.push_back(u.games.back());
+    return {};
+}
+
+std::string removeUserGame(std::vector<Game>& games, std::string_view name)
+{
+    if (findGame(name))
+        return quoted(name) + " is a catalogue game; only games of your own can be removed";
+    const auto it = std::find_if(games.begin(), games.end(), [&](const Game& g) { return g.id == name; });
+    if (it == games.end())
+        return "no game of your own is called " + quoted(name);
+    games.erase(it);
+    return {};
 }
 
 } // namespace tarvelle

@@ -18,6 +18,7 @@ struct UserGames {
     // One line each for what was refused ("line 3: unknown game 'x'"); the good lines
     // are kept, so a damaged file costs only its damaged games.
     std::vector<std::string> problems;
+    int refused = 0; // every refused line, also those past the problems kept
 };
 
 constexpr int MaxUserGameName = 40;
@@ -25,5 +26,11 @@ constexpr int MaxUserGames = 200;
 
 UserGames parseUserGames(std::string_view text);
 std::string formatUserGames(const std::vector<Game>& games);
+
+// The player's edits, by the file's own rules (so whatever is added reads back the same):
+// the reason when refused, empty when done.
+std::string addUserGame(std::vector<Game>& games, std::string_view name, std::string_view family,
+                        std::string_view pays);
+std::string removeUserGame(std::vector<Game>& games, std::string_view name);
 
 } // namespace tarvelle

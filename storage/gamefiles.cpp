@@ -498,7 +498,7 @@ int removeLeftoverTemporaries(const std::string& dir)
         const size_t len = std::strlen(name);
         if (len != 16 ||
             (std::strncmp(name, "poker.dat.", 10) != 0 && std::strncmp(name, "poker.ini.", 10) != 0 &&
-             std::strncmp(name, "coach.cfg.", 10) != 0))
+             std::strncmp(name, "coach.cfg.", 10) != 0 && std::strncmp(name, "games.txt.", 10) != 0))
             return false;
         for (size_t i = 10; i < len; ++i) {
             const char c = name[i];

@@ -76,8 +76,8 @@ int runAnalyze(const std::vector<std::string>& args, std::istream&, std::ostream
 
 const CommandRegistrar reg{
     {"analyze",
-     "analyze [--game NAME] [--games FILE] [--joker] [--paytable LIST] [--hold-high-card] [--open-inside] C1 "
-     "C2 C3 C4 C5",
+     "analyze [--game NAME] [--games FILE] [--data-dir DIR] [--joker] [--paytable LIST] [--hold-high-card] "
+     "[--open-inside] C1 C2 C3 C4 C5",
      "the exact value of each of the 32 holds of a dealt hand, best first, and the table's proposal",
      runAnalyze}};
 

@@ -1,15 +1,19 @@
-// games [--games FILE] [NAME [--paytable LIST]]: the catalogue (and the player's own
-// games) with each game's exact figures under optimal play, or one game's classes and
-// pays with the odds of each final class.
+// games [--games FILE] [--data-dir DIR] [NAME [--paytable LIST] | --add NAME FAMILY PAYS |
+// --remove NAME]: the catalogue (and the player's own games) with each game's exact figures
+// under optimal play, or one game's classes and pays with the odds of each final class; or
+// a game of the player's own made or removed.
 #include "tools/tool/command.h"
 
 #include "engine/analysis.h"
 #include "engine/game.h"
+#include "storage/usergamesfile.h"
 #include "tools/tool/payoption.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <ostream>
+#include <stdexcept>
 #include <thread>
 
 namespace {
@@ -25,15 +29,52 @@ GameReturn optimalReturn(const Game& game)
     return gameReturn(o);
 }
 
+// --add and --remove: the file is read, edited and saved whole; its refused lines are said
+// and kept aside rather than lost with the save.
+int editGames(const GameChoice& choice, const std::vector<std::string>& add, const std::string& remove,
+              std::ostream& out)
+{
+    const std::string path = choice.gamesPath();
+    const UserGamesFile file = loadUserGamesFile(path);
+    if (file.state == LoadState::NotRegular || file.state == LoadState::Unreadable)
+        throw std::runtime_error(path + " cannot be read (not a text file of at most " +
+                                 std::to_string(MaxUserGamesFileSize) + " bytes); it is left alone");
+    reportRefusedLines(path, file.games);
+    std::vector<Game> games = file.games.games;
+    const std::string why = add.empty() ? removeUserGame(games, remove) : addUserGame(games, add[0], add[1], add[2]);
+    if (!why.empty())
+        throw UsageError(why);
+    std::string kept;
+    int err = 0;
+    if (!saveUserGamesFile(path, games, file, &kept, &err))
+        throw std::runtime_error("cannot save " + path + ": " + std::strerror(err) + "; nothing was changed");
+    if (!kept.empty())
+        warn("what " + path + " held, refused lines and all, is kept in " + kept);
+    if (add.empty())
+        out << "removed " << remove << " from " << path << '\n';
+    else
+        out << "added " << add[0] << " (" << gameTitle(add[1]) << ", pays of your own) to " << path << '\n';
+    return 0;
+}
+
 int runGames(const std::vector<std::string>& args, std::istream&, std::ostream& out)
 {
     GameChoice choice;
     bool one = false;
     bool named = false;
+    std::vector<std::string> add;
+    std::string remove;
+    bool removing = false;
     OptionCursor opts(args);
     while (opts.next()) {
-        if (opts.is("--games")) {
-            choice.gamesFile = opts.value();
+        if (opts.is("--games") || opts.is("--data-dir")) {
+            choice.take(opts);
+        } else if (opts.is("--add") && add.empty()) {
+            for (int i = 0; i < 3; ++i)
+                add.push_back(opts.value());
+        } else if (opts.is("--remove") && !removing) {
+            remove = opts.value();
+            removing = true;
         } else if (choice.take(opts)) {
             one = true;
         } else if (opts.looksLikeOption() || named) {
@@ -43,6 +84,10 @@ int runGames(const std::vector<std::string>& args, std::istream&, std::ostream& 
             one = named = true;
         }
     }
+    if (int(one) + int(!add.empty()) + int(removing) > 1)
+        throw UsageError("one at a time: a game's figures, --add or --remove");
+    if (!add.empty() || removing)
+        return editGames(choice, add, remove, out);
     char buf[160];
     if (one) {
         const Game game = choice.game();
@@ -72,9 +117,11 @@ int runGames(const std::vector<std::string>& args, std::istream&, std::ostream& 
 }
 
 const CommandRegistrar reg{
-    {"games", "games [--games FILE] [NAME [--paytable LIST]]",
-     "every catalogue game with its exact return under optimal play, standard deviation "
-     "per hand, hit frequency and royal cycle; or one game's classes, pays and odds",
+    {"games",
+     "games [--games FILE] [--data-dir DIR] [NAME [--paytable LIST] | --add NAME FAMILY PAYS | --remove NAME]",
+     "every catalogue game and each of your own with its exact return under optimal play, standard "
+     "deviation per hand, hit frequency and royal cycle; or one game's classes, pays and odds; or "
+     "a game of your own (kept in games.txt beside poker.dat) made from a catalogue one or removed",
      runGames}};
 
 } // namespace

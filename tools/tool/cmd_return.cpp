@@ -58,9 +58,8 @@ int runReturn(const std::vector<std::string>& args, std::istream&, std::ostream&
 
 const CommandRegistrar reg{
     {"return",
-     "return [--game NAME] [--games FILE] [--joker] [--paytable LIST] [--strategy optimal|advisor] "
-     "[--hold-high-card] "
-     "[--open-inside]",
+     "return [--game NAME] [--games FILE] [--data-dir DIR] [--joker] [--paytable LIST] "
+     "[--strategy optimal|advisor] [--hold-high-card] [--open-inside]",
      "the exact return of the whole game in percent, then the odds of each final class", runReturn}};
 
 } // namespace
