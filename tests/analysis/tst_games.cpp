@@ -5,11 +5,16 @@
 #include "engine/evaluator.h"
 #include "engine/game.h"
 #include "engine/usergames.h"
+#include "storage/usergamesfile.h"
 #include "tests/engine/handtext.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <random>
+
+#include <sys/stat.h>
 
 using namespace tarvelle;
 using namespace tarvelle::test;
@@ -26,6 +31,8 @@ private slots:
     void singleHandAgreesWithTheCountTables();
     void editedPayTable();
     void userGamesFile();
+    void userGamesInTheDataFolder_data();
+    void userGamesInTheDataFolder();
     void coachPlaysTheChosenGame();
 
 private:
@@ -243,6 +250,112 @@ void TestGames::userGamesFile()
             QCOMPARE(g.classCount, family->classCount);
             QCOMPARE(g.keys, family->keys);
         }
+    }
+}
+
+namespace {
+
+const QByteArray jacks85 = "1,2,3,4,5,8,25,50,800";
+const QByteArray deuces = "1,2,2,3,4,9,15,25,200,800";
+
+} // namespace
+
+void TestGames::userGamesInTheDataFolder_data()
+{
+    QTest::addColumn<QByteArray>("before"); // games.txt as found; "<none>" or "<fifo>"
+    QTest::addColumn<QByteArrayList>("edit"); // NAME FAMILY PAYS to add, or NAME to remove
+    QTest::addColumn<QByteArrayList>("after"); // the games then kept; empty when refused
+
+    const QByteArray two = "a jacks-9-6 " + jacks85 + "\nb deuces-wild " + deuces + "\n";
+    const QByteArray damaged = "a jacks-9-6 " + jacks85 + "\n\x01\xff junk\nz poker 1\nb deuces-wild " +
+                               deuces + "\nb jacks-9-6 " + jacks85 + "\n";
+    QByteArray full;
+    for (int i = 0; i < MaxUserGames; ++i)
+        full += "g" + QByteArray::number(i) + " jacks-9-6 " + jacks85 + "\n";
+
+    QTest::newRow("first game, no file yet") << QByteArray("<none>") << QByteArrayList{"mine", "jacks-9-6", jacks85}
+                                             << QByteArrayList{"mine"};
+    QTest::newRow("added after the others") << two << QByteArrayList{"c", "deuces-wild", deuces}
+                                            << QByteArrayList{"a", "b", "c"};
+    QTest::newRow("name of a catalogue game") << two << QByteArrayList{"jacks-8-5", "jacks-9-6", jacks85}
+                                              << QByteArrayList{};
+    QTest::newRow("name already taken") << two << QByteArrayList{"b", "jacks-9-6", jacks85} << QByteArrayList{};
+    QTest::newRow("name of two words") << two << QByteArrayList{"c d", "jacks-9-6", jacks85} << QByteArrayList{};
+    QTest::newRow("pays of another family") << two << QByteArrayList{"c", "jacks-9-6", deuces} << QByteArrayList{};
+    QTest::newRow("pay over the limit") << two << QByteArrayList{"c", "jacks-9-6", "1,2,3,4,5,8,25,50,1000001"}
+                                        << QByteArrayList{};
+    QTest::newRow("unknown family") << two << QByteArrayList{"c", "pai-gow", jacks85} << QByteArrayList{};
+    QTest::newRow("one game too many") << full << QByteArrayList{"c", "jacks-9-6", jacks85} << QByteArrayList{};
+    QTest::newRow("removed") << two << QByteArrayList{"a"} << QByteArrayList{"b"};
+    QTest::newRow("catalogue game not removed") << two << QByteArrayList{"jacks-9-6"} << QByteArrayList{};
+    QTest::newRow("no such game to remove") << two << QByteArrayList{"c"} << QByteArrayList{};
+    QTest::newRow("damaged: good lines kept, added") << damaged << QByteArrayList{"c", "jacks-9-6", jacks85}
+                                                     << QByteArrayList{"a", "b", "c"};
+    QTest::newRow("damaged: removed") << damaged << QByteArrayList{"b"} << QByteArrayList{"a"};
+    QTest::newRow("a FIFO is left alone") << QByteArray("<fifo>") << QByteArrayList{"c", "jacks-9-6", jacks85}
+                                          << QByteArrayList{};
+}
+
+// Each edit as the tool makes it: the file loaded, edited, saved, and read back.
+void TestGames::userGamesInTheDataFolder()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArrayList, edit);
+    QFETCH(QByteArrayList, after);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const std::string path = filePathIn(dir.path().toStdString(), UserGamesFileName);
+    if (before == "<fifo>") {
+        QCOMPARE(::mkfifo(path.c_str(), 0644), 0);
+    } else if (before != "<none>") {
+        QFile f(QString::fromStdString(path));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(before);
+    }
+
+    const UserGamesFile loaded = loadUserGamesFile(path);
+    const bool readable = loaded.state != LoadState::NotRegular && loaded.state != LoadState::Unreadable;
+    QCOMPARE(loaded.state == LoadState::Damaged, before.contains("junk"));
+    QCOMPARE(loaded.games.refused, before.contains("junk") ? 3 : 0);
+    std::vector<Game> games = loaded.games.games;
+    std::string why = "unreadable";
+    if (readable && edit.size() == 3)
+        why = addUserGame(games, edit[0].toStdString(), edit[1].toStdString(), edit[2].toStdString());
+    else if (readable)
+        why = removeUserGame(games, edit[0].toStdString());
+    QCOMPARE(why.empty(), !after.isEmpty());
+    if (!why.empty()) {
+        QVERIFY(why.find('\n') == std::string::npos);
+        QCOMPARE(int(games.size()), int(loaded.games.games.size()));
+        if (!readable)
+            QVERIFY(!saveUserGamesFile(path, games, loaded));
+        return;
+    }
+    std::string kept;
+    QVERIFY(saveUserGamesFile(path, games, loaded, &kept));
+
+    const UserGamesFile back = loadUserGamesFile(path);
+    QCOMPARE(int(back.state), int(LoadState::Loaded));
+    QByteArrayList ids;
+    for (const Game& g : back.games.games)
+        ids += QByteArray::fromStdString(g.id);
+    QCOMPARE(ids, after);
+    // Every pay as written, the added game's from the edit, the others' from before.
+    for (const Game& g : back.games.games) {
+        QByteArray pays;
+        for (int c = 1; c < g.classCount; ++c)
+            pays += (c > 1 ? "," : "") + QByteArray::number(qlonglong(g.pay[std::size_t(c)]));
+        QVERIFY2(pays == (edit.size() == 3 && g.id == edit[0].toStdString() ? edit[2]
+                          : g.family == "deuces-wild"                      ? deuces
+                                                                           : jacks85),
+                 g.id.c_str());
+    }
+    // A damaged file's refused lines are not lost with the save.
+    QCOMPARE(kept.empty(), !before.contains("junk"));
+    if (!kept.empty()) {
+        QFile k(QString::fromStdString(kept));
+        QVERIFY(k.open(QIODevice::ReadOnly));
+        QCOMPARE(k.readAll(), before);
     }
 }
 
