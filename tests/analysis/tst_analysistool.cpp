@@ -1,8 +1,12 @@
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 class TestAnalysisTool : public QObject {
     Q_OBJECT
@@ -12,6 +16,7 @@ private slots:
     void analyzeFollowsTheGivenPositions();
     void returnOfNineSixJacks();
     void gamesListsTheCatalogue();
+    void gamesOfYourOwnInTheDataFolder();
     void badInputExitsWithTwo_data();
     void badInputExitsWithTwo();
 
@@ -114,7 +119,8 @@ void TestAnalysisTool::returnOfNineSixJacks()
 
 void TestAnalysisTool::gamesListsTheCatalogue()
 {
-    const Result r = run({"games"});
+    QTemporaryDir empty;
+    const Result r = run({"games", "--data-dir", empty.path()});
     QCOMPARE(r.exitCode, 0);
     const QList<QByteArray> l = lines(r.out);
     QCOMPARE(l.size(), 10); // a heading and nine games
@@ -153,6 +159,62 @@ void TestAnalysisTool::gamesListsTheCatalogue()
     const QList<QByteArray> listed = lines(run({"games", "--games", own.fileName()}).out);
     QCOMPARE(listed.size(), 11);
     QVERIFY(listed.last().startsWith("my-jacks ") && listed.last().contains(" 97.2984 %"));
+}
+
+void TestAnalysisTool::gamesOfYourOwnInTheDataFolder()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString file = dir.filePath("games.txt");
+    auto edit = [&](const QStringList& args) { return run(QStringList{"games", "--data-dir", dir.path()} + args); };
+
+    const Result added = edit({"--add", "my-jacks", "jacks-9-6", "1,2,3,4,5,8,25,50,800"});
+    QCOMPARE(added.exitCode, 0);
+    QVERIFY(added.out.startsWith("added my-jacks "));
+    QVERIFY(QFile::exists(file));
+    const Result mine = run({"return", "--data-dir", dir.path(), "--game", "my-jacks"});
+    QCOMPARE(lines(mine.out).value(0), QByteArray("97.2984"));
+    // Refused edits leave the file as it was, with one line saying why.
+    const QList<QStringList> refused = {{"--add", "my-jacks", "jacks-9-6", "1,2,3,4,5,8,25,50,800"},
+                                        {"--add", "other", "jacks-9-6", "1,2,3"},
+                                        {"--remove", "jacks-9-6"},
+                                        {"--remove", "nobody"},
+                                        {"--add", "x", "jacks-9-6", "1,2,3,4,5,8,25,50,800", "--remove", "x"}};
+    for (const QStringList& args : refused) {
+        const Result r = edit(args);
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.err.count('\n'), 1);
+    }
+
+    // A hand-edited line the tool cannot read: said once, the other games listed.
+    {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::Append));
+        f.write("my-deuces deuces-wild 1,2,2,3,4,9,15,25,200,800\nmy jacks 1,2\n");
+    }
+    const Result listed = edit({});
+    QCOMPARE(listed.exitCode, 0);
+    QCOMPARE(listed.err, "tarvelle-tool: " + file.toUtf8() + ", line 4: unknown game 'jacks'\n");
+    QCOMPARE(lines(listed.out).size(), 12);
+    QVERIFY(lines(listed.out).last().startsWith("my-deuces "));
+
+    // Removing a game saves a clean file; what the damaged one held stays beside it.
+    const Result removed = edit({"--remove", "my-jacks"});
+    QCOMPARE(removed.exitCode, 0);
+    QCOMPARE(removed.err.count('\n'), 2);
+    QVERIFY(QFile(file + ".damaged").size() > QFile(file).size());
+    const Result one = edit({"my-deuces"});
+    QCOMPARE(one.exitCode, 0);
+    QVERIFY(one.err.isEmpty());
+    QCOMPARE(run({"return", "--data-dir", dir.path(), "--game", "my-jacks"}).exitCode, 2);
+
+    // A FIFO where the file belongs: never waited on, never replaced.
+    QVERIFY(QFile::remove(file));
+    QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
+    const Result fifo = edit({"jacks-9-6"});
+    QCOMPARE(fifo.exitCode, 0);
+    QCOMPARE(edit({"--add", "x", "jacks-9-6", "1,2,3,4,5,8,25,50,800"}).exitCode, 1);
+    QCOMPARE(run({"return", "--data-dir", dir.path(), "--game", "x"}).exitCode, 2);
 }
 
 void TestAnalysisTool::badInputExitsWithTwo_data()
