@@ -166,7 +166,9 @@ void TestAnalysisTool::gamesOfYourOwnInTheDataFolder()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString file = dir.filePath("games.txt");
-    auto edit = [&](const QStringList& args) { return run(QStringList{"games", "--data-dir", dir.path()} + args); };
+    auto edit = [&](const QStringList& args) {
+        return run(QStringList{"games", "--data-dir", dir.path()} + args);
+    };
 
     const Result added = edit({"--add", "my-jacks", "jacks-9-6", "1,2,3,4,5,8,25,50,800"});
     QCOMPARE(added.exitCode, 0);
@@ -175,11 +177,12 @@ void TestAnalysisTool::gamesOfYourOwnInTheDataFolder()
     const Result mine = run({"return", "--data-dir", dir.path(), "--game", "my-jacks"});
     QCOMPARE(lines(mine.out).value(0), QByteArray("97.2984"));
     // Refused edits leave the file as it was, with one line saying why.
-    const QList<QStringList> refused = {{"--add", "my-jacks", "jacks-9-6", "1,2,3,4,5,8,25,50,800"},
-                                        {"--add", "other", "jacks-9-6", "1,2,3"},
-                                        {"--remove", "jacks-9-6"},
-                                        {"--remove", "nobody"},
-                                        {"--add", "x", "jacks-9-6", "1,2,3,4,5,8,25,50,800", "--remove", "x"}};
+    const QList<QStringList> refused = {
+        {"--add", "my-jacks", "jacks-9-6", "1,2,3,4,5,8,25,50,800"},
+        {"--add", "other", "jacks-9-6", "1,2,3"},
+        {"--remove", "jacks-9-6"},
+        {"--remove", "nobody"},
+        {"--add", "x", "jacks-9-6", "1,2,3,4,5,8,25,50,800", "--remove", "x"}};
     for (const QStringList& args : refused) {
         const Result r = edit(args);
         QCOMPARE(r.exitCode, 2);

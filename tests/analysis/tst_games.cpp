@@ -262,8 +262,8 @@ const QByteArray deuces = "1,2,2,3,4,9,15,25,200,800";
 
 void TestGames::userGamesInTheDataFolder_data()
 {
-    QTest::addColumn<QByteArray>("before"); // games.txt as found; "<none>" or "<fifo>"
-    QTest::addColumn<QByteArrayList>("edit"); // NAME FAMILY PAYS to add, or NAME to remove
+    QTest::addColumn<QByteArray>("before");    // games.txt as found; "<none>" or "<fifo>"
+    QTest::addColumn<QByteArrayList>("edit");  // NAME FAMILY PAYS to add, or NAME to remove
     QTest::addColumn<QByteArrayList>("after"); // the games then kept; empty when refused
 
     const QByteArray two = "a jacks-9-6 " + jacks85 + "\nb deuces-wild " + deuces + "\n";
@@ -273,27 +273,31 @@ void TestGames::userGamesInTheDataFolder_data()
     for (int i = 0; i < MaxUserGames; ++i)
         full += "g" + QByteArray::number(i) + " jacks-9-6 " + jacks85 + "\n";
 
-    QTest::newRow("first game, no file yet") << QByteArray("<none>") << QByteArrayList{"mine", "jacks-9-6", jacks85}
-                                             << QByteArrayList{"mine"};
-    QTest::newRow("added after the others") << two << QByteArrayList{"c", "deuces-wild", deuces}
-                                            << QByteArrayList{"a", "b", "c"};
-    QTest::newRow("name of a catalogue game") << two << QByteArrayList{"jacks-8-5", "jacks-9-6", jacks85}
-                                              << QByteArrayList{};
-    QTest::newRow("name already taken") << two << QByteArrayList{"b", "jacks-9-6", jacks85} << QByteArrayList{};
-    QTest::newRow("name of two words") << two << QByteArrayList{"c d", "jacks-9-6", jacks85} << QByteArrayList{};
-    QTest::newRow("pays of another family") << two << QByteArrayList{"c", "jacks-9-6", deuces} << QByteArrayList{};
-    QTest::newRow("pay over the limit") << two << QByteArrayList{"c", "jacks-9-6", "1,2,3,4,5,8,25,50,1000001"}
-                                        << QByteArrayList{};
+    QTest::newRow("first game, no file yet")
+        << QByteArray("<none>") << QByteArrayList{"mine", "jacks-9-6", jacks85} << QByteArrayList{"mine"};
+    QTest::newRow("added after the others")
+        << two << QByteArrayList{"c", "deuces-wild", deuces} << QByteArrayList{"a", "b", "c"};
+    QTest::newRow("name of a catalogue game")
+        << two << QByteArrayList{"jacks-8-5", "jacks-9-6", jacks85} << QByteArrayList{};
+    QTest::newRow("name already taken")
+        << two << QByteArrayList{"b", "jacks-9-6", jacks85} << QByteArrayList{};
+    QTest::newRow("name of two words")
+        << two << QByteArrayList{"c d", "jacks-9-6", jacks85} << QByteArrayList{};
+    QTest::newRow("pays of another family")
+        << two << QByteArrayList{"c", "jacks-9-6", deuces} << QByteArrayList{};
+    QTest::newRow("pay over the limit")
+        << two << QByteArrayList{"c", "jacks-9-6", "1,2,3,4,5,8,25,50,1000001"} << QByteArrayList{};
     QTest::newRow("unknown family") << two << QByteArrayList{"c", "pai-gow", jacks85} << QByteArrayList{};
-    QTest::newRow("one game too many") << full << QByteArrayList{"c", "jacks-9-6", jacks85} << QByteArrayList{};
+    QTest::newRow("one game too many")
+        << full << QByteArrayList{"c", "jacks-9-6", jacks85} << QByteArrayList{};
     QTest::newRow("removed") << two << QByteArrayList{"a"} << QByteArrayList{"b"};
     QTest::newRow("catalogue game not removed") << two << QByteArrayList{"jacks-9-6"} << QByteArrayList{};
     QTest::newRow("no such game to remove") << two << QByteArrayList{"c"} << QByteArrayList{};
-    QTest::newRow("damaged: good lines kept, added") << damaged << QByteArrayList{"c", "jacks-9-6", jacks85}
-                                                     << QByteArrayList{"a", "b", "c"};
+    QTest::newRow("damaged: good lines kept, added")
+        << damaged << QByteArrayList{"c", "jacks-9-6", jacks85} << QByteArrayList{"a", "b", "c"};
     QTest::newRow("damaged: removed") << damaged << QByteArrayList{"b"} << QByteArrayList{"a"};
-    QTest::newRow("a FIFO is left alone") << QByteArray("<fifo>") << QByteArrayList{"c", "jacks-9-6", jacks85}
-                                          << QByteArrayList{};
+    QTest::newRow("a FIFO is left alone")
+        << QByteArray("<fifo>") << QByteArrayList{"c", "jacks-9-6", jacks85} << QByteArrayList{};
 }
 
 // Each edit as the tool makes it: the file loaded, edited, saved, and read back.
@@ -346,8 +350,8 @@ void TestGames::userGamesInTheDataFolder()
         for (int c = 1; c < g.classCount; ++c)
             pays += (c > 1 ? "," : "") + QByteArray::number(qlonglong(g.pay[std::size_t(c)]));
         QVERIFY2(pays == (edit.size() == 3 && g.id == edit[0].toStdString() ? edit[2]
-                          : g.family == "deuces-wild"                      ? deuces
-                                                                           : jacks85),
+                          : g.family == "deuces-wild"                       ? deuces
+                                                                            : jacks85),
                  g.id.c_str());
     }
     // A damaged file's refused lines are not lost with the save.

@@ -41,7 +41,8 @@ int editGames(const GameChoice& choice, const std::vector<std::string>& add, con
                                  std::to_string(MaxUserGamesFileSize) + " bytes); it is left alone");
     reportRefusedLines(path, file.games);
     std::vector<Game> games = file.games.games;
-    const std::string why = add.empty() ? removeUserGame(games, remove) : addUserGame(games, add[0], add[1], add[2]);
+    const std::string why =
+        add.empty() ? removeUserGame(games, remove) : addUserGame(games, add[0], add[1], add[2]);
     if (!why.empty())
         throw UsageError(why);
     std::string kept;
@@ -118,7 +119,8 @@ int runGames(const std::vector<std::string>& args, std::istream&, std::ostream& 
 
 const CommandRegistrar reg{
     {"games",
-     "games [--games FILE] [--data-dir DIR] [NAME [--paytable LIST] | --add NAME FAMILY PAYS | --remove NAME]",
+     "games [--games FILE] [--data-dir DIR] "
+     "[NAME [--paytable LIST] | --add NAME FAMILY PAYS | --remove NAME]",
      "every catalogue game and each of your own with its exact return under optimal play, standard "
      "deviation per hand, hit frequency and royal cycle; or one game's classes, pays and odds; or "
      "a game of your own (kept in games.txt beside poker.dat) made from a catalogue one or removed",

@@ -127,8 +127,9 @@ std::vector<Game> GameChoice::userGames() const
     case LoadState::NotRegular:
     case LoadState::Unreadable:
         if (given)
-            throw UsageError("cannot read the games file '" + excerpt(path) + "' (not a text file of at most " +
-                             std::to_string(MaxUserGamesFileSize) + " bytes)");
+            throw UsageError("cannot read the games file '" + excerpt(path) +
+                             "' (not a text file of at most " + std::to_string(MaxUserGamesFileSize) +
+                             " bytes)");
         warn(path + " cannot be read (not a text file of at most " + std::to_string(MaxUserGamesFileSize) +
              " bytes); it is left alone and only the catalogue's games are known");
         break;
