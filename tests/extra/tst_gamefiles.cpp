@@ -590,13 +590,14 @@ void TestGameFiles::oneGamePerFolderAndLeftovers()
 
     // Only the game's own temporaries go.
     const QString f = QString::fromStdString(d);
-    const QStringList ours{"poker.dat.a1B2c3", "poker.ini.ZZZZZZ"};
-    const QStringList theirs{"poker.dat",        "poker.ini",        "poker.dat.bak",    "poker.dat.a1B2c3d",
-                             "poker.dat.a1-2c3", "poker.txt.a1B2c3", "xpoker.dat.a1B2c3"};
+    const QStringList ours{"poker.dat.a1B2c3", "poker.ini.ZZZZZZ", "games.txt.Q9w8e7"};
+    const QStringList theirs{"poker.dat",         "poker.ini",        "poker.dat.bak",
+                             "poker.dat.a1B2c3d", "poker.dat.a1-2c3", "poker.txt.a1B2c3",
+                             "xpoker.dat.a1B2c3", "games.txt.damaged"};
     for (const QString& n : ours + theirs)
         writeAll(f + n, "x");
     QVERIFY(QDir(f).mkpath("poker.ini.dir123"));
-    QCOMPARE(removeLeftoverTemporaries(d), 2);
+    QCOMPARE(removeLeftoverTemporaries(d), 3);
     QStringList left = QDir(f).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     QStringList expected = theirs + QStringList{"poker.ini.dir123", "tarvelle.lock"};
     left.sort();
