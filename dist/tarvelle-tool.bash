@@ -21,7 +21,11 @@ _tarvelle_tool()
             COMPREPLY=($(compgen -W "optimal advisor" -- "$cur"))
             return
             ;;
-        --seed | --hands | --hold | --paytable | --game)
+        --seed | --hands | --hold | --paytable | --game | --add | --remove)
+            return
+            ;;
+        --data-dir)
+            _filedir -d
             return
             ;;
         --games)
