@@ -1,5 +1,6 @@
 // poker.ini and poker.dat as they may be found: any bytes load without harm, and what was
 // loaded saves and loads back unchanged.
+#include "fuzz/scratchfolder.h"
 #include "storage/gamefiles.h"
 
 #include <cstdint>
@@ -15,17 +16,7 @@ namespace {
 
 const std::string& folder()
 {
-    // In memory where there is a tmpfs: every save syncs, and a disk would slow each run.
-    static const std::string dir = [] {
-        std::string tmpl =
-            std::string(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/tarvelle-fuzz-XXXXXX";
-        if (!::mkdtemp(tmpl.data()))
-            std::abort();
-        return tmpl + "/";
-    }();
-    static const bool cleanup = [] { return std::atexit([] { std::filesystem::remove_all(dir); }) == 0; }();
-    (void)cleanup;
-    return dir;
+    return fuzzing::scratchFolder();
 }
 
 void put(const std::string& name, const uint8_t* data, size_t size)

@@ -1,6 +1,7 @@
 // games.txt as it may be found, hand-edited or damaged: whatever it holds loads without
 // harm, every game kept is a whole game of its catalogue family with pays in range, and a
 // save keeps the old bytes aside when lines were refused and reads back as it was written.
+#include "fuzz/scratchfolder.h"
 #include "storage/usergamesfile.h"
 
 #include <cstdint>
@@ -17,16 +18,7 @@ namespace {
 
 const std::string& folder()
 {
-    static const std::string dir = [] {
-        std::string tmpl =
-            std::string(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/tarvelle-fuzz-XXXXXX";
-        if (!::mkdtemp(tmpl.data()))
-            std::abort();
-        return tmpl + "/";
-    }();
-    static const bool cleanup = [] { return std::atexit([] { std::filesystem::remove_all(dir); }) == 0; }();
-    (void)cleanup;
-    return dir;
+    return fuzzing::scratchFolder();
 }
 
 std::string contents(const std::string& path)

@@ -125,6 +125,24 @@ struct Table {
         return form->ended();
     }
 
+    // Auto Double on, 52 cards, bet 10, and a dealt hand waiting for its draw.
+    bool dealWithAutoDouble(int32_t credit)
+    {
+        gs.settings.Joker = 0;
+        gs.settings.AutoDouble = 1;
+        gs.counters.Credit = credit;
+        gs.counters.Bet = 10;
+        form->FormKeyPress(QLatin1Char('\r'));
+        return settle();
+    }
+
+    // Three Kings, all held: the draw pays 5 times the bet.
+    void holdThreeKings()
+    {
+        setHand({13, 13, 13, 4, 9}, {1, 2, 3, 2, 4});
+        gs.hand.Held.fill(1);
+    }
+
     // Puts a known hand on the table (ranks and suits of positions 1..5).
     void setHand(std::initializer_list<int> ranks, std::initializer_list<int> suits)
     {

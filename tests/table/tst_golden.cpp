@@ -262,10 +262,8 @@ void TestGolden::recordedGame()
             } else if (t.gs.dbl.DoubleActive) {
                 c = QLatin1Char("+-D\r"[r % 4]);
             } else if (t.gs.State == 2) {
-                if (r < 40) { // a paying hand, for the announcement's and the Auto Double's waits
-                    t.setHand({13, 13, 13, 4, 9}, {1, 2, 3, 2, 4});
-                    t.gs.hand.Held.fill(1);
-                }
+                if (r < 40) // a paying hand, for the announcement's and the Auto Double's waits
+                    t.holdThreeKings();
                 c = QLatin1Char(' ');
             } else {
                 c = QLatin1Char(r < 55 ? '\r' : r < 75 ? '+' : r < 85 ? 'D' : r < 92 ? 'M' : 'A');

@@ -18,13 +18,8 @@ void key(TForm1& f, char c)
 // is sent as soon as the draw has settled, while the table waits before Auto Double.
 void drawThreeKingsThenKey(Table& t, char c)
 {
-    t.gs.settings.Joker = 0;
-    t.gs.counters.Credit = 100;
-    t.gs.counters.Bet = 10;
-    key(*t.form, '\r');
-    QVERIFY(t.settle());
-    t.setHand({13, 13, 13, 4, 9}, {1, 2, 3, 2, 4});
-    t.gs.hand.Held.fill(1);
+    QVERIFY(t.dealWithAutoDouble(100));
+    t.holdThreeKings();
     bool sent = false;
     QTimer watch;
     watch.setInterval(5);

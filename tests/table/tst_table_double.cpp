@@ -230,14 +230,8 @@ void TestTableDouble::doubleUpNotWhileTheHandWaits()
 void TestTableDouble::autoDoubleAfterAManualDraw()
 {
     Table t;
-    t.gs.settings.Joker = 0;
-    t.gs.settings.AutoDouble = 1;
-    t.gs.counters.Credit = 100;
-    t.gs.counters.Bet = 10;
-    key(*t.form, '\r');
-    QVERIFY(t.settle());
-    t.setHand({13, 13, 13, 4, 9}, {1, 2, 3, 2, 4});
-    t.gs.hand.Held.fill(1);
+    QVERIFY(t.dealWithAutoDouble(100));
+    t.holdThreeKings();
     key(*t.form, '\r');
     QVERIFY(t.settle());
     QVERIFY(QTest::qWaitFor([&] { return t.gs.dbl.DoubleActive == 1; }, 3000));
@@ -249,14 +243,8 @@ void TestTableDouble::autoDoubleAfterAManualDraw()
 void TestTableDouble::autoDoubleLeavesAGameStartedByHand()
 {
     Table t;
-    t.gs.settings.Joker = 0;
-    t.gs.settings.AutoDouble = 1;
-    t.gs.counters.Credit = 100;
-    t.gs.counters.Bet = 10;
-    key(*t.form, '\r');
-    QVERIFY(t.settle());
-    t.setHand({13, 13, 13, 4, 9}, {1, 2, 3, 2, 4});
-    t.gs.hand.Held.fill(1);
+    QVERIFY(t.dealWithAutoDouble(100));
+    t.holdThreeKings();
     keyInside(*t.form, '\r');
     QVERIFY(t.runUntil([&] { return t.form->round().phase() == Phase::AutoDoubleWait; }));
     const bool pressed = t.gs.State == 3 && t.gs.counters.Win > 0 && !t.gs.dbl.DoubleActive;
@@ -274,19 +262,13 @@ void TestTableDouble::autoDoubleLeavesAGameStartedByHand()
 void TestTableDouble::dealInsideEveryAutoDoubleWait()
 {
     Table t;
-    t.gs.settings.Joker = 0;
-    t.gs.settings.AutoDouble = 1;
     t.gs.settings.SoundFx = 0;
     t.gs.settings.VoiceFx = 0;
-    t.gs.counters.Credit = 1000000;
-    t.gs.counters.Bet = 10;
-    key(*t.form, '\r');
-    QVERIFY(t.settle());
+    QVERIFY(t.dealWithAutoDouble(1000000));
     const Round& round = t.form->round();
     size_t mostWork = 0;
     for (int hand = 0; hand < 1000; ++hand) {
-        t.setHand({13, 13, 13, 4, 9}, {1, 2, 3, 2, 4}); // three Kings, all held: a paying draw
-        t.gs.hand.Held.fill(1);
+        t.holdThreeKings();
         keyInside(*t.form, '\r');
         QVERIFY(t.runUntil([&] { return round.phase() == Phase::AutoDoubleWait; }, true));
         keyInside(*t.form, '\r'); // the next deal, inside the second
