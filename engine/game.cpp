@@ -200,6 +200,55 @@ std::string_view classKeyId(ClassKey key)
     return ids[int(key)];
 }
 
+std::string_view gameTitle(std::string_view id)
+{
+    static constexpr std::pair<std::string_view, std::string_view> titles[] = {
+        {"tarvelle", "Tarvelle"},
+        {"tarvelle-joker", "Tarvelle with the Joker"},
+        {"jacks-9-6", "9/6 Jacks or Better"},
+        {"jacks-8-5", "8/5 Jacks or Better"},
+        {"bonus-8-5", "8/5 Bonus Poker"},
+        {"double-bonus-10-7", "10/7 Double Bonus"},
+        {"double-double-bonus-9-6", "9/6 Double Double Bonus"},
+        {"deuces-wild", "Full-pay Deuces Wild"},
+        {"joker-poker", "Full-pay Joker Poker (Kings or Better)"},
+    };
+    for (const auto& [key, title] : titles) {
+        if (key == id)
+            return title;
+    }
+    return id;
+}
+
+std::string_view className(ClassKey key)
+{
+    static constexpr std::string_view names[ClassKeyCount] = {
+        "Nothing",
+        "Low pair",
+        "Jacks or Better",
+        "Kings or Better",
+        "Two Pair",
+        "Three of a Kind",
+        "Straight",
+        "Flush",
+        "Full House",
+        "Four of a Kind",
+        "Four 5s-Ks",
+        "Four 2s-4s",
+        "Four Aces",
+        "Four 2s-4s with A-4",
+        "Four Aces with 2-4",
+        "Straight Flush",
+        "Royal Flush",
+        "Wild Royal Flush",
+        "Five of a Kind",
+        "Four Deuces",
+        "Natural Royal Flush",
+    };
+    return names[int(key)];
+}
+
+
 int Game::classOf(ClassKey key) const
 {
     for (int c = 0; c < classCount; ++c) {
@@ -456,6 +505,75 @@ int GameClassifier::classifyAny(const Tally& t) const
             return c;
     }
     return 0;
+}
+
+
+int winningMask(const Game& game, const int* cards, int cls)
+{
+    if (cls <= 0 || cls >= game.classCount)
+        return 0;
+    const bool deuces = game.wild == Wild::Deuces;
+    auto isWild = [&](int c) { return c == 52 || (deuces && c % 13 == 0); };
+    std::array<int, 13> counts{};
+    int wilds = 0;
+    for (int i = 0; i < 5; ++i) {
+        if (isWild(cards[i]))
+            wilds |= 1 << i;
+        else
+            ++counts[std::size_t(cards[i] % 13)];
+    }
+    auto ofRank = [&](int r) {
+        int m = 0;
+        for (int i = 0; i < 5; ++i) {
+            if (!isWild(cards[i]) && cards[i] % 13 == r)
+                m |= 1 << i;
+        }
+        return m;
+    };
+    auto value = [](int r) { return r == 9 ? 13 : r < 9 ? r : r - 1; }; // the Ace high
+    // A pair, three or four: the natural rank in `ranks` with the most cards (then the
+    // highest), and the wild cards that join it.
+    auto group = [&](unsigned ranks) {
+        int best = -1;
+        for (int r = 0; r < 13; ++r) {
+            const int n = counts[std::size_t(r)];
+            if (!(ranks >> r & 1) || n == 0)
+                continue;
+            if (best < 0 || n > counts[std::size_t(best)] || (n == counts[std::size_t(best)] && value(r) > value(best)))
+                best = r;
+        }
+        return (best < 0 ? 0 : ofRank(best)) | wilds;
+    };
+    switch (game.keys[std::size_t(cls)]) {
+    case K::Nothing:
+        return 0;
+    case K::LowPair:
+    case K::ThreeOfAKind:
+    case K::FourOfAKind:
+        return group(AllRanks);
+    case K::JacksOrBetter:
+        return group(JacksUp);
+    case K::KingsOrBetter:
+        return group(KingsUp);
+    case K::TwoPairs: {
+        int m = wilds;
+        for (int r = 0; r < 13; ++r) {
+            if (counts[std::size_t(r)] >= 2)
+                m |= ofRank(r);
+        }
+        return m;
+    }
+    case K::FourFivesToKings:
+        return group(FivesToKings);
+    case K::FourTwosToFours:
+        return group(TwosToFours);
+    case K::FourAces:
+        return group(AceBit);
+    case K::FourDeuces:
+        return wilds;
+    default:
+        return 31; // the class takes all five cards
+    }
 }
 
 } // namespace tarvelle

@@ -43,6 +43,10 @@ constexpr int ClassKeyCount = int(ClassKey::NaturalRoyalFlush) + 1;
 
 // Short ids of the keys ("four-aces-with-kicker"), for files and the tool.
 std::string_view classKeyId(ClassKey key);
+// The English source texts shown for a class and a catalogue game ("9/6 Jacks or Better");
+// a game of the player's own is shown by its id. Views translate them.
+std::string_view className(ClassKey key);
+std::string_view gameTitle(std::string_view id);
 
 // Class 0 is nothing; classes 1..count−1 rank from low to high, and a hand is the
 // highest class it can make (with its wild cards standing for whatever helps).
@@ -63,6 +67,18 @@ struct Game {
     // The class whose frequency gives the royal cycle (the natural royal where there is one).
     int royalClass() const;
 };
+
+// A game's own hand statistics, by its classes: [0] counts the hands, [c] class c.
+struct GameCounts {
+    std::array<uint32_t, MaxClasses> dealt{};
+    std::array<uint32_t, MaxClasses> final{};
+    bool operator==(const GameCounts&) const = default;
+};
+
+// The cards that make class `cls` of five cards (the groups of a pair, three or four with
+// the wild cards in them; all five where the class takes them all), as a mask with bit 0 the
+// first card.
+int winningMask(const Game& game, const int* cards, int cls);
 
 // The catalogue: the table's own game first (without, then with the Joker), then the
 // casino games.

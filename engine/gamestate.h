@@ -3,12 +3,14 @@
 #include "engine/cards.h"
 #include "engine/doubleup.h"
 #include "engine/evaluator.h"
+#include "engine/game.h"
 #include "engine/payoutcontrol.h"
 #include "engine/random.h"
 #include "engine/settings.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace tarvelle {
 
@@ -34,6 +36,10 @@ struct GameState {
     Counters counters;  // also holds the money: Win, Credit, Bet, Bonus
     PayoutControlState payout;
     DoubleUpState dbl;
+    // The casino game played, dealt fairly from its own deck with its own classes and pays;
+    // none: the table's own game. Its money is in `counters`, its hands in `casinoCounts`.
+    std::optional<Game> casino;
+    GameCounts casinoCounts;
 
     uint8_t State = 3;  // 3 idle, 1 dealing, 2 hand shown
     uint8_t HandActive = 0;

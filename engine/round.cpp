@@ -1,6 +1,7 @@
 #include "engine/round.h"
 
 #include "engine/advisor.h"
+#include "engine/analysis.h"
 #include "engine/deal.h"
 #include "engine/doubleup.h"
 #include "engine/durations.h"
@@ -70,6 +71,55 @@ constexpr int8_t kFlags[kPhases][3] = {
 
 // The voices of classes 2 to 11.
 constexpr CueName kVoices[10] = {"jb", "tp", "tok", "st", "flu", "fh", "pok", "sflu", "rf", "fok"};
+
+// The voice of a casino game's class; none for a class that never pays.
+std::optional<CueName> classVoice(ClassKey key)
+{
+    switch (key) {
+    case ClassKey::Nothing:
+    case ClassKey::LowPair:
+        return std::nullopt;
+    case ClassKey::JacksOrBetter:
+        return CueName("jb");
+    case ClassKey::KingsOrBetter:
+        return CueName("kob");
+    case ClassKey::TwoPairs:
+        return CueName("tp");
+    case ClassKey::ThreeOfAKind:
+        return CueName("tok");
+    case ClassKey::Straight:
+        return CueName("st");
+    case ClassKey::Flush:
+        return CueName("flu");
+    case ClassKey::FullHouse:
+        return CueName("fh");
+    case ClassKey::FourOfAKind:
+        return CueName("foak");
+    case ClassKey::FourFivesToKings:
+        return CueName("f5k");
+    case ClassKey::FourTwosToFours:
+        return CueName("f24");
+    case ClassKey::FourAces:
+        return CueName("fa");
+    case ClassKey::FourTwosToFoursWithKicker:
+        return CueName("f24k");
+    case ClassKey::FourAcesWithKicker:
+        return CueName("fak");
+    case ClassKey::StraightFlush:
+        return CueName("sflu");
+    case ClassKey::RoyalFlush:
+        return CueName("rf");
+    case ClassKey::WildRoyalFlush:
+        return CueName("wrf");
+    case ClassKey::FiveOfAKind:
+        return CueName("fok");
+    case ClassKey::FourDeuces:
+        return CueName("fdeu");
+    case ClassKey::NaturalRoyalFlush:
+        return CueName("nrf");
+    }
+    return std::nullopt;
+}
 
 constexpr int32_t kMoneyMax = std::numeric_limits<int32_t>::max();
 
@@ -467,6 +517,19 @@ bool Round::holdsBonusAce(const Hand& hand)
 
 void Round::countHand(const Hand& hand)
 {
+    if (const Game* g = casino()) {
+        std::array<int, 5> cards;
+        for (int k = 1; k <= 5; ++k)
+            cards[size_t(k - 1)] = hand.code(k) - 1;
+        if (m_gs.State != 1 && m_gs.State != 2)
+            return;
+        const int cls = GameClassifier(*g).classify(cards.data());
+        auto& counts = m_gs.State == 1 ? m_gs.casinoCounts.dealt : m_gs.casinoCounts.final;
+        saturatingIncrement(counts[0]);
+        if (cls >= 1)
+            saturatingIncrement(counts[size_t(cls)]);
+        return;
+    }
     Hand copy = hand;
     copy.clearHeld();
     HandFlags flags{};
@@ -513,12 +576,12 @@ void Round::perform(const Step& s)
         forma(s.a);
         break;
     case Op::FormaName:
-        m_fx.setText(Label::Message, HandNames[size_t(s.a)]);
+        m_fx.setText(Label::Message, classText(s.a));
         break;
     case Op::FormaEnd: {
         m_fx.dimMessage(false);
         const bool quiet = m_fx.quiet();
-        if (s.a >= 8 && m_gs.settings.SoundFx && !quiet) {
+        if (bigHand(s.a) && m_gs.settings.SoundFx && !quiet) {
             m_fx.play("succes");
             then({{Op::Wait, durations::SuccessCue}, {Op::FormaVoice, s.a, quiet}});
         } else {
@@ -527,8 +590,14 @@ void Round::perform(const Step& s)
         break;
     }
     case Op::FormaVoice:
-        if (s.a >= 2 && m_gs.settings.VoiceFx && !s.b)
+        if (!m_gs.settings.VoiceFx || s.b)
+            break;
+        if (const Game* g = casino()) {
+            if (const auto voice = classVoice(g->keys[size_t(s.a)]))
+                m_fx.play(*voice);
+        } else if (s.a >= 2) {
             m_fx.play(kVoices[s.a - 2]);
+        }
         break;
     case Op::Win2Cr:
         win2cr();
@@ -550,13 +619,13 @@ void Round::perform(const Step& s)
     case Op::DealShow:
         m_fx.drawValue(Display::Win, 0, 0);
         m_fx.stheld();
-        then({{Op::Forma, 1}, {Op::DealStart, 0, s.b}});
+        then({{Op::Forma, blankClass()}, {Op::DealStart, 0, s.b}});
         break;
     case Op::DealStart:
         dealStart(autoplay);
         break;
     case Op::DealPaid:
-        setMoney(c.Win, int64_t(Multiplier[size_t(s.a)]) * c.Bet, MoneyKind::HandPaid);
+        setMoney(c.Win, classPay(s.a) * c.Bet, MoneyKind::HandPaid);
         m_fx.save();
         then({{Op::Flash, int32_t(Display::Win), c.Win}, {Op::EndOfDealRest, 0, s.b}});
         break;
@@ -565,7 +634,7 @@ void Round::perform(const Step& s)
         break;
     case Op::DrawPaid:
         // The same value the draw press committed.
-        setMoney(c.Win, int64_t(Multiplier[size_t(s.a)]) * c.Bet, MoneyKind::HandPaid);
+        setMoney(c.Win, classPay(s.a) * c.Bet, MoneyKind::HandPaid);
         then({{Op::Flash, int32_t(Display::Win), c.Win}, {Op::DrawAfterWin, 0, s.b}});
         break;
     case Op::DrawAfterWin:
@@ -734,9 +803,9 @@ void Round::showBonusFed(int32_t pot)
 
 void Round::forma(int k)
 {
-    if (k < 1 || k > 11)
+    if (casino() ? k < 0 || k >= casino()->classCount : k < 1 || k > 11)
         return;
-    if (m_fx.text(Label::Message) == HandNames[size_t(k)])
+    if (m_fx.text(Label::Message) == classText(k))
         return;
     m_fx.dimMessage(true);
     then({{Op::Wait, durations::AnnounceBlink},
@@ -761,7 +830,7 @@ void Round::pressButton(ArmedButton button)
 void Round::payoutCtrl()
 {
     const Settings& st = m_gs.settings;
-    if (!st.PayoutControl)
+    if (!controlled())
         return;
     const Counters& c = m_gs.counters;
     ctrl(m_gs.payout, m_gs.rng, c.Credit, c.CashoutTotal, c.InsertedTotal, st.PayoutRate,
@@ -854,10 +923,10 @@ void Round::dealPhase(bool autoplay)
     // The cards are decided with the bet and counted in the same record, so a restart finds
     // the statistics and the money in step; they are shown face down until the animation.
     hand.clearHeld();
-    if (st.PayoutControl)
+    if (controlled())
         genecaz(hand, m_gs.rng, st.Joker != 0, m_gs.payout.DealTrials);
     else
-        DealHand(hand, m_gs.rng, st.Joker != 0);
+        DealHand(hand, m_gs.rng, deckJoker());
     countHand(hand);
     m_fx.save(); // the bet is taken: a restart does not give it back
     then({{Op::Flash, int32_t(Display::Credit), c.Credit}, {Op::DealShow, 0, autoplay}});
@@ -890,22 +959,22 @@ void Round::drawPhase(bool autoplay)
     m_fx.setText(Label::Stage, autoplay ? "A 2" : "2");
     setMoney(c.Win, 0, MoneyKind::HandPaid); // the dealt hand's preview goes
     m_fx.stheld();
-    if (st.PayoutControl)
+    if (controlled())
         ControlledDraw(hand, m_gs.rng, st.Joker != 0, m_gs.payout.DrawTrials);
     else
-        DrawCards(hand, m_gs.rng, st.Joker != 0);
+        DrawCards(hand, m_gs.rng, deckJoker());
     // The final hand is decided now; its value is committed before the cards are shown,
     // so a restart in the middle of the animation pays what the draw gave, not the preview.
     // The count and the pot's feed go into the same record, shown at the end of the animation.
     Hand final = hand;
     final.clearHeld();
     HandFlags flags{};
-    const int cls = EvaluateHand(final, flags, st.HoldHighCard != 0);
-    setMoney(c.Win, cls >= 2 ? int64_t(Multiplier[size_t(cls)]) * c.Bet : 0, MoneyKind::HandPaid);
+    const int cls = evaluate(final, flags);
+    setMoney(c.Win, paying(cls) ? classPay(cls) * c.Bet : 0, MoneyKind::HandPaid);
     if (!m_gs.AllHeld)
         countHand(hand);
     m_drawPot = -1;
-    if (c.Win > 0 && !autoplay && holdsBonusAce(hand))
+    if (c.Win > 0 && !autoplay && !casino() && holdsBonusAce(hand))
         m_drawPot = feedBonus();
     m_fx.save();
     m_fx.showBacks();
@@ -946,16 +1015,25 @@ void Round::endOfDeal(bool autoplay)
 {
     Settings& st = m_gs.settings;
     Hand& hand = m_gs.hand;
-    const int dealt = EvaluateHand(hand, m_gs.flags, st.HoldHighCard != 0);
-    if (dealt <= ClassJacks)
+    const int dealt = evaluate(hand, m_gs.flags);
+    if (const Game* g = casino()) {
+        // The best hold of the exact analysis: casino strategy is the pay table's own.
+        std::array<int, 5> cards;
+        for (int k = 1; k <= 5; ++k)
+            cards[size_t(k - 1)] = hand.code(k) - 1;
+        const int best = handHoldValues(cards, *g).best();
+        for (int k = 1; k <= 5; ++k)
+            hand.Held[size_t(k)] = (best >> (k - 1)) & 1;
+    } else if (dealt <= ClassJacks) {
         HoldAdvisor(hand, st.HoldOpenInside != 0);
+    }
     m_fx.holdsProposed();
     if (!autoplay && !st.AutoHold)
         hand.clearHeld();
     m_fx.showHoldLamps();
     // Counted when dealt, with the bet.
-    if (dealt >= 2) {
-        m_fx.setText(Label::Multiplier, std::to_string(Multiplier[size_t(dealt)]));
+    if (paying(dealt)) {
+        m_fx.setText(Label::Multiplier, std::to_string(classPay(dealt)));
         then({{Op::Forma, dealt}, {Op::DealPaid, dealt, autoplay}});
         return;
     }
@@ -978,12 +1056,12 @@ void Round::endOfDraw(bool autoplay)
 {
     Hand& hand = m_gs.hand;
     hand.clearHeld();
-    const int final = EvaluateHand(hand, m_gs.flags, m_gs.settings.HoldHighCard != 0);
-    if (final > 1)
+    const int final = evaluate(hand, m_gs.flags);
+    if (paying(final))
         m_fx.showWinLamps();
     // Counted at the draw press, with the money it moved.
-    if (final >= 2) {
-        m_fx.setText(Label::Multiplier, std::to_string(Multiplier[size_t(final)]));
+    if (paying(final)) {
+        m_fx.setText(Label::Multiplier, std::to_string(classPay(final)));
         then({{Op::Forma, final}, {Op::DrawPaid, final, autoplay}});
         return;
     }
@@ -993,7 +1071,7 @@ void Round::endOfDraw(bool autoplay)
 void Round::drawAfterWin(bool autoplay)
 {
     if (m_gs.counters.Win == 0)
-        then({{Op::Forma, 1},
+        then({{Op::Forma, blankClass()},
               {Op::Draw, int32_t(Display::Win), 0, 0},
               {Op::DrawPot, 0, autoplay}});
     else
@@ -1132,7 +1210,8 @@ void Round::startdbl()
     m_fx.stheld();
     m_gs.hand.clearHeld();
     m_fx.showBacks();
-    DealHand(m_gs.hand, m_gs.rng, st.Joker != 0);
+    // A casino game's double-up is an even bet on an ordinary deck.
+    DealHand(m_gs.hand, m_gs.rng, casino() ? false : st.Joker != 0);
     d.DoubleRound = 1;
     d.BlinkTicks = 0;
     for (int i = 1; i <= 5; ++i)
@@ -1149,9 +1228,13 @@ void Round::guess(bool plus)
     enter(Phase::GuessSettling);
     const bool redBlack = st.RedBlack != 0;
     const int pos = d.DoubleRound;
-    if (st.PayoutControl)
+    if (controlled())
         ControlledDoubleDeal(hand, m_gs.rng, st.Joker != 0, redBlack, plus, pos, m_gs.payout.DealTrials);
     const bool won = DoubleGuessWins(redBlack, plus, hand.Suit[size_t(pos)], hand.Rank[size_t(pos)]);
+    if (casino()) {
+        then({{won ? Op::Castiga : Op::Pierde}, {Op::GuessEnd}});
+        return;
+    }
     // Every guess feeds the pot: decided with the guess, so saved in the guess's own record.
     const int32_t pot = feedBonus();
     then({{won ? Op::Castiga : Op::Pierde}, {Op::ShowPot, pot}, {Op::GuessEnd}});
@@ -1277,6 +1360,66 @@ std::optional<CueName> Round::farewellCue() const
     if (m_gs.settings.SoundFx)
         return CueName("offg");
     return std::nullopt;
+}
+
+// ---------------------------------------------------------------- the game played
+
+bool Round::deckJoker() const
+{
+    return casino() ? casino()->wild == Wild::Joker : m_gs.settings.Joker != 0;
+}
+
+bool Round::controlled() const
+{
+    return m_gs.settings.PayoutControl && !casino();
+}
+
+int64_t Round::classPay(int cls) const
+{
+    if (const Game* g = casino())
+        return cls > 0 && cls < g->classCount ? g->pay[size_t(cls)] : 0;
+    return cls >= 1 && cls <= 11 ? Multiplier[size_t(cls)] : 0;
+}
+
+bool Round::paying(int cls) const
+{
+    return casino() ? classPay(cls) > 0 : cls >= 2;
+}
+
+bool Round::bigHand(int cls) const
+{
+    if (const Game* g = casino())
+        return g->keys[size_t(cls)] >= ClassKey::FourOfAKind;
+    return cls >= 8;
+}
+
+int Round::blankClass() const
+{
+    return casino() ? 0 : 1;
+}
+
+std::string Round::classText(int cls) const
+{
+    if (const Game* g = casino())
+        return cls == 0 ? std::string(HandNames[1]) : std::string(className(g->keys[size_t(cls)]));
+    return HandNames[size_t(cls)];
+}
+
+int Round::evaluate(Hand& hand, HandFlags& flags)
+{
+    const Game* g = casino();
+    if (!g)
+        return EvaluateHand(hand, flags, m_gs.settings.HoldHighCard != 0);
+    std::array<int, 5> cards;
+    for (int k = 1; k <= 5; ++k)
+        cards[size_t(k - 1)] = hand.code(k) - 1;
+    const int cls = GameClassifier(*g).classify(cards.data());
+    const int mask = winningMask(*g, cards.data(), cls);
+    for (int k = 1; k <= 5; ++k) {
+        if ((mask >> (k - 1)) & 1)
+            hand.Held[size_t(k)] = 1;
+    }
+    return cls;
 }
 
 } // namespace tarvelle

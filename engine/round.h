@@ -242,6 +242,17 @@ private:
     void guess(bool plus);
     void disarm(ArmedButton b) { m_gs.Armed[size_t(b)] = 0; }
 
+    // ---- the game played: the table's own, or a casino game ----
+    const Game* casino() const { return m_gs.casino ? &*m_gs.casino : nullptr; }
+    bool deckJoker() const;          // the Joker is in the deck
+    bool controlled() const;         // the payout-rate control deals (the table's game only)
+    int64_t classPay(int cls) const; // credits per credit bet
+    bool paying(int cls) const;      // announced, paid, its win lamps lit
+    bool bigHand(int cls) const;     // the fanfare before its name
+    int blankClass() const;          // the class whose announcement clears the message line
+    std::string classText(int cls) const;
+    int evaluate(Hand& hand, HandFlags& flags); // the class; marks the cards that make it
+
     GameState& m_gs;
     RoundEffects& m_fx;
     Clock* m_clock;

@@ -32,7 +32,17 @@
     X(cart3,    2, 44100, 0.04, nullptr)                \
     X(cart4,    2, 44100, 0.04, nullptr)                \
     X(cart5,    2, 44100, 0.04, nullptr)                \
-    X(err,      2, 44100, 0.16, nullptr)
+    X(err,      2, 44100, 0.16, nullptr)                \
+    X(kob,      1, 22050, 1.20, "Kings or better")      \
+    X(foak,     1, 22050, 1.10, "Four of a kind")       \
+    X(f5k,      1, 22050, 1.50, "Four fives to kings")  \
+    X(f24,      1, 22050, 1.40, "Four twos to fours")   \
+    X(fa,       1, 22050, 0.90, "Four aces")            \
+    X(f24k,     1, 22050, 1.90, "Four twos to fours with a kicker") \
+    X(fak,      1, 22050, 1.50, "Four aces with a kicker") \
+    X(wrf,      1, 22050, 1.30, "Wild royal flush")     \
+    X(fdeu,     1, 22050, 1.00, "Four deuces")          \
+    X(nrf,      1, 22050, 1.50, "Natural royal flush")
 // clang-format on
 
 namespace tarvelle {

@@ -1,5 +1,7 @@
 #include "tools/art/sounds.h"
 
+#include "engine/soundcues.h"
+
 #include <QFile>
 #include <QSet>
 #include <QtEndian>
@@ -102,9 +104,23 @@ private slots:
     void voicesFillTheirRecordings_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char* name :
-             {"welcome", "byebye", "jb", "tp", "tok", "st", "flu", "fh", "pok", "sflu", "rf", "fok"})
-            QTest::newRow(name) << QString::fromLatin1(name);
+        // Every cue with words, the casino games' hand names too.
+        const struct {
+            const char* name;
+            const char* speech;
+        } cues[] = {
+#define TARVELLE_CUE_SPEECH(name, channels, rate, seconds, speech) {#name, speech},
+            TARVELLE_SOUND_CUES(TARVELLE_CUE_SPEECH)
+#undef TARVELLE_CUE_SPEECH
+        };
+        int voices = 0;
+        for (const auto& cue : cues) {
+            if (cue.speech) {
+                QTest::newRow(cue.name) << QString::fromLatin1(cue.name);
+                ++voices;
+            }
+        }
+        QVERIFY(voices >= 22);
     }
 
     void voicesFillTheirRecordings()

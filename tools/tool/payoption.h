@@ -42,8 +42,4 @@ void reportRefusedLines(const std::string& path, const UserGames& games);
 // A line on standard error, as main writes its own.
 void warn(std::string line);
 
-// Names shown for games and classes (the engine has only ids).
-std::string_view gameTitle(std::string_view id);
-std::string_view className(ClassKey key);
-
 } // namespace tarvelle::tool
