@@ -126,6 +126,7 @@ SettingReturn settingReturn(const ReturnSetting& s, const PayList& pay, int thre
 {
     const auto start = std::chrono::steady_clock::now();
     ReturnOptions o;
+    o.game = s.game;
     o.joker = s.joker;
     o.pay = pay;
     o.strategy = Strategy::Advisor;
@@ -133,6 +134,8 @@ SettingReturn settingReturn(const ReturnSetting& s, const PayList& pay, int thre
     o.holdOpenInside = s.holdOpenInside;
     o.threads = threads;
     o.classOdds = false;
+    if (s.game)
+        o.strategy = Strategy::Optimal; // the table proposes the best hold
     const GameReturn r = gameReturn(o);
     SettingReturn out;
     out.best = r.bestRate;

@@ -18,7 +18,9 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <thread>
+#include <tuple>
 
 namespace tarvelle {
 
@@ -110,7 +112,16 @@ struct ReturnSetting {
     bool joker = false;
     bool holdHighCard = false;
     bool holdOpenInside = false;
-    auto operator<=>(const ReturnSetting&) const = default;
+    // A casino game: its own deck and pays, played to the best hold; the three above unused.
+    std::optional<Game> game = std::nullopt;
+
+    auto key() const
+    {
+        return std::tuple(joker, holdHighCard, holdOpenInside, game ? game->id : std::string(),
+                          game ? game->pay : ClassPays{});
+    }
+    auto operator<=>(const ReturnSetting& o) const { return key() <=> o.key(); }
+    bool operator==(const ReturnSetting& o) const { return key() == o.key(); }
 };
 
 struct SettingReturn {

@@ -22,27 +22,27 @@ constexpr int kInputs = int(Input::Count);
 
 // Rows: phases in enum order. Columns: Press DealRelease BetDown BetUp BetMax Wheel Double
 // Autoplay OpenExtra CardClick AnimationTick AutoplayTick Insert Cashout AccountReset
-// CloseExtra Exit WaitOver Announce.
+// CloseExtra Exit WaitOver Announce ChooseGame.
 // clang-format off
 constexpr bool kActs[kPhases][kInputs] = {
-    /* Idle             */ {1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1, 0, 0, 0, 0, 1, 1, 1},
-    /* Transfer         */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
-    /* DealPaying       */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
-    /* DealStarting     */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
-    /* Dealing          */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1, 0},
-    /* DealSettling     */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
-    /* HandShown        */ {1, 1, 0, 0, 0, 0, 0, 1, 1, 1, 0, 1, 0, 0, 0, 0, 1, 1, 0},
-    /* Drawing          */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1, 0},
-    /* DrawSettling     */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
-    /* AutoDoubleWait   */ {1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 1, 0, 0, 0, 0, 1, 1, 0},
-    /* DoubleUp         */ {1, 1, 1, 1, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
-    /* GuessSettling    */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
-    /* DoubleOver       */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
-    /* AutoplayStep     */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
-    /* AutoDealPaying   */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
-    /* AutoDealStarting */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0},
-    /* ExtraOpen        */ {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 0},
-    /* Exiting          */ {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    /* Idle             */ {1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1, 0, 0, 0, 0, 1, 1, 1, 1},
+    /* Transfer         */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0},
+    /* DealPaying       */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0},
+    /* DealStarting     */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0},
+    /* Dealing          */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1, 0, 0},
+    /* DealSettling     */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0},
+    /* HandShown        */ {1, 1, 0, 0, 0, 0, 0, 1, 1, 1, 0, 1, 0, 0, 0, 0, 1, 1, 0, 0},
+    /* Drawing          */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1, 0, 0},
+    /* DrawSettling     */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0},
+    /* AutoDoubleWait   */ {1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 1, 0, 0, 0, 0, 1, 1, 0, 0},
+    /* DoubleUp         */ {1, 1, 1, 1, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0},
+    /* GuessSettling    */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0},
+    /* DoubleOver       */ {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0},
+    /* AutoplayStep     */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0},
+    /* AutoDealPaying   */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0},
+    /* AutoDealStarting */ {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0},
+    /* ExtraOpen        */ {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 0, 0},
+    /* Exiting          */ {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
 };
 
 // What each phase tells the rest of the program: State, HandActive, DoubleActive.
@@ -205,7 +205,7 @@ const char* inputName(Input i)
         "Press",  "DealRelease", "BetDown",      "BetUp",      "BetMax",        "Wheel",
         "Double", "Autoplay",    "OpenExtra",    "CardClick",  "AnimationTick", "AutoplayTick",
         "Insert", "Cashout",     "AccountReset", "CloseExtra", "Exit",          "WaitOver",
-        "Announce"};
+        "Announce",      "ChooseGame"};
     return int(i) < kInputs ? names[int(i)] : "?";
 }
 
@@ -318,6 +318,9 @@ bool Round::input(Input in, int arg)
         break;
     case Input::Announce:
         forma(arg);
+        break;
+    case Input::ChooseGame:
+        chooseGame(arg);
         break;
     case Input::Count:
         break;
@@ -1363,6 +1366,17 @@ std::optional<CueName> Round::farewellCue() const
 }
 
 // ---------------------------------------------------------------- the game played
+
+void Round::chooseGame(int index)
+{
+    if (m_gs.Autoplay)
+        return;
+    // A pending win stays with the game it was won in.
+    if (m_gs.counters.Win > 0)
+        moveToCredit(m_gs.counters.Win);
+    m_fx.save();
+    m_fx.switchGame(index);
+}
 
 bool Round::deckJoker() const
 {

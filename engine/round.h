@@ -59,6 +59,7 @@ enum class Input : uint8_t {
     Exit,          // offClick
     WaitOver,      // the wake-up the round asked for
     Announce,      // the showcase names a hand class (arg): forma, silent
+    ChooseGame,    // another game (arg: its place in the host's list) between hands
     Count
 };
 
@@ -97,6 +98,9 @@ public:
     virtual bool oddsShown() const { return false; } // the pay table sg1 is visible
     virtual void liveOdds() {}                       // LiveOdds
     virtual void refreshAccount() {} // the account panel shows the new figures
+    // The game at `index` of the host's list is played from now on, with its own money and
+    // figures; the one left has been saved.
+    virtual void switchGame(int /*index*/) {}
     // The showcase runs (idle count 500 or more): announcements are silent.
     virtual bool quiet() const { return false; }
 
@@ -208,6 +212,7 @@ private:
     void animationTick(bool autoplay); // Timer4Timer / Timer5Timer
     void accountInput(Input in);
     void offClick(); // begins the exit: saves both files
+    void chooseGame(int index);
 
     // ---- operations of the round, under the game's own (partly Romanian) names ----
     void forma(int k);     // announces hand class k: message line, fanfare, voice ("form")

@@ -142,13 +142,20 @@ void CoachPanel::proposeHolds(Hand& hand)
 {
     if (!m_settings.expert)
         return;
-    setHeld(hand, m_coach.dealt(handCards(hand), m_gs.settings.Joker != 0).best());
+    setHeld(hand, advise(handCards(hand)).best());
+}
+
+const HandAdvice& CoachPanel::advise(const std::array<int, 5>& cards)
+{
+    if (m_gs.casino)
+        return m_coach.dealt(cards, *m_gs.casino);
+    return m_coach.dealt(cards, m_gs.settings.Joker != 0);
 }
 
 void CoachPanel::dealShown()
 {
     m_dealt = handCards(m_gs.hand);
-    m_coach.dealt(m_dealt, m_gs.settings.Joker != 0);
+    advise(m_dealt);
     m_yours = heldMask(m_gs.hand);
     update();
 }
@@ -228,8 +235,10 @@ void CoachPanel::save()
 
 ReturnSetting CoachPanel::currentSetting() const
 {
+    if (m_gs.casino)
+        return {false, false, false, m_gs.casino};
     const Settings& s = m_gs.settings;
-    return {s.Joker != 0, s.HoldHighCard != 0, s.HoldOpenInside != 0};
+    return {s.Joker != 0, s.HoldHighCard != 0, s.HoldOpenInside != 0, std::nullopt};
 }
 
 void CoachPanel::followSettings()
@@ -303,7 +312,7 @@ std::vector<CoachPanel::Line> CoachPanel::content() const
                r ? QStringLiteral("%1 %").arg(double(r->best * 100), 0, 'f', 2) : working};
     out[14] = {QStringLiteral("Game return, table's holds"), -1,
                r ? QStringLiteral("%1 %").arg(double(r->advisor * 100), 0, 'f', 2) : working};
-    if (m_gs.settings.PayoutControl)
+    if (m_gs.settings.PayoutControl && !m_gs.casino)
         out[15].text = QStringLiteral("Payout control on: values assume fair cards");
     return out;
 }

@@ -76,6 +76,7 @@ private:
     };
     std::vector<Line> content() const;
     ReturnSetting currentSetting() const;
+    const HandAdvice& advise(const std::array<int, 5>& cards); // in the game played
     void watchSettings();
     void place();
     void save();

@@ -94,7 +94,10 @@ TForm1::TForm1(GameState& gs, SoundBank& sounds, CardImagery& imagery, const QSt
     formCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    finishOddsWork();
+}
 
 TImage* TForm1::card(int k) const
 {
@@ -200,6 +203,7 @@ void TForm1::createControls()
     setArt(off, QStringLiteral("btn_off"), {76, 19});
 
     createPayTable();
+    m_gameCaption = makeGameCaption(this);
 
     // Stacking: the backdrop at the bottom, the table above it, the controls on the
     // table, and the splash with its message line and the emblem on top.
@@ -389,11 +393,13 @@ void TForm1::placeControls()
     place(AntiAliasLabel7, 63, 155, 57, 19);
     place(AntiAliasLabel8, 386, 133, 57, 19);
     place(AntiAliasLabel9, 386, 155, 57, 19);
+    const QRect caption = gameCaptionRect();
+    place(m_gameCaption, caption.x(), caption.y(), caption.width(), caption.height());
 
     // A pay table the player dragged keeps its place on the play area.
     m_payGridLeft += moved.x();
     m_payGridTop += moved.y();
-    sg1->move(m_payGridLeft, m_payGridTop);
+    placePayTable();
 }
 
 // The game-state side of creating the table.
@@ -437,8 +443,9 @@ void TForm1::formCreate()
 
     m_imagery.loadDigitStrip();
     m_imagery.loadLamps();
+    loadGames();
     placeControls();
-    BaseOdds();
+    showGame();
 
     for (int k = 1; k <= 5; ++k)
         card(k)->setPicture(m_imagery.cardImage(CardImagery::BackIndex),

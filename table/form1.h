@@ -6,6 +6,8 @@
 
 #include "table/clocktimer.h"
 
+#include "storage/casinofile.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -15,9 +17,14 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <thread>
 #include <vector>
+
+class QMenu;
 
 namespace tarvelle {
 
@@ -32,6 +39,11 @@ class TStringAlignGrid;
 
 // The main table window: the play area centred on a black, frameless, maximised window.
 // It feeds the round its inputs and shows what the round asks for.
+class TForm1;
+// The game's name under the title (gamechoice.cpp), and where it goes on the play area.
+QWidget* makeGameCaption(TForm1* table);
+QRect gameCaptionRect();
+
 class TForm1 : public QWidget, private RoundEffects {
     Q_OBJECT
 public:
@@ -150,6 +162,18 @@ public:
     void LbSpeedButton1MouseDown() { pressButton(ArmExtra); }
     void LbSpeedButton1MouseUp() { m_round.input(Input::OpenExtra); } // the Extra screen
 
+    // ---- the game played ----
+    // G, or a click on the game's name: the games to choose from, the one played checked.
+    void openGameMenu();
+    void chooseGame(int index) { m_round.input(Input::ChooseGame, index); }
+    // [0] stands for the table's own game; then the casino games and the player's own.
+    const std::vector<Game>& games() const { return m_games; }
+    int gameIndex() const { return m_gameIndex; }
+    QWidget* gameCaption() const { return m_gameCaption; }
+    QMenu* gameMenu() const { return m_gameMenu; }
+    // Waits for the pay table's odds of a bare deal worked out for the game (tests).
+    void finishOddsWork();
+
     // ---- shell ----
     void Timer1Timer();
     void Timer3Timer();
@@ -202,6 +226,12 @@ protected:
 private:
     void createControls();
     void createPayTable();
+    void layPayTable(); // the rows of the game played
+    void placePayTable();
+    void loadGames();   // the catalogue, games.txt and the choice kept
+    void enterGame(int index);
+    void showGame();
+    void startOddsWork();
     void placeControls();
     void connectControls();
     void formCreate();
@@ -232,6 +262,7 @@ private:
     void liveOdds() override { RunLiveOdds(); }
     bool openExtra() override;
     bool quiet() const override { return m_idleTicks >= 500; }
+    void switchGame(int index) override;
     // The coach follows the hand: the proposal (Expert holds may replace it), clicks, deal, draw.
     void holdsProposed() override;
     void holdChanged(int) override;
@@ -270,6 +301,16 @@ private:
     QString m_startupError;
     QString m_loadNotice;
     std::optional<std::array<uint8_t, 316>> m_lastSaved; // the record this table wrote last
+
+    std::vector<Game> m_games;
+    int m_gameIndex = 0;
+    Counters m_tableCounters; // the table's own money while a casino game is played
+    std::map<std::string, CasinoBook> m_books; // the casino games left this session
+    std::optional<CasinoBook> m_lastSavedBook;
+    std::map<std::string, std::array<QString, MaxClasses>> m_classOdds; // odds of a bare deal
+    std::thread m_oddsWorker;
+    QWidget* m_gameCaption = nullptr;
+    QMenu* m_gameMenu = nullptr;
 
     bool m_faceDown[6] = {false, true, true, true, true, true}; // positions showing the back
     uint8_t m_lampKind[6] = {}; // what each lamp shows (CardImagery::LampKind), for screen readers

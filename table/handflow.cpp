@@ -88,7 +88,18 @@ void TForm1::drawValue(Display d, int32_t value, int brightness)
 
 void TForm1::setText(Label l, const std::string& text)
 {
-    label(l)->setText(QString::fromStdString(text));
+    const QString shown = QString::fromStdString(text);
+    if (l == Label::Message) {
+        // A casino game's longer names are set smaller; the table's own all fit at 27 pixels.
+        QFont f = AntiAliasLabel1->font();
+        int px = 27;
+        f.setPixelSize(px);
+        while (px > 14 && QFontMetrics(f).horizontalAdvance(shown) > AntiAliasLabel1->width())
+            f.setPixelSize(--px);
+        if (AntiAliasLabel1->font().pixelSize() != px)
+            AntiAliasLabel1->setFont(f);
+    }
+    label(l)->setText(shown);
     describeHand();
 }
 
@@ -191,6 +202,19 @@ void TForm1::save()
 {
     // Each change is saved where it is decided; a save that would write the very record this
     // table wrote last is skipped, which spares a sync on most steps of a hand.
+    if (m_gs.casino) {
+        // A casino game's own file: poker.dat stays as the table's own game left it.
+        const CasinoBook book{m_ct, m_gs.casinoCounts};
+        if (m_lastSavedBook && *m_lastSavedBook == book)
+            return;
+        int io = 0;
+        if (saveCasinoBook(*m_gs.casino, book, m_saveDir.toStdString(), &io))
+            m_lastSavedBook = book;
+        else
+            m_lastSavedBook.reset();
+        m_gs.IoCode = io;
+        return;
+    }
     const auto bytes = countersBytes(m_ct);
     if (m_lastSaved && *m_lastSaved == bytes)
         return;

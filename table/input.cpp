@@ -59,6 +59,9 @@ void TForm1::FormKeyPress(QChar key)
     case 'C':
         coach->toggle();
         break;
+    case 'G':
+        openGameMenu();
+        break;
     case '1':
     case '2':
     case '3':

@@ -36,7 +36,8 @@ namespace {
 
 const char* const kUsage =
     "Usage: tarvelle [--data-dir DIR]\n"
-    "Video poker: Jacks or Better with an optional wild Joker and a double-up game.\n"
+    "Video poker: Jacks or Better with an optional wild Joker and a double-up game,\n"
+    "and the casino pay tables (Jacks or Better, Bonus, Deuces Wild, Joker Poker...).\n"
     "\n"
     "  --data-dir DIR  read the data files from DIR and keep poker.ini and poker.dat there\n"
     "  --help          show this help and exit\n"

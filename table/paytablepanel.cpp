@@ -1,6 +1,8 @@
 // The pay-table panel sg1: set-up, the odds column, showing and dragging it.
 #include "table/form1.h"
 
+#include "engine/analysis.h"
+#include "engine/coach.h"
 #include "engine/odds.h"
 #include "engine/paytable.h"
 
@@ -30,12 +32,9 @@ void TForm1::createPayTable()
     sg1 = new TStringAlignGrid(this);
     sg1->setObjectName(QStringLiteral("sg1"));
     sg1->setColCount(4);
-    sg1->setRowCount(12);
     sg1->setFixedCols(3);
     sg1->setFixedRows(0);
     sg1->setDefaultRowHeight(17);
-    for (int r = 0; r < 12; ++r)
-        sg1->setRowHeight(r, 17);
     sg1->setGridLineWidth(0);
     sg1->setEditable(false);
     sg1->setDrawSelection(false);
@@ -44,18 +43,43 @@ void TForm1::createPayTable()
     sg1->setFont(f);
     sg1->setColor(kGridBack);
     sg1->setFixedColor(kGridBack);
-    const int widths[4] = {48, 30, 50, 1};
+    layPayTable();
+    sg1->hide();
+}
+
+void TForm1::layPayTable()
+{
+    // The table's own game has its fixed grid; a casino game lists its classes, lowest first.
+    const Game* g = m_gs.casino ? &*m_gs.casino : nullptr;
+    const int rows = g ? g->classCount + 1 : 12;
+    sg1->setRowCount(rows);
+    for (int r = 0; r < rows; ++r)
+        sg1->setRowHeight(r, 17);
+    const int tableWidths[4] = {48, 30, 50, 1};
+    const int casinoWidths[4] = {100, 44, 50, 1};
+    const int* widths = g ? casinoWidths : tableWidths;
     for (int c = 0; c < 4; ++c)
         sg1->setColWidth(c, widths[c]);
-    sg1->resize(129, 204);
+    sg1->resize(widths[0] + widths[1] + widths[2] + widths[3], 17 * rows);
+    placePayTable();
 
     sg1->setCell(0, 0, QStringLiteral("Hand"));
     sg1->setCell(1, 0, QStringLiteral("( x )"));
     sg1->setCell(2, 0, QStringLiteral("Odds %"));
-    for (int r = 1; r <= 11; ++r)
-        sg1->setCell(0, r, QString::fromLatin1(PayRowLabels[size_t(r)]));
-    for (int r = 1; r <= 10; ++r)
-        sg1->setCell(1, r, QString::number(Multiplier[size_t(r + 1)]));
+    if (g) {
+        for (int r = 1; r < g->classCount; ++r) {
+            sg1->setCell(0, r, QString::fromUtf8(className(g->keys[size_t(r)])));
+            sg1->setCell(1, r, QString::number(g->pay[size_t(r)]));
+        }
+        sg1->setCell(1, rows - 1, QString());
+    } else {
+        for (int r = 1; r <= 11; ++r)
+            sg1->setCell(0, r, QString::fromLatin1(PayRowLabels[size_t(r)]));
+        for (int r = 1; r <= 10; ++r)
+            sg1->setCell(1, r, QString::number(Multiplier[size_t(r + 1)]));
+        sg1->setCell(1, 11, QString());
+    }
+    sg1->setCell(0, rows - 1, QString::fromLatin1(PayRowLabels[11]));
 
     sg1->setAlignCell(0, 0, alLeft);
     sg1->setAlignCell(1, 0, alCenter);
@@ -66,21 +90,41 @@ void TForm1::createPayTable()
         sg1->fontFixedCol(c);
         sg1->setFontColorFixedCol(c, kGridInk);
     }
-    for (int c = 1; c <= 3; ++c)
+    for (int c = 0; c <= 3; ++c)
         sg1->setColorCell(c, 0, kGridBack);
     sg1->setColorCol(3, kGridStripe);
     // Columns lighten to the right, odd rows a shade more.
-    for (int r = 1; r <= 11; ++r) {
+    for (int r = 1; r < rows; ++r) {
         for (int c = 0; c <= 2; ++c) {
             const int by = 4 * (c + 1) + ((r % 2) ? 4 : 0);
-            sg1->setColorCell(c, r, raised(sg1->colorCell(c, r), by));
+            sg1->setColorCell(c, r, raised(kGridBack, by));
         }
     }
-    sg1->hide();
+}
+
+void TForm1::placePayTable()
+{
+    // A larger grid than the table's own is moved to stay on the play area; the player's
+    // place is kept for when it fits again.
+    if (!m_gs.casino) {
+        sg1->move(m_payGridLeft, m_payGridTop);
+        return;
+    }
+    const int right = m_originX + 800 - sg1->width();
+    const int bottom = m_originY + 600 - sg1->height();
+    sg1->move(qMax(0, qMin(m_payGridLeft, right)), qMax(0, qMin(m_payGridTop, bottom)));
 }
 
 void TForm1::BaseOdds()
 {
+    if (m_gs.casino) {
+        // Worked out on a thread of its own when the game was chosen; blank until then.
+        const auto it = m_classOdds.find(m_gs.casino->id);
+        for (int r = 1; r < m_gs.casino->classCount; ++r)
+            sg1->setCell(2, r, it == m_classOdds.end() ? QString() : it->second[size_t(r)]);
+        sg1->setCell(2, m_gs.casino->classCount, QString());
+        return;
+    }
     const auto& column = m_st.Joker ? BaseOddsJokerOn : BaseOddsJokerOff;
     for (int r = 1; r <= 10; ++r)
         sg1->setCell(2, r, QString::fromLatin1(column[size_t(r)]));
@@ -88,6 +132,18 @@ void TForm1::BaseOdds()
 
 void TForm1::RunLiveOdds()
 {
+    if (const Game* g = m_gs.casino ? &*m_gs.casino : nullptr) {
+        // Exact for the holds shown: every draw counted, not sampled.
+        std::array<ClassCounts, 32> classes{};
+        const HoldValues values = handHoldValues(handCards(m_hand), *g, &classes);
+        const int mask = heldMask(m_hand);
+        const auto draws = double(values.draws(mask));
+        auto percent = [](double p) { return p == 0 ? QStringLiteral("0") : QString::number(p, 'f', 2); };
+        for (int r = 1; r < g->classCount; ++r)
+            sg1->setCell(2, r, percent(100.0 * double(classes[size_t(mask)][size_t(r)]) / draws));
+        sg1->setCell(2, g->classCount, percent(100.0 * double(values.value(mask))));
+        return;
+    }
     const OddsResult odds = LiveOdds(m_hand, m_gs.rng, m_st.Joker != 0);
     for (int r = 1; r <= 11; ++r)
         sg1->setCell(2, r, QString::fromStdString(odds.texts[size_t(r)]));
@@ -117,6 +173,8 @@ void TForm1::proceMouseUp()
 
 void TForm1::sg1MouseDown(QPoint pos)
 {
+    m_payGridLeft = sg1->x();
+    m_payGridTop = sg1->y();
     m_dragX = pos.x();
     m_dragY = pos.y();
     m_dragging = true;

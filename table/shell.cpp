@@ -1,6 +1,7 @@
 // The table shell: start-up sequence and screen checks, clocks, emblem, attract mode.
 #include "table/form1.h"
 
+#include "engine/coach.h"
 #include "engine/durations.h"
 #include "engine/evaluator.h"
 #include "engine/paytable.h"
@@ -125,7 +126,8 @@ void TForm1::Timer1Timer()
                                                           AntiAliasLabel6,
                                                           AntiAliasLabel7,
                                                           AntiAliasLabel8,
-                                                          AntiAliasLabel9})
+                                                          AntiAliasLabel9,
+                                                          m_gameCaption})
             w->show();
         Image9->raise();
         m_emblemTicks = 0;
@@ -197,6 +199,12 @@ void TForm1::clearShowcase()
 void TForm1::showShowcase(int index)
 {
     const Showcase& s = kShowcase[index];
+    if (m_gs.casino && m_gs.casino->wild != Wild::Joker) {
+        for (int k = 0; k < 5; ++k) {
+            if (s.suits[k] == JokerSuit)
+                return; // no Joker in this game's deck: that hand is left out
+        }
+    }
     for (int k = 1; k <= 5; ++k) {
         m_hand.Rank[size_t(k)] = uint8_t(s.ranks[k - 1]);
         m_hand.Suit[size_t(k)] = uint8_t(s.suits[k - 1]);
@@ -204,8 +212,16 @@ void TForm1::showShowcase(int index)
         showCard(k);
     }
     showHoldLamps();
-    forma(s.handClass); // silent: the idle count is past 500
-    AntiAliasLabel8->setText(QString::number(Multiplier[size_t(s.handClass)]));
+    // In a casino game the same cards are named and priced by that game.
+    int cls = s.handClass;
+    int64_t pays = Multiplier[size_t(cls)];
+    if (m_gs.casino) {
+        const std::array<int, 5> cards = handCards(m_hand);
+        cls = GameClassifier(*m_gs.casino).classify(cards.data());
+        pays = m_gs.casino->pay[size_t(cls)];
+    }
+    forma(cls); // silent: the idle count is past 500
+    AntiAliasLabel8->setText(QString::number(pays));
 }
 
 void TForm1::outdemo()
