@@ -275,7 +275,7 @@ bool saveCasinoBook(const Game& game, const CasinoBook& book, const std::string&
     if (name.empty() || !moneyInBounds(book.money)) {
         setCode(ioCode, EINVAL);
         static std::set<std::string> reported;
-        if (reported.insert(game.id).second)
+        if (!name.empty() && reported.insert(game.id).second)
             std::fprintf(stderr, "tarvelle: the book of game '%s' is out of bounds; it is not saved\n",
                          game.id.c_str());
         return false;
