@@ -2,6 +2,7 @@
 
 #include "engine/money.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -494,18 +496,26 @@ int removeLeftoverTemporaries(const std::string& dir)
     if (!d)
         return 0;
     // mkstemp's suffix: six letters or digits.
-    const auto ours = [](const char* name) {
-        const size_t len = std::strlen(name);
-        if (len != 16 ||
-            (std::strncmp(name, "poker.dat.", 10) != 0 && std::strncmp(name, "poker.ini.", 10) != 0 &&
-             std::strncmp(name, "coach.cfg.", 10) != 0 && std::strncmp(name, "games.txt.", 10) != 0))
-            return false;
-        for (size_t i = 10; i < len; ++i) {
-            const char c = name[i];
-            if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')))
-                return false;
+    const auto suffix = [](std::string_view s) {
+        return s.size() == 6 && std::all_of(s.begin(), s.end(), [](char c) {
+                   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+               });
+    };
+    const auto ours = [&suffix](std::string_view name) {
+        for (const std::string_view file :
+             {"poker.dat.", "poker.ini.", "coach.cfg.", "games.txt.", "game.cfg."}) {
+            if (name.substr(0, file.size()) == file)
+                return suffix(name.substr(file.size()));
         }
-        return true;
+        // game-<id>.dat.XXXXXX, the id as casinoFileName takes it.
+        constexpr std::string_view book = "game-", dat = ".dat.";
+        if (name.size() < book.size() + 1 + dat.size() + 6 || name.substr(0, book.size()) != book)
+            return false;
+        const std::string_view id = name.substr(book.size(), name.size() - book.size() - dat.size() - 6);
+        return name.substr(name.size() - 6 - dat.size(), dat.size()) == dat &&
+               suffix(name.substr(name.size() - 6)) && std::all_of(id.begin(), id.end(), [](char c) {
+                   return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+               });
     };
     int removed = 0;
     while (const dirent* e = ::readdir(d)) {

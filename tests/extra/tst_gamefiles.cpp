@@ -590,14 +590,18 @@ void TestGameFiles::oneGamePerFolderAndLeftovers()
 
     // Only the game's own temporaries go.
     const QString f = QString::fromStdString(d);
-    const QStringList ours{"poker.dat.a1B2c3", "poker.ini.ZZZZZZ", "games.txt.Q9w8e7"};
-    const QStringList theirs{"poker.dat",         "poker.ini",        "poker.dat.bak",
-                             "poker.dat.a1B2c3d", "poker.dat.a1-2c3", "poker.txt.a1B2c3",
-                             "xpoker.dat.a1B2c3", "games.txt.damaged"};
+    const QStringList ours{"poker.dat.a1B2c3", "poker.ini.ZZZZZZ",          "games.txt.Q9w8e7",
+                           "game.cfg.Ab12Cd",  "game-jacks-9-6.dat.x1Y2z3", "game-9.dat.000000"};
+    const QStringList theirs{"poker.dat",         "poker.ini",           "poker.dat.bak",
+                             "poker.dat.a1B2c3d", "poker.dat.a1-2c3",    "poker.txt.a1B2c3",
+                             "xpoker.dat.a1B2c3", "games.txt.damaged",   "game.cfg",
+                             "game-x.dat",        "game-x.dat.damaged",  "game-.dat.a1B2c3",
+                             "game-X.dat.a1B2c3", "game-x.y.dat.a1B2c3", "game-x.dat.a1B2c",
+                             "game-x.ini.a1B2c3", "game.cfg.a1B2c3d",    "xgame-x.dat.a1B2c3"};
     for (const QString& n : ours + theirs)
         writeAll(f + n, "x");
     QVERIFY(QDir(f).mkpath("poker.ini.dir123"));
-    QCOMPARE(removeLeftoverTemporaries(d), 3);
+    QCOMPARE(removeLeftoverTemporaries(d), int(ours.size()));
     QStringList left = QDir(f).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     QStringList expected = theirs + QStringList{"poker.ini.dir123", "tarvelle.lock"};
     left.sort();
