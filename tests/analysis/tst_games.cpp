@@ -82,8 +82,9 @@ void TestGames::agreesWithTheTablesEvaluatorOnEveryHand()
                         const int mask = winningMask(jokerGame, c, expected);
                         if (mask != marked || (c[4] != 52 && winningMask(plainGame, c, expected) != marked)) {
                             if (++markMismatches < 5)
-                                qWarning("cards %d %d %d %d %d, class %d: table marks %02x, winning cards %02x", c[0],
-                                         c[1], c[2], c[3], c[4], expected, marked, mask);
+                                qWarning(
+                                    "cards %d %d %d %d %d, class %d: table marks %02x, winning cards %02x",
+                                    c[0], c[1], c[2], c[3], c[4], expected, marked, mask);
                         }
                     }
     QCOMPARE(hands, int64_t(2869685));
@@ -145,10 +146,11 @@ void TestGames::winningCardsAloneMakeTheClass()
                             const int alone = g.classifier.classify(other);
                             if (mask == 0 || alone < cls) {
                                 if (++failures < 5)
-                                    qWarning("%s, cards %d %d %d %d %d, class %d, lit %02x: with %d %d %d %d %d "
-                                             "class %d",
-                                             g.game->id.c_str(), c[0], c[1], c[2], c[3], c[4], cls, mask, other[0],
-                                             other[1], other[2], other[3], other[4], alone);
+                                    qWarning(
+                                        "%s, cards %d %d %d %d %d, class %d, lit %02x: with %d %d %d %d %d "
+                                        "class %d",
+                                        g.game->id.c_str(), c[0], c[1], c[2], c[3], c[4], cls, mask, other[0],
+                                        other[1], other[2], other[3], other[4], alone);
                             }
                         }
                     }

@@ -145,9 +145,9 @@ struct Snapshot {
     }
     bool operator==(const Snapshot& o) const
     {
-        return counters == o.counters && casinoCounts == o.casinoCounts && hand.Deck == o.hand.Deck && hand.Suit == o.hand.Suit &&
-               hand.Rank == o.hand.Rank && hand.Held == o.hand.Held && flags == o.flags &&
-               std::memcmp(&settings, &o.settings, sizeof settings) == 0 &&
+        return counters == o.counters && casinoCounts == o.casinoCounts && hand.Deck == o.hand.Deck &&
+               hand.Suit == o.hand.Suit && hand.Rank == o.hand.Rank && hand.Held == o.hand.Held &&
+               flags == o.flags && std::memcmp(&settings, &o.settings, sizeof settings) == 0 &&
                std::memcmp(&dbl, &o.dbl, sizeof dbl) == 0 && State == o.State && HandActive == o.HandActive &&
                FirstClick == o.FirstClick && AllHeld == o.AllHeld && Autoplay == o.Autoplay &&
                Step == o.Step && seed == o.seed;
@@ -476,7 +476,8 @@ private:
             if (c.Bonus != m_atStart.Bonus)
                 fail("a casino game moved the bonus pot");
             if (c.DealtCounts != m_atStart.DealtCounts || c.FinalCounts != m_atStart.FinalCounts ||
-                c.DealtCountsJoker != m_atStart.DealtCountsJoker || c.FinalCountsJoker != m_atStart.FinalCountsJoker)
+                c.DealtCountsJoker != m_atStart.DealtCountsJoker ||
+                c.FinalCountsJoker != m_atStart.FinalCountsJoker)
                 fail("a casino game counted hands in the table's statistics");
             return;
         }
