@@ -24,6 +24,7 @@ class TestGames : public QObject {
 
 private slots:
     void agreesWithTheTablesEvaluatorOnEveryHand();
+    void winningCardsAloneMakeTheClass();
     void classesOfTheCasinoGames_data();
     void classesOfTheCasinoGames();
     void publishedReturns_data();
@@ -48,12 +49,15 @@ private:
 
 void TestGames::agreesWithTheTablesEvaluatorOnEveryHand()
 {
-    // Every hand of the 53-card deck; those without the Joker also in the 52-card game.
-    const GameClassifier plain(tableGame(false));
-    const GameClassifier joker(tableGame(true));
+    // Every hand of the 53-card deck; those without the Joker also in the 52-card game. The
+    // class, and for a paying hand the cards its win lamps light.
+    const Game& plainGame = tableGame(false);
+    const Game& jokerGame = tableGame(true);
+    const GameClassifier plain(plainGame);
+    const GameClassifier joker(jokerGame);
     Hand hand;
     HandFlags flags{};
-    int64_t hands = 0, mismatches = 0;
+    int64_t hands = 0, mismatches = 0, markMismatches = 0;
     int c[5];
     for (c[4] = 4; c[4] < 53; ++c[4])
         for (c[3] = 3; c[3] < c[4]; ++c[3])
@@ -70,9 +74,91 @@ void TestGames::agreesWithTheTablesEvaluatorOnEveryHand()
                                 qWarning("cards %d %d %d %d %d: table %d, general %d", c[0], c[1], c[2], c[3],
                                          c[4], expected, joker.classify(c));
                         }
+                        if (expected < ClassJacks)
+                            continue;
+                        int marked = 0;
+                        for (int p = 0; p < 5; ++p)
+                            marked |= hand.Held[size_t(p + 1)] ? 1 << p : 0;
+                        const int mask = winningMask(jokerGame, c, expected);
+                        if (mask != marked || (c[4] != 52 && winningMask(plainGame, c, expected) != marked)) {
+                            if (++markMismatches < 5)
+                                qWarning(
+                                    "cards %d %d %d %d %d, class %d: table marks %02x, winning cards %02x",
+                                    c[0], c[1], c[2], c[3], c[4], expected, marked, mask);
+                        }
                     }
     QCOMPARE(hands, int64_t(2869685));
     QCOMPARE(mismatches, int64_t(0));
+    QCOMPARE(markMismatches, int64_t(0));
+}
+
+// The lamps light what makes the hand: whatever the other cards were, the lit ones alone
+// would still make its class or better. Checked on every hand of every casino game with the
+// unlit cards replaced by random others (the exact "whatever" costs a draw table per hand).
+void TestGames::winningCardsAloneMakeTheClass()
+{
+    struct Played {
+        const Game* game;
+        GameClassifier classifier;
+        int64_t hands = 0, completed = 0;
+    };
+    std::vector<Played> games;
+    for (const Game& g : gameCatalogue())
+        if (g.family != tableGame(false).id && g.family != tableGame(true).id)
+            games.push_back({&g, GameClassifier(g)});
+    QVERIFY(games.size() >= 4);
+    uint64_t state = 20261210;
+    auto random = [&state](int n) {
+        state ^= state << 13, state ^= state >> 7, state ^= state << 17;
+        return int(state % uint64_t(n));
+    };
+    int64_t failures = 0;
+    int c[5];
+    for (c[4] = 4; c[4] < 53; ++c[4])
+        for (c[3] = 3; c[3] < c[4]; ++c[3])
+            for (c[2] = 2; c[2] < c[3]; ++c[2])
+                for (c[1] = 1; c[1] < c[2]; ++c[1])
+                    for (c[0] = 0; c[0] < c[1]; ++c[0]) {
+                        uint64_t inHand = 0;
+                        for (int p = 0; p < 5; ++p)
+                            inHand |= uint64_t(1) << c[p];
+                        for (Played& g : games) {
+                            const int deck = g.game->deckSize();
+                            if (c[4] >= deck)
+                                continue;
+                            ++g.hands;
+                            const int cls = g.classifier.classify(c);
+                            const int mask = cls > 0 ? winningMask(*g.game, c, cls) : 31;
+                            if (mask == 31)
+                                continue;
+                            int other[5];
+                            uint64_t used = inHand;
+                            for (int p = 0; p < 5; ++p) {
+                                other[p] = c[p];
+                                if (mask >> p & 1)
+                                    continue;
+                                do
+                                    other[p] = random(deck);
+                                while (used >> other[p] & 1);
+                                used |= uint64_t(1) << other[p];
+                            }
+                            ++g.completed;
+                            const int alone = g.classifier.classify(other);
+                            if (mask == 0 || alone < cls) {
+                                if (++failures < 5)
+                                    qWarning(
+                                        "%s, cards %d %d %d %d %d, class %d, lit %02x: with %d %d %d %d %d "
+                                        "class %d",
+                                        g.game->id.c_str(), c[0], c[1], c[2], c[3], c[4], cls, mask, other[0],
+                                        other[1], other[2], other[3], other[4], alone);
+                            }
+                        }
+                    }
+    for (const Played& g : games) {
+        QCOMPARE(g.hands, g.game->deckSize() == 53 ? int64_t(2869685) : int64_t(2598960));
+        QVERIFY2(g.completed > 0, g.game->id.c_str());
+    }
+    QCOMPARE(failures, int64_t(0));
 }
 
 void TestGames::classesOfTheCasinoGames_data()

@@ -3,10 +3,12 @@
 // after each one. The restart rule: whenever the table can show something or a kill can
 // land (every return to the message loop, so after every input) the file holds exactly the
 // money and the statistics in memory. Waits return: no input ever runs inside another.
-// A failure prints its seed; TARVELLE_ROUND_SEED replays one seed.
+// Some sessions play a casino game, with its own deck, classes, pays and hand counts and
+// without the pot. A failure prints its seed; TARVELLE_ROUND_SEED replays one seed.
 #include "tests/engine/roundhost.h"
 
 #include "engine/clock.h"
+#include "engine/game.h"
 #include "engine/round.h"
 
 #include "storage/gamefiles.h"
@@ -26,6 +28,45 @@ using namespace tarvelle;
 namespace {
 
 constexpr uint64_t kInputsPerRun = 4000000;
+// One session in this many plays a casino game, and a casino session restarts sooner: each of
+// its deals runs the exact analysis for the hold proposal (up to a millisecond), so they stay
+// few, and its restarts many.
+constexpr uint64_t kCasinoShare = 12;
+constexpr uint64_t kInputsPerCasinoSession = 400;
+
+// The casino games played: catalogue games of each kind of wild card and bonus classes, and
+// an edited one where a middle class pays nothing and the royal the most a table may pay.
+const std::vector<Game>& casinoGames()
+{
+    static const std::vector<Game> games = [] {
+        std::vector<Game> g;
+        for (const char* id : {"jacks-9-6", "double-double-bonus-9-6", "deuces-wild", "joker-poker"})
+            g.push_back(*findGame(id));
+        g.push_back(*editedGame(*findGame("jacks-9-6"), "1,2,0,4,6,9,25,50,1000000"));
+        return g;
+    }();
+    return games;
+}
+
+// A card's deck index read from the hand: 0..51 by suit and rank, 52 the Joker; -1 for a
+// code no deck holds.
+int deckIndex(const Hand& h, int pos)
+{
+    const int suit = h.Suit[size_t(pos)], rank = h.Rank[size_t(pos)];
+    if (suit == 5 && rank == 2)
+        return 52;
+    if (suit < 1 || suit > 4 || rank < 2 || rank > 14)
+        return -1;
+    return (suit - 1) * 13 + rank - 2;
+}
+
+std::array<int, 5> handCards(const Hand& h)
+{
+    std::array<int, 5> cards;
+    for (int k = 1; k <= 5; ++k)
+        cards[size_t(k - 1)] = deckIndex(h, k);
+    return cards;
+}
 
 // The counters as a restart reads them back: an independent reading of the 316 bytes.
 struct Decoded {
@@ -77,6 +118,7 @@ Wide restartWorth(const Counters& c)
 // Everything an ignored input must leave alone (the press marks aside).
 struct Snapshot {
     Counters counters;
+    GameCounts casinoCounts;
     Hand hand;
     HandFlags flags;
     Settings settings;
@@ -88,6 +130,7 @@ struct Snapshot {
     static Snapshot of(GameState& gs)
     {
         return {gs.counters,
+                gs.casinoCounts,
                 gs.hand,
                 gs.flags,
                 gs.settings,
@@ -102,9 +145,9 @@ struct Snapshot {
     }
     bool operator==(const Snapshot& o) const
     {
-        return counters == o.counters && hand.Deck == o.hand.Deck && hand.Suit == o.hand.Suit &&
-               hand.Rank == o.hand.Rank && hand.Held == o.hand.Held && flags == o.flags &&
-               std::memcmp(&settings, &o.settings, sizeof settings) == 0 &&
+        return counters == o.counters && casinoCounts == o.casinoCounts && hand.Deck == o.hand.Deck &&
+               hand.Suit == o.hand.Suit && hand.Rank == o.hand.Rank && hand.Held == o.hand.Held &&
+               flags == o.flags && std::memcmp(&settings, &o.settings, sizeof settings) == 0 &&
                std::memcmp(&dbl, &o.dbl, sizeof dbl) == 0 && State == o.State && HandActive == o.HandActive &&
                FirstClick == o.FirstClick && AllHeld == o.AllHeld && Autoplay == o.Autoplay &&
                Step == o.Step && seed == o.seed;
@@ -156,11 +199,17 @@ public:
     size_t deepestWork = 0; // the most steps the round ever had left
     std::array<uint64_t, 7> moneySeen{}; // by MoneyKind
     uint64_t sessions = 0;
+    // By casino game: sessions, counted draws, paying draws, double-up guesses.
+    struct CasinoSeen {
+        uint64_t sessions = 0, draws = 0, paid = 0, guesses = 0;
+    };
+    std::vector<CasinoSeen> casinoSeen = std::vector<CasinoSeen>(casinoGames().size());
 
     void run(uint64_t count)
     {
         while (inputs < count && failure.empty()) {
-            if (m_round->phase() == Phase::Exiting || m_pick() % 20000 == 0) {
+            if (m_round->phase() == Phase::Exiting ||
+                m_pick() % (m_game >= 0 ? kInputsPerCasinoSession : 20000) == 0) {
                 restart();
                 continue;
             }
@@ -178,6 +227,8 @@ public:
         if (!d.checkOk || countersBytes(d.c) != bytes)
             fail("a save does not read back as the state in memory");
         m_saved = d.c;
+        // A casino game's hands go to a file of their own, whose format is not this test's.
+        m_savedCasino = m_gs.casinoCounts;
     }
     void startAnimation(bool a) override
     {
@@ -185,13 +236,22 @@ public:
         // A draw whose five cards were all held is not counted among the final hands.
         if (m_gs.State == 2 && !m_gs.AllHeld)
             ++m_countedDraws;
+        if (m_gs.State == 2 && m_game >= 0)
+            checkCasinoPay();
     }
     void money(MoneyKind kind, Wide amount) override
     {
         RoundHost::money(kind, amount);
         ++moneySeen[size_t(kind)];
-        if (kind == MoneyKind::BetTaken)
+        if (kind == MoneyKind::BetTaken) {
             ++m_betsTaken;
+            m_doubleDeck = false;
+            m_dealt = true;
+        }
+        if (m_game >= 0 && kind == MoneyKind::HandPaid && m_round->phase() == Phase::DrawSettling)
+            checkCasinoPay(false);
+        if (m_game >= 0 && (kind == MoneyKind::DoubleWon || kind == MoneyKind::DoubleLost))
+            ++casinoSeen[size_t(m_game)].guesses;
     }
 
 private:
@@ -210,6 +270,8 @@ private:
         ++sessions;
         m_round.reset();
         Counters kept = m_saved;
+        const GameCounts keptCasino = m_savedCasino;
+        const int keptGame = m_game;
         m_gs = GameState{};
         if (fresh) {
             m_gs.counters = Counters{};
@@ -235,6 +297,18 @@ private:
         s.HoldOpenInside = coin();
         s.PayoutControl = coin();
         s.PayoutRate = uint8_t(50 + 10 * (m_pick() % 6));
+        // The game: after a restart often the same casino game with the counts its file
+        // kept, otherwise now and then a casino game, each in turn, from no counts.
+        if (!fresh && keptGame >= 0 && m_pick() % 2 == 0) {
+            m_game = keptGame;
+            m_gs.casinoCounts = keptCasino;
+        } else {
+            m_game = m_pick() % kCasinoShare == 0 ? int(m_casinoTurn++ % casinoGames().size()) : -1;
+        }
+        if (m_game >= 0) {
+            m_gs.casino = casinoGames()[size_t(m_game)];
+            ++casinoSeen[size_t(m_game)].sessions;
+        }
         Counters& c = m_gs.counters;
         if (fresh || m_pick() % 2 == 0) {
             // Now and then money at its extremes, as an edited file may hold it.
@@ -267,6 +341,10 @@ private:
         m_round = std::make_unique<Round>(m_gs, *this, clock);
         m_gs.payout.StartTime = clock.localDays();
         m_saved = m_gs.counters;
+        m_savedCasino = m_gs.casinoCounts;
+        m_atStart = m_gs.counters;
+        m_casinoAtStart = m_gs.casinoCounts;
+        m_dealt = m_doubleDeck = false;
         m_betsTaken = 0;
         m_dealtAtStart = dealtTotal(m_gs.counters);
         m_finalAtStart = finalTotal(m_gs.counters);
@@ -284,7 +362,7 @@ private:
     // A kill now restarts from the file: it must hold every change already decided.
     void checkOnDisk(const char* where)
     {
-        if (!(m_saved == m_gs.counters))
+        if (!(m_saved == m_gs.counters) || !(m_savedCasino == m_gs.casinoCounts))
             fail(std::string("money or statistics not on disk at ") + where);
     }
 
@@ -345,6 +423,7 @@ private:
         const bool judged = !acts || in == Input::WaitOver;
         const Snapshot snap = judged ? Snapshot::of(m_gs) : Snapshot{};
         const Wide booksBefore = books(m_gs.counters);
+        const GameCounts countsBefore = m_gs.casinoCounts;
         const Wide reportedBefore = reported;
         ++phasesSeen[size_t(before)];
         if (m_round->waiting() && in != Input::WaitOver)
@@ -360,6 +439,9 @@ private:
         if (books(m_gs.counters) - booksBefore != reported - reportedBefore)
             fail(std::string("money appeared or vanished at ") + inputName(in));
         checkState();
+        if (m_game >= 0)
+            checkCasinoHand();
+        checkCasinoCounts(countsBefore);
         checkOnDisk(inputName(in));
         // Work piles up only under inputs that act while older work waits, a few steps each.
         m_actedSinceDrained = m_round->pendingSteps() == 0 ? 0 : m_actedSinceDrained + (didAct && in != Input::WaitOver);
@@ -384,10 +466,89 @@ private:
         if (c.Bet < 1 || c.Bet > 500)
             fail("a bet outside 1..500");
         // Counted with the money they move: never a bet without its deal, nor the reverse.
+        if (m_game >= 0) {
+            const GameCounts& g = gs.casinoCounts;
+            if (g.dealt[0] - m_casinoAtStart.dealt[0] != m_betsTaken)
+                fail("the casino game's dealt hands disagree with the bets taken");
+            if (g.final[0] - m_casinoAtStart.final[0] != m_countedDraws)
+                fail("the casino game's final hands disagree with the draws");
+            // A casino game has no pot and keeps out of the table's statistics.
+            if (c.Bonus != m_atStart.Bonus)
+                fail("a casino game moved the bonus pot");
+            if (c.DealtCounts != m_atStart.DealtCounts || c.FinalCounts != m_atStart.FinalCounts ||
+                c.DealtCountsJoker != m_atStart.DealtCountsJoker ||
+                c.FinalCountsJoker != m_atStart.FinalCountsJoker)
+                fail("a casino game counted hands in the table's statistics");
+            return;
+        }
         if (dealtTotal(c) - m_dealtAtStart != m_betsTaken)
             fail("the dealt-hand counters disagree with the bets taken");
         if (finalTotal(c) - m_finalAtStart != m_countedDraws)
             fail("the final-hand counters disagree with the draws");
+    }
+
+    const Game& game() const { return casinoGames()[size_t(m_game)]; }
+
+    // Five different cards of the game's deck; the double-up's from an ordinary deck.
+    bool checkCasinoHand()
+    {
+        if (m_round->phase() == Phase::DoubleUp)
+            m_doubleDeck = true;
+        if (!m_dealt)
+            return true;
+        const bool joker = game().wild == Wild::Joker && !m_doubleDeck;
+        uint64_t seen = 0;
+        for (int c : handCards(m_gs.hand)) {
+            if (c < 0 || (c == 52 && !joker) || (seen >> c & 1)) {
+                fail(m_doubleDeck ? "a double-up card from outside an ordinary deck"
+                                  : "a card from outside the casino game's deck");
+                return false;
+            }
+            seen |= uint64_t(1) << c;
+        }
+        return true;
+    }
+
+    // What the input counted: one hand at most of each kind, in the class the game's own
+    // classifier gives the cards on the table; nothing at all in the table's game.
+    void checkCasinoCounts(const GameCounts& before)
+    {
+        const GameCounts& now = m_gs.casinoCounts;
+        if (now == before)
+            return;
+        GameCounts want = before;
+        if (m_game >= 0 && checkCasinoHand()) {
+            const int cls = GameClassifier(game()).classify(handCards(m_gs.hand).data());
+            auto counted = [cls](auto& w, const auto& n) {
+                if (n[0] == w[0] + 1) {
+                    ++w[0];
+                    if (cls > 0)
+                        ++w[size_t(cls)];
+                }
+            };
+            counted(want.dealt, now.dealt);
+            counted(want.final, now.final);
+        }
+        if (!(now == want))
+            fail("a hand counted other than once, in its class, in the casino game's statistics");
+    }
+
+    // The final hand pays its class's pay times the bet: at the draw press, which commits it,
+    // and when the end of the draw shows it.
+    void checkCasinoPay(bool atPress = true)
+    {
+        if (!checkCasinoHand())
+            return;
+        const Game& g = game();
+        const int cls = GameClassifier(g).classify(handCards(m_gs.hand).data());
+        const int64_t want = g.pay[size_t(cls)] * m_gs.counters.Bet;
+        if (m_gs.counters.Win != want)
+            fail("a casino hand paid other than its class's pay times the bet");
+        if (!atPress)
+            return;
+        CasinoSeen& seen = casinoSeen[size_t(m_game)];
+        seen.draws += !m_gs.AllHeld;
+        seen.paid += want > 0;
     }
 
     // From here the round can get back to idle, whatever happened: tried on a copy.
@@ -423,6 +584,13 @@ private:
     GameState m_gs;
     std::unique_ptr<Round> m_round;
     Counters m_saved;
+    GameCounts m_savedCasino;
+    Counters m_atStart;
+    GameCounts m_casinoAtStart;
+    int m_game = -1; // the casino game played, or -1 for the table's own
+    uint64_t m_casinoTurn = 0;
+    bool m_dealt = false;      // the hand holds dealt cards
+    bool m_doubleDeck = false; // ... those of a double-up
     uint32_t m_betsTaken = 0;
     uint32_t m_dealtAtStart = 0;
     uint32_t m_finalAtStart = 0;
@@ -460,12 +628,19 @@ void TestRound::randomInputs()
     QElapsedTimer timer;
     timer.start();
     uint64_t total = 0;
+    std::vector<Model::CasinoSeen> casino(casinoGames().size());
     // Several seeds, so one long game does not hide the others' starting points.
     for (uint64_t s = seed; s < seed + (one ? 1 : 4); ++s) {
         Model m(s);
         m.run(kInputsPerRun / 4);
         total += m.inputs;
         QVERIFY2(m.failure.empty(), m.failure.c_str());
+        for (size_t g = 0; g < casino.size(); ++g) {
+            casino[g].sessions += m.casinoSeen[g].sessions;
+            casino[g].draws += m.casinoSeen[g].draws;
+            casino[g].paid += m.casinoSeen[g].paid;
+            casino[g].guesses += m.casinoSeen[g].guesses;
+        }
         // The inputs reached every phase and every kind of money movement.
         for (int p = 0; p < int(Phase::Count); ++p)
             QVERIFY2(m.phasesSeen[size_t(p)] > 0 || Phase(p) == Phase::Exiting, phaseName(Phase(p)));
@@ -491,6 +666,17 @@ void TestRound::randomInputs()
                   static_cast<unsigned long long>(m.moneySeen[size_t(MoneyKind::DoubleWon)]),
                   static_cast<unsigned long long>(m.moneySeen[size_t(MoneyKind::DoubleLost)]));
     }
+    // Every casino game was played to paying draws, and some of their wins gambled.
+    uint64_t casinoGuesses = 0;
+    for (size_t g = 0; g < casino.size(); ++g) {
+        const Model::CasinoSeen& c = casino[g];
+        qInfo("%s: %llu sessions, %llu draws, %llu paid, %llu guesses", casinoGames()[g].id.c_str(),
+              static_cast<unsigned long long>(c.sessions), static_cast<unsigned long long>(c.draws),
+              static_cast<unsigned long long>(c.paid), static_cast<unsigned long long>(c.guesses));
+        QVERIFY2(one || c.paid > 0, casinoGames()[g].id.c_str());
+        casinoGuesses += c.guesses;
+    }
+    QVERIFY(one || casinoGuesses > 0);
     const double secs = double(timer.elapsed()) / 1000.0;
     qInfo("%llu inputs in %.1f s: %.0f inputs/s", static_cast<unsigned long long>(total), secs,
           double(total) / (secs > 0 ? secs : 1));
