@@ -16,6 +16,8 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace tarvelle {
 
 namespace {
@@ -23,6 +25,25 @@ namespace {
 const QColor& kBackground = palette::Table;
 const QColor& kMenuNormal = palette::Table;
 const QColor& kMenuOver = palette::MenuOver;
+
+// A lamp that is not available: its picture in greys over the screen's ground, dimmed.
+QImage greyed(const QImage& lamp)
+{
+    if (lamp.isNull())
+        return lamp;
+    QImage img = lamp.convertToFormat(QImage::Format_RGB32);
+    const int groundGrey = qGray(kBackground.rgb());
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const int lift = (qGray(line[x]) - groundGrey) * 3 / 5;
+            line[x] = qRgb(std::clamp(kBackground.red() + lift, 0, 255),
+                           std::clamp(kBackground.green() + lift, 0, 255),
+                           std::clamp(kBackground.blue() + lift, 0, 255));
+        }
+    }
+    return img;
+}
 
 } // namespace
 
@@ -49,6 +70,7 @@ TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QSt
     m_dis = builtinPicture(QStringLiteral("dis"), {30, 23});
     m_enaHires = hidpi::picture(QStringLiteral("ena"));
     m_disHires = hidpi::picture(QStringLiteral("dis"));
+    m_greyLamps = {greyed(m_ena), greyed(m_dis), greyed(m_enaHires), greyed(m_disHires)};
 
     buildMenu();
     buildSettingsPage();
@@ -85,15 +107,23 @@ void TForm2::makeHover(TAntiAliasLabel* label, const QColor& normal, const QColo
 {
     label->setFontColor(normal);
     label->setCursor(Qt::PointingHandCursor);
-    connect(label, &TAntiAliasLabel::mouseEnter, label, [label, over] { label->setFontColor(over); });
-    connect(label, &TAntiAliasLabel::mouseLeave, label, [label, normal] { label->setFontColor(normal); });
+    // A caption that is not available keeps its grey.
+    connect(label, &TAntiAliasLabel::mouseEnter, label, [label, over] {
+        if (label->isEnabled())
+            label->setFontColor(over);
+    });
+    connect(label, &TAntiAliasLabel::mouseLeave, label, [label, normal] {
+        if (label->isEnabled())
+            label->setFontColor(normal);
+    });
     m_hoverLabels.append({label, normal});
 }
 
 void TForm2::resetHover()
 {
     for (const auto& [label, normal] : m_hoverLabels)
-        label->setFontColor(normal);
+        if (label->isEnabled())
+            label->setFontColor(normal);
 }
 
 void TForm2::buildMenu()
@@ -145,7 +175,10 @@ void TForm2::errorSound()
 
 void TForm2::setLamp(TImage* lamp, bool on)
 {
-    lamp->setPicture(on ? m_ena : m_dis, on ? m_enaHires : m_disHires);
+    if (lamp->isEnabled())
+        lamp->setPicture(on ? m_ena : m_dis, on ? m_enaHires : m_disHires);
+    else
+        lamp->setPicture(m_greyLamps[on ? 0 : 1], m_greyLamps[on ? 2 : 3]);
     m_litLamps.insert(lamp, on);
     if (QWidget* owner = m_lampOwners.value(lamp))
         access::setChecked(owner, on);

@@ -51,6 +51,12 @@ public:
     static constexpr int DeckCount = 4;
     static constexpr int ThumbTop = 63;
     static constexpr int ThumbBottom = 513;
+    // The switches that belong to the table's own game; a casino game shows them, with the
+    // rates, as not available.
+    static bool tableGameOnly(int toggle)
+    {
+        return toggle == TgJoker || toggle == TgHoldHighCard || toggle == TgPayoutControl;
+    }
 
     TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QString& appDir,
            const QString& saveDir, QWidget* parent = nullptr);
@@ -128,6 +134,9 @@ signals:
     void closed();
     // A setting changed and is on disk; whoever shows something that depends on one follows.
     void settingsChanged();
+    // The counters changed here (account, statistics reset). The table's own are on disk
+    // already; a casino game's are kept by whoever keeps that game.
+    void countersChanged();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -152,6 +161,7 @@ private:
     void buildSettingsPage();
     void buildAccountPanel();
     void refreshSettingsPage();
+    void showTableGameControls(); // greyed and out of reach while a casino game is played
     void showAccount();
     void keepSettings(); // saveini at once
     void keepCounters(); // svct at once (what the round does not save itself)
@@ -163,6 +173,7 @@ private:
 
     // statspage.cpp
     void buildStatsPage();
+    void layOutPokerGrid();
     void refreshStats();
 
     // keyboard.cpp: Tab, the arrows, Space and Enter, page keys, the help page's keys, and
@@ -202,6 +213,8 @@ private:
     QImage m_dis;
     QImage m_enaHires;
     QImage m_disHires;
+    std::array<QImage, 4> m_greyLamps; // ena, dis, and their double-size pictures, greyed
+    bool m_tableControlsOff = false;
     QHash<const TImage*, bool> m_litLamps;
     std::array<QList<QWidget*>, 4> m_pageWidgets;
     QList<std::pair<TAntiAliasLabel*, QColor>> m_hoverLabels;

@@ -239,7 +239,7 @@ bool TForm2::moveFocus(int dx, int dy)
     const KeyItem* from = keyItemOf(focusWidget());
     if (!from || !from->focus->isVisible()) {
         for (const KeyItem& item : std::as_const(m_keyItems))
-            if (item.focus->isVisible()) {
+            if (item.focus->isVisible() && item.focus->isEnabled()) {
                 item.focus->setFocus(Qt::TabFocusReason);
                 return true;
             }
@@ -249,7 +249,8 @@ bool TForm2::moveFocus(int dx, int dy)
     const KeyItem* best = nullptr;
     int bestScore = 0;
     for (const KeyItem& item : std::as_const(m_keyItems)) {
-        if (&item == from || item.group != from->group || !item.focus->isVisible())
+        if (&item == from || item.group != from->group || !item.focus->isVisible() ||
+            !item.focus->isEnabled())
             continue;
         const QPoint d = onScreen(item.focus, this).center() - start;
         const int along = dx != 0 ? d.x() * dx : d.y() * dy;

@@ -3,6 +3,7 @@
 #include "extra/figures.h"
 #include "extra/form2.h"
 #include "storage/gamefiles.h"
+#include "widgets/accessibility.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
 #include "widgets/image.h"
@@ -22,6 +23,7 @@ const QColor& kHeading = palette::Heading;
 const QColor& kValue = palette::Value;
 const QColor& kInk = palette::Ink;
 const QColor& kPanel = palette::Panel;
+const QColor kUnavailable(50, 80, 90); // a caption that is not available, greyed on the ground
 
 struct ToggleInfo {
     const char* caption;
@@ -199,12 +201,38 @@ void TForm2::buildAccountPanel()
 
 void TForm2::refreshSettingsPage()
 {
+    showTableGameControls();
     for (int t = 0; t < ToggleCount; ++t)
         setLamp(m_toggleLamps[size_t(t)], m_game.settings.*kToggles[t].setting != 0);
     showAccount();
     showFigure(m_recordValue, m_game.counters.AccountRecord);
     ratele();
     dk();
+}
+
+// The casino game's own deck and pays decide what these switches would: they are shown, with
+// their stored values, as not available, and nothing reaches them.
+void TForm2::showTableGameControls()
+{
+    const bool off = m_game.casino.has_value();
+    if (off == m_tableControlsOff)
+        return;
+    m_tableControlsOff = off;
+    QList<std::pair<TAntiAliasLabel*, TImage*>> controls;
+    for (int t = 0; t < ToggleCount; ++t)
+        if (tableGameOnly(t))
+            controls.append({m_toggleLabels[size_t(t)], m_toggleLamps[size_t(t)]});
+    for (int i = 0; i < RateCount; ++i)
+        controls.append({m_rateLabels[size_t(i)], m_rateLamps[size_t(i)]});
+    for (const auto& [label, lamp] : std::as_const(controls)) {
+        label->setEnabled(!off);
+        lamp->setEnabled(!off);
+        label->setFocusPolicy(off ? Qt::NoFocus : Qt::TabFocus);
+        label->setFontColor(off ? kUnavailable : kItemNormal);
+        label->setCursor(off ? Qt::ArrowCursor : Qt::PointingHandCursor);
+        access::setDescription(label, off ? tr("Only for the table's own game") : QString());
+        setLamp(lamp, lampLit(lamp));
+    }
 }
 
 void TForm2::showAccount()
@@ -231,7 +259,7 @@ QString TForm2::accountRecordText() const
 
 void TForm2::toggleClick(int toggle)
 {
-    if (toggle < 0 || toggle >= ToggleCount)
+    if (toggle < 0 || toggle >= ToggleCount || (m_game.casino && tableGameOnly(toggle)))
         return;
     const bool refused = (toggle == TgJoker && (m_game.HandActive || m_game.dbl.DoubleActive)) ||
                          (toggle == TgRedBlack && m_game.dbl.DoubleActive);
@@ -250,7 +278,7 @@ void TForm2::toggleClick(int toggle)
 
 void TForm2::rateClick(int index)
 {
-    if (index < 0 || index >= RateCount || !m_game.settings.PayoutControl)
+    if (index < 0 || index >= RateCount || !m_game.settings.PayoutControl || m_game.casino)
         return;
     clickSound();
     m_game.settings.PayoutRate = kRates[index];
@@ -263,12 +291,12 @@ void TForm2::ratele()
     for (TImage* lamp : m_rateLamps)
         setLamp(lamp, false);
     const uint8_t rate = NormalisePayoutRate(m_game.settings.PayoutRate);
-    if (rate != m_game.settings.PayoutRate) {
+    if (rate != m_game.settings.PayoutRate && !m_game.casino) {
         m_game.settings.PayoutRate = rate;
         keepSettings();
     }
     for (int i = 0; i < RateCount; ++i)
-        if (kRates[i] == m_game.settings.PayoutRate)
+        if (kRates[i] == rate)
             setLamp(m_rateLamps[size_t(i)], true);
 }
 
@@ -321,7 +349,10 @@ void TForm2::keepSettings()
 
 void TForm2::keepCounters()
 {
-    svct(m_game.counters, m_saveDir.toStdString(), &m_game.IoCode);
+    // A casino game's money is in the counters while it is played: not the table's file.
+    if (!m_game.casino)
+        svct(m_game.counters, m_saveDir.toStdString(), &m_game.IoCode);
+    emit countersChanged();
 }
 
 // The account operations are the round's; a screen without a table applies the same rules.

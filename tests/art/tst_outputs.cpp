@@ -1,7 +1,8 @@
 // Checks that tie the generated files to each other and to the game: the help page against the
 // engine's pay table, the Extra screen's deck previews against the backs, and repeatable output.
-#include "tools/art/cardfile.h"
+#include "engine/game.h"
 #include "engine/paytable.h"
+#include "tools/art/cardfile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -91,6 +92,26 @@ private slots:
                      qPrintable(QStringLiteral("%1 pays \"%2\"").arg(cls).arg(pay)));
         }
         QCOMPARE(tarvelle::Multiplier[1], 0); // the page tells players a low pair pays nothing
+    }
+
+    void helpNamesEveryCasinoGameAndItsKey()
+    {
+        QTextDocument doc;
+        doc.setHtml(QString::fromUtf8(readFile(runtimeDir() + QStringLiteral("/help.htm"))));
+        QStringList listed, keys;
+        for (QTextTable* table : tablesOf(doc))
+            for (int r = 1; r < table->rows(); ++r) {
+                if (cellText(table, 0, 0) == QLatin1String("Casino game"))
+                    listed << cellText(table, r, 0);
+                if (cellText(table, 0, 1) == QLatin1String("Key"))
+                    keys << cellText(table, r, 1) + QLatin1Char(':') + cellText(table, r, 2);
+            }
+        QStringList titles;
+        for (const tarvelle::Game& g : tarvelle::gameCatalogue())
+            if (&g != &tarvelle::tableGame(false) && &g != &tarvelle::tableGame(true))
+                titles << QString::fromUtf8(tarvelle::gameTitle(g.id));
+        QCOMPARE(listed, titles);
+        QVERIFY2(keys.contains(QLatin1String("G:choose the game (see below)")), qPrintable(keys.join('|')));
     }
 
     void helpTellsWhenThePayoutControlTightens()

@@ -6,6 +6,7 @@
 #include "widgets/stringaligngrid.h"
 #include "sound/waveplayer.h"
 
+#include <QAccessibleInterface>
 #include <QBuffer>
 #include <QFile>
 #include <QFontMetrics>
@@ -19,6 +20,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <tuple>
 
 using namespace tarvelle;
 
@@ -168,6 +170,8 @@ private slots:
     void helpThumbAndWheel();
     void missingHelpPage();
     void everyChangeIsOnDiskWhenMade();
+    void casinoGameStatistics();
+    void casinoGameLeavesTableSwitchesAlone();
 };
 
 void TestForm2::windowAndPages()
@@ -901,6 +905,124 @@ void TestForm2::everyChangeIsOnDiskWhenMade()
     f.pages(1);
     onDisk("mended rate");
     QCOMPARE(int(s.savedIni().at(11)), 70);
+}
+
+// The page as it shows now, after closing and opening the screen again.
+QImage reopened(TForm2& f, int page)
+{
+    f.closeClick();
+    f.openExtra();
+    f.pages(page);
+    return f.grab().toImage();
+}
+
+void TestForm2::casinoGameStatistics()
+{
+    // Every casino game and a player's own, chosen while the screen is closed: the grid shows
+    // exactly its classes, pays and counts, inside the page; back at the table's game the
+    // page is as it was.
+    Screen s;
+    TForm2& f = *s.form;
+    f.openExtra();
+    const QImage tablePage = reopened(f, 3);
+    std::vector<Game> games;
+    for (const Game& g : gameCatalogue())
+        if (&g != &tableGame(false) && &g != &tableGame(true))
+            games.push_back(g);
+    games.push_back(
+        *editedGame(*findGame("double-double-bonus-9-6"), "1,1,3,4,5,8,50,80,160,160,400,50,4000"));
+    QCOMPARE(games.size(), size_t(8));
+    TStringAlignGrid* g2 = f.pokerGrid();
+    for (const Game& game : games) {
+        s.game.casino = game;
+        GameCounts& counts = s.game.casinoCounts;
+        for (int k = 0; k < game.classCount; ++k) {
+            counts.dealt[size_t(k)] = uint32_t(1000 * k + 7);
+            counts.final[size_t(k)] = k == 0 ? 4294967295u : uint32_t(3 * k + 1);
+        }
+        reopened(f, 3);
+        const int deals = game.classCount; // the last row counts the hands
+        QCOMPARE(QSize(g2->colCount(), g2->rowCount()), QSize(4, deals + 1));
+        QCOMPARE(g2->cell(0, 0), QString::fromUtf8(gameTitle(game.id)));
+        for (int r = 1; r <= deals; ++r) {
+            const size_t k = r == deals ? 0 : size_t(r);
+            QCOMPARE(g2->cell(0, r), k ? QString::fromUtf8(className(game.keys[k])) : QString("Deals"));
+            QCOMPARE(g2->cell(1, r), k ? QString::number(game.pay[k]) : QString());
+            QCOMPARE(g2->cell(2, r), QString::number(counts.dealt[k]));
+            QCOMPARE(g2->cell(3, r), QString::number(counts.final[k]));
+        }
+        for (int r = 0; r <= deals; ++r)
+            for (int c = 0; c < 4; ++c)
+                QVERIFY2(QFontMetrics(g2->fontAt(c, r)).horizontalAdvance(g2->cell(c, r)) <=
+                             g2->textRect(c, r).width(),
+                         qPrintable(g2->cell(c, r)));
+        QVERIFY(QRect(100, 80, 600, 286).contains(g2->geometry()));
+        QCOMPARE(g2->cellRect(3, deals).bottom(), g2->height() - 1);
+    }
+    // The reset clears the game's own counts; the table's file keeps the table's money.
+    QSignalSpy changed(&f, &TForm2::countersChanged);
+    s.game.counters.RbWon[2] = 5;
+    f.resetsClick();
+    QCOMPARE(s.game.casinoCounts, GameCounts{});
+    QCOMPARE(s.game.counters.RbWon[2], 0u);
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(!QFile::exists(s.save.filePath("poker.dat")));
+
+    s.game.casino.reset();
+    QCOMPARE(reopened(f, 3), tablePage);
+    QCOMPARE(g2->rowCount(), 13);
+}
+
+void TestForm2::casinoGameLeavesTableSwitchesAlone()
+{
+    // In a casino game the table's own switches and rates are greyed, out of reach of the
+    // mouse, the keys and a screen reader, and keep their values; back at the table's game
+    // the page is as it was.
+    Screen s;
+    TForm2& f = *s.form;
+    Settings& st = s.game.settings;
+    st.PayoutControl = 1;
+    st.HoldHighCard = 0;
+    st.PayoutRate = 75; // the table's own game mends it to 70 when shown
+    f.openExtra();
+    const QImage tablePage = reopened(f, 1);
+    st.PayoutRate = 75;
+    const auto stored = settingsBytes(st);
+    s.game.casino = *findGame("deuces-wild");
+    reopened(f, 1);
+    QList<std::tuple<QWidget*, TImage*, bool>> off; // caption, lamp, lit
+    for (auto t : {TForm2::TgJoker, TForm2::TgHoldHighCard, TForm2::TgPayoutControl})
+        off.append({f.toggleLabel(t), f.toggleLamp(t), t != TForm2::TgHoldHighCard});
+    for (int i = 0; i < TForm2::RateCount; ++i)
+        off.append({f.rateLabel(i), f.rateLamp(i), i == 3});
+    const QImage ena = f.toggleLamp(TForm2::TgSoundFx)->grab().toImage();
+    const QImage dis = f.toggleLamp(TForm2::TgAutoBet)->grab().toImage();
+    SoundService::instance().clearHistory();
+    for (const auto& [label, lamp, lit] : off) {
+        QVERIFY(!label->isEnabled() && !lamp->isEnabled() && label->focusPolicy() == Qt::NoFocus);
+        QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(label);
+        QVERIFY(a11y->state().disabled);
+        leftClick(label);
+        leftClick(lamp);
+        for (const QString& action : a11y->actionInterface()->actionNames())
+            a11y->actionInterface()->doAction(action);
+        QCOMPARE(f.lampLit(lamp), lit); // the stored value, greyed
+        QVERIFY(lamp->grab().toImage() != (lit ? ena : dis));
+    }
+    for (int i = 0; i < 60; ++i) {
+        QTest::keyClick(&f, Qt::Key_Tab);
+        for (const auto& o : off)
+            QVERIFY(f.focusWidget() != std::get<0>(o));
+    }
+    QCOMPARE(settingsBytes(st), stored);
+    QCOMPARE(sounds(), QStringList{});
+
+    s.game.casino.reset();
+    QCOMPARE(reopened(f, 1), tablePage);
+    for (const auto& [label, lamp, lit] : off)
+        QVERIFY(label->isEnabled() && lamp->isEnabled() && label->focusPolicy() == Qt::TabFocus);
+    f.toggleClick(TForm2::TgHoldHighCard);
+    QCOMPARE(st.HoldHighCard, uint8_t(1));
 }
 
 QTEST_MAIN(TestForm2)

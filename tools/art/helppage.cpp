@@ -139,6 +139,7 @@ QString helpPage()
                    {"EXTRA", "S", "open the Extra screen (settings, help, statistics)"},
                    {"PAYS", "P", "show or hide the pay table"},
                    {"", "C", "show or hide the coach (see below)"},
+                   {"the game's name", "G", "choose the game (see below)"},
                    {"the cards", "1 to 5", "hold or release a card"},
                    {"&times; (top right)", "X", "save everything and leave the game"},
                    {"mouse wheel", "", "between hands, turn the wheel to change the bet"}});
@@ -179,6 +180,32 @@ QString helpPage()
         "cards its values assume. The panel's place, whether it is shown and the Expert switch are kept "
         "in <i>coach.cfg</i> beside your other files.</p>\n");
 
+    html += heading("Casino games");
+    html += QStringLiteral("<p>Besides its own game, Tarvelle deals the casino's classic video poker "
+                           "games. Press <b>G</b> or click the game's name on the table to choose "
+                           "one:</p>\n");
+    html += table({QStringLiteral("Casino game"), QStringLiteral("Deck")},
+                  {{"9/6 Jacks or Better", "52 cards"},
+                   {"8/5 Jacks or Better", "52 cards"},
+                   {"8/5 Bonus Poker", "52 cards"},
+                   {"10/7 Double Bonus", "52 cards"},
+                   {"9/6 Double Double Bonus", "52 cards"},
+                   {"Full-pay Deuces Wild", "52 cards, the four Deuces wild"},
+                   {"Full-pay Joker Poker (Kings or Better)", "53 cards, the Joker wild"}});
+    html += QStringLiteral(
+        "<ul>\n<li>A casino game deals fairly from its own deck and pays from its own pay table.</li>\n"
+        "<li>After the deal the hold lamps propose the best hold of the exact analysis for that "
+        "game's pays.</li>\n"
+        "<li>Each game keeps its own credit and its own statistics. A game starts with 1000 credits; "
+        "<i>Insert 1000</i> on the Extra screen adds practice credit.</li>\n"
+        "<li>Payout Rate, the bonus pot, Hold High Card and Add Joker belong to Tarvelle's own game: "
+        "in a casino game they are greyed on the Extra screen and do nothing.</li>\n"
+        "<li>The double-up is an even bet on an ordinary deck of 52 cards, without the Joker.</li>\n"
+        "</ul>\n"
+        "<p>Games of your own, with the pays you choose, are made with <i>tarvelle-tool games "
+        "--add</i>, for example:<br>\n<i>tarvelle-tool games --add my-jacks jacks-9-6 "
+        "1,2,3,4,5,8,25,50,800</i></p>\n");
+
     html += heading("The Extra screen");
     html += QStringLiteral("<p>Click a setting or its lamp to switch it; an orange lamp means on. "
                            "Settings are saved when you close the screen.</p>\n");
@@ -214,7 +241,8 @@ QString helpPage()
         "<i>Cashout</i> takes your whole credit off the table. <i>My Account</i> shows what you have "
         "cashed out less what you have inserted, and <i>Tarvelle Account</i> your best result so far. "
         "<i>Reset</i> starts the account again with 1000 credits.</p>\n"
-        "<p><b>Statistics</b> counts every dealt and final hand and every double-up guess, step by step; "
+        "<p><b>Statistics</b> counts every dealt and final hand and every double-up guess, step by step, "
+        "of the game being played; "
         "its <i>Reset</i> clears the counts.</p>\n"
         "<p align=\"center\"><font color=\"#e0a86c\">Good luck, and enjoy the game!</font></p>\n"
         "</body>\n</html>\n");
