@@ -24,6 +24,11 @@ void TForm1::setExtra(TForm2* extra)
         return;
     m_extra->setRound(&m_round);
     connect(m_extra, &TForm2::closed, this, [this] { onExtraClosed(); });
+    // The screen saves poker.dat itself; a casino game's book is the table's to save.
+    connect(m_extra, &TForm2::countersChanged, this, [this] {
+        if (m_gs.casino)
+            save();
+    });
     if (coach)
         connect(m_extra, &TForm2::settingsChanged, coach, &CoachPanel::followSettings);
     // A window manager keeps the screen (and the boxes it opens) above the table only when it

@@ -1,5 +1,7 @@
 #include "sound/waveplayer.h"
 
+#include "engine/soundcues.h"
+
 #include <QSignalSpy>
 #include <QTest>
 #include <QtEndian>
@@ -187,7 +189,7 @@ private slots:
     void bankLoadsEveryCue()
     {
         SoundService::instance().setMuted(true);
-        QCOMPARE(SoundBank::names().size(), 25);
+        QCOMPARE(SoundBank::names().size(), kCueCount);
         SoundBank bank;
         for (const QString& n : SoundBank::names())
             QCOMPARE(bank.player(n)->name(), n);
