@@ -5,6 +5,7 @@
 #include "table/coachpanel.h"
 
 #include "engine/analysis.h"
+#include "engine/money.h"
 #include "engine/paytable.h"
 
 #include "storage/usergamesfile.h"
@@ -175,6 +176,11 @@ void TForm1::enterGame(int index)
         LoadState state = LoadState::Loaded;
         int io = 0;
         book = loadCasinoBook(g, m_saveDir.toStdString(), &state, &io);
+        // As poker.dat at a start: a win left pending when the game last ended is paid.
+        if (book.money.Win > 0) {
+            book.money.Credit = addMoney(book.money.Credit, book.money.Win);
+            book.money.Win = 0;
+        }
         if (state == LoadState::Damaged) {
             const QString notice = QStringLiteral("The file %1 of %2 was damaged: the game starts from the "
                                                   "defaults (credit 1000, statistics 0). The damaged file is "
