@@ -22,10 +22,17 @@ constexpr long long DefaultHands = 10000;
 constexpr long long MaxBankroll = 1000000000;
 constexpr long long MaxHands = 1000000;
 
+// Four decimals, or an exponent where they would show a chance known better than that as none.
+void percent(char* buf, size_t size, double p, double error)
+{
+    std::snprintf(buf, size, p > error && p < 5e-7 ? "%.2e %%" : "%.4f %%", p * 100);
+}
+
 int runRisk(const std::vector<std::string>& args, std::istream&, std::ostream& out)
 {
     GameChoice choice;
     RiskOptions risk;
+    risk.exactBudget = 5e9; // a few seconds at most: exact figures are worth the wait here
     long long bankroll = DefaultBankroll, hands = DefaultHands;
     OptionCursor opts(args);
     while (opts.next()) {
@@ -68,7 +75,7 @@ int runRisk(const std::vector<std::string>& args, std::istream&, std::ostream& o
     if (r.method == RiskMethod::Exact) {
         std::snprintf(buf, sizeof buf, "exact, error below %.0e", r.ruinError);
         how = buf;
-        std::snprintf(value, sizeof value, "%.4f %%", r.ruin * 100);
+        percent(value, sizeof value, r.ruin, r.ruinError);
     } else {
         std::snprintf(buf, sizeof buf, "simulated, %lld sessions, seed %llu, +/- one standard error",
                       (long long)r.sessions, (unsigned long long)r.seed);
@@ -87,7 +94,7 @@ int runRisk(const std::vector<std::string>& args, std::istream&, std::ostream& o
     line("5 % bankroll", value, how);
 
     if (r.longRunBankroll5 > 0) {
-        std::snprintf(value, sizeof value, "%.4f %%", r.longRunRuin * 100);
+        percent(value, sizeof value, r.longRunRuin, 0);
         line("long-run ruin", value, "exact, playing for ever");
         std::snprintf(value, sizeof value, "%lld bets", (long long)r.longRunBankroll5);
         line("long-run 5 % bankroll", value, "exact");
