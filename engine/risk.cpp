@@ -81,8 +81,24 @@ struct LevelBlocks {
 
 } // namespace
 
+namespace {
+
+// Every method here stands on no hand losing more than its one bet.
+void checkOutcomes(const std::vector<HandOutcome>& outcomes)
+{
+    if (outcomes.empty())
+        throw std::invalid_argument("no hand outcomes");
+    for (const HandOutcome& o : outcomes) {
+        if (o.net < -1 || !(o.probability >= 0))
+            throw std::invalid_argument("a hand outcome loses more than its bet or has no probability");
+    }
+}
+
+} // namespace
+
 double exactRuinWork(const std::vector<HandOutcome>& outcomes, int64_t hands, double epsilon)
 {
+    checkOutcomes(outcomes);
     const LevelBlocks blocks(outcomes, hands, epsilon);
     // The sum over n of min(n, level), block by block.
     const auto upTo = [](double n) { return n * (n + 1) / 2; };
@@ -102,6 +118,7 @@ std::vector<double> exactRuinChances(const std::vector<HandOutcome>& outcomes, i
     // f[k]: the chance that bankroll k is ruined within the hands played so far, for k up
     // to the current level; higher bankrolls count as safe, and each path that climbs past
     // the level does so once, so what is left out stays below ε.
+    checkOutcomes(outcomes);
     const LevelBlocks blocks(outcomes, hands, epsilon);
     const int64_t top = blocks.level.empty() ? 0 : blocks.level.back();
     std::vector<double> f(size_t(top) + 1, 0.0), next(size_t(top) + 1, 0.0);
@@ -134,6 +151,7 @@ std::vector<double> exactRuinChances(const std::vector<HandOutcome>& outcomes, i
 std::vector<int64_t> simulatedFalls(const std::vector<HandOutcome>& outcomes, int64_t hands, int64_t sessions,
                                     uint64_t seed)
 {
+    checkOutcomes(outcomes);
     // Likeliest outcome first, each with the 64-bit draw below which it is chosen.
     std::vector<HandOutcome> order = outcomes;
     std::stable_sort(order.begin(), order.end(), [](const HandOutcome& a, const HandOutcome& b) {

@@ -30,7 +30,9 @@ struct RiskOptions {
     // Work (outcomes times bankroll states times hands) the exact method may take before
     // the figures are simulated instead.
     double exactBudget = 1.5e9;
-    int64_t simulatedHands = 200000000; // hands simulated in all, at least `minSessions` sessions
+    // Hands simulated in all, shared among sessions of `hands` hands; never fewer sessions
+    // than `minSessions`, so very long sessions take longer.
+    int64_t simulatedHands = 200000000;
     int64_t minSessions = 400;
     int64_t maxSessions = 200000;
     uint64_t seed = 1;
