@@ -21,7 +21,7 @@ _tarvelle_tool()
             COMPREPLY=($(compgen -W "optimal advisor" -- "$cur"))
             return
             ;;
-        --seed | --hands | --hold | --paytable | --game | --add | --remove)
+        --seed | --hands | --hold | --paytable | --game | --add | --remove | --bankroll)
             return
             ;;
         --data-dir)

@@ -17,6 +17,8 @@ private slots:
     void returnOfNineSixJacks();
     void gamesListsTheCatalogue();
     void gamesOfYourOwnInTheDataFolder();
+    void riskOfNineSixJacks();
+    void riskOfDeucesWildForEver();
     void badInputExitsWithTwo_data();
     void badInputExitsWithTwo();
 
@@ -220,6 +222,76 @@ void TestAnalysisTool::gamesOfYourOwnInTheDataFolder()
     QCOMPARE(run({"return", "--data-dir", dir.path(), "--game", "x"}).exitCode, 2);
 }
 
+// The figure after the label, and what the brackets say of how it was found.
+static QByteArray riskValue(const QList<QByteArray>& l, const char* label, QByteArray* how = nullptr)
+{
+    for (const QByteArray& line : l) {
+        if (line.startsWith(label) && line.at(int(qstrlen(label))) == ' ') {
+            const QByteArray rest = line.mid(int(qstrlen(label))).trimmed();
+            const int bracket = rest.indexOf("  (");
+            if (how)
+                *how = bracket < 0 ? QByteArray() : rest.mid(bracket + 3).chopped(1);
+            return bracket < 0 ? rest : rest.left(bracket);
+        }
+    }
+    return "missing " + QByteArray(label);
+}
+
+void TestAnalysisTool::riskOfNineSixJacks()
+{
+    // The defaults: 800 bets over 10,000 hands, worked out exactly.
+    const Result r = run({"risk", "--game", "jacks-9-6"});
+    QCOMPARE(r.exitCode, 0);
+    const QList<QByteArray> l = lines(r.out);
+    QCOMPARE(l[0], QByteArray("jacks-9-6 9/6 Jacks or Better"));
+    QCOMPARE(riskValue(l, "return"), QByteArray("99.5439 %"));
+    QCOMPARE(riskValue(l, "bankroll"), QByteArray("800 bets"));
+    QCOMPARE(riskValue(l, "hands"), QByteArray("10000"));
+    QByteArray how;
+    const double ruin = riskValue(l, "ruin chance", &how).chopped(2).toDouble();
+    QVERIFY(how.startsWith("exact"));
+    QVERIFY(ruin > 0 && ruin < 5);
+    const QByteArray bankroll5 = riskValue(l, "5 % bankroll").chopped(5);
+    QVERIFY(bankroll5.toInt() > 0 && bankroll5.toInt() < 800);
+    QCOMPARE(riskValue(l, "long-run ruin"), QByteArray("100 %"));
+
+    // The 5 % bankroll is the least whose own ruin chance is at most 5 %.
+    const auto ruinAt = [](int bankroll, QStringList more) {
+        const Result at =
+            run(QStringList{"risk", "--game", "jacks-9-6", "--bankroll", QString::number(bankroll)} + more);
+        return riskValue(lines(at.out), "ruin chance");
+    };
+    QVERIFY(ruinAt(bankroll5.toInt(), {}).chopped(2).toDouble() <= 5);
+    QVERIFY(ruinAt(bankroll5.toInt() - 1, {}).chopped(2).toDouble() > 5);
+
+    // A simulation says its error, and the exact figure lies within four of it.
+    const QByteArray exact = ruinAt(100, {"--hands", "2000"});
+    const Result sim = run(
+        {"risk", "--game", "jacks-9-6", "--bankroll", "100", "--hands", "2000", "--simulate", "--seed", "9"});
+    QCOMPARE(sim.exitCode, 0);
+    const QList<QByteArray> s = riskValue(lines(sim.out), "ruin chance", &how).split(' ');
+    QCOMPARE(s.size(), 4);
+    QVERIFY2(how.startsWith("simulated, ") && how.contains("seed 9"), how);
+    QVERIFY2(std::abs(s[0].toDouble() - exact.chopped(2).toDouble()) <= 4 * s[2].toDouble(), sim.out);
+    QCOMPARE(run({"risk", "--game", "jacks-9-6", "--bankroll", "100", "--hands", "2000", "--simulate",
+                  "--seed", "9"})
+                 .out,
+             sim.out);
+}
+
+void TestAnalysisTool::riskOfDeucesWildForEver()
+{
+    const Result r = run({"risk", "--game", "deuces-wild", "--bankroll", "1000", "--hands", "500"});
+    QCOMPARE(r.exitCode, 0);
+    const QList<QByteArray> l = lines(r.out);
+    // Over 100 %: some bankroll survives for ever with 95 %, and 1000 bets is not it.
+    const double forEver = riskValue(l, "long-run ruin").chopped(2).toDouble();
+    const int bankroll5 = riskValue(l, "long-run 5 % bankroll").chopped(5).toInt();
+    QVERIFY2(forEver > 5 && forEver < 100 && bankroll5 > 1000, r.out);
+    // 500 hands cannot lose 1000 bets.
+    QCOMPARE(riskValue(l, "ruin chance"), QByteArray("0.0000 %"));
+}
+
 void TestAnalysisTool::badInputExitsWithTwo_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -244,6 +316,9 @@ void TestAnalysisTool::badInputExitsWithTwo_data()
     QTest::newRow("games file missing") << QStringList{"games", "--games", "/nonexistent/games.txt"};
     QTest::newRow("games file not text")
         << QStringList{"return", "--games", TARVELLE_TOOL_PATH, "--game", "x"};
+    QTest::newRow("no bankroll") << QStringList{"risk", "--bankroll", "0"};
+    QTest::newRow("too many hands") << QStringList{"risk", "--hands", "1000001"};
+    QTest::newRow("seed not a number") << QStringList{"risk", "--simulate", "--seed", "x"};
     QTest::newRow("unknown analyze option") << QStringList{"analyze", "--wild", "Ah", "Kh", "Qh", "Jh", "Th"};
 }
 
