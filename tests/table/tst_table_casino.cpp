@@ -65,6 +65,7 @@ private slots:
     void casinoGamePlaysByItsOwnTableAndLeavesPokerDatAlone();
     void choiceComesBackAndTheTableGameKeepsItsMoney();
     void noChoiceInsideAHand();
+    void pendingWinStaysWithItsGame();
     void damagedGamesFileIsSaidAndTheCatalogueOffered();
 };
 
@@ -168,6 +169,18 @@ void TestTableCasino::noChoiceInsideAHand()
     // Even a choice that reached the round is refused while the hand is shown.
     t.form->chooseGame(indexOf(*t.form, "deuces-wild"));
     QVERIFY(!t.gs.casino);
+}
+
+void TestTableCasino::pendingWinStaysWithItsGame()
+{
+    Table t;
+    t.gs.counters.Win = 30;
+    const int32_t credit = t.gs.counters.Credit;
+    chooseByKeys(*t.form, "bonus-8-5");
+    QCOMPARE(t.gs.counters.Win, 0);
+    QCOMPARE(savedCounters(t).Credit, credit + 30); // banked in poker.dat before the switch
+    chooseByKeys(*t.form, "tarvelle");
+    QCOMPARE(t.gs.counters.Credit, credit + 30);
 }
 
 void TestTableCasino::damagedGamesFileIsSaidAndTheCatalogueOffered()
