@@ -248,7 +248,6 @@ std::string_view className(ClassKey key)
     return names[int(key)];
 }
 
-
 int Game::classOf(ClassKey key) const
 {
     for (int c = 0; c < classCount; ++c) {
@@ -507,7 +506,6 @@ int GameClassifier::classifyAny(const Tally& t) const
     return 0;
 }
 
-
 int winningMask(const Game& game, const int* cards, int cls)
 {
     if (cls <= 0 || cls >= game.classCount)
@@ -539,7 +537,8 @@ int winningMask(const Game& game, const int* cards, int cls)
             const int n = counts[std::size_t(r)];
             if (!(ranks >> r & 1) || n == 0)
                 continue;
-            if (best < 0 || n > counts[std::size_t(best)] || (n == counts[std::size_t(best)] && value(r) > value(best)))
+            if (best < 0 || n > counts[std::size_t(best)] ||
+                (n == counts[std::size_t(best)] && value(r) > value(best)))
                 best = r;
         }
         return (best < 0 ? 0 : ofRank(best)) | wilds;

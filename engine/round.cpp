@@ -202,10 +202,9 @@ const char* phaseName(Phase p)
 const char* inputName(Input i)
 {
     static const char* const names[kInputs] = {
-        "Press",  "DealRelease", "BetDown",      "BetUp",      "BetMax",        "Wheel",
-        "Double", "Autoplay",    "OpenExtra",    "CardClick",  "AnimationTick", "AutoplayTick",
-        "Insert", "Cashout",     "AccountReset", "CloseExtra", "Exit",          "WaitOver",
-        "Announce",      "ChooseGame"};
+        "Press",        "DealRelease", "BetDown",   "BetUp",         "BetMax",       "Wheel",     "Double",
+        "Autoplay",     "OpenExtra",   "CardClick", "AnimationTick", "AutoplayTick", "Insert",    "Cashout",
+        "AccountReset", "CloseExtra",  "Exit",      "WaitOver",      "Announce",     "ChooseGame"};
     return int(i) < kInputs ? names[int(i)] : "?";
 }
 
@@ -1074,9 +1073,8 @@ void Round::endOfDraw(bool autoplay)
 void Round::drawAfterWin(bool autoplay)
 {
     if (m_gs.counters.Win == 0)
-        then({{Op::Forma, blankClass()},
-              {Op::Draw, int32_t(Display::Win), 0, 0},
-              {Op::DrawPot, 0, autoplay}});
+        then(
+            {{Op::Forma, blankClass()}, {Op::Draw, int32_t(Display::Win), 0, 0}, {Op::DrawPot, 0, autoplay}});
     else
         then({{Op::DrawPot, 0, autoplay}});
 }

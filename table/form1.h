@@ -228,7 +228,7 @@ private:
     void createPayTable();
     void layPayTable(); // the rows of the game played
     void placePayTable();
-    void loadGames();   // the catalogue, games.txt and the choice kept
+    void loadGames(); // the catalogue, games.txt and the choice kept
     void enterGame(int index);
     void showGame();
     void startOddsWork();
@@ -304,7 +304,7 @@ private:
 
     std::vector<Game> m_games;
     int m_gameIndex = 0;
-    Counters m_tableCounters; // the table's own money while a casino game is played
+    Counters m_tableCounters;                  // the table's own money while a casino game is played
     std::map<std::string, CasinoBook> m_books; // the casino games left this session
     std::optional<CasinoBook> m_lastSavedBook;
     std::map<std::string, std::array<QString, MaxClasses>> m_classOdds; // odds of a bare deal

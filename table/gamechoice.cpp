@@ -37,7 +37,8 @@ const QColor kEngraveShadow(6, 24, 30);
 // looks as it always has; a click opens the games.
 class GameCaption : public QWidget {
 public:
-    GameCaption(QWidget* parent, std::function<void()> onClick) : QWidget(parent), m_onClick(std::move(onClick))
+    GameCaption(QWidget* parent, std::function<void()> onClick)
+        : QWidget(parent), m_onClick(std::move(onClick))
     {
         setObjectName(QStringLiteral("gameCaption"));
         setCursor(Qt::PointingHandCursor);
@@ -91,7 +92,8 @@ QString titleOf(const Game& g)
 {
     if (g.id == g.family)
         return QString::fromUtf8(gameTitle(g.id));
-    return QStringLiteral("%1 (%2)").arg(QString::fromStdString(g.id), QString::fromUtf8(gameTitle(g.family)));
+    return QStringLiteral("%1 (%2)").arg(QString::fromStdString(g.id),
+                                         QString::fromUtf8(gameTitle(g.family)));
 }
 
 } // namespace
@@ -152,9 +154,10 @@ void TForm1::switchGame(int index)
     drawValue(Display::Credit, m_ct.Credit, 0);
     setText(Label::Message, HandNames[1]);
     if (auto* announcer = AntiAliasLabel1->findChild<access::Announcer*>())
-        announcer->announce(QStringLiteral("Game: %1. Credit %2.")
-                                .arg(index == 0 ? QStringLiteral("Tarvelle") : titleOf(m_games[size_t(index)]))
-                                .arg(m_ct.Credit));
+        announcer->announce(
+            QStringLiteral("Game: %1. Credit %2.")
+                .arg(index == 0 ? QStringLiteral("Tarvelle") : titleOf(m_games[size_t(index)]))
+                .arg(m_ct.Credit));
 }
 
 void TForm1::enterGame(int index)
@@ -220,12 +223,14 @@ void TForm1::showGame()
         }
         // Short enough for the space: what the brackets add is in the menu and the pay table.
         QString title = titleOf(*g);
-        title.truncate(title.indexOf(QStringLiteral(" (")) < 0 ? title.size() : title.indexOf(QStringLiteral(" (")));
+        title.truncate(title.indexOf(QStringLiteral(" (")) < 0 ? title.size()
+                                                               : title.indexOf(QStringLiteral(" (")));
         caption->setTitle(title.toUpper(), QPixmap::fromImage(back));
     } else {
         caption->setTitle(QString(), QPixmap());
     }
-    access::setName(m_gameCaption, QStringLiteral("Game: %1 (G)").arg(g ? titleOf(*g) : QStringLiteral("Tarvelle")));
+    access::setName(m_gameCaption,
+                    QStringLiteral("Game: %1 (G)").arg(g ? titleOf(*g) : QStringLiteral("Tarvelle")));
     layPayTable();
     BaseOdds();
     coach->followSettings();

@@ -147,7 +147,8 @@ void TestTableCasino::choiceComesBackAndTheTableGameKeepsItsMoney()
     t.form.reset();
 
     GameState again;
-    t.form = std::make_unique<TForm1>(again, t.sounds, t.imagery, Table::runtimeDir(), t.saveDir.path() + "/");
+    t.form =
+        std::make_unique<TForm1>(again, t.sounds, t.imagery, Table::runtimeDir(), t.saveDir.path() + "/");
     t.form->setQuitOnExit(false);
     QVERIFY(again.casino);
     QCOMPARE(again.casino->id, std::string("jacks-9-6"));
