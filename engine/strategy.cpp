@@ -863,7 +863,7 @@ int chartHold(const StrategyChart& chart, const std::array<int, 5>& cards)
     for (int m = 0; m < 32; ++m) {
         const std::string text = keyText(traits, holdKey(traits, cards, m));
         size_t line = 0;
-        while (line < bestLine && chart.lines[line].pattern != text)
+        while (line < chart.lines.size() && chart.lines[line].pattern != text)
             ++line;
         if (line > bestLine || line == chart.lines.size())
             continue;
@@ -910,12 +910,13 @@ std::vector<std::string> patternsFromChartText(std::string_view text)
         std::string_view line = text.substr(at, end - at);
         at = end + 1;
         // "  12  pattern words   share  pays  loss"
-        size_t p = line.find_first_not_of(' ');
-        if (p == std::string_view::npos || line[p] < '0' || line[p] > '9')
+        const size_t start = line.find_first_not_of(' ');
+        if (start == std::string_view::npos)
             continue;
-        p = line.find(' ', p);
-        if (p == std::string_view::npos)
-            continue;
+        const size_t p = line.find(' ', start);
+        if (p == std::string_view::npos || line.substr(start, p - start).find_first_not_of("0123456789") !=
+                                               std::string_view::npos)
+            continue; // not a line of the table ("9/6 Jacks or Better ...")
         std::string_view rest = line.substr(p);
         for (int field = 0; field < 3; ++field) {
             const size_t last = rest.find_last_not_of(' ');
