@@ -264,23 +264,28 @@ std::string keyText(const Traits& t, const Key& k)
         return groupText(t, k.a, k.ranks) + withWild(t, k.w) + " and " + std::to_string(k.n - k.a - k.w) +
                (k.n - k.a - k.w == 1 ? " other card" : " other cards");
     case Kind::Royal:
-        if (k.n == 2)
-            return "suited " + rankLetters(k.ranks);
-        return std::to_string(k.n) + " to a royal flush" + withWild(t, k.w);
+        if (k.ranks)
+            return "suited " + rankLetters(k.ranks) + withWild(t, k.w);
+        return std::to_string(k.n) + " to a royal flush" + withWild(t, k.w) + highText(t, k.high);
     case Kind::StraightFlush:
     case Kind::Straight: {
         const bool sf = k.kind == Kind::StraightFlush;
         std::string s = std::to_string(k.n) + (sf ? " to a straight flush" : "");
+        // Players' words where they fit: open and inside, gaps; else how many straights.
+        const bool plain = k.w == 0 && !t.deuces;
         if (!sf)
-            s += k.n == 4 && k.w == 0 ? (k.windows >= 2 ? " to an outside straight" : " to an inside straight")
-                                      : " to a straight";
+            s += k.n == 4 && plain ? (k.windows >= 2 ? " to an outside straight" : " to an inside straight")
+                                   : " to a straight";
         s += withWild(t, k.w);
-        if (k.w == 0 && k.n == 4 && sf)
+        if (plain && k.n == 4 && sf)
             s += k.windows >= 2 ? ", open" : ", inside";
-        else if (k.w == 0 && k.n == 3)
+        else if (plain && k.n == 3)
             s += k.windows == 3 ? ", no gaps" : k.windows == 2 ? ", 1 gap" : ", 2 gaps";
-        else if (k.w > 0 || k.n < 3)
+        else if (!plain) {
             s += ", fits " + std::to_string(k.windows) + (k.windows == 1 ? " straight" : " straights");
+            if (k.b)
+                s += " and " + std::to_string(k.b) + " with a 2";
+        }
         return s + highText(t, k.high);
     }
     case Kind::Flush:
@@ -291,7 +296,8 @@ std::string keyText(const Traits& t, const Key& k)
         return (k.suited ? "suited " : "unsuited ") + rankLetters(k.ranks);
     case Kind::WildWith:
         if (k.ranks)
-            return wildPhrase(t, k.w) + " and " + (std::countr_zero(k.ranks) == AceIndex ? "an " : "a ") +
+            return wildPhrase(t, k.w) + " and " +
+                   (std::countr_zero(k.ranks) == AceIndex || std::countr_zero(k.ranks) == 6 ? "an " : "a ") +
                    rankSingular(std::countr_zero(k.ranks));
         return wildPhrase(t, k.w) + " and " + std::to_string(k.n - k.w) +
                (k.n - k.w == 1 ? " other card" : " other cards") + highText(t, k.high);
@@ -373,7 +379,7 @@ Key holdKey(const Traits& t, const std::array<int, 5>& cards, int mask)
     }
     const bool suited = std::popcount(suits) == 1;
     const int high = std::popcount(ranks & t.high);
-    int windows = 0;
+    int windows = 0, withTwo = 0;
     for (int low = 1; low <= 10; ++low) {
         bool fits = true;
         for (unsigned m = ranks; m && fits; m &= m - 1) {
@@ -381,23 +387,31 @@ Key holdKey(const Traits& t, const std::array<int, 5>& cards, int mask)
             const int v = rankValue(r);
             fits = (v >= low && v <= low + 4) || (r == AceIndex && low == 1);
         }
-        windows += fits;
+        // Where deuces are wild no natural 2 can be drawn: the straights with a 2 in them
+        // count apart.
+        if (t.deuces && low <= 2)
+            withTwo += fits;
+        else
+            windows += fits;
     }
     if (natCount >= 2 && suited && (ranks & ~RoyalRanks) == 0) {
         k.kind = Kind::Royal;
-        if (k.n == 2)
+        if (natCount == 2)
             k.ranks = ranks;
+        else if (k.w > 0)
+            k.high = high; // a wild card and a high card already make a paying pair
         return k;
     }
-    if (natCount >= 2 && suited && windows > 0 && k.n >= 3) {
+    if (natCount >= 2 && suited && windows + withTwo > 0 && k.n >= 3) {
         k.kind = Kind::StraightFlush;
         k.windows = windows;
-        k.high = k.n == 3 ? high : -1;
+        k.b = unsigned(withTwo);
+        k.high = k.n == 3 || k.w > 0 ? high : -1;
         return k;
     }
     if (natCount >= 2 && suited && k.n >= 3) {
         k.kind = Kind::Flush;
-        k.high = k.n == 3 ? high : -1;
+        k.high = k.n == 3 || k.w > 0 ? high : -1;
         return k;
     }
     if (k.w == 0 && high == natCount && natCount <= 3) {
@@ -406,15 +420,16 @@ Key holdKey(const Traits& t, const std::array<int, 5>& cards, int mask)
         k.suited = natCount >= 2 && suited;
         return k;
     }
-    if (natCount >= 2 && windows > 0 && k.n >= 3) {
+    if (natCount >= 2 && windows + withTwo > 0 && k.n >= 3) {
         k.kind = Kind::Straight;
         k.windows = windows;
+        k.b = unsigned(withTwo);
         k.high = high;
         return k;
     }
     if (k.w > 0) {
         k.kind = Kind::WildWith;
-        if (natCount == 1 && high == 1)
+        if (natCount == 1)
             k.ranks = ranks;
         else
             k.high = high;
