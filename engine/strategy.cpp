@@ -282,9 +282,14 @@ std::string keyText(const Traits& t, const Key& k)
         else if (plain && k.n == 3)
             s += k.windows == 3 ? ", no gaps" : k.windows == 2 ? ", 1 gap" : ", 2 gaps";
         else if (!plain) {
-            s += ", fits " + std::to_string(k.windows) + (k.windows == 1 ? " straight" : " straights");
-            if (k.b)
-                s += " and " + std::to_string(k.b) + " with a 2";
+            const int all = k.windows + int(k.b);
+            s += ", fits " + std::to_string(all) + (all == 1 ? " straight" : " straights");
+            if (k.b == 1 && all == 1)
+                s += ", which needs a 2";
+            else if (int(k.b) == all)
+                s += ", all needing a 2";
+            else if (k.b)
+                s += ", " + std::to_string(k.b) + " needing a 2";
         }
         return s + highText(t, k.high);
     }
