@@ -53,12 +53,13 @@ struct Key {
     unsigned ranks = 0;
     unsigned b = 0;
     bool suited = false;
+    int penalty = 0; // cards thrown away that would have helped: 1 of the suit, 2 of a straight
 
     uint64_t pack() const
     {
         return uint64_t(kind) | uint64_t(n) << 4 | uint64_t(w) << 7 | uint64_t(high + 1) << 10 |
                uint64_t(windows) << 14 | uint64_t(a) << 18 | uint64_t(ranks) << 24 | uint64_t(b) << 37 |
-               uint64_t(suited) << 50;
+               uint64_t(suited) << 50 | uint64_t(penalty) << 51;
     }
     static Key unpack(uint64_t v)
     {
@@ -72,6 +73,7 @@ struct Key {
         k.ranks = unsigned(v >> 24 & 0x1FFF);
         k.b = unsigned(v >> 37 & 0x1FFF);
         k.suited = (v >> 50) & 1;
+        k.penalty = int(v >> 51 & 3);
         return k;
     }
 };
@@ -241,7 +243,34 @@ std::string groupText(const Traits& t, int size, unsigned group)
     return std::string(word) + " " + rankRange(group, all, true);
 }
 
-std::string keyText(const Traits& t, const Key& k)
+// Draws to a royal or to high cards, where the cards thrown away can tell: each is
+// written with its penalty cards, unless the chart finds they do not matter.
+bool takesPenalties(const Key& k)
+{
+    return k.w == 0 && ((k.kind == Kind::Royal && k.n <= 3) || (k.kind == Kind::StraightFlush && k.n == 3) ||
+                        k.kind == Kind::High);
+}
+
+std::string shapeText(const Traits& t, const Key& k);
+
+std::string keyText(const Traits& t, const Key& k, bool penalties = true)
+{
+    std::string s = shapeText(t, k);
+    if (!penalties || !takesPenalties(k))
+        return s;
+    switch (k.penalty) {
+    case 0:
+        return s + ", no penalty card";
+    case 1:
+        return s + " with a flush penalty";
+    case 2:
+        return s + " with a straight penalty";
+    default:
+        return s + " with flush and straight penalties";
+    }
+}
+
+std::string shapeText(const Traits& t, const Key& k)
 {
     switch (k.kind) {
     case Kind::Nothing:
@@ -314,7 +343,56 @@ std::string keyText(const Traits& t, const Key& k)
     return {};
 }
 
+Key shapeKey(const Traits& t, const std::array<int, 5>& cards, int mask);
+
+// A card thrown away is a flush penalty when it is of the suit of the cards kept, a
+// straight penalty when it could have made a straight with them.
+int penaltyCards(const Traits& t, const std::array<int, 5>& cards, int mask, const Key& k)
+{
+    unsigned ranks = 0, suits = 0;
+    for (int p = 0; p < 5; ++p) {
+        if (mask & (1 << p)) {
+            ranks |= 1u << (cards[p] % 13);
+            suits |= 1u << (cards[p] / 13);
+        }
+    }
+    const bool oneSuit = std::popcount(suits) == 1;
+    const bool straights = k.kind == Kind::High || (k.kind == Kind::Royal && k.n == 2);
+    int penalty = 0;
+    for (int p = 0; p < 5; ++p) {
+        const int c = cards[p];
+        if ((mask & (1 << p)) || t.isWild(c))
+            continue;
+        if (oneSuit && (suits & (1u << (c / 13))))
+            penalty |= 1;
+        const unsigned with = ranks | (1u << (c % 13));
+        if (straights && with != ranks) {
+            for (int low = 1; low <= 10; ++low) {
+                bool fits = true;
+                for (unsigned m = with; m && fits; m &= m - 1) {
+                    const int r = std::countr_zero(m);
+                    const int v = rankValue(r);
+                    fits = (v >= low && v <= low + 4) || (r == AceIndex && low == 1);
+                }
+                if (fits) {
+                    penalty |= 2;
+                    break;
+                }
+            }
+        }
+    }
+    return penalty;
+}
+
 Key holdKey(const Traits& t, const std::array<int, 5>& cards, int mask)
+{
+    Key k = shapeKey(t, cards, mask);
+    if (takesPenalties(k))
+        k.penalty = penaltyCards(t, cards, mask, k);
+    return k;
+}
+
+Key shapeKey(const Traits& t, const std::array<int, 5>& cards, int mask)
 {
     Key k;
     int nat[5];
@@ -467,8 +545,9 @@ uint32_t cardsScore(const Traits& t, const std::array<int, 5>& cards, int mask)
 // Every deal up to suit relabelling with the hold each pattern of it makes.
 struct Entry {
     uint32_t pattern;
-    uint32_t held; // cards kept
+    uint32_t score; // cardsScore of the hold
     int64_t numerator;
+    uint8_t held; // cards kept
 };
 struct Deal {
     uint32_t begin, end; // its entries
@@ -483,10 +562,18 @@ struct Deals {
     std::vector<Entry> entries;
     std::vector<uint64_t> keys; // by pattern id
     std::array<long double, 6> draws{};   // draws for 0..5 cards held
+    std::array<int64_t, 6> drawCount{};
     long double everything = 0;           // deals × 120 orders, as gameReturn counts
     int nothing = -1;                     // the id of "discard everything"
 
     long double value(const Entry& e) const { return (long double)e.numerator / draws[e.held]; }
+    // Which of two holds a line that fits both makes: the higher cards, else the worse.
+    bool preferred(const Entry& a, const Entry& b) const
+    {
+        if (a.score != b.score)
+            return a.score > b.score;
+        return __int128(a.numerator) * drawCount[b.held] < __int128(b.numerator) * drawCount[a.held];
+    }
     long double bestValue(const Deal& d) const { return (long double)d.bestNumerator / draws[d.bestHeld]; }
 };
 
@@ -541,7 +628,7 @@ Deals collectDeals(const Game& game, const Traits& traits, int threads)
             for (int c = 0; c < count; ++c) {
                 const int m = chosen[c].second;
                 part.entries.push_back(
-                    {chosen[c].first, {0, uint32_t(std::popcount(unsigned(m))), v.numerator[m]}});
+                    {chosen[c].first, {0, scores[c], v.numerator[m], uint8_t(std::popcount(unsigned(m)))}});
             }
             d.end = uint32_t(part.entries.size());
             part.deals.push_back(d);
@@ -571,7 +658,7 @@ Deals collectDeals(const Game& game, const Traits& traits, int threads)
     for (Part& part : parts) {
         const uint32_t offset = uint32_t(out.entries.size());
         for (const auto& [key, e] : part.entries)
-            out.entries.push_back({idOf(key), e.held, e.numerator});
+            out.entries.push_back({idOf(key), e.score, e.numerator, e.held});
         for (size_t i = 0; i < part.deals.size(); ++i) {
             Deal d = part.deals[i];
             d.begin += offset;
@@ -591,14 +678,14 @@ Deals collectDeals(const Game& game, const Traits& traits, int threads)
         for (int i = 0; i < 5 - k; ++i)
             draws = draws * (n - 5 - i) / (i + 1);
         out.draws[size_t(k)] = draws;
+        out.drawCount[size_t(k)] = int64_t(draws + 0.5L);
     }
     return out;
 }
 
 // The order most consistent with the best holds: first, greedily, the patterns that cost
-// most to pass over when the best hold is theirs; then single moves of one pattern to
-// another place while the return grows.
-std::vector<uint32_t> rankPatterns(const Deals& data)
+// most to pass over when the best hold is theirs.
+std::vector<uint32_t> greedyOrder(const Deals& data)
 {
     const size_t C = data.keys.size();
     std::vector<double> cost(C * C, 0.0); // [a][b]: lost by playing b where a is best
@@ -633,6 +720,15 @@ std::vector<uint32_t> rankPatterns(const Deals& data)
             score[a] -= cost[a * C + pick] - cost[pick * C + a];
     }
 
+    return order;
+}
+
+// Then single moves of one pattern to another place while the return grows.
+std::vector<uint32_t> rankPatterns(const Deals& data, std::vector<uint32_t> order = {})
+{
+    const size_t C = data.keys.size();
+    if (order.empty())
+        order = greedyOrder(data);
     std::vector<double> values(data.entries.size());
     for (size_t e = 0; e < values.size(); ++e)
         values[e] = double(data.value(data.entries[e]));
@@ -734,6 +830,45 @@ std::vector<uint32_t> rankPatterns(const Deals& data)
     return order;
 }
 
+// The same deals with the penalty cards left out of the patterns.
+Deals shapesOnly(const Deals& data, std::vector<uint32_t>& shapeOfId)
+{
+    Deals out;
+    out.draws = data.draws;
+    out.drawCount = data.drawCount;
+    out.everything = data.everything;
+    std::unordered_map<uint64_t, uint32_t> ids;
+    for (size_t id = 0; id < data.keys.size(); ++id) {
+        Key k = Key::unpack(data.keys[id]);
+        k.penalty = 0;
+        const auto [it, added] = ids.emplace(k.pack(), uint32_t(out.keys.size()));
+        if (added)
+            out.keys.push_back(k.pack());
+        shapeOfId[id] = it->second;
+    }
+    out.nothing = int(shapeOfId[size_t(data.nothing)]);
+    out.entries.reserve(data.entries.size());
+    for (Deal d : data.deals) {
+        const uint32_t begin = uint32_t(out.entries.size());
+        for (uint32_t e = d.begin; e < d.end; ++e) {
+            Entry x = data.entries[e];
+            x.pattern = shapeOfId[x.pattern];
+            uint32_t at = begin;
+            while (at < out.entries.size() && out.entries[at].pattern != x.pattern)
+                ++at;
+            if (at == out.entries.size())
+                out.entries.push_back(x);
+            else if (data.preferred(x, out.entries[at]))
+                out.entries[at] = x;
+        }
+        d.begin = begin;
+        d.end = uint32_t(out.entries.size());
+        d.bestPattern = shapeOfId[d.bestPattern];
+        out.deals.push_back(d);
+    }
+    return out;
+}
+
 std::optional<StrategyChart> playChart(const Game& game, const Traits& traits, const Deals& data,
                                        const std::vector<std::string>& patterns, std::string* unknown)
 {
@@ -744,10 +879,14 @@ std::optional<StrategyChart> playChart(const Game& game, const Traits& traits, c
     std::vector<int> lineOfPattern(data.keys.size(), none);
     std::vector<char> known(patterns.size(), 0);
     for (size_t id = 0; id < data.keys.size(); ++id) {
-        const auto it = lineOf.find(keyText(traits, Key::unpack(data.keys[id])));
-        if (it != lineOf.end()) {
-            lineOfPattern[id] = it->second;
-            known[size_t(it->second)] = 1;
+        // A line without penalty cards fits the draw whatever was thrown away.
+        const Key key = Key::unpack(data.keys[id]);
+        for (const std::string& text : {keyText(traits, key), keyText(traits, key, false)}) {
+            const auto it = lineOf.find(text);
+            if (it != lineOf.end()) {
+                lineOfPattern[id] = std::min(lineOfPattern[id], it->second);
+                known[size_t(it->second)] = 1;
+            }
         }
     }
     for (size_t i = 0; i < patterns.size(); ++i) {
@@ -765,7 +904,7 @@ std::optional<StrategyChart> playChart(const Game& game, const Traits& traits, c
         int line = none;
         for (uint32_t e = d.begin; e < d.end; ++e) {
             const int l = lineOfPattern[data.entries[e].pattern];
-            if (l < line) {
+            if (l < line || (l == line && l < none && data.preferred(data.entries[e], *pick))) {
                 line = l;
                 pick = &data.entries[e];
             }
@@ -823,6 +962,12 @@ std::string htmlEscape(std::string_view s)
     return out;
 }
 
+bool hasPenalties(const StrategyChart& chart)
+{
+    return std::any_of(chart.lines.begin(), chart.lines.end(),
+                       [](const ChartLine& l) { return l.pattern.find("penalt") != std::string::npos; });
+}
+
 std::string percent(long double rate, int places = 4)
 {
     char buf[64];
@@ -849,7 +994,17 @@ StrategyChart strategyChart(const Game& game, int threads)
         if (!added)
             throw std::logic_error("two hold patterns read \"" + it->first + "\"");
     }
-    const std::vector<uint32_t> order = rankPatterns(data);
+    // Ranked first without penalty cards, then each draw's penalty lines find their own places.
+    std::vector<uint32_t> shapeOfId(data.keys.size());
+    const Deals plain = shapesOnly(data, shapeOfId);
+    std::vector<uint32_t> start;
+    for (uint32_t shape : rankPatterns(plain)) {
+        for (uint32_t id = 0; id < data.keys.size(); ++id) {
+            if (shapeOfId[id] == shape)
+                start.push_back(id);
+        }
+    }
+    const std::vector<uint32_t> order = rankPatterns(data, start);
     std::vector<std::string> patterns;
     for (uint32_t id : order) {
         patterns.push_back(keyText(traits, Key::unpack(data.keys[id])));
@@ -857,13 +1012,64 @@ StrategyChart strategyChart(const Game& game, int threads)
             break;
     }
     // Lines that never decide a deal change nothing: leave them out.
-    const std::optional<StrategyChart> all = playChart(game, traits, data, patterns, nullptr);
-    std::vector<std::string> used;
-    for (const ChartLine& l : all->lines) {
-        if (l.share > 0 || l.pattern == patterns.back())
-            used.push_back(l.pattern);
+    auto decidingLines = [&](const std::vector<std::string>& lines) {
+        const std::optional<StrategyChart> all = playChart(game, traits, data, lines, nullptr);
+        std::vector<std::string> used;
+        for (const ChartLine& l : all->lines) {
+            if (l.share > 0 || l.pattern == lines.back())
+                used.push_back(l.pattern);
+        }
+        return used;
+    };
+    std::vector<std::string> used = decidingLines(patterns);
+
+    // Penalty cards stay only where they are worth something: the lines of one draw are
+    // tried as a single line, in the place of each of them, and kept apart only when that
+    // loses at least 0.0001 points.
+    constexpr long double PenaltyWorth = 1e-6;
+    std::unordered_map<std::string, std::string> shapeOf;
+    std::vector<std::string> shapes;
+    for (uint64_t packed : data.keys) {
+        const Key key = Key::unpack(packed);
+        if (!takesPenalties(key))
+            continue;
+        const std::string shape = keyText(traits, key, false);
+        if (shapeOf.emplace(keyText(traits, key), shape).second &&
+            std::find(shapes.begin(), shapes.end(), shape) == shapes.end())
+            shapes.push_back(shape);
     }
-    return *playChart(game, traits, data, used, nullptr);
+    long double now = playChart(game, traits, data, used, nullptr)->chartReturn;
+    for (const std::string& shape : shapes) {
+        std::vector<size_t> at;
+        for (size_t i = 0; i < used.size(); ++i) {
+            const auto it = shapeOf.find(used[i]);
+            if (it != shapeOf.end() && it->second == shape)
+                at.push_back(i);
+        }
+        if (at.empty())
+            continue;
+        long double best = now - PenaltyWorth;
+        std::vector<std::string> merged;
+        for (size_t place : at) {
+            std::vector<std::string> lines;
+            for (size_t i = 0; i < used.size(); ++i) {
+                if (i == place)
+                    lines.push_back(shape);
+                else if (std::find(at.begin(), at.end(), i) == at.end())
+                    lines.push_back(used[i]);
+            }
+            const long double r = playChart(game, traits, data, lines, nullptr)->chartReturn;
+            if (r >= best) {
+                best = r;
+                merged = std::move(lines);
+            }
+        }
+        if (!merged.empty()) {
+            used = std::move(merged);
+            now = best;
+        }
+    }
+    return *playChart(game, traits, data, decidingLines(used), nullptr);
 }
 
 std::optional<StrategyChart> measureChart(const Game& game, const std::vector<std::string>& patterns, int threads,
@@ -881,9 +1087,11 @@ int chartHold(const StrategyChart& chart, const std::array<int, 5>& cards)
     size_t bestLine = chart.lines.size();
     uint32_t bestScore = 0;
     for (int m = 0; m < 32; ++m) {
-        const std::string text = keyText(traits, holdKey(traits, cards, m));
+        const Key key = holdKey(traits, cards, m);
+        const std::string text = keyText(traits, key);
+        const std::string shape = keyText(traits, key, false);
         size_t line = 0;
-        while (line < chart.lines.size() && chart.lines[line].pattern != text)
+        while (line < chart.lines.size() && chart.lines[line].pattern != text && chart.lines[line].pattern != shape)
             ++line;
         if (line > bestLine || line == chart.lines.size())
             continue;
@@ -901,7 +1109,11 @@ std::string chartText(const StrategyChart& chart)
 {
     std::string out = std::string(gameTitle(chart.game.id)) + " (" + chart.game.id + ")\n";
     out += "Hold the first line that fits the dealt hand; where it fits more than one way,\n"
-           "keep the higher cards.\n\n";
+           "keep the higher cards.\n";
+    if (hasPenalties(chart))
+        out += "A flush penalty is a card thrown away of the suit kept, a straight penalty one\n"
+               "that could have made a straight with the cards kept.\n";
+    out += '\n';
     int width = 4;
     for (const ChartLine& l : chart.lines)
         width = std::max(width, int(l.pattern.size()));
@@ -964,8 +1176,11 @@ std::string chartHtml(const StrategyChart& chart)
                       "@media print { body { margin: 0; font-size: 10pt; } }\n"
                       "</style></head><body>\n<h1>" +
                       title + "</h1>\n<p>Hold the first line that fits the dealt hand; where it fits more "
-                              "than one way, keep the higher cards.</p>\n<table>\n<tr><th></th><th>Hold</th>"
-                              "<th>Deals %</th><th>Pays</th><th>Loss</th></tr>\n";
+                              "than one way, keep the higher cards.";
+    if (hasPenalties(chart))
+        out += " A flush penalty is a card thrown away of the suit kept, a straight penalty one that could "
+               "have made a straight with the cards kept.";
+    out += "</p>\n<table>\n<tr><th></th><th>Hold</th><th>Deals %</th><th>Pays</th><th>Loss</th></tr>\n";
     char buf[128];
     for (size_t i = 0; i < chart.lines.size(); ++i) {
         const ChartLine& l = chart.lines[i];

@@ -16,7 +16,8 @@
 namespace tarvelle {
 
 // The pattern a hold of a dealt hand makes, as the chart writes it ("3 to a royal flush");
-// mask bit i holds cards[i].
+// mask bit i holds cards[i]. Draws to a royal and to high cards name their penalty cards
+// ("suited QT with a flush penalty"); a chart line without them fits whatever was thrown away.
 std::string holdPattern(const Game& game, const std::array<int, 5>& cards, int mask);
 
 struct ChartLine {

@@ -165,15 +165,18 @@ void TestStrategy::patternsInPlayersWords_data()
     QTest::newRow("10JQK") << jacks << "Ts Jd Qh Kc 3d" << "11110" << "4 to an outside straight, 3 high cards";
     QTest::newRow("A234") << jacks << "Ah 2d 3s 4c 9h" << "11110" << "4 to an inside straight, 1 high card";
     QTest::newRow("JQKA") << jacks << "Jh Qd Ks Ac 5h" << "11110" << "4 to an inside straight, 4 high cards";
-    QTest::newRow("unsuited QJ") << jacks << "Jh Qd 5s 7c 9h" << "11000" << "unsuited QJ";
-    QTest::newRow("suited KT") << jacks << "Th Kh 5s 7c 9d" << "11000" << "suited KT";
-    QTest::newRow("3 sf gap") << jacks << "5h 6h 8h Kd 2c" << "11100" << "3 to a straight flush, 1 gap, no high cards";
-    QTest::newRow("3 sf ace low") << jacks << "Ah 2h 3h Kd 9c" << "11100"
-                                  << "3 to a straight flush, 2 gaps, 1 high card";
+    QTest::newRow("unsuited QJ, a 9") << jacks << "Jh Qd 5s 7c 9h" << "11000" << "unsuited QJ with a straight penalty";
+    QTest::newRow("suited KT") << jacks << "Th Kh 5s 7c 4d" << "11000" << "suited KT, no penalty card";
+    QTest::newRow("suited KT, a 9") << jacks << "Th Kh 5s 7c 9d" << "11000" << "suited KT with a straight penalty";
+    QTest::newRow("suited KT, a heart") << jacks << "Th Kh 5h 7c 4d" << "11000" << "suited KT with a flush penalty";
+    QTest::newRow("3 sf gap") << jacks << "5h 6h 8h Kd 2c" << "11100"
+                              << "3 to a straight flush, 1 gap, no high cards, no penalty card";
+    QTest::newRow("3 sf ace low") << jacks << "Ah 2h 3h Kd 9h" << "11100"
+                                  << "3 to a straight flush, 2 gaps, 1 high card with a flush penalty";
     QTest::newRow("3 flush") << jacks << "Ah 5h 9h Kd 2c" << "11100" << "3 to a flush, 1 high card";
     QTest::newRow("high pair") << jacks << "Jh Jd 5s 7c 9h" << "11000" << "high pair";
     QTest::newRow("low pair") << jacks << "Th Td 5s 7c 9h" << "11000" << "low pair";
-    QTest::newRow("lone Ace") << jacks << "Ah 2d 5s 7c 9h" << "10000" << "Ace alone";
+    QTest::newRow("lone Ace") << jacks << "Ah 2d 5s 7c 9h" << "10000" << "Ace alone with flush and straight penalties";
     QTest::newRow("nothing") << jacks << "Ah 2d 5s 7c 9h" << "00000" << "discard everything";
     QTest::newRow("aces and kicker") << "double-double-bonus-9-6" << "Ah Ad Ac 3s 9h" << "11110"
                                      << "three Aces and a 2 to 4 kicker";
