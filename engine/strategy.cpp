@@ -27,29 +27,29 @@ int rankValue(int r)
 // What a hold is, as the chart tells it apart. Fields a pattern does not write stay zero,
 // so two keys never share a text.
 enum class Kind : uint8_t {
-    Nothing,      // discard everything
-    Made,         // all five kept: the class (a)
-    Wilds,        // wild cards alone
-    Group,        // one rank (with wild cards): n of them, ranks = the ranks alike for it
-    TwoPair,      //
-    TripsKicker,  // three of a rank (ranks) and a kicker of the ranks in `b` (a mask)
-    PairOther,    // a pair or three and other cards
-    Royal,        // n to a royal flush; two cards name their ranks
+    Nothing,     // discard everything
+    Made,        // all five kept: the class (a)
+    Wilds,       // wild cards alone
+    Group,       // one rank (with wild cards): n of them, ranks = the ranks alike for it
+    TwoPair,     //
+    TripsKicker, // three of a rank (ranks) and a kicker of the ranks in `b` (a mask)
+    PairOther,   // a pair or three and other cards
+    Royal,       // n to a royal flush; two cards name their ranks
     StraightFlush,
     Flush,
     Straight,
-    High,         // high cards without a draw: their ranks
-    WildWith,     // wild cards and odd natural cards
-    Other,        // anything else
+    High,     // high cards without a draw: their ranks
+    WildWith, // wild cards and odd natural cards
+    Other,    // anything else
 };
 
 struct Key {
     Kind kind = Kind::Nothing;
-    int n = 0;        // cards held, wild ones included
-    int w = 0;        // wild cards held
-    int high = -1;    // high cards held, where the pattern counts them
-    int windows = 0;  // straights the natural cards fit in
-    int a = 0;        // class, or the count of the pair's rank
+    int n = 0;       // cards held, wild ones included
+    int w = 0;       // wild cards held
+    int high = -1;   // high cards held, where the pattern counts them
+    int windows = 0; // straights the natural cards fit in
+    int a = 0;       // class, or the count of the pair's rank
     unsigned ranks = 0;
     unsigned b = 0;
     bool suited = false;
@@ -149,14 +149,14 @@ std::string rankLetter(int r)
 
 std::string rankPlural(int r)
 {
-    static constexpr const char* names[13] = {"2s", "3s", "4s",  "5s",    "6s",     "7s",   "8s",
+    static constexpr const char* names[13] = {"2s", "3s",  "4s",   "5s",    "6s",     "7s",   "8s",
                                               "9s", "10s", "Aces", "Jacks", "Queens", "Kings"};
     return names[r];
 }
 
 std::string rankSingular(int r)
 {
-    static constexpr const char* names[13] = {"2", "3", "4",  "5",   "6",    "7",     "8",
+    static constexpr const char* names[13] = {"2", "3",  "4",   "5",    "6",     "7",   "8",
                                               "9", "10", "Ace", "Jack", "Queen", "King"};
     return names[r];
 }
@@ -288,7 +288,7 @@ std::string shapeText(const Traits& t, const Key& k)
     case Kind::TripsKicker:
         return groupText(t, 3, k.ranks) + " and a " +
                (k.b == (t.naturals & ~k.ranks) ? std::string("kicker")
-                                                : rankRange(k.b, t.naturals, false) + " kicker");
+                                               : rankRange(k.b, t.naturals, false) + " kicker");
     case Kind::PairOther:
         return groupText(t, k.a, k.ranks) + withWild(t, k.w) + " and " + std::to_string(k.n - k.a - k.w) +
                (k.n - k.a - k.w == 1 ? " other card" : " other cards");
@@ -338,7 +338,8 @@ std::string shapeText(const Traits& t, const Key& k)
     case Kind::Other:
         if (k.n == 1)
             return "one low card";
-        return std::to_string(k.n) + (k.suited ? " suited" : " unsuited") + " odd cards" + highText(t, k.high);
+        return std::to_string(k.n) + (k.suited ? " suited" : " unsuited") + " odd cards" +
+               highText(t, k.high);
     }
     return {};
 }
@@ -560,11 +561,11 @@ struct Deal {
 struct Deals {
     std::vector<Deal> deals;
     std::vector<Entry> entries;
-    std::vector<uint64_t> keys; // by pattern id
-    std::array<long double, 6> draws{};   // draws for 0..5 cards held
+    std::vector<uint64_t> keys;         // by pattern id
+    std::array<long double, 6> draws{}; // draws for 0..5 cards held
     std::array<int64_t, 6> drawCount{};
-    long double everything = 0;           // deals × 120 orders, as gameReturn counts
-    int nothing = -1;                     // the id of "discard everything"
+    long double everything = 0; // deals × 120 orders, as gameReturn counts
+    int nothing = -1;           // the id of "discard everything"
 
     long double value(const Entry& e) const { return (long double)e.numerator / draws[e.held]; }
     // Which of two holds a line that fits both makes: the higher cards, else the worse.
@@ -1072,8 +1073,8 @@ StrategyChart strategyChart(const Game& game, int threads)
     return *playChart(game, traits, data, decidingLines(used), nullptr);
 }
 
-std::optional<StrategyChart> measureChart(const Game& game, const std::vector<std::string>& patterns, int threads,
-                                          std::string* unknown)
+std::optional<StrategyChart> measureChart(const Game& game, const std::vector<std::string>& patterns,
+                                          int threads, std::string* unknown)
 {
     const Traits traits(game);
     const Deals data = collectDeals(game, traits, threads);
@@ -1091,7 +1092,8 @@ int chartHold(const StrategyChart& chart, const std::array<int, 5>& cards)
         const std::string text = keyText(traits, key);
         const std::string shape = keyText(traits, key, false);
         size_t line = 0;
-        while (line < chart.lines.size() && chart.lines[line].pattern != text && chart.lines[line].pattern != shape)
+        while (line < chart.lines.size() && chart.lines[line].pattern != text &&
+               chart.lines[line].pattern != shape)
             ++line;
         if (line > bestLine || line == chart.lines.size())
             continue;
@@ -1146,8 +1148,8 @@ std::vector<std::string> patternsFromChartText(std::string_view text)
         if (start == std::string_view::npos)
             continue;
         const size_t p = line.find(' ', start);
-        if (p == std::string_view::npos || line.substr(start, p - start).find_first_not_of("0123456789") !=
-                                               std::string_view::npos)
+        if (p == std::string_view::npos ||
+            line.substr(start, p - start).find_first_not_of("0123456789") != std::string_view::npos)
             continue; // not a line of the table ("9/6 Jacks or Better ...")
         std::string_view rest = line.substr(p);
         for (int field = 0; field < 3; ++field) {
@@ -1175,8 +1177,9 @@ std::string chartHtml(const StrategyChart& chart)
                       "th { text-align: left; }\n"
                       "@media print { body { margin: 0; font-size: 10pt; } }\n"
                       "</style></head><body>\n<h1>" +
-                      title + "</h1>\n<p>Hold the first line that fits the dealt hand; where it fits more "
-                              "than one way, keep the higher cards.";
+                      title +
+                      "</h1>\n<p>Hold the first line that fits the dealt hand; where it fits more "
+                      "than one way, keep the higher cards.";
     if (hasPenalties(chart))
         out += " A flush penalty is a card thrown away of the suit kept, a straight penalty one that could "
                "have made a straight with the cards kept.";
@@ -1184,10 +1187,11 @@ std::string chartHtml(const StrategyChart& chart)
     char buf[128];
     for (size_t i = 0; i < chart.lines.size(); ++i) {
         const ChartLine& l = chart.lines[i];
-        std::snprintf(buf, sizeof buf, "<td class=\"n\">%.4Lf</td><td class=\"n\">%.4Lf</td><td class=\"n\">%.4Lf</td>",
+        std::snprintf(buf, sizeof buf,
+                      "<td class=\"n\">%.4Lf</td><td class=\"n\">%.4Lf</td><td class=\"n\">%.4Lf</td>",
                       l.share * 100, l.value, l.loss * 100);
-        out += "<tr><td class=\"n\">" + std::to_string(i + 1) + "</td><td>" + htmlEscape(l.pattern) + "</td>" + buf +
-               "</tr>\n";
+        out += "<tr><td class=\"n\">" + std::to_string(i + 1) + "</td><td>" + htmlEscape(l.pattern) +
+               "</td>" + buf + "</tr>\n";
     }
     out += "</table>\n<p>Played by this chart the game returns " + percent(chart.chartReturn) +
            " %; the best play returns " + percent(chart.optimalReturn) + " %, " + percent(chart.loss()) +

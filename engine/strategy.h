@@ -21,10 +21,10 @@ namespace tarvelle {
 std::string holdPattern(const Game& game, const std::array<int, 5>& cards, int mask);
 
 struct ChartLine {
-    std::string pattern;    // as holdPattern writes it; the chart is played by these texts
-    long double share = 0;  // the part of all deals this line decides
-    long double value = 0;  // the average pay per credit bet of the holds it makes
-    long double loss = 0;   // what those deals give up against the best holds, per credit bet
+    std::string pattern;   // as holdPattern writes it; the chart is played by these texts
+    long double share = 0; // the part of all deals this line decides
+    long double value = 0; // the average pay per credit bet of the holds it makes
+    long double loss = 0;  // what those deals give up against the best holds, per credit bet
 };
 
 struct StrategyChart {

@@ -115,27 +115,36 @@ void TestStrategy::casinoCharts()
     QVERIFY(replayed->chartReturn == chart.chartReturn);
     for (size_t i = 0; i < printed.size(); ++i)
         QVERIFY(replayed->lines[i].share == chart.lines[i].share);
-    QVERIFY(text.find("chart " + percent(chart.chartReturn) + " %, optimal " + percent(chart.optimalReturn)) !=
-            std::string::npos);
+    QVERIFY(text.find("chart " + percent(chart.chartReturn) + " %, optimal " +
+                      percent(chart.optimalReturn)) != std::string::npos);
 
     qInfo("%s: chart %s %%, optimal %s %%, loss %s points, %zu lines, made in %lld ms", id.c_str(),
-          percent(chart.chartReturn).c_str(), percent(chart.optimalReturn).c_str(), percent(chart.loss()).c_str(),
-          chart.lines.size(), static_cast<long long>(made));
+          percent(chart.chartReturn).c_str(), percent(chart.optimalReturn).c_str(),
+          percent(chart.loss()).c_str(), chart.lines.size(), static_cast<long long>(made));
 }
 
 void TestStrategy::nineSixJacksDecisions_data()
 {
     QTest::addColumn<QString>("hand");
     QTest::addColumn<QString>("hold");
-    QTest::newRow("4 to a royal over a high pair") << "As Ks Qs Js Ad" << "11110";
-    QTest::newRow("4 to a royal over a dealt flush") << "As Ks Qs Js 3s" << "11110";
-    QTest::newRow("high pair over 4 to a flush") << "Qh Qd 5h 8h 9h" << "11000";
-    QTest::newRow("4 to a flush over a low pair") << "5h 5d 8h 9h Kh" << "10111";
-    QTest::newRow("3 to a royal over a low pair") << "Kh Qh Jh 5d 5s" << "11100";
-    QTest::newRow("unsuited 10JQK") << "Td Jc Qs Kh 3d" << "11110";
-    QTest::newRow("suited QJ over unsuited KQJ") << "Qh Jh Kd 5c 7s" << "11000";
-    QTest::newRow("AKQJ unsuited") << "Ad Kc Qh Js 4d" << "11110";
-    QTest::newRow("a lone King") << "3c 4d 8h 9s Ks" << "00001";
+    QTest::newRow("4 to a royal over a high pair") << "As Ks Qs Js Ad"
+                                                   << "11110";
+    QTest::newRow("4 to a royal over a dealt flush") << "As Ks Qs Js 3s"
+                                                     << "11110";
+    QTest::newRow("high pair over 4 to a flush") << "Qh Qd 5h 8h 9h"
+                                                 << "11000";
+    QTest::newRow("4 to a flush over a low pair") << "5h 5d 8h 9h Kh"
+                                                  << "10111";
+    QTest::newRow("3 to a royal over a low pair") << "Kh Qh Jh 5d 5s"
+                                                  << "11100";
+    QTest::newRow("unsuited 10JQK") << "Td Jc Qs Kh 3d"
+                                    << "11110";
+    QTest::newRow("suited QJ over unsuited KQJ") << "Qh Jh Kd 5c 7s"
+                                                 << "11000";
+    QTest::newRow("AKQJ unsuited") << "Ad Kc Qh Js 4d"
+                                   << "11110";
+    QTest::newRow("a lone King") << "3c 4d 8h 9s Ks"
+                                 << "00001";
 }
 
 void TestStrategy::nineSixJacksDecisions()
@@ -158,37 +167,100 @@ void TestStrategy::patternsInPlayersWords_data()
     QTest::addColumn<QString>("hold");
     QTest::addColumn<QString>("pattern");
     const QString jacks = "jacks-9-6";
-    QTest::newRow("royal") << jacks << "Ah Kh Qh Jh Th" << "11111" << "dealt Royal Flush";
-    QTest::newRow("4 royal") << jacks << "Ah Kh Qh Jh 2c" << "11110" << "4 to a royal flush";
-    QTest::newRow("4 sf open") << jacks << "9h Th Jh Qh 2c" << "11110" << "4 to a straight flush, open";
-    QTest::newRow("outside") << jacks << "5h 6d 7s 8c Kh" << "11110" << "4 to an outside straight, no high cards";
-    QTest::newRow("10JQK") << jacks << "Ts Jd Qh Kc 3d" << "11110" << "4 to an outside straight, 3 high cards";
-    QTest::newRow("A234") << jacks << "Ah 2d 3s 4c 9h" << "11110" << "4 to an inside straight, 1 high card";
-    QTest::newRow("JQKA") << jacks << "Jh Qd Ks Ac 5h" << "11110" << "4 to an inside straight, 4 high cards";
-    QTest::newRow("unsuited QJ, a 9") << jacks << "Jh Qd 5s 7c 9h" << "11000" << "unsuited QJ with a straight penalty";
-    QTest::newRow("suited KT") << jacks << "Th Kh 5s 7c 4d" << "11000" << "suited KT, no penalty card";
-    QTest::newRow("suited KT, a 9") << jacks << "Th Kh 5s 7c 9d" << "11000" << "suited KT with a straight penalty";
-    QTest::newRow("suited KT, a heart") << jacks << "Th Kh 5h 7c 4d" << "11000" << "suited KT with a flush penalty";
-    QTest::newRow("3 sf gap") << jacks << "5h 6h 8h Kd 2c" << "11100"
+    QTest::newRow("royal") << jacks << "Ah Kh Qh Jh Th"
+                           << "11111"
+                           << "dealt Royal Flush";
+    QTest::newRow("4 royal") << jacks << "Ah Kh Qh Jh 2c"
+                             << "11110"
+                             << "4 to a royal flush";
+    QTest::newRow("4 sf open") << jacks << "9h Th Jh Qh 2c"
+                               << "11110"
+                               << "4 to a straight flush, open";
+    QTest::newRow("outside") << jacks << "5h 6d 7s 8c Kh"
+                             << "11110"
+                             << "4 to an outside straight, no high cards";
+    QTest::newRow("10JQK") << jacks << "Ts Jd Qh Kc 3d"
+                           << "11110"
+                           << "4 to an outside straight, 3 high cards";
+    QTest::newRow("A234") << jacks << "Ah 2d 3s 4c 9h"
+                          << "11110"
+                          << "4 to an inside straight, 1 high card";
+    QTest::newRow("JQKA") << jacks << "Jh Qd Ks Ac 5h"
+                          << "11110"
+                          << "4 to an inside straight, 4 high cards";
+    QTest::newRow("unsuited QJ, a 9") << jacks << "Jh Qd 5s 7c 9h"
+                                      << "11000"
+                                      << "unsuited QJ with a straight penalty";
+    QTest::newRow("suited KT") << jacks << "Th Kh 5s 7c 4d"
+                               << "11000"
+                               << "suited KT, no penalty card";
+    QTest::newRow("suited KT, a 9") << jacks << "Th Kh 5s 7c 9d"
+                                    << "11000"
+                                    << "suited KT with a straight penalty";
+    QTest::newRow("suited KT, a heart") << jacks << "Th Kh 5h 7c 4d"
+                                        << "11000"
+                                        << "suited KT with a flush penalty";
+    QTest::newRow("3 sf gap") << jacks << "5h 6h 8h Kd 2c"
+                              << "11100"
                               << "3 to a straight flush, 1 gap, no high cards, no penalty card";
-    QTest::newRow("3 sf ace low") << jacks << "Ah 2h 3h Kd 9h" << "11100"
+    QTest::newRow("3 sf ace low") << jacks << "Ah 2h 3h Kd 9h"
+                                  << "11100"
                                   << "3 to a straight flush, 2 gaps, 1 high card with a flush penalty";
-    QTest::newRow("3 flush") << jacks << "Ah 5h 9h Kd 2c" << "11100" << "3 to a flush, 1 high card";
-    QTest::newRow("high pair") << jacks << "Jh Jd 5s 7c 9h" << "11000" << "high pair";
-    QTest::newRow("low pair") << jacks << "Th Td 5s 7c 9h" << "11000" << "low pair";
-    QTest::newRow("lone Ace") << jacks << "Ah 2d 5s 7c 9h" << "10000" << "Ace alone with flush and straight penalties";
-    QTest::newRow("nothing") << jacks << "Ah 2d 5s 7c 9h" << "00000" << "discard everything";
-    QTest::newRow("aces and kicker") << "double-double-bonus-9-6" << "Ah Ad Ac 3s 9h" << "11110"
+    QTest::newRow("3 flush") << jacks << "Ah 5h 9h Kd 2c"
+                             << "11100"
+                             << "3 to a flush, 1 high card";
+    QTest::newRow("high pair") << jacks << "Jh Jd 5s 7c 9h"
+                               << "11000"
+                               << "high pair";
+    QTest::newRow("low pair") << jacks << "Th Td 5s 7c 9h"
+                              << "11000"
+                              << "low pair";
+    QTest::newRow("lone Ace") << jacks << "Ah 2d 5s 7c 9h"
+                              << "10000"
+                              << "Ace alone with flush and straight penalties";
+    QTest::newRow("nothing") << jacks << "Ah 2d 5s 7c 9h"
+                             << "00000"
+                             << "discard everything";
+    QTest::newRow("aces and kicker") << "double-double-bonus-9-6"
+                                     << "Ah Ad Ac 3s 9h"
+                                     << "11110"
                                      << "three Aces and a 2 to 4 kicker";
-    QTest::newRow("bonus pairs") << "bonus-8-5" << "Kh Kd 5s 7c 9h" << "11000" << "pair of Jacks to Kings";
-    QTest::newRow("bonus trips") << "bonus-8-5" << "3h 3d 3s 7c 9h" << "11100" << "three 2s to 4s";
-    QTest::newRow("two deuces") << "deuces-wild" << "2h 2d 5s 9c Kh" << "11000" << "two deuces alone";
-    QTest::newRow("deuce royal") << "deuces-wild" << "2h Th Jh Qh 4c" << "11110" << "4 to a royal flush with one deuce";
-    QTest::newRow("deuces pair") << "deuces-wild" << "Kh Kd 5s 9c 3h" << "11000" << "a pair";
-    QTest::newRow("joker ace") << "joker-poker" << "Jk Ah 5d 7s 9c" << "11000" << "the Joker and an Ace";
-    QTest::newRow("kings pay") << "joker-poker" << "Kh Kd 5s 9c 3h" << "11000" << "high pair";
-    QTest::newRow("queens do not") << "joker-poker" << "Qh Qd 5s 9c 3h" << "11000" << "low pair";
-    QTest::newRow("joker trips") << "joker-poker" << "Jk 9h 9d 5s 3c" << "11100" << "three of a kind with the Joker";
+    QTest::newRow("bonus pairs") << "bonus-8-5"
+                                 << "Kh Kd 5s 7c 9h"
+                                 << "11000"
+                                 << "pair of Jacks to Kings";
+    QTest::newRow("bonus trips") << "bonus-8-5"
+                                 << "3h 3d 3s 7c 9h"
+                                 << "11100"
+                                 << "three 2s to 4s";
+    QTest::newRow("two deuces") << "deuces-wild"
+                                << "2h 2d 5s 9c Kh"
+                                << "11000"
+                                << "two deuces alone";
+    QTest::newRow("deuce royal") << "deuces-wild"
+                                 << "2h Th Jh Qh 4c"
+                                 << "11110"
+                                 << "4 to a royal flush with one deuce";
+    QTest::newRow("deuces pair") << "deuces-wild"
+                                 << "Kh Kd 5s 9c 3h"
+                                 << "11000"
+                                 << "a pair";
+    QTest::newRow("joker ace") << "joker-poker"
+                               << "Jk Ah 5d 7s 9c"
+                               << "11000"
+                               << "the Joker and an Ace";
+    QTest::newRow("kings pay") << "joker-poker"
+                               << "Kh Kd 5s 9c 3h"
+                               << "11000"
+                               << "high pair";
+    QTest::newRow("queens do not") << "joker-poker"
+                                   << "Qh Qd 5s 9c 3h"
+                                   << "11000"
+                                   << "low pair";
+    QTest::newRow("joker trips") << "joker-poker"
+                                 << "Jk 9h 9d 5s 3c"
+                                 << "11100"
+                                 << "three of a kind with the Joker";
 }
 
 void TestStrategy::patternsInPlayersWords()
@@ -198,7 +270,8 @@ void TestStrategy::patternsInPlayersWords()
     QFETCH(QString, hold);
     QFETCH(QString, pattern);
     const std::array<int, 5> cards = cardsOf(hand.toLatin1().constData());
-    QCOMPARE(QString::fromStdString(holdPattern(*findGame(game.toStdString()), cards, maskOf(hold.toLatin1().constData()))),
+    QCOMPARE(QString::fromStdString(
+                 holdPattern(*findGame(game.toStdString()), cards, maskOf(hold.toLatin1().constData()))),
              pattern);
 }
 

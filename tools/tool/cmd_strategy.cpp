@@ -43,7 +43,8 @@ int runStrategy(const std::vector<std::string>& args, std::istream&, std::ostrea
 
 const CommandRegistrar reg{
     {"strategy",
-     "strategy [--game NAME] [--games FILE] [--data-dir DIR] [--joker] [--paytable LIST] [--format text|html]",
+     "strategy [--game NAME] [--games FILE] [--data-dir DIR] [--joker] [--paytable LIST] [--format "
+     "text|html]",
      "the game's strategy chart made from the best holds, with its exact return beside the best play's",
      runStrategy}};
 
