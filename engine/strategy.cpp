@@ -27,17 +27,17 @@ int rankValue(int r)
 // What a hold is, as the chart tells it apart. Fields a pattern does not write stay zero,
 // so two keys never share a text.
 enum class Kind : uint8_t {
-    Nothing,     // discard everything
-    Made,        // all five kept: the class (a)
-    Wilds,       // wild cards alone
-    Group,       // one rank (with wild cards): n of them, ranks = the ranks alike for it
-    TwoPair,     //
-    TripsKicker, // three of a rank (ranks) and a kicker of the ranks in `b` (a mask)
-    PairOther,   // a pair or three and other cards
-    Royal,       // n to a royal flush; two cards name their ranks
-    StraightFlush,
+    Nothing,       // discard everything
+    Made,          // all five kept: the class (a)
+    Wilds,         // wild cards alone
+    Group,         // one rank (with wild cards): n of them, ranks = the ranks alike for it
+    TwoPair,       // two pairs without the fifth card
+    TripsKicker,   // three of a rank (ranks) and a kicker of the ranks in `b` (a mask)
+    PairOther,     // a pair or three and other cards
+    Royal,         // n to a royal flush; two natural cards name their ranks
+    StraightFlush, // windows straights fit; b those with a 2 in them where deuces are wild
     Flush,
-    Straight,
+    Straight, // as StraightFlush
     High,     // high cards without a draw: their ranks
     WildWith, // wild cards and odd natural cards
     Other,    // anything else
@@ -51,7 +51,7 @@ struct Key {
     int windows = 0; // straights the natural cards fit in
     int a = 0;       // class, or the count of the pair's rank
     unsigned ranks = 0;
-    unsigned b = 0;
+    unsigned b = 0; // kicker ranks, or straights that need a 2
     bool suited = false;
     int penalty = 0; // cards thrown away that would have helped: 1 of the suit, 2 of a straight
 
@@ -963,6 +963,13 @@ std::string htmlEscape(std::string_view s)
     return out;
 }
 
+// A game of the player's own goes by the title of the game it was made from.
+std::string chartTitle(const Game& game)
+{
+    const std::string_view own = gameTitle(game.id);
+    return std::string(own != game.id ? own : gameTitle(game.family));
+}
+
 bool hasPenalties(const StrategyChart& chart)
 {
     return std::any_of(chart.lines.begin(), chart.lines.end(),
@@ -994,6 +1001,12 @@ StrategyChart strategyChart(const Game& game, int threads)
         const auto [it, added] = texts.emplace(keyText(traits, Key::unpack(key)), key);
         if (!added)
             throw std::logic_error("two hold patterns read \"" + it->first + "\"");
+    }
+    for (uint64_t key : data.keys) {
+        const Key k = Key::unpack(key);
+        if (takesPenalties(k) && texts.count(keyText(traits, k, false)))
+            throw std::logic_error("a hold pattern reads as another's draw: \"" + keyText(traits, k, false) +
+                                   "\"");
     }
     // Ranked first without penalty cards, then each draw's penalty lines find their own places.
     std::vector<uint32_t> shapeOfId(data.keys.size());
@@ -1081,7 +1094,7 @@ std::optional<StrategyChart> measureChart(const Game& game, const std::vector<st
     return playChart(game, traits, data, patterns, unknown);
 }
 
-int chartHold(const StrategyChart& chart, const std::array<int, 5>& cards)
+int chartHold(const StrategyChart& chart, const std::array<int, 5>& cards, int* line)
 {
     const Traits traits(chart.game);
     int best = -1;
@@ -1091,25 +1104,26 @@ int chartHold(const StrategyChart& chart, const std::array<int, 5>& cards)
         const Key key = holdKey(traits, cards, m);
         const std::string text = keyText(traits, key);
         const std::string shape = keyText(traits, key, false);
-        size_t line = 0;
-        while (line < chart.lines.size() && chart.lines[line].pattern != text &&
-               chart.lines[line].pattern != shape)
-            ++line;
-        if (line > bestLine || line == chart.lines.size())
+        size_t at = 0;
+        while (at < chart.lines.size() && chart.lines[at].pattern != text && chart.lines[at].pattern != shape)
+            ++at;
+        if (at > bestLine || at == chart.lines.size())
             continue;
         const uint32_t score = cardsScore(traits, cards, m);
-        if (line < bestLine || score > bestScore) {
+        if (at < bestLine || score > bestScore) {
             best = m;
-            bestLine = line;
+            bestLine = at;
             bestScore = score;
         }
     }
+    if (line)
+        *line = best < 0 ? -1 : int(bestLine);
     return best;
 }
 
 std::string chartText(const StrategyChart& chart)
 {
-    std::string out = std::string(gameTitle(chart.game.id)) + " (" + chart.game.id + ")\n";
+    std::string out = chartTitle(chart.game) + " (" + chart.game.id + ")\n";
     out += "Hold the first line that fits the dealt hand; where it fits more than one way,\n"
            "keep the higher cards.\n";
     if (hasPenalties(chart))
@@ -1167,7 +1181,7 @@ std::vector<std::string> patternsFromChartText(std::string_view text)
 
 std::string chartHtml(const StrategyChart& chart)
 {
-    const std::string title = htmlEscape(gameTitle(chart.game.id));
+    const std::string title = htmlEscape(chartTitle(chart.game));
     std::string out = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + title +
                       " strategy</title>\n<style>\n"
                       "body { font-family: sans-serif; font-size: 1em; margin: 1em; }\n"

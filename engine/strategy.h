@@ -45,8 +45,9 @@ std::optional<StrategyChart> measureChart(const Game& game, const std::vector<st
                                           int threads = 2, std::string* unknown = nullptr);
 
 // The hold the chart plays for one dealt hand: the first line that fits; where a line
-// fits more than one way, the way with the higher cards. −1 when no line fits.
-int chartHold(const StrategyChart& chart, const std::array<int, 5>& cards);
+// fits more than one way, the way with the higher cards (then the first such hold).
+// −1 when no line fits; `line`, when given, gets the index of the line that decides.
+int chartHold(const StrategyChart& chart, const std::array<int, 5>& cards, int* line = nullptr);
 
 // The chart as a plain table and as a page of its own (for the game's window or a printer).
 std::string chartText(const StrategyChart& chart);
