@@ -21,6 +21,10 @@ _tarvelle_tool()
             COMPREPLY=($(compgen -W "optimal advisor" -- "$cur"))
             return
             ;;
+        --format)
+            COMPREPLY=($(compgen -W "text html" -- "$cur"))
+            return
+            ;;
         --seed | --hands | --hold | --paytable | --game | --add | --remove | --bankroll)
             return
             ;;

@@ -16,6 +16,7 @@ private slots:
     void analyzeFollowsTheGivenPositions();
     void returnOfNineSixJacks();
     void gamesListsTheCatalogue();
+    void strategyChartOfNineSixJacks();
     void gamesOfYourOwnInTheDataFolder();
     void riskOfNineSixJacks();
     void riskOfDeucesWildForEver();
@@ -117,6 +118,43 @@ void TestAnalysisTool::returnOfNineSixJacks()
         paid += pay[c] * f[1].toDouble();
     }
     QVERIFY(std::abs(paid * 100 - 99.5439) < 1e-4);
+}
+
+void TestAnalysisTool::strategyChartOfNineSixJacks()
+{
+    const Result text = run({"strategy", "--game", "jacks-9-6"});
+    QCOMPARE(text.exitCode, 0);
+    const QList<QByteArray> l = lines(text.out);
+    QVERIFY(l.size() > 20);
+    // "chart 99.54xx %, optimal 99.5439 %, loss 0.00xx points"
+    const QList<QByteArray> last = l.last().split(' ');
+    QCOMPARE(last.size(), 9);
+    QCOMPARE(last[0], QByteArray("chart"));
+    QCOMPARE(last[4], QByteArray("99.5439"));
+    const double chart = last[1].toDouble();
+    QVERIFY(chart <= 99.5439 && chart >= 99.4939);
+    QVERIFY(std::abs(99.5439 - chart - last[7].toDouble()) < 1.5e-4);
+    // Numbered lines 1, 2, ... down to "discard everything".
+    int numbered = 0;
+    QByteArray lastLine;
+    for (const QByteArray& line : l) {
+        const QList<QByteArray> f = line.simplified().split(' ');
+        bool isNumber = false;
+        const int n = f[0].toInt(&isNumber);
+        if (!isNumber)
+            continue;
+        QCOMPARE(n, ++numbered);
+        lastLine = line;
+    }
+    QVERIFY(numbered >= 20);
+    QVERIFY(lastLine.contains("discard everything"));
+
+    const Result html = run({"strategy", "--game", "jacks-9-6", "--format", "html"});
+    QCOMPARE(html.exitCode, 0);
+    QVERIFY(html.out.startsWith("<!DOCTYPE html>"));
+    QCOMPARE(int(html.out.count("<tr>")), numbered + 1);
+    QVERIFY(html.out.contains("returns " + last[1] + " %"));
+    QVERIFY(html.out.contains("<td>4 to a royal flush</td>"));
 }
 
 void TestAnalysisTool::gamesListsTheCatalogue()
@@ -319,6 +357,8 @@ void TestAnalysisTool::badInputExitsWithTwo_data()
     QTest::newRow("no bankroll") << QStringList{"risk", "--bankroll", "0"};
     QTest::newRow("too many hands") << QStringList{"risk", "--hands", "1000001"};
     QTest::newRow("seed not a number") << QStringList{"risk", "--simulate", "--seed", "x"};
+    QTest::newRow("unknown chart format") << QStringList{"strategy", "--format", "pdf"};
+    QTest::newRow("chart of an unknown game") << QStringList{"strategy", "--game", "pai-gow"};
     QTest::newRow("unknown analyze option") << QStringList{"analyze", "--wild", "Ah", "Kh", "Qh", "Jh", "Th"};
 }
 
