@@ -30,6 +30,7 @@ namespace tarvelle {
 
 class CardImagery;
 class SoundBank;
+class StrategyWindow;
 class CoachPanel;
 class TAntiAliasLabel;
 class TForm2;
@@ -173,6 +174,9 @@ public:
     QMenu* gameMenu() const { return m_gameMenu; }
     // Waits for the pay table's odds of a bare deal worked out for the game (tests).
     void finishOddsWork();
+    // H: the strategy chart of the game played, in a window beside the table.
+    void showStrategy();
+    StrategyWindow* strategyWindow() const { return m_strategy; }
 
     // ---- shell ----
     void Timer1Timer();
@@ -310,6 +314,7 @@ private:
     std::map<std::string, std::array<QString, MaxClasses>> m_classOdds; // odds of a bare deal
     std::thread m_oddsWorker;
     QWidget* m_gameCaption = nullptr;
+    StrategyWindow* m_strategy = nullptr;
     QMenu* m_gameMenu = nullptr;
 
     bool m_faceDown[6] = {false, true, true, true, true, true}; // positions showing the back

@@ -3,6 +3,7 @@
 #include "table/form1.h"
 
 #include "table/coachpanel.h"
+#include "table/strategywindow.h"
 
 #include "engine/analysis.h"
 #include "engine/money.h"
@@ -298,6 +299,14 @@ void TForm1::openGameMenu()
     }
     // popup(), not exec(): the menu is one more window, not a loop of its own.
     m_gameMenu->popup(m_gameCaption->mapToGlobal(QPoint(0, m_gameCaption->height())));
+}
+
+void TForm1::showStrategy()
+{
+    outdemo();
+    if (!m_strategy)
+        m_strategy = new StrategyWindow(this);
+    m_strategy->showChart(m_gs.casino ? *m_gs.casino : tableGame(m_st.Joker != 0));
 }
 
 QWidget* makeGameCaption(TForm1* table)

@@ -62,6 +62,9 @@ void TForm1::FormKeyPress(QChar key)
     case 'G':
         openGameMenu();
         break;
+    case 'H':
+        showStrategy();
+        break;
     case '1':
     case '2':
     case '3':

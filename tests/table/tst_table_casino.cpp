@@ -5,13 +5,18 @@
 
 #include "engine/coach.h"
 #include "engine/game.h"
+#include "engine/strategy.h"
 
 #include "storage/casinofile.h"
+
+#include "table/strategywindow.h"
 
 #include "widgets/antialiaslabel.h"
 #include "widgets/stringaligngrid.h"
 
 #include <QMenu>
+#include <QSignalSpy>
+#include <QTextDocument>
 #include <QtTest>
 
 using namespace tarvelle;
@@ -66,6 +71,7 @@ private slots:
     void choiceComesBackAndTheTableGameKeepsItsMoney();
     void noChoiceInsideAHand();
     void pendingWinStaysWithItsGame();
+    void strategyChartOfTheGamePlayed();
     void damagedGamesFileIsSaidAndTheCatalogueOffered();
 };
 
@@ -182,6 +188,27 @@ void TestTableCasino::pendingWinStaysWithItsGame()
     QCOMPARE(savedCounters(t).Credit, credit + 30); // banked in poker.dat before the switch
     chooseByKeys(*t.form, "tarvelle");
     QCOMPARE(t.gs.counters.Credit, credit + 30);
+}
+
+void TestTableCasino::strategyChartOfTheGamePlayed()
+{
+    Table t;
+    chooseByKeys(*t.form, "jacks-9-6");
+    key(*t.form, 'H');
+    StrategyWindow* w = t.form->strategyWindow();
+    QVERIFY(w && w->isVisible());
+    QSignalSpy shown(w, &StrategyWindow::chartShown);
+    QVERIFY(shown.wait(60000)); // worked out on a thread: the table is not held up meanwhile
+    // The page is the engine's chart of the game played.
+    const StrategyChart chart = strategyChart(*t.gs.casino);
+    QTextDocument expected;
+    expected.setHtml(QString::fromStdString(chartHtml(chart)));
+    QTextDocument page;
+    page.setHtml(w->html());
+    QCOMPARE(page.toPlainText(), expected.toPlainText());
+    QVERIFY(page.toPlainText().contains(QStringLiteral("9/6 Jacks or Better")));
+    QTest::keyClick(w, Qt::Key_Escape);
+    QVERIFY(!w->isVisible());
 }
 
 void TestTableCasino::damagedGamesFileIsSaidAndTheCatalogueOffered()

@@ -140,6 +140,9 @@ QString helpPage()
                    {"PAYS", "P", "show or hide the pay table"},
                    {"", "C", "show or hide the coach (see below)"},
                    {"the game's name", "G", "choose the game (see below)"},
+                   {"", "H",
+                    "the strategy chart of the game played: the holds ranked from the exact best "
+                    "play, with its return, to read beside the table or print"},
                    {"the cards", "1 to 5", "hold or release a card"},
                    {"&times; (top right)", "X", "save everything and leave the game"},
                    {"mouse wheel", "", "between hands, turn the wheel to change the bet"}});
