@@ -205,4 +205,11 @@ void ReturnFigures::run()
     }
 }
 
+bool trainingStops(const HandAdvice& advice, int mask, long double threshold)
+{
+    if (advice.isBest(mask))
+        return false;
+    return advice.value(advice.best()) - advice.value(mask) > threshold;
+}
+
 } // namespace tarvelle

@@ -61,6 +61,10 @@ private:
     std::array<int, 32> m_ranking;
 };
 
+// Training mode: a draw holding `mask` is held back to say so when the hold is worth less than
+// the best by more than `threshold` per credit bet. Holds tied with the best never are.
+bool trainingStops(const HandAdvice& advice, int mask, long double threshold);
+
 // The first of equal best holds for five dealt cards.
 int expertHoldMask(const std::array<int, 5>& cards, bool joker, const PayList& pay);
 int expertHoldMask(const std::array<int, 5>& cards, const Game& game);

@@ -258,7 +258,7 @@ bool Round::input(Input in, int arg)
         return false;
     }
     m_deepest = std::max(m_deepest, ++m_depth);
-    const ArmedButton keyed = arg == ByKey ? buttonOf(in, true) : ArmCount;
+    const ArmedButton keyed = arg == ByKey || arg == ForceDraw ? buttonOf(in, true) : ArmCount;
     if (keyed != ArmCount)
         m_gs.Armed[size_t(keyed)] = 1;
     Chain chain; // what this input sets going
@@ -268,7 +268,7 @@ bool Round::input(Input in, int arg)
         pressButton(ArmedButton(arg));
         break;
     case Input::DealRelease:
-        LbSpeedButton2MouseUp();
+        LbSpeedButton2MouseUp(arg == ForceDraw);
         break;
     case Input::BetDown:
         betButtonUp(ArmBetDown, false);
@@ -839,7 +839,7 @@ void Round::payoutCtrl()
          m_clock->localDays());
 }
 
-void Round::LbSpeedButton2MouseUp()
+void Round::LbSpeedButton2MouseUp(bool confirmed)
 {
     uint8_t& armed = m_gs.Armed[ArmDeal];
     if (!armed)
@@ -859,6 +859,10 @@ void Round::LbSpeedButton2MouseUp()
         return;
     }
     if (m_phase == Phase::HandShown) {
+        if (!confirmed && !m_fx.approveDraw()) {
+            armed = 0;
+            return;
+        }
         drawPhase(false);
         return;
     }

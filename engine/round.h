@@ -66,6 +66,9 @@ enum class Input : uint8_t {
 // The arg of a button release that came from its key: the key arms the button first,
 // where the release acts at all.
 constexpr int ByKey = 1;
+// The arg of a Deal/Draw release the player confirmed after training mode held the draw
+// back: armed like a key, and drawn without asking again.
+constexpr int ForceDraw = 2;
 
 const char* phaseName(Phase p);
 const char* inputName(Input i);
@@ -127,6 +130,8 @@ public:
     virtual void afterDeal() {}      // the dealt hand is shown, counted and saved
     virtual void holdsProposed() {}  // Held holds the proposal; Auto Hold off clears it next
     virtual void holdChanged(int) {} // a card click changed Held
+    // Training mode may hold a draw back to say the hold is not the best; false: not drawn.
+    virtual bool approveDraw() { return true; }
     virtual void afterDraw() {}      // the final hand is valued, counted and saved
 
 private:
@@ -201,7 +206,7 @@ private:
 
     // ---- the handlers, under the names the table gives them ----
     void pressButton(ArmedButton button); // mouse-down: flip the mark, its cue when it arms
-    void LbSpeedButton2MouseUp();         // Deal/Draw release
+    void LbSpeedButton2MouseUp(bool confirmed); // Deal/Draw release
     void betButtonUp(ArmedButton button, bool up); // LbSpeedButton3MouseUp / LbSpeedButton4MouseUp
     void betmaxMouseUp();
     void FormMouseWheel(int deltaY);

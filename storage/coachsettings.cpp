@@ -13,6 +13,7 @@ namespace {
 constexpr const char* kFileName = "coach.cfg";
 constexpr size_t kMaxSize = 4096;
 constexpr int kMaxCoordinate = 100000;
+constexpr int kMaxThreshold = 10000000; // 1000 credits per credit bet
 
 bool parseInt(const std::string& text, int lo, int hi, int& out)
 {
@@ -52,6 +53,10 @@ CoachSettings loadCoachSettings(const std::string& dir)
             s.visible = v != 0;
         } else if (key == "expert" && parseInt(value, 0, 1, v)) {
             s.expert = v != 0;
+        } else if (key == "training" && parseInt(value, 0, 1, v)) {
+            s.training = v != 0;
+        } else if (key == "threshold" && parseInt(value, 0, kMaxThreshold, v)) {
+            s.threshold = v;
         } else if (key == "left" && parseInt(value, -kMaxCoordinate, kMaxCoordinate, v)) {
             s.left = v;
             hasLeft = true;
@@ -77,6 +82,8 @@ bool saveCoachSettings(const CoachSettings& s, const std::string& dir)
     if (s.placed)
         text += "left=" + std::to_string(s.left) + "\ntop=" + std::to_string(s.top) + "\n";
     text += "expert=" + std::to_string(s.expert ? 1 : 0) + "\n";
+    text += "training=" + std::to_string(s.training ? 1 : 0) + "\n";
+    text += "threshold=" + std::to_string(s.threshold) + "\n";
     if (!dir.empty())
         ensureFolder(dir);
     return replaceFileAtomically(filePathIn(dir, kFileName), reinterpret_cast<const uint8_t*>(text.data()),

@@ -12,6 +12,10 @@ struct CoachSettings {
     int left = 0;        // screen position of the panel
     int top = 0;
     bool expert = false; // the table proposes the best hold of the exact analysis
+    // Training mode: a draw with a hold worth less than the best by more than the threshold
+    // (ten-thousandths of a credit per credit bet; 0: every mistake) waits for a word.
+    bool training = false;
+    int threshold = 0;
     bool operator==(const CoachSettings&) const = default;
 };
 

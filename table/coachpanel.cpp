@@ -13,6 +13,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tarvelle {
 
 namespace {
@@ -218,6 +220,32 @@ void CoachPanel::toggle()
     }
 }
 
+void CoachPanel::cycleTraining()
+{
+    static constexpr int kThresholds[] = {0, 200, 1000};
+    if (!m_settings.training) {
+        m_settings.training = true;
+        m_settings.threshold = kThresholds[0];
+    } else {
+        const auto* it = std::find(std::begin(kThresholds), std::end(kThresholds), m_settings.threshold);
+        if (it == std::end(kThresholds) || it + 1 == std::end(kThresholds))
+            m_settings.training = false;
+        else
+            m_settings.threshold = *(it + 1);
+    }
+    save();
+    update();
+}
+
+QString CoachPanel::trainingText() const
+{
+    if (!m_settings.training)
+        return QStringLiteral("Training off (T)");
+    if (m_settings.threshold == 0)
+        return QStringLiteral("Training: every mistake (T)");
+    return QStringLiteral("Training: mistakes over %1 (T)").arg(m_settings.threshold / 10000.0, 0, 'f', 2);
+}
+
 void CoachPanel::setExpert(bool on)
 {
     if (m_settings.expert == on)
@@ -314,6 +342,8 @@ std::vector<CoachPanel::Line> CoachPanel::content() const
                r ? QStringLiteral("%1 %").arg(double(r->advisor * 100), 0, 'f', 2) : working};
     if (m_gs.settings.PayoutControl && !m_gs.casino)
         out[15].text = QStringLiteral("Payout control on: values assume fair cards");
+    else if (m_settings.training)
+        out[15].text = trainingText();
     return out;
 }
 

@@ -43,6 +43,11 @@ public:
     void toggle(); // the C key
     bool expert() const { return m_settings.expert; }
     void setExpert(bool on);
+    // The T key: training mode off, then held back for every mistake, for those over 0.02,
+    // over 0.10 credits per credit bet, and off again.
+    void cycleTraining();
+    bool training() const { return m_settings.training; }
+    QString trainingText() const; // how the mode stands, as the panel says it
     const CoachSettings& settings() const { return m_settings; }
     const Coach& coach() const { return m_coach; }
     // The place it takes until the player drags it: beside the play area when the

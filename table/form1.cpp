@@ -204,6 +204,7 @@ void TForm1::createControls()
 
     createPayTable();
     m_gameCaption = makeGameCaption(this);
+    m_trainingWarning = makeTrainingWarning(this);
 
     // Stacking: the backdrop at the bottom, the table above it, the controls on the
     // table, and the splash with its message line and the emblem on top.
@@ -395,6 +396,8 @@ void TForm1::placeControls()
     place(AntiAliasLabel9, 386, 155, 57, 19);
     const QRect caption = gameCaptionRect();
     place(m_gameCaption, caption.x(), caption.y(), caption.width(), caption.height());
+    const QRect warning = trainingWarningRect();
+    place(m_trainingWarning, warning.x(), warning.y(), warning.width(), warning.height());
 
     // A pay table the player dragged keeps its place on the play area.
     m_payGridLeft += moved.x();

@@ -44,6 +44,9 @@ class TForm1;
 // The game's name under the title (gamechoice.cpp), and where it goes on the play area.
 QWidget* makeGameCaption(TForm1* table);
 QRect gameCaptionRect();
+// Training mode's warning (training.cpp), and where it goes on the play area.
+QWidget* makeTrainingWarning(TForm1* table);
+QRect trainingWarningRect();
 
 class TForm1 : public QWidget, private RoundEffects {
     Q_OBJECT
@@ -174,6 +177,11 @@ public:
     QMenu* gameMenu() const { return m_gameMenu; }
     // Waits for the pay table's odds of a bare deal worked out for the game (tests).
     void finishOddsWork();
+    // Training mode held a draw back: Y draws anyway, B takes the best hold and draws, N
+    // (or Escape) leaves the hold to change.
+    void trainingChoice(char choice);
+    bool trainingShown() const;
+    QWidget* trainingWarning() const { return m_trainingWarning; }
     // H: the strategy chart of the game played, in a window beside the table.
     void showStrategy();
     StrategyWindow* strategyWindow() const { return m_strategy; }
@@ -270,6 +278,7 @@ private:
     // The coach follows the hand: the proposal (Expert holds may replace it), clicks, deal, draw.
     void holdsProposed() override;
     void holdChanged(int) override;
+    bool approveDraw() override;
     void afterDeal() override;
     void afterDraw() override;
 
@@ -315,6 +324,7 @@ private:
     std::thread m_oddsWorker;
     QWidget* m_gameCaption = nullptr;
     StrategyWindow* m_strategy = nullptr;
+    QWidget* m_trainingWarning = nullptr;
     QMenu* m_gameMenu = nullptr;
 
     bool m_faceDown[6] = {false, true, true, true, true, true}; // positions showing the back

@@ -36,6 +36,7 @@ void TForm1::holdsProposed()
 
 void TForm1::holdChanged(int)
 {
+    m_trainingWarning->hide(); // the player changes the hold: the next press judges it anew
     coach->holdsChanged();
 }
 
@@ -47,6 +48,7 @@ void TForm1::afterDeal()
 
 void TForm1::afterDraw()
 {
+    m_trainingWarning->hide();
     coach->drawEvaluated(m_gs.AutoAnimation != 0);
     announceHand(true);
 }

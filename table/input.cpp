@@ -3,6 +3,8 @@
 
 #include "table/coachpanel.h"
 
+#include "widgets/accessibility.h"
+#include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
 
 #include <QKeyEvent>
@@ -28,6 +30,13 @@ void TForm1::keyPressEvent(QKeyEvent* e)
 void TForm1::FormKeyPress(QChar key)
 {
     outdemo();
+    if (trainingShown()) {
+        const char16_t c = key.toUpper().unicode();
+        if (c == 'Y' || c == 'B' || c == 'N' || c == 27) {
+            trainingChoice(c == 27 ? 'N' : char(c));
+            return;
+        }
+    }
     switch (key.toUpper().unicode()) {
     case '\r':
     case ' ':
@@ -64,6 +73,11 @@ void TForm1::FormKeyPress(QChar key)
         break;
     case 'H':
         showStrategy();
+        break;
+    case 'T':
+        coach->cycleTraining();
+        if (auto* announcer = AntiAliasLabel1->findChild<access::Announcer*>())
+            announcer->announce(coach->trainingText());
         break;
     case '1':
     case '2':

@@ -140,6 +140,10 @@ QString helpPage()
                    {"PAYS", "P", "show or hide the pay table"},
                    {"", "C", "show or hide the coach (see below)"},
                    {"the game's name", "G", "choose the game (see below)"},
+                   {"", "T",
+                    "training mode: a draw with a hold worth less than the best waits, showing both "
+                    "holds and the cost; Y draws anyway, B takes the best hold, N lets you change "
+                    "it. T again: only mistakes over 0.02, then over 0.10 per credit bet, then off"},
                    {"", "H",
                     "the strategy chart of the game played: the holds ranked from the exact best "
                     "play, with its return, to read beside the table or print"},
