@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace tarvelle {
 
@@ -40,6 +41,10 @@ struct GameState {
     // none: the table's own game. Its money is in `counters`, its hands in `casinoCounts`.
     std::optional<Game> casino;
     GameCounts casinoCounts;
+    // The money (credit and win) after each drawn hand of this session in the game played,
+    // for the bankroll chart; the oldest half goes when it reaches MaxCreditTrail.
+    std::vector<int64_t> creditTrail;
+    static constexpr size_t MaxCreditTrail = 100000;
 
     uint8_t State = 3;  // 3 idle, 1 dealing, 2 hand shown
     uint8_t HandActive = 0;

@@ -977,6 +977,10 @@ void Round::drawPhase(bool autoplay)
     HandFlags flags{};
     const int cls = evaluate(final, flags);
     setMoney(c.Win, paying(cls) ? classPay(cls) * c.Bet : 0, MoneyKind::HandPaid);
+    auto& trail = m_gs.creditTrail;
+    if (trail.size() >= GameState::MaxCreditTrail)
+        trail.erase(trail.begin(), trail.begin() + ptrdiff_t(trail.size() / 2));
+    trail.push_back(int64_t(c.Credit) + c.Win);
     if (!m_gs.AllHeld)
         countHand(hand);
     m_drawPot = -1;

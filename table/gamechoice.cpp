@@ -164,6 +164,7 @@ void TForm1::switchGame(int index)
 void TForm1::enterGame(int index)
 {
     m_gameIndex = index;
+    m_gs.creditTrail.clear(); // the chart follows the game played
     m_lastSaved.reset();
     m_lastSavedBook.reset();
     if (index == 0) {
