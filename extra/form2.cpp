@@ -1,5 +1,6 @@
 #include "extra/form2.h"
 
+#include "extra/riskworker.h"
 #include "sound/waveplayer.h"
 #include "storage/gamefiles.h"
 #include "widgets/accessibility.h"
@@ -84,7 +85,11 @@ TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QSt
     hide();
 }
 
-TForm2::~TForm2() = default;
+// The risk worker goes first: it may be finishing figures for this screen.
+TForm2::~TForm2()
+{
+    m_riskWorker.reset();
+}
 
 void TForm2::setArt(TImage* img, const char* name, int w, int h)
 {
