@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
 #include <QWheelEvent>
@@ -85,9 +86,12 @@ TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QSt
     hide();
 }
 
-// The risk worker goes first: it may be finishing figures for this screen.
 TForm2::~TForm2()
 {
+    // Closing the window takes the focus from an entry, which would ask for figures again.
+    for (QLineEdit* field : {m_bankrollField, m_handsField})
+        disconnect(field, nullptr, this, nullptr);
+    // It may be finishing figures for this screen; their delivery dies with the screen.
     m_riskWorker.reset();
 }
 

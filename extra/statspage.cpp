@@ -169,6 +169,7 @@ void TForm2::buildRiskStrip()
     TAntiAliasLabel* handsName = name(tr("Hands"));
     m_bankrollField = field(m_riskBankroll);
     TAntiAliasLabel* bankrollName = name(tr("Bankroll"));
+    setTabOrder(m_bankrollField, m_handsField); // laid out right to left, reached left to right
     m_riskReturn =
         stripLabel(this, QRect(kStripLeft, kReturnLineY, x - kStripLeft, kStripHeight), Qt::AlignLeft);
 
