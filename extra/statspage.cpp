@@ -10,7 +10,6 @@
 #include <QRegularExpressionValidator>
 
 #include <algorithm>
-#include <cmath>
 
 namespace tarvelle {
 
