@@ -1,5 +1,6 @@
 #include "extra/form2.h"
 
+#include "extra/riskworker.h"
 #include "sound/waveplayer.h"
 #include "storage/gamefiles.h"
 #include "widgets/accessibility.h"
@@ -11,6 +12,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
 #include <QWheelEvent>
@@ -84,7 +86,14 @@ TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QSt
     hide();
 }
 
-TForm2::~TForm2() = default;
+TForm2::~TForm2()
+{
+    // Closing the window takes the focus from an entry, which would ask for figures again.
+    for (QLineEdit* field : {m_bankrollField, m_handsField})
+        disconnect(field, nullptr, this, nullptr);
+    // It may be finishing figures for this screen; their delivery dies with the screen.
+    m_riskWorker.reset();
+}
 
 void TForm2::setArt(TImage* img, const char* name, int w, int h)
 {

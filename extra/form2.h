@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/gamestate.h"
+#include "engine/risk.h"
 #include "engine/round.h"
 
 #include <QHash>
@@ -13,13 +14,17 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 
+class QLineEdit;
 class QTextBrowser;
 
 namespace tarvelle {
 
 class CardImagery;
 class FocusRing;
+class RiskWorker;
 class SoundBank;
 class TAntiAliasLabel;
 class TImage;
@@ -51,6 +56,11 @@ public:
     static constexpr int DeckCount = 4;
     static constexpr int ThumbTop = 63;
     static constexpr int ThumbBottom = 513;
+    // The risk strip's entries: bankroll in bets and hands, with their bounds.
+    static constexpr int64_t DefaultRiskBankroll = 800;
+    static constexpr int64_t DefaultRiskHands = 10000;
+    static constexpr int64_t MaxRiskBankroll = 1000000;
+    static constexpr int64_t MaxRiskHands = 1000000;
     // The switches that belong to the table's own game; a casino game shows them, with the
     // rates, as not available.
     static bool tableGameOnly(int toggle)
@@ -107,6 +117,16 @@ public:
     QWidget* keyFocus() const;
     bool focusRingShown() const;
     FocusRing* focusRing() const { return m_ring; }
+    // The Statistics page's risk strip: its entries, its texts, the figures it shows (none
+    // while they are worked out) and the values they are for.
+    QLineEdit* riskBankrollField() const { return m_bankrollField; }
+    QLineEdit* riskHandsField() const { return m_handsField; }
+    QString riskReturnText() const;
+    QString riskRuinText() const;
+    QString riskBankrollText() const;
+    const std::optional<RiskFigures>& shownRisk() const { return m_shownRisk; }
+    int64_t riskBankroll() const { return m_riskBankroll; }
+    int64_t riskHands() const { return m_riskHands; }
 
 public slots:
     void settingsMenuClick();
@@ -137,6 +157,8 @@ signals:
     // The counters changed here (account, statistics reset). The table's own are on disk
     // already; a casino game's are kept by whoever keeps that game.
     void countersChanged();
+    // The risk strip shows new figures.
+    void riskShown();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -175,6 +197,10 @@ private:
     void buildStatsPage();
     void layOutPokerGrid();
     void refreshStats();
+    void buildRiskStrip();
+    void takeRiskEntry(QLineEdit* field); // the field's value, clamped, asked for at once
+    void requestRisk();
+    void showRisk(uint64_t request, const RiskFigures& figures);
 
     // keyboard.cpp: Tab, the arrows, Space and Enter, page keys, the help page's keys, and
     // what screen readers are told about each control.
@@ -184,7 +210,7 @@ private:
         QList<QWidget*> ring; // drawn round together
         std::function<void()> act;
     };
-    enum KeyGroup { KgMenu, KgSwitches, KgRates, KgDecks, KgAccount, KgStatistics };
+    enum KeyGroup { KgMenu, KgSwitches, KgRates, KgDecks, KgAccount, KgStatistics, KgRisk };
     void buildKeyboard();
     void keyItem(QWidget* focus, KeyGroup group, QList<QWidget*> ring, std::function<void()> act);
     const KeyItem* keyItemOf(const QWidget* w) const;
@@ -248,6 +274,21 @@ private:
     TStringAlignGrid* sg2 = nullptr;   // statistics of dealt and final hands
     TStringAlignGrid* sg3 = nullptr;   // statistics of double-up guesses
     TAntiAliasLabel* resets = nullptr; // the statistics "Reset"
+
+    // The risk strip: the game's return above the double grid, the ruin figures below it.
+    TAntiAliasLabel* m_riskReturn = nullptr;
+    TAntiAliasLabel* m_riskRuin = nullptr;
+    TAntiAliasLabel* m_riskNeeded = nullptr;
+    QLineEdit* m_bankrollField = nullptr;
+    QLineEdit* m_handsField = nullptr;
+    int64_t m_riskBankroll = DefaultRiskBankroll;
+    int64_t m_riskHands = DefaultRiskHands;
+    std::optional<Game> m_riskGame; // the game last asked for
+    int64_t m_askedBankroll = 0;    // what it was asked for with
+    int64_t m_askedHands = 0;
+    uint64_t m_riskRequest = 0; // the newest request; older answers are dropped
+    std::optional<RiskFigures> m_shownRisk;
+    std::unique_ptr<RiskWorker> m_riskWorker; // last member: gone first, while the rest is whole
 };
 
 } // namespace tarvelle

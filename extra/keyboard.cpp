@@ -14,6 +14,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTextBrowser>
 
 namespace tarvelle {
@@ -83,6 +84,15 @@ void TForm2::buildKeyboard()
         access::setRole(button, QAccessible::Button);
         access::setName(button, tr(accountNames[b]));
         keyItem(button, KgAccount, QList<QWidget*>{button} + m_buttonArrows.value(button), accountActs[b]);
+    }
+    // The risk entries keep Qt's own description, which screen readers know as editable
+    // text; the mouse may put the focus in them too.
+    m_bankrollField->setAccessibleName(tr("Bankroll in bets"));
+    m_handsField->setAccessibleName(tr("Hands"));
+    for (QLineEdit* field : {m_bankrollField, m_handsField}) {
+        field->setFocusPolicy(Qt::StrongFocus);
+        field->installEventFilter(this);
+        m_keyItems.append({field, KgRisk, {field}, [this, field] { takeRiskEntry(field); }});
     }
     access::setRole(resets, QAccessible::Button);
     access::setName(resets, tr("Reset statistics"));

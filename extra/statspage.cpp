@@ -1,9 +1,13 @@
 #include "engine/paytable.h"
 #include "extra/figures.h"
 #include "extra/form2.h"
+#include "extra/riskworker.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/palette.h"
 #include "widgets/stringaligngrid.h"
+
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
 
 #include <algorithm>
 
@@ -55,6 +59,43 @@ void setUpGrid(TStringAlignGrid* grid, int cols, int rows, const QRect& geometry
         }
 }
 
+// The risk strip: a line in the gap under the poker grid and one in the gap under the
+// double grid, both as wide as the grids.
+constexpr int kStripLeft = 100;
+constexpr int kStripRight = 700;
+constexpr int kReturnLineY = 372;
+constexpr int kRuinLineY = 536;
+constexpr int kStripHeight = 22;
+constexpr int kFieldWidth = 62;
+
+QFont stripFont()
+{
+    QFont f("Arial");
+    f.setPixelSize(13);
+    return f;
+}
+
+TAntiAliasLabel* stripLabel(QWidget* parent, const QRect& box, Qt::Alignment align)
+{
+    auto* label = new TAntiAliasLabel(parent);
+    label->setFont(stripFont());
+    label->setAutoSize(false);
+    label->setTransparent(true);
+    label->setFontColor(palette::Ink);
+    label->setAlignment(align | Qt::AlignVCenter);
+    label->setGeometry(box);
+    return label;
+}
+
+// A chance in per cent: two decimals, or an exponent where they would show none.
+QString percent(double p)
+{
+    const double pc = p * 100;
+    if (pc > 0 && pc < 0.005)
+        return QString::number(pc, 'e', 1) + " %";
+    return QString::number(pc, 'f', 2) + " %";
+}
+
 // Every counter fits its cell, in thousands or millions when it must.
 void showCount(TStringAlignGrid* grid, int c, int r, uint64_t n)
 {
@@ -78,6 +119,8 @@ void TForm2::buildStatsPage()
     for (int r = 1; r <= 5; ++r)
         sg3->setCell(0, r, rows3[r - 1]);
 
+    buildRiskStrip();
+
     resets = caption(this, "Reset", 385, 561);
     resets->setAutoSize(false);
     resets->resize(65, 25);
@@ -86,6 +129,134 @@ void TForm2::buildStatsPage()
 
     refreshStats();
     m_pageWidgets[3] << sg2 << sg3 << resets;
+}
+
+void TForm2::buildRiskStrip()
+{
+    const QFont font = stripFont();
+    const QFontMetrics metrics(font);
+    // Right to left on the first line: "Bankroll" [field] "Hands" [field].
+    int x = kStripRight;
+    const auto field = [&](int64_t value) {
+        auto* edit = new QLineEdit(QString::number(value), this);
+        edit->setFont(font);
+        edit->setFrame(false);
+        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        edit->setMaxLength(7);
+        // Digits only; the bounds are applied when the entry is taken.
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,7}"), edit));
+        QPalette pal = edit->palette();
+        pal.setColor(QPalette::Base, palette::Panel);
+        pal.setColor(QPalette::Text, palette::Ink);
+        pal.setColor(QPalette::Highlight, palette::Item);
+        pal.setColor(QPalette::HighlightedText, palette::Table);
+        edit->setPalette(pal);
+        x -= kFieldWidth;
+        edit->setGeometry(x, kReturnLineY + 1, kFieldWidth, kStripHeight - 2);
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] { takeRiskEntry(edit); });
+        return edit;
+    };
+    const auto name = [&](const QString& text) {
+        const int w = metrics.horizontalAdvance(text) + 6;
+        x -= w;
+        auto* label = stripLabel(this, QRect(x, kReturnLineY, w - 6, kStripHeight), Qt::AlignLeft);
+        label->setText(text);
+        x -= 10;
+        return label;
+    };
+    m_handsField = field(m_riskHands);
+    TAntiAliasLabel* handsName = name(tr("Hands"));
+    m_bankrollField = field(m_riskBankroll);
+    TAntiAliasLabel* bankrollName = name(tr("Bankroll"));
+    setTabOrder(m_bankrollField, m_handsField); // laid out right to left, reached left to right
+    m_riskReturn =
+        stripLabel(this, QRect(kStripLeft, kReturnLineY, x - kStripLeft, kStripHeight), Qt::AlignLeft);
+
+    const int half = (kStripRight - kStripLeft) / 2;
+    m_riskRuin = stripLabel(this, QRect(kStripLeft, kRuinLineY, half - 5, kStripHeight), Qt::AlignLeft);
+    m_riskNeeded =
+        stripLabel(this, QRect(kStripLeft + half + 5, kRuinLineY, half - 5, kStripHeight), Qt::AlignRight);
+    m_bankrollField->setToolTip(tr("Bankroll in bets, 1 to %1").arg(MaxRiskBankroll));
+    m_handsField->setToolTip(tr("Hands played, 1 to %1").arg(MaxRiskHands));
+    m_riskRuin->setToolTip(tr("Simulated figures are seeded; ± is one standard error"));
+    m_riskNeeded->setToolTip(tr("Simulated figures are seeded; ± spans a 95 % interval"));
+
+    // Fresh answers come back on the screen's own thread; an answer for an older request
+    // than the newest is dropped there.
+    m_riskWorker = std::make_unique<RiskWorker>([this](uint64_t request, const RiskFigures& figures) {
+        QMetaObject::invokeMethod(
+            this, [this, request, figures] { showRisk(request, figures); }, Qt::QueuedConnection);
+    });
+    m_pageWidgets[3] << m_riskReturn << bankrollName << m_bankrollField << handsName << m_handsField
+                     << m_riskRuin << m_riskNeeded;
+}
+
+QString TForm2::riskReturnText() const
+{
+    return m_riskReturn->text();
+}
+
+QString TForm2::riskRuinText() const
+{
+    return m_riskRuin->text();
+}
+
+QString TForm2::riskBankrollText() const
+{
+    return m_riskNeeded->text();
+}
+
+void TForm2::takeRiskEntry(QLineEdit* field)
+{
+    const bool bankroll = field == m_bankrollField;
+    int64_t& value = bankroll ? m_riskBankroll : m_riskHands;
+    bool ok = false;
+    const int64_t entered = field->text().toLongLong(&ok);
+    // An empty entry keeps the value it had; others are brought within the bounds.
+    if (ok)
+        value = std::clamp<int64_t>(entered, 1, bankroll ? MaxRiskBankroll : MaxRiskHands);
+    field->setText(QString::number(value));
+    requestRisk();
+}
+
+// Asks for the figures of the game played and the entered values, unless they are the
+// ones shown or being worked out.
+void TForm2::requestRisk()
+{
+    const Game& game = m_game.casino ? *m_game.casino : tableGame(m_game.settings.Joker != 0);
+    const bool sameGame = m_riskGame && RiskWorker::sameGame(*m_riskGame, game);
+    if (sameGame && m_askedBankroll == m_riskBankroll && m_askedHands == m_riskHands)
+        return;
+    const QString working = tr("working…");
+    if (!sameGame)
+        m_riskReturn->setText(tr("Best holds: %1").arg(working));
+    m_riskRuin->setText(tr("Ruin in %1 hands: %2").arg(m_riskHands).arg(working));
+    m_riskNeeded->setText(tr("5 % risk bankroll: %1").arg(working));
+    m_shownRisk.reset();
+    m_riskGame = game;
+    m_askedBankroll = m_riskBankroll;
+    m_askedHands = m_riskHands;
+    m_riskRequest = m_riskWorker->request(game, m_riskBankroll, m_riskHands);
+}
+
+void TForm2::showRisk(uint64_t request, const RiskFigures& r)
+{
+    if (request != m_riskRequest)
+        return;
+    m_shownRisk = r;
+    m_riskReturn->setText(tr("Best holds: return %1 %, deviation %2 bets a hand")
+                              .arg(double(r.rate * 100), 0, 'f', 2)
+                              .arg(double(r.deviation), 0, 'f', 2));
+    const bool exact = r.method == RiskMethod::Exact;
+    const QString ruin =
+        exact ? tr("%1 exact").arg(percent(r.ruin))
+              : tr("%1 ± %2 % simulated").arg(r.ruin * 100, 0, 'f', 2).arg(r.ruinError * 100, 0, 'f', 2);
+    m_riskRuin->setText(tr("Ruin in %1 hands: %2").arg(r.hands).arg(ruin));
+    const int64_t spread = std::max(r.bankroll5High - r.bankroll5, r.bankroll5 - r.bankroll5Low);
+    m_riskNeeded->setText(exact
+                              ? tr("5 % risk bankroll: %1 bets exact").arg(r.bankroll5)
+                              : tr("5 % risk bankroll: %1 ± %2 bets simulated").arg(r.bankroll5).arg(spread));
+    emit riskShown();
 }
 
 // The rows and fixed texts of the game played: the table's own with its Joker columns, or
@@ -134,6 +305,7 @@ void TForm2::layOutPokerGrid()
 void TForm2::refreshStats()
 {
     layOutPokerGrid();
+    requestRisk();
     const Counters& c = m_game.counters;
     if (m_game.casino) {
         const GameCounts& counts = m_game.casinoCounts;

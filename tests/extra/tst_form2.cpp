@@ -1,15 +1,18 @@
+#include "engine/analysis.h"
+#include "engine/risk.h"
+#include "extra/form2.h"
+#include "sound/waveplayer.h"
+#include "storage/gamefiles.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
-#include "extra/form2.h"
-#include "storage/gamefiles.h"
 #include "widgets/image.h"
 #include "widgets/stringaligngrid.h"
-#include "sound/waveplayer.h"
 
 #include <QAccessibleInterface>
 #include <QBuffer>
 #include <QFile>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -172,6 +175,8 @@ private slots:
     void everyChangeIsOnDiskWhenMade();
     void casinoGameStatistics();
     void casinoGameLeavesTableSwitchesAlone();
+    void riskStripShowsTheEnginesFigures();
+    void riskEntriesBoundedAndNewestWins();
 };
 
 void TestForm2::windowAndPages()
@@ -1023,6 +1028,178 @@ void TestForm2::casinoGameLeavesTableSwitchesAlone()
         QVERIFY(label->isEnabled() && lamp->isEnabled() && label->focusPolicy() == Qt::TabFocus);
     f.toggleClick(TForm2::TgHoldHighCard);
     QCOMPARE(st.HoldHighCard, uint8_t(1));
+}
+
+namespace {
+
+// A risk entry as a player makes it: Tab to the field (the ring shows), replace its text
+// with the keys, Enter.
+void enterRisk(TForm2& f, QLineEdit* field, const QString& keys)
+{
+    QVERIFY(QTest::qWaitForWindowActive(&f)); // focus events reach an active window only
+    for (int i = 0; i < 80 && f.focusWidget() != field; ++i)
+        QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_Tab);
+    QCOMPARE(f.focusWidget(), field);
+    QVERIFY(f.focusRingShown());
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, keys);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+RiskFigures engineRisk(const Game& game, int64_t bankroll, int64_t hands)
+{
+    ReturnOptions o;
+    o.game = game;
+    o.classOdds = true;
+    return riskFigures(game, gameReturn(o), bankroll, hands);
+}
+
+// The strip shows exactly the engine's figures for what the fields hold, in full.
+void checkShownRisk(TForm2& f, const Game& game)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(f.shownRisk().has_value(), 30000);
+    const RiskFigures& shown = *f.shownRisk();
+    QCOMPARE(shown.bankroll, f.riskBankroll());
+    QCOMPARE(shown.hands, f.riskHands());
+    QCOMPARE(f.riskBankrollField()->text(), QString::number(f.riskBankroll()));
+    QCOMPARE(f.riskHandsField()->text(), QString::number(f.riskHands()));
+    const RiskFigures r = engineRisk(game, shown.bankroll, shown.hands);
+    QCOMPARE(shown.method, r.method);
+    QCOMPARE(shown.rate, r.rate);
+    QCOMPARE(shown.deviation, r.deviation);
+    QCOMPARE(shown.ruin, r.ruin);
+    QCOMPARE(shown.ruinError, r.ruinError);
+    QCOMPARE(shown.bankroll5, r.bankroll5);
+    QCOMPARE(shown.bankroll5Low, r.bankroll5Low);
+    QCOMPARE(shown.bankroll5High, r.bankroll5High);
+    QCOMPARE(f.riskReturnText(), QString("Best holds: return %1 %, deviation %2 bets a hand")
+                                     .arg(double(r.rate * 100), 0, 'f', 2)
+                                     .arg(double(r.deviation), 0, 'f', 2));
+    if (r.method == RiskMethod::Exact) {
+        QCOMPARE(f.riskRuinText(),
+                 QString("Ruin in %1 hands: %2 % exact").arg(r.hands).arg(r.ruin * 100, 0, 'f', 2));
+        QCOMPARE(f.riskBankrollText(), QString("5 % risk bankroll: %1 bets exact").arg(r.bankroll5));
+    } else {
+        QVERIFY(r.ruinError > 0 && r.bankroll5High > r.bankroll5Low);
+        QCOMPARE(f.riskRuinText(), QString("Ruin in %1 hands: %2 ± %3 % simulated")
+                                       .arg(r.hands)
+                                       .arg(r.ruin * 100, 0, 'f', 2)
+                                       .arg(r.ruinError * 100, 0, 'f', 2));
+        const int64_t spread = std::max(r.bankroll5High - r.bankroll5, r.bankroll5 - r.bankroll5Low);
+        QCOMPARE(f.riskBankrollText(),
+                 QString("5 % risk bankroll: %1 ± %2 bets simulated").arg(r.bankroll5).arg(spread));
+    }
+    // Every text fits its box, and the strip keeps to the page's gaps.
+    for (TAntiAliasLabel* label : f.findChildren<TAntiAliasLabel*>()) {
+        if (!label->isVisible() || label->text().isEmpty())
+            continue;
+        QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width(),
+                 qPrintable(label->text()));
+    }
+}
+
+} // namespace
+
+void TestForm2::riskStripShowsTheEnginesFigures()
+{
+    // A casino game and the table's own game with its Joker: the figures shown for entries
+    // typed with the keys are the engine's, exact or simulated, and are spelt out in full.
+    Screen s;
+    TForm2& f = *s.form;
+    f.openExtra();
+    f.pages(3);
+    QCOMPARE(f.riskBankrollField()->text(), QString("800"));
+    QCOMPARE(f.riskHandsField()->text(), QString("10000"));
+    for (QWidget* w :
+         {static_cast<QWidget*>(f.riskBankrollField()), static_cast<QWidget*>(f.riskHandsField())})
+        for (QWidget* other : {static_cast<QWidget*>(f.pokerGrid()), static_cast<QWidget*>(f.doubleGrid())})
+            QVERIFY(!w->geometry().intersects(other->geometry()));
+
+    struct Case {
+        std::optional<Game> casino;
+        bool joker;
+        QString bankroll, hands;
+    };
+    // 100000 hands are too many for the exact method: simulated.
+    const QList<Case> cases = {{*findGame("deuces-wild"), false, "250", "3000"},
+                               {*findGame("deuces-wild"), false, "400", "100000"},
+                               {std::nullopt, true, "60", "700"}};
+    QSet<int> methods;
+    for (const Case& c : cases) {
+        s.game.casino = c.casino;
+        s.game.settings.Joker = c.joker;
+        f.pages(1); // the page is filled for the game played each time it is shown
+        f.pages(3);
+        if (&c == &cases.front() || c.casino.has_value() != cases[0].casino.has_value()) {
+            QVERIFY(!f.shownRisk()); // a new game: worked out anew
+            QVERIFY(f.riskReturnText().contains(QString("working…")));
+        }
+        enterRisk(f, f.riskBankrollField(), c.bankroll);
+        enterRisk(f, f.riskHandsField(), c.hands);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(f.riskBankroll(), c.bankroll.toLongLong());
+        QCOMPARE(f.riskHands(), c.hands.toLongLong());
+        const Game game = c.casino ? *c.casino : tableGame(c.joker);
+        checkShownRisk(f, game);
+        if (QTest::currentTestFailed())
+            return;
+        methods.insert(int(f.shownRisk()->method));
+        if (const QByteArray dir = qgetenv("TARVELLE_GRAB_DIR"); !dir.isEmpty())
+            f.grab().save(QString::fromLocal8Bit(dir) + "/extra-risk-" + QString::fromStdString(game.id) +
+                          "-" + c.hands + ".png");
+    }
+    QCOMPARE(methods.size(), 2);
+}
+
+void TestForm2::riskEntriesBoundedAndNewestWins()
+{
+    Screen s;
+    TForm2& f = *s.form;
+    s.game.casino = *findGame("deuces-wild");
+    f.openExtra();
+    f.pages(3);
+    QLineEdit* bankroll = f.riskBankrollField();
+    QLineEdit* hands = f.riskHandsField();
+
+    // Letters are refused; the bounds are 1..MaxRiskBankroll and 1..MaxRiskHands; an emptied
+    // field keeps its value.
+    enterRisk(f, bankroll, "1x2y");
+    QCOMPARE(bankroll->text(), QString("12"));
+    enterRisk(f, bankroll, "0");
+    QCOMPARE(f.riskBankroll(), int64_t(1));
+    enterRisk(f, bankroll, "99999999");
+    QCOMPARE(f.riskBankroll(), TForm2::MaxRiskBankroll);
+    QCOMPARE(bankroll->text(), QString::number(TForm2::MaxRiskBankroll));
+    enterRisk(f, bankroll, "");
+    QCOMPARE(bankroll->text(), QString::number(TForm2::MaxRiskBankroll));
+    enterRisk(f, hands, "0");
+    QCOMPARE(f.riskHands(), int64_t(1));
+    enterRisk(f, bankroll, "5");
+    checkShownRisk(f, *s.game.casino);
+
+    // A long session takes a while; a newer entry made meanwhile is the one shown, and the
+    // older answer, when it comes, is dropped.
+    QSignalSpy shown(&f, &TForm2::riskShown);
+    enterRisk(f, hands, "9999999");
+    QCOMPARE(f.riskHands(), TForm2::MaxRiskHands);
+    QVERIFY(!f.shownRisk());
+    QTest::qWait(50);
+    enterRisk(f, hands, "300");
+    QVERIFY(!f.shownRisk() && f.riskRuinText().contains(QString("working…")));
+    checkShownRisk(f, *s.game.casino);
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(f.shownRisk()->hands, int64_t(300));
+
+    // A screen closed for good while its figures are worked out waits for them and drops them.
+    {
+        Screen gone;
+        gone.form->openExtra();
+        gone.form->pages(3);
+        gone.form.reset();
+        QTest::qWait(20);
+    }
 }
 
 QTEST_MAIN(TestForm2)
