@@ -157,7 +157,8 @@ std::optional<HandRecord> parseHandLine(std::string_view line)
     uint32_t sum = 0;
     const auto [end, ec] = std::from_chars(f[10].data(), f[10].data() + 8, sum, 16);
     if (ec != std::errc() || end != f[10].data() + 8 ||
-        !std::all_of(f[10].begin(), f[10].end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }) ||
+        !std::all_of(f[10].begin(), f[10].end(),
+                     [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }) ||
         sum != checkSum(line.substr(0, line.size() - 9)))
         return std::nullopt;
     HandRecord r;
@@ -174,12 +175,13 @@ std::optional<HandRecord> parseHandLine(std::string_view line)
         r.dealt[k] = code - 1;
         at = comma + 1;
     }
-    if (f[1].empty() || f[4].empty() || f[9].size() != 1 || (f[9][0] != 'a' && f[9][0] != 'p'))
+    if (f[9].size() != 1 || (f[9][0] != 'a' && f[9][0] != 'p'))
         return std::nullopt;
     r.autoplay = f[9][0] == 'a';
     if (!number(f[1], r.time, INT64_MAX) || !number(f[4], r.hold, 31) || !number(f[5], r.best, 31) ||
         !parseCost(f[6], r.cost) || !number(f[7], r.bet, 100000) || !number(f[8], r.won, INT64_MAX))
         return std::nullopt;
+    // Only a line exactly as the game writes it: no second spelling of the same record.
     if (handLine(r) != std::string(line) + '\n')
         return std::nullopt;
     return r;
@@ -202,6 +204,8 @@ bool appendHand(const std::string& dir, const HandRecord& r, size_t limit)
         last = '\n';
     if (last != '\n')
         line.insert(line.begin(), '\n');
+    // No fsync: a killed game loses nothing written (the system has it); only a power cut
+    // may cost the last hands, not worth a disk flush per hand in autoplay.
     ssize_t n;
     do
         n = ::write(fd, line.data(), line.size());
@@ -260,8 +264,9 @@ std::vector<HandRecord> mistakes(const std::vector<HandRecord>& records, std::op
         if (!it->autoplay && it->mistake() && (!game || it->game == *game))
             out.push_back(*it);
     if (order == MistakeOrder::Costliest)
-        std::stable_sort(out.begin(), out.end(),
-                         [](const HandRecord& a, const HandRecord& b) { return a.cost * a.bet > b.cost * b.bet; });
+        std::stable_sort(out.begin(), out.end(), [](const HandRecord& a, const HandRecord& b) {
+            return a.cost * a.bet > b.cost * b.bet;
+        });
     return out;
 }
 

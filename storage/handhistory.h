@@ -16,14 +16,14 @@ namespace tarvelle {
 // with a single write(); one torn by a kill is refused when read, as is any line damaged
 // or edited by hand (each carries a check sum), and the others are kept.
 struct HandRecord {
-    int64_t time = 0;          // seconds since the epoch
-    std::string game;          // the game's id
+    int64_t time = 0;           // seconds since the epoch
+    std::string game;           // the game's id
     std::array<int, 5> dealt{}; // card indices (engine/cards.h), position 1 first
-    int hold = 0;              // the player's hold, a mask over the positions
-    int best = 0;              // the best hold; the player's own when it was among the best
-    int64_t cost = 0;          // millionths of a credit per credit bet given up
+    int hold = 0;               // the player's hold, a mask over the positions
+    int best = 0;               // the best hold; the player's own when it was among the best
+    int64_t cost = 0;           // millionths of a credit per credit bet given up
     int bet = 1;
-    int64_t won = 0;      // credits the final hand paid
+    int64_t won = 0;       // credits the final hand paid
     bool autoplay = false; // drawn by autoplay: kept, but no mistake of the player's
 
     bool mistake() const { return hold != best; }

@@ -100,7 +100,7 @@ private:
     std::array<int, 5> m_dealt{};
     int m_yours = 0;
     std::vector<HandRecord> m_history;
-    size_t m_historyBytes = 0; // past the file's limit it has rolled over: read again
+    size_t m_historyBytes = 0;     // past the file's limit it has rolled over: read again
     QObject* m_backdrop = nullptr; // desen, whose first showing brings the panel up
     bool m_shown = false; // the table has been revealed
 

@@ -130,14 +130,15 @@ void ReviewWindow::fill()
     m_list->clear();
     const auto list = mistakes(m_history, m_game, m_order);
     for (const HandRecord& r : list) {
-        const QString when = QDateTime::fromSecsSinceEpoch(r.time).toString(QStringLiteral("yyyy-MM-dd hh:mm"));
+        const QString when =
+            QDateTime::fromSecsSinceEpoch(r.time).toString(QStringLiteral("yyyy-MM-dd hh:mm"));
         const QString text = QStringLiteral("%1, %2\n  Dealt %3\n  Yours %4\n  Best  %5")
                                  .arg(costText(r), when, holdText(r.dealt, 0), holdText(r.dealt, r.hold),
                                       holdText(r.dealt, r.best));
         auto* item = new QListWidgetItem(text, m_list);
-        item->setData(Qt::AccessibleTextRole, QStringLiteral("%1, %2. You held %3; the best hold: %4.")
-                                                  .arg(costText(r), when, holdSpoken(r.dealt, r.hold),
-                                                       holdSpoken(r.dealt, r.best)));
+        item->setData(Qt::AccessibleTextRole,
+                      QStringLiteral("%1, %2. You held %3; the best hold: %4.")
+                          .arg(costText(r), when, holdSpoken(r.dealt, r.hold), holdSpoken(r.dealt, r.best)));
     }
     if (list.empty())
         new QListWidgetItem(QStringLiteral("No mistakes kept for this game."), m_list);

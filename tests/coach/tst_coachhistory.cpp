@@ -89,7 +89,8 @@ void TestCoachHistory::handsPlayedAreKeptAndReviewed()
                             .arg(all.mistakes)
                             .arg(all.accuracy(), 0, 'f', 1)
                             .arg(double(all.creditsLost), 0, 'f', 2));
-    QCOMPARE(lines[11].mid(lines[11].indexOf(QLatin1Char(':'))), lines[12].mid(lines[12].indexOf(QLatin1Char(':'))));
+    QCOMPARE(lines[11].mid(lines[11].indexOf(QLatin1Char(':'))),
+             lines[12].mid(lines[12].indexOf(QLatin1Char(':'))));
 
     // An autoplay hand is kept, marked, and no mistake of the player's.
     t.gs.Autoplay = 1;
@@ -119,7 +120,8 @@ void TestCoachHistory::handsPlayedAreKeptAndReviewed()
     QTest::keyClick(review, Qt::Key_O);
     QCOMPARE(review->order(), MistakeOrder::Newest);
     const auto newest = mistakes(more.records, game, MistakeOrder::Newest);
-    QVERIFY(review->entries()[0].contains(QStringLiteral("Cost %1 credits").arg(double(newest[0].creditsLost()), 0, 'f', 2)));
+    QVERIFY(review->entries()[0].contains(
+        QStringLiteral("Cost %1 credits").arg(double(newest[0].creditsLost()), 0, 'f', 2)));
     QTest::keyClick(review->list(), Qt::Key_PageDown);
     QCOMPARE(review->list()->currentRow(), int(newest.size()) - 1); // all fit on one page
 

@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <map>
+#include <tuple>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -76,63 +77,27 @@ private slots:
 
 void TestHandHistory::damagedLinesAreRefusedAlone()
 {
+    // Edits that keep the check sum right (field, new text) and raw edits of the bytes.
+    const std::vector<std::tuple<const char*, int, QByteArray>> fieldEdits = {
+        {"other tag", 0, "h2"},          {"hold 32", 4, "32"},          {"hold with leading zero", 4, "00"},
+        {"cost with five decimals", 6, "0.00000"}, {"bet 0", 7, "0"},  {"bet with a sign", 7, "+1"},
+        {"four cards", 3, "Ah,Kd,Td,2c"}, {"a card twice", 3, "Ah,Ah,Td,2c,Jk"},
+        {"an upper-case suit", 3, "AH,Kd,Td,2c,Jk"}, {"not autoplay nor played", 9, "x"},
+        {"a game id not plain ASCII", 2, "jacks\xff"}};
     using Edit = QByteArray (*)(QByteArray);
-    const std::vector<std::pair<const char*, Edit>> edits = {
+    std::vector<std::pair<const char*, Edit>> edits = {
         {"a digit changed", [](QByteArray l) { return l.replace(l.indexOf(' ') + 3, 1, "9"); }},
         {"check sum changed", [](QByteArray l) { return l.left(l.size() - 1) + (l.endsWith('0') ? "1" : "0"); }},
         {"cut short", [](QByteArray l) { return l.left(l.size() / 2); }},
         {"empty", [](QByteArray) { return QByteArray(); }},
         {"a space added", [](QByteArray l) { return l.replace(" ", "  "); }},
-        {"other tag", [](QByteArray l) { return resummed("h2" + l.mid(2)); }},
-        {"hold 32", [](QByteArray l) {
-             auto f = l.split(' ');
-             f[4] = "32";
-             return resummed(f.join(' '));
-         }},
-        {"hold with leading zero", [](QByteArray l) {
-             auto f = l.split(' ');
-             f[4] = "0" + f[4];
-             return resummed(f.join(' '));
-         }},
-        {"cost with five decimals", [](QByteArray l) {
-             auto f = l.split(' ');
-             f[6].chop(1);
-             return resummed(f.join(' '));
-         }},
+        {"binary", [](QByteArray l) { return l.replace(5, 1, QByteArray(1, '\0')); }},
         {"best play with a cost", [](QByteArray l) {
              auto f = l.split(' ');
              f[5] = f[4];
              f[6] = "0.100000";
              return resummed(f.join(' '));
          }},
-        {"bet 0", [](QByteArray l) {
-             auto f = l.split(' ');
-             f[7] = "0";
-             return resummed(f.join(' '));
-         }},
-        {"a card twice", [](QByteArray l) {
-             auto f = l.split(' ');
-             auto c = f[3].split(',');
-             c[1] = c[0];
-             f[3] = c.join(',');
-             return resummed(f.join(' '));
-         }},
-        {"four cards", [](QByteArray l) {
-             auto f = l.split(' ');
-             f[3] = f[3].left(f[3].lastIndexOf(','));
-             return resummed(f.join(' '));
-         }},
-        {"an upper-case suit", [](QByteArray l) {
-             auto f = l.split(' ');
-             f[3] = f[3].toUpper();
-             return resummed(f.join(' '));
-         }},
-        {"not autoplay nor played", [](QByteArray l) {
-             auto f = l.split(' ');
-             f[9] = "x";
-             return resummed(f.join(' '));
-         }},
-        {"binary", [](QByteArray l) { return l.replace(5, 1, QByteArray(1, '\0')); }},
     };
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString();
@@ -149,10 +114,21 @@ void TestHandHistory::damagedLinesAreRefusedAlone()
     QCOMPARE(whole.refused, 0);
     QCOMPARE(whole.records, kept);
 
-    for (const auto& [what, edit] : edits) {
+    const auto withField = [](QByteArray l, int at, const QByteArray& text) {
+        auto f = l.split(' ');
+        f[at] = text;
+        return resummed(f.join(' '));
+    };
+    for (size_t e = 0; e < edits.size() + fieldEdits.size(); ++e) {
+        const char* what = e < edits.size() ? edits[e].first : std::get<0>(fieldEdits[e - edits.size()]);
         for (int i = 0; i < 6; ++i) {
             auto changed = lines;
-            changed[i] = edit(changed[i]);
+            if (e < edits.size()) {
+                changed[i] = edits[e].second(changed[i]);
+            } else {
+                const auto& [name, at, text] = fieldEdits[e - edits.size()];
+                changed[i] = withField(changed[i], at, text);
+            }
             QVERIFY2(changed[i] != lines[i], what);
             writeAll(path, changed.join('\n'));
             const HandHistory h = loadHands(d);
