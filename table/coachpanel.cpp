@@ -9,11 +9,13 @@
 #include "widgets/image.h"
 #include "widgets/palette.h"
 
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tarvelle {
 
@@ -85,6 +87,9 @@ CoachPanel::CoachPanel(TForm1& table, GameState& gs, const std::string& saveDir)
       })
 {
     setObjectName(QStringLiteral("coach"));
+    m_history = loadHands(m_saveDir).records;
+    for (const HandRecord& r : m_history)
+        m_historyBytes += handLine(r).size();
     setFixedSize(PanelWidth, PanelHeight);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
@@ -173,8 +178,40 @@ void CoachPanel::drawEvaluated(bool autoplay)
     // The evaluator has marked the winning cards by now; the holds are the positions
     // that kept their dealt card.
     m_yours = keptMask(m_dealt, handCards(m_gs.hand));
-    m_coach.drawn(m_yours, m_gs.counters.Bet, !autoplay);
+    if (const auto review = m_coach.drawn(m_yours, m_gs.counters.Bet, !autoplay))
+        record(*review, autoplay);
     update();
+}
+
+std::string CoachPanel::gameId() const
+{
+    return m_gs.casino ? m_gs.casino->id : tableGame(m_gs.settings.Joker != 0).id;
+}
+
+// Every reviewed hand goes to hands.log, autoplay's marked so: the figures and the review
+// count the player's own draws only, as the session's do.
+void CoachPanel::record(const DrawReview& review, bool autoplay)
+{
+    HandRecord r;
+    r.time = QDateTime::currentSecsSinceEpoch();
+    r.game = gameId();
+    r.dealt = m_dealt;
+    r.hold = review.yours;
+    r.best = review.bestPlay ? review.yours : review.best;
+    r.cost = review.bestPlay ? 0 : std::llround(double(review.bestValue - review.yourValue) * 1e6);
+    r.bet = m_gs.counters.Bet;
+    r.won = std::max(0, m_gs.counters.Win);
+    r.autoplay = autoplay;
+    if (!appendHand(m_saveDir, r))
+        return;
+    m_history.push_back(r);
+    m_historyBytes += handLine(r).size();
+    if (m_historyBytes > kHandHistoryLimit) {
+        m_history = loadHands(m_saveDir).records;
+        m_historyBytes = 0;
+        for (const HandRecord& h : m_history)
+            m_historyBytes += handLine(h).size();
+    }
 }
 
 // ---------------------------------------------------------------- showing, placing, saving
@@ -329,11 +366,13 @@ std::vector<CoachPanel::Line> CoachPanel::content() const
             out[8].text = QStringLiteral("Your hold is judged at the draw.");
         }
     }
-    const SessionFigures& f = m_coach.figures();
-    out[11] = {QStringLiteral("Hands analysed: %1").arg(f.hands), -1,
-               QStringLiteral("Mistakes: %1").arg(f.mistakes)};
-    out[12] = {QStringLiteral("Credits lost: %1").arg(credits(f.creditsLost)), -1,
-               QStringLiteral("Accuracy: %1 %").arg(f.accuracy(), 0, 'f', 1)};
+    // The session's figures and the game's over every hand kept in hands.log.
+    const auto figures = [](const QString& name, const SessionFigures& f) {
+        return Line{QStringLiteral("%1: %2 hands, %3 mistakes").arg(name).arg(f.hands).arg(f.mistakes), -1,
+                    QStringLiteral("%1 %, lost %2").arg(f.accuracy(), 0, 'f', 1).arg(credits(f.creditsLost))};
+    };
+    out[11] = figures(QStringLiteral("Session"), m_coach.figures());
+    out[12] = figures(QStringLiteral("All time"), allTime());
     const auto r = shownReturn();
     const QString working = QStringLiteral("working...");
     out[13] = {QStringLiteral("Game return, best holds"), -1,

@@ -2,6 +2,7 @@
 
 #include "engine/coach.h"
 #include "storage/coachsettings.h"
+#include "storage/handhistory.h"
 
 #include <QElapsedTimer>
 #include <QPoint>
@@ -50,6 +51,10 @@ public:
     QString trainingText() const; // how the mode stands, as the panel says it
     const CoachSettings& settings() const { return m_settings; }
     const Coach& coach() const { return m_coach; }
+    // The hands of hands.log, read at the start and followed as hands are drawn.
+    const std::vector<HandRecord>& history() const { return m_history; }
+    std::string gameId() const; // the game played
+    SessionFigures allTime() const { return allTimeFigures(m_history, gameId()); }
     // The place it takes until the player drags it: beside the play area when the
     // screen leaves room there, else in the top left corner of the play area, clear
     // of the cards and of the Deal/Draw button.
@@ -85,6 +90,7 @@ private:
     void watchSettings();
     void place();
     void save();
+    void record(const DrawReview& review, bool autoplay);
 
     TForm1& m_table;
     GameState& m_gs;
@@ -93,6 +99,8 @@ private:
     Coach m_coach;
     std::array<int, 5> m_dealt{};
     int m_yours = 0;
+    std::vector<HandRecord> m_history;
+    size_t m_historyBytes = 0;     // past the file's limit it has rolled over: read again
     QObject* m_backdrop = nullptr; // desen, whose first showing brings the panel up
     bool m_shown = false; // the table has been revealed
 

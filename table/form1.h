@@ -31,6 +31,7 @@ namespace tarvelle {
 class CardImagery;
 class SoundBank;
 class StrategyWindow;
+class ReviewWindow;
 class CoachPanel;
 class TAntiAliasLabel;
 class TForm2;
@@ -185,6 +186,9 @@ public:
     // H: the strategy chart of the game played, in a window beside the table.
     void showStrategy();
     StrategyWindow* strategyWindow() const { return m_strategy; }
+    // R: the player's mistakes in the game played, from the hand history.
+    void showReview();
+    ReviewWindow* reviewWindow() const { return m_review; }
 
     // ---- shell ----
     void Timer1Timer();
@@ -324,6 +328,7 @@ private:
     std::thread m_oddsWorker;
     QWidget* m_gameCaption = nullptr;
     StrategyWindow* m_strategy = nullptr;
+    ReviewWindow* m_review = nullptr;
     QWidget* m_trainingWarning = nullptr;
     QMenu* m_gameMenu = nullptr;
 

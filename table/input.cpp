@@ -74,6 +74,9 @@ void TForm1::FormKeyPress(QChar key)
     case 'H':
         showStrategy();
         break;
+    case 'R':
+        showReview();
+        break;
     case 'T':
         coach->cycleTraining();
         if (auto* announcer = AntiAliasLabel1->findChild<access::Announcer*>())

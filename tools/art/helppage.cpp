@@ -147,6 +147,9 @@ QString helpPage()
                    {"", "H",
                     "the strategy chart of the game played: the holds ranked from the exact best "
                     "play, with its return, to read beside the table or print"},
+                   {"", "R",
+                    "your mistakes in the game played, kept in hands.log: costliest first, or "
+                    "newest first with O; each with the cards dealt and both holds"},
                    {"the cards", "1 to 5", "hold or release a card"},
                    {"&times; (top right)", "X", "save everything and leave the game"},
                    {"mouse wheel", "", "between hands, turn the wheel to change the bet"}});

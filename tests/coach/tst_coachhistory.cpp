@@ -1,0 +1,138 @@
+// The hand history at the table: the hands played land in hands.log with the coach's
+// verdict, the panel adds the game's all-time figures, and R lists the mistakes.
+#include "tests/table/tablefixture.h"
+
+#include "table/coachpanel.h"
+#include "table/reviewwindow.h"
+
+#include "engine/coach.h"
+#include "engine/game.h"
+#include "storage/handhistory.h"
+
+#include <QListWidget>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace tarvelle;
+using tarvelle::testing::Table;
+
+class TestCoachHistory : public QObject {
+    Q_OBJECT
+private slots:
+    void handsPlayedAreKeptAndReviewed();
+};
+
+void TestCoachHistory::handsPlayedAreKeptAndReviewed()
+{
+    Table t;
+    t.gs.settings.SoundFx = 0;
+    t.gs.settings.VoiceFx = 0;
+    t.gs.settings.SmartHold = 0;
+    t.gs.settings.Joker = 0;
+    t.gs.counters.Credit = 1000000;
+    t.gs.counters.Bet = 5;
+    CoachPanel* panel = t.form->coach;
+    t.form->FormKeyPress(QLatin1Char('c'));
+    const std::string dir = t.saveDir.path().toStdString();
+    const std::string game = tableGame(false).id;
+
+    std::vector<HandRecord> expected;
+    for (int hand = 0; hand < 8; ++hand) {
+        t.form->FormKeyPress(QLatin1Char(' '));
+        QVERIFY(t.settle());
+        QCOMPARE(t.gs.State, uint8_t(2));
+        const std::array<int, 5> cards = handCards(t.gs.hand);
+        const HandAdvice advice(cards, tableGame(false));
+        // Nothing, the best, all five, and holds of the hand's number.
+        const int want = hand == 1 ? advice.best() : hand == 2 ? 31 : (hand * 7) % 32;
+        for (int k = 1; k <= 5; ++k)
+            if (bool(t.gs.hand.Held[size_t(k)]) != bool(want & (1 << (k - 1))))
+                t.form->FormKeyPress(QLatin1Char(char('0' + k)));
+        QCOMPARE(heldMask(t.gs.hand), want);
+        t.form->FormKeyPress(QLatin1Char(' '));
+        QVERIFY(t.settle());
+        QCOMPARE(t.gs.State, uint8_t(3));
+
+        HandRecord r;
+        r.game = game;
+        r.dealt = cards;
+        r.hold = want;
+        r.best = advice.isBest(want) ? want : advice.best();
+        r.cost = std::llround(double(advice.value(r.best) - advice.value(want)) * 1e6);
+        r.bet = 5;
+        r.won = t.gs.counters.Win;
+        expected.push_back(r);
+        t.gs.counters.Credit += t.gs.counters.Win;
+        t.gs.counters.Win = 0;
+    }
+
+    const HandHistory h = loadHands(dir);
+    QCOMPARE(h.refused, 0);
+    QCOMPARE(h.records.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const HandRecord& got = h.records[i];
+        QVERIFY(std::abs(got.time - QDateTime::currentSecsSinceEpoch()) < 600);
+        expected[i].time = got.time;
+        QCOMPARE(got, expected[i]);
+    }
+    QVERIFY(!expected[1].mistake());
+
+    // The session and the game's all time agree here, where every hand was of this run.
+    const SessionFigures all = allTimeFigures(h.records, game);
+    QCOMPARE(all.hands, panel->coach().figures().hands);
+    QCOMPARE(all.mistakes, panel->coach().figures().mistakes);
+    QVERIFY(all.mistakes > 0);
+    const QStringList lines = panel->lines();
+    QCOMPARE(lines[12], QStringLiteral("All time: %1 hands, %2 mistakes | %3 %, lost %4")
+                            .arg(all.hands)
+                            .arg(all.mistakes)
+                            .arg(all.accuracy(), 0, 'f', 1)
+                            .arg(double(all.creditsLost), 0, 'f', 2));
+    QCOMPARE(lines[11].mid(lines[11].indexOf(QLatin1Char(':'))),
+             lines[12].mid(lines[12].indexOf(QLatin1Char(':'))));
+
+    // An autoplay hand is kept, marked, and no mistake of the player's.
+    t.gs.Autoplay = 1;
+    for (int tick = 0; tick < 4 && panel->history().size() == expected.size(); ++tick) {
+        t.form->round().input(Input::AutoplayTick);
+        QVERIFY(t.settle());
+    }
+    t.gs.Autoplay = 0;
+    const HandHistory more = loadHands(dir);
+    QCOMPARE(more.records.size(), expected.size() + 1);
+    QVERIFY(more.records.back().autoplay);
+    QCOMPARE(allTimeFigures(more.records, game).hands, all.hands);
+
+    // R: the mistakes, costliest first, O for the newest first, Escape closes.
+    t.form->FormKeyPress(QLatin1Char('r'));
+    ReviewWindow* review = t.form->reviewWindow();
+    QVERIFY(review && review->isVisible());
+    const auto costly = mistakes(more.records, game);
+    QStringList entries = review->entries();
+    QCOMPARE(entries.size(), qsizetype(costly.size()));
+    for (size_t i = 0; i < costly.size(); ++i)
+        QVERIFY2(entries[qsizetype(i)].startsWith(
+                     QStringLiteral("Cost %1 credits").arg(double(costly[i].creditsLost()), 0, 'f', 2)),
+                 qPrintable(entries[qsizetype(i)]));
+    QVERIFY(entries[0].contains(QStringLiteral("Yours")) && entries[0].contains(QStringLiteral("Best")));
+    QVERIFY(!review->list()->item(0)->data(Qt::AccessibleTextRole).toString().isEmpty());
+    QTest::keyClick(review, Qt::Key_O);
+    QCOMPARE(review->order(), MistakeOrder::Newest);
+    const auto newest = mistakes(more.records, game, MistakeOrder::Newest);
+    QVERIFY(review->entries()[0].contains(
+        QStringLiteral("Cost %1 credits").arg(double(newest[0].creditsLost()), 0, 'f', 2)));
+    QTest::keyClick(review->list(), Qt::Key_PageDown);
+    QCOMPARE(review->list()->currentRow(), int(newest.size()) - 1); // all fit on one page
+
+    const QString shots = qEnvironmentVariable("TARVELLE_SHOT_DIR");
+    if (!shots.isEmpty()) {
+        t.form->grab().save(shots + QStringLiteral("/history-table.png"));
+        review->grab().save(shots + QStringLiteral("/history-review.png"));
+    }
+    QTest::keyClick(review, Qt::Key_Escape);
+    QVERIFY(!review->isVisible());
+}
+
+QTEST_MAIN(TestCoachHistory)
+#include "tst_coachhistory.moc"
