@@ -44,7 +44,7 @@ struct GameState {
     // The money (credit and win) after each drawn hand of this session in the game played,
     // for the bankroll chart; the oldest half goes when it reaches MaxCreditTrail.
     std::vector<int64_t> creditTrail;
-    static constexpr size_t MaxCreditTrail = 100000;
+    static constexpr size_t MaxCreditTrail = 10000;
 
     uint8_t State = 3;  // 3 idle, 1 dealing, 2 hand shown
     uint8_t HandActive = 0;
