@@ -8,8 +8,8 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QMetaObject>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -100,8 +100,9 @@ BankrollChart::BankrollChart(GameState& game, QWidget* parent) : QWidget(parent)
     m_session = new QLineSeries;
     m_session->setName(tr("This session"));
     m_session->setPen(QPen(palette::CardWhite, 1.5));
-    for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(m_expected), static_cast<QAbstractSeries*>(m_history),
-                               static_cast<QAbstractSeries*>(m_session)})
+    for (QAbstractSeries* s :
+         {static_cast<QAbstractSeries*>(m_expected), static_cast<QAbstractSeries*>(m_history),
+          static_cast<QAbstractSeries*>(m_session)})
         m_chart->addSeries(s);
     for (QAbstractSeries* s : m_chart->series()) {
         s->attachAxis(m_axisX);
@@ -161,7 +162,8 @@ void BankrollChart::startWorker(const Game& game)
         ReturnOptions o;
         o.game = game;
         const GameReturn r = gameReturn(o);
-        QMetaObject::invokeMethod(this, [this, game, r] { figuresArrived(game, r); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, game, r] { figuresArrived(game, r); }, Qt::QueuedConnection);
     });
 }
 
@@ -186,7 +188,8 @@ void BankrollChart::redraw()
     const auto bet = [&](int64_t i) {
         return kept.size() == trail.size() ? double(kept[size_t(i)]) : double(m_game.counters.Bet);
     };
-    const double start = double(n > 0 ? m_game.trailStart : int64_t(m_game.counters.Credit) + m_game.counters.Win);
+    const double start =
+        double(n > 0 ? m_game.trailStart : int64_t(m_game.counters.Credit) + m_game.counters.Win);
 
     QList<QPointF> session;
     session.reserve(n > 0 ? n + 1 : 0);
@@ -231,9 +234,12 @@ void BankrollChart::redraw()
         }
     }
     if (m_figures)
-        title += tr("   return %1 %, standard deviation %2 a hand per credit bet")
+        title += tr(": return %1 %, standard deviation %2 a hand per credit bet")
                      .arg(double(m_figures->rate) * 100, 0, 'f', 2)
                      .arg(double(m_figures->deviation), 0, 'f', 2);
+    // The control deals the table's game tighter than its figures, which assume a fair deck.
+    if (!m_game.casino && m_game.settings.PayoutControl)
+        title += tr("<br><small>Payout rate control is on: the table pays less than this.</small>");
     m_chart->setTitle(title);
     m_expected->replace(expected);
     for (int sd = 0; sd < 2; ++sd)
