@@ -45,9 +45,9 @@ struct GameState {
     // for the bankroll chart; the oldest half goes when it reaches MaxCreditTrail.
     std::vector<int64_t> creditTrail;
     static constexpr size_t MaxCreditTrail = 100000;
-    // The bet of each of those hands and the money before the first of them, for the
+    // The bet (1..500) of each of those hands and the money before the first of them, for the
     // chart's expected line.
-    std::vector<int32_t> betTrail;
+    std::vector<uint16_t> betTrail;
     int64_t trailStart = 0;
 
     uint8_t State = 3;  // 3 idle, 1 dealing, 2 hand shown

@@ -982,6 +982,9 @@ void Round::drawPhase(bool autoplay)
     if (trail.empty()) {
         bets.clear();
         m_gs.trailStart = int64_t(c.Credit) + c.Bet; // the bet is taken already
+        // At once: growing by copies would leave the freed smaller copies in memory.
+        trail.reserve(GameState::MaxCreditTrail);
+        bets.reserve(GameState::MaxCreditTrail);
     }
     if (trail.size() >= GameState::MaxCreditTrail) {
         const auto half = ptrdiff_t(trail.size() / 2);
@@ -990,7 +993,7 @@ void Round::drawPhase(bool autoplay)
         bets.erase(bets.begin(), bets.begin() + half);
     }
     trail.push_back(int64_t(c.Credit) + c.Win);
-    bets.push_back(c.Bet);
+    bets.push_back(uint16_t(c.Bet));
     if (!m_gs.AllHeld)
         countHand(hand);
     m_drawPot = -1;

@@ -184,7 +184,7 @@ void BankrollChart::redraw()
     const std::vector<int64_t>& trail = m_game.creditTrail;
     const int64_t n = int64_t(trail.size());
     // The bets the round kept with the trail; any hand without one is taken at the bet now.
-    const std::vector<int32_t>& kept = m_game.betTrail;
+    const std::vector<uint16_t>& kept = m_game.betTrail;
     const auto bet = [&](int64_t i) {
         return kept.size() == trail.size() ? double(kept[size_t(i)]) : double(m_game.counters.Bet);
     };

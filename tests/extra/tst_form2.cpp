@@ -1034,7 +1034,7 @@ void TestForm2::casinoGameLeavesTableSwitchesAlone()
 
 // The chart's session, expected line and bands against the game's own figures: the hand of
 // each point, its money, and start + staked × (rate − 1) ± k × deviation × √(Σ bet²).
-void checkChart(BankrollChart* c, const GameState& g, const std::vector<int32_t>& bets)
+void checkChart(BankrollChart* c, const GameState& g, const std::vector<uint16_t>& bets)
 {
     ReturnOptions o;
     o.game = g.casino ? *g.casino : tableGame(g.settings.Joker != 0);
@@ -1076,7 +1076,7 @@ void TestForm2::chartShowsTheSessionAndItsExpectation()
     g.trailStart = 1000;
     int64_t money = g.trailStart;
     for (int i = 0; i < 400; ++i) {
-        const int32_t bet = int32_t(1 + rng.bounded(10));
+        const uint16_t bet = uint16_t(1 + rng.bounded(10));
         money += -bet + (rng.bounded(4) == 0 ? 3 * bet : 0);
         g.creditTrail.push_back(money);
         g.betTrail.push_back(bet);
@@ -1123,7 +1123,7 @@ void TestForm2::chartFollowsTheGameAndTheKeys()
     for (int64_t m : {195, 190, 215, 210})
         g.creditTrail.push_back(m);
     f.pages(4);
-    checkChart(c, g, std::vector<int32_t>(4, 5));
+    checkChart(c, g, std::vector<uint16_t>(4, 5));
     if (QTest::currentTestFailed())
         return;
     // Changing the game clears the trail; the chart shows the new game empty.
