@@ -45,6 +45,10 @@ struct GameState {
     // for the bankroll chart; the oldest half goes when it reaches MaxCreditTrail.
     std::vector<int64_t> creditTrail;
     static constexpr size_t MaxCreditTrail = 10000;
+    // The bet (1..500) of each of those hands and the money before the first of them, for the
+    // chart's expected line.
+    std::vector<uint16_t> betTrail;
+    int64_t trailStart = 0;
 
     uint8_t State = 3;  // 3 idle, 1 dealing, 2 hand shown
     uint8_t HandActive = 0;

@@ -978,9 +978,22 @@ void Round::drawPhase(bool autoplay)
     const int cls = evaluate(final, flags);
     setMoney(c.Win, paying(cls) ? classPay(cls) * c.Bet : 0, MoneyKind::HandPaid);
     auto& trail = m_gs.creditTrail;
-    if (trail.size() >= GameState::MaxCreditTrail)
-        trail.erase(trail.begin(), trail.begin() + ptrdiff_t(trail.size() / 2));
+    auto& bets = m_gs.betTrail;
+    if (trail.empty()) {
+        bets.clear();
+        m_gs.trailStart = int64_t(c.Credit) + c.Bet; // the bet is taken already
+        // At once: growing by copies would leave the freed smaller copies in memory.
+        trail.reserve(GameState::MaxCreditTrail);
+        bets.reserve(GameState::MaxCreditTrail);
+    }
+    if (trail.size() >= GameState::MaxCreditTrail) {
+        const auto half = ptrdiff_t(trail.size() / 2);
+        m_gs.trailStart = trail[size_t(half - 1)];
+        trail.erase(trail.begin(), trail.begin() + half);
+        bets.erase(bets.begin(), bets.begin() + half);
+    }
     trail.push_back(int64_t(c.Credit) + c.Win);
+    bets.push_back(uint16_t(c.Bet));
     if (!m_gs.AllHeld)
         countHand(hand);
     m_drawPot = -1;

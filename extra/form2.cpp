@@ -1,5 +1,6 @@
 #include "extra/form2.h"
 
+#include "extra/chartpage.h"
 #include "extra/riskworker.h"
 #include "sound/waveplayer.h"
 #include "storage/gamefiles.h"
@@ -78,6 +79,9 @@ TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QSt
     buildSettingsPage();
     buildHelpPage();
     buildStatsPage();
+    m_chart = new BankrollChart(m_game, this);
+    m_chart->setGeometry(16, 52, 768, 540);
+    m_pageWidgets[4] << m_chart;
     // Every page control starts hidden; pages() shows one page at a time.
     for (const auto& list : m_pageWidgets)
         for (QWidget* w : list)
@@ -140,9 +144,9 @@ void TForm2::buildMenu()
     Image1 = new TImage(this);
     Image1->setGeometry(0, 0, 800, 43);
     setArt(Image1, "menubar", 800, 43);
-    const char* names[4] = {"Settings", "Help", "Statistics", "Close"};
-    const int xs[4] = {68, 180, 264, 732};
-    for (int i = 0; i < 4; ++i) {
+    const char* names[5] = {"Settings", "Help", "Statistics", "Chart", "Close"};
+    const int xs[5] = {68, 180, 264, 390, 732};
+    for (int i = 0; i < 5; ++i) {
         auto* label = caption(this, names[i], xs[i], 10);
         makeHover(label, kMenuNormal, kMenuOver);
         m_menuLabels[size_t(i)] = label;
@@ -150,24 +154,14 @@ void TForm2::buildMenu()
     connect(m_menuLabels[0], &TAntiAliasLabel::clicked, this, &TForm2::settingsMenuClick);
     connect(m_menuLabels[1], &TAntiAliasLabel::clicked, this, &TForm2::helpMenuClick);
     connect(m_menuLabels[2], &TAntiAliasLabel::clicked, this, &TForm2::statisticsMenuClick);
-    connect(m_menuLabels[3], &TAntiAliasLabel::clicked, this, &TForm2::closeClick);
+    connect(m_menuLabels[3], &TAntiAliasLabel::clicked, this, &TForm2::chartMenuClick);
+    connect(m_menuLabels[4], &TAntiAliasLabel::clicked, this, &TForm2::closeClick);
 }
 
 TAntiAliasLabel* TForm2::menuLabel(int page) const
 {
-    // Menu order on screen is Settings, Help, Statistics, Close; pages are 1 Settings, 2 Help, 3 Statistics.
-    switch (page) {
-    case 1:
-        return m_menuLabels[0];
-    case 2:
-        return m_menuLabels[1];
-    case 3:
-        return m_menuLabels[2];
-    case 4:
-        return m_menuLabels[3];
-    default:
-        return nullptr;
-    }
+    // Menu order on screen is the pages' (1 Settings, 2 Help, 3 Statistics, 4 Chart), then Close.
+    return page >= 1 && page <= 5 ? m_menuLabels[size_t(page - 1)] : nullptr;
 }
 
 void TForm2::clickSound()
@@ -218,7 +212,7 @@ void TForm2::openExtra()
 
 void TForm2::pages(int page)
 {
-    if (page < 1 || page > 3)
+    if (page < 1 || page > 4)
         return;
     if (page != CurrentPage) {
         for (QWidget* w : m_pageWidgets[CurrentPage])
@@ -230,8 +224,10 @@ void TForm2::pages(int page)
         refreshSettingsPage();
     if (page == 3)
         refreshStats();
+    if (page == 4)
+        m_chart->refresh();
     CurrentPage = uint8_t(page);
-    for (int p = 1; p <= 3; ++p)
+    for (int p = 1; p <= 4; ++p)
         access::setChecked(menuLabel(p), p == page);
 }
 
@@ -251,6 +247,17 @@ void TForm2::statisticsMenuClick()
 {
     clickSound();
     pages(3);
+}
+
+void TForm2::chartMenuClick()
+{
+    clickSound();
+    pages(4);
+}
+
+void TForm2::setHistory(std::vector<int64_t> money)
+{
+    m_chart->setHistory(std::move(money));
 }
 
 void TForm2::closeClick()

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QLineEdit;
 class QTextBrowser;
@@ -26,11 +27,13 @@ class CardImagery;
 class FocusRing;
 class RiskWorker;
 class SoundBank;
+class BankrollChart;
 class TAntiAliasLabel;
 class TImage;
 class TStringAlignGrid;
 
-// The Extra screen: settings, payout rate, card backs, the account, help and statistics.
+// The Extra screen: settings, payout rate, card backs, the account, help, statistics and the
+// bankroll chart.
 // It changes the game state in place while the table is disabled; each change reaches the
 // disk as it is made, and the settings once more when the screen closes.
 class TForm2 : public QWidget {
@@ -78,7 +81,7 @@ public:
     void setRound(Round* round) { m_round = round; }
     // The window the screen lies over; the window manager keeps it above that one.
     void setOwner(QWidget* owner) { m_owner = owner; }
-    void pages(int page); // shows page 1 Settings, 2 Help or 3 Statistics
+    void pages(int page); // shows page 1 Settings, 2 Help, 3 Statistics or 4 Chart
     int currentPage() const { return CurrentPage; }
     void ratele(); // lights the lamp of the payout rate ("the rates")
     void dk();     // lights the lamp of the chosen deck and loads its back
@@ -106,7 +109,10 @@ public:
     TImage* rateLamp(int i) const { return m_rateLamps[size_t(i)]; }
     TImage* deckLamp(int deck) const { return m_deckLamps[size_t(deck)]; }
     TImage* deckPreview(int deck) const { return m_deckPreviews[size_t(deck)]; }
-    TAntiAliasLabel* menuLabel(int page) const; // 1..3 the pages, 4 "Close"
+    TAntiAliasLabel* menuLabel(int page) const; // 1..4 the pages, 5 "Close"
+    BankrollChart* bankrollChart() const { return m_chart; }
+    // The money after each kept hand before this session, oldest first, for the chart.
+    void setHistory(std::vector<int64_t> money);
     QString creditText() const;
     QString myAccountText() const;
     QString accountRecordText() const;
@@ -132,6 +138,7 @@ public slots:
     void settingsMenuClick();
     void helpMenuClick();
     void statisticsMenuClick();
+    void chartMenuClick();
     void closeClick();
 
     void toggleClick(int toggle);
@@ -242,7 +249,7 @@ private:
     std::array<QImage, 4> m_greyLamps; // ena, dis, and their double-size pictures, greyed
     bool m_tableControlsOff = false;
     QHash<const TImage*, bool> m_litLamps;
-    std::array<QList<QWidget*>, 4> m_pageWidgets;
+    std::array<QList<QWidget*>, 5> m_pageWidgets;
     QList<std::pair<TAntiAliasLabel*, QColor>> m_hoverLabels;
     QHash<const TImage*, QWidget*> m_lampOwners; // the switch each lamp shows
     QList<KeyItem> m_keyItems;
@@ -250,7 +257,7 @@ private:
     bool m_keyboard = false; // the keyboard moved the focus since the last click or opening
 
     TImage* Image1 = nullptr; // menu bar
-    std::array<TAntiAliasLabel*, 4> m_menuLabels{};
+    std::array<TAntiAliasLabel*, 5> m_menuLabels{};
     std::array<TAntiAliasLabel*, ToggleCount> m_toggleLabels{};
     std::array<TImage*, ToggleCount> m_toggleLamps{};
     std::array<TAntiAliasLabel*, RateCount> m_rateLabels{};
@@ -275,6 +282,7 @@ private:
     TStringAlignGrid* sg3 = nullptr;   // statistics of double-up guesses
     TAntiAliasLabel* resets = nullptr; // the statistics "Reset"
 
+    BankrollChart* m_chart = nullptr;
     // The risk strip: the game's return above the double grid, the ruin figures below it.
     TAntiAliasLabel* m_riskReturn = nullptr;
     TAntiAliasLabel* m_riskRuin = nullptr;

@@ -42,8 +42,8 @@ void TForm2::keyItem(QWidget* focus, KeyGroup group, QList<QWidget*> ring, std::
 void TForm2::buildKeyboard()
 {
     access::install();
-    const char* pageNames[3] = {"Settings", "Help", "Statistics"};
-    for (int p = 1; p <= 3; ++p) {
+    const char* pageNames[4] = {"Settings", "Help", "Statistics", "Chart"};
+    for (int p = 1; p <= 4; ++p) {
         TAntiAliasLabel* menu = menuLabel(p);
         access::setRole(menu, QAccessible::PageTab);
         access::setName(menu, tr(pageNames[p - 1]));
@@ -52,9 +52,9 @@ void TForm2::buildKeyboard()
             pages(p);
         });
     }
-    access::setRole(menuLabel(4), QAccessible::Button);
-    access::setName(menuLabel(4), tr("Close (Escape)"));
-    keyItem(menuLabel(4), KgMenu, {menuLabel(4)}, [this] { closeClick(); });
+    access::setRole(menuLabel(5), QAccessible::Button);
+    access::setName(menuLabel(5), tr("Close (Escape)"));
+    keyItem(menuLabel(5), KgMenu, {menuLabel(5)}, [this] { closeClick(); });
 
     for (int t = 0; t < ToggleCount; ++t) {
         TAntiAliasLabel* label = m_toggleLabels[size_t(t)];
@@ -110,7 +110,7 @@ void TForm2::buildKeyboard()
 
     for (auto it = m_lampOwners.cbegin(); it != m_lampOwners.cend(); ++it)
         access::setChecked(it.value(), lampLit(it.key()));
-    for (int p = 1; p <= 3; ++p)
+    for (int p = 1; p <= 4; ++p)
         access::setChecked(menuLabel(p), p == CurrentPage);
 
     m_ring = new FocusRing(this);
@@ -281,9 +281,9 @@ bool TForm2::moveFocus(int dx, int dy)
 
 void TForm2::stepPage(int step)
 {
-    // Menu order: Settings, Help, Statistics.
+    // Menu order: Settings, Help, Statistics, Chart.
     const int current = CurrentPage == 0 ? 1 : CurrentPage;
-    const int page = (current - 1 + step + 3) % 3 + 1;
+    const int page = (current - 1 + step + 4) % 4 + 1;
     clickSound();
     pages(page);
     m_keyboard = true;

@@ -165,6 +165,7 @@ void TForm1::enterGame(int index)
 {
     m_gameIndex = index;
     m_gs.creditTrail.clear(); // the chart follows the game played
+    m_gs.betTrail.clear();
     m_lastSaved.reset();
     m_lastSavedBook.reset();
     if (index == 0) {

@@ -194,8 +194,8 @@ private slots:
         const double ink = luminance(QColor(15, 53, 66));
         const QImage bar = picture(QStringLiteral("menubar"));
         double worst = 100;
-        // Caption boxes: "Settings", "Help", "Statistics", "Close", 19-pixel Arial from y 10.
-        for (const auto& [from, to] : {std::pair{68, 140}, {180, 222}, {264, 346}, {732, 786}})
+        // Caption boxes: "Settings", "Help", "Statistics", "Chart", "Close", 19-pixel Arial from y 10.
+        for (const auto& [from, to] : {std::pair{68, 140}, {180, 222}, {264, 346}, {390, 436}, {732, 786}})
             for (int y = 10; y < 34; ++y)
                 for (int x = from; x < to; ++x)
                     worst = std::min(worst, (luminance(bar.pixelColor(x, y)) + 0.05) / (ink + 0.05));

@@ -425,6 +425,9 @@ private:
         const Wide booksBefore = books(m_gs.counters);
         const GameCounts countsBefore = m_gs.casinoCounts;
         const Wide reportedBefore = reported;
+        const size_t trailBefore = m_gs.creditTrail.size();
+        const int64_t creditBefore = m_gs.counters.Credit;
+        const int32_t bonusBefore = m_gs.counters.Bonus;
         ++phasesSeen[size_t(before)];
         if (m_round->waiting() && in != Input::WaitOver)
             ++insideWaits[size_t(before)];
@@ -439,6 +442,7 @@ private:
         if (books(m_gs.counters) - booksBefore != reported - reportedBefore)
             fail(std::string("money appeared or vanished at ") + inputName(in));
         checkState();
+        checkTrail(trailBefore, creditBefore, bonusBefore);
         if (m_game >= 0)
             checkCasinoHand();
         checkCasinoCounts(countsBefore);
@@ -455,6 +459,23 @@ private:
         if (m_round->waiting() != (wakeAt >= 0) || (m_round->waiting() && wakeAt != m_round->wakeAt()))
             fail(std::string("the host was not asked for the wake-up the round waits for, after ") +
                  inputName(in));
+    }
+
+    // A drawn hand keeps the money it left (before a bonus pot it fills is paid), its bet and,
+    // the session's first, the money before it.
+    void checkTrail(size_t trailBefore, int64_t creditBefore, int32_t bonusBefore)
+    {
+        const Counters& c = m_gs.counters;
+        const bool potPaid = c.Bonus < bonusBefore;
+        if (m_gs.creditTrail.size() != m_gs.betTrail.size())
+            fail("the bets kept and the money trail disagree");
+        else if (m_gs.creditTrail.size() == trailBefore + 1 && m_gs.betTrail.back() != c.Bet)
+            fail("a drawn hand's bet was kept wrong");
+        else if (m_gs.creditTrail.size() == trailBefore + 1 && !potPaid &&
+                 m_gs.creditTrail.back() != int64_t(c.Credit) + c.Win)
+            fail("a drawn hand's money was kept wrong");
+        else if (trailBefore == 0 && m_gs.creditTrail.size() == 1 && m_gs.trailStart != creditBefore + c.Bet)
+            fail("the money before the session's first hand was kept wrong");
     }
 
     void checkState()

@@ -5,14 +5,19 @@
 #include "storage/gamefiles.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
+#include "extra/chartpage.h"
+#include "widgets/accessibility.h"
 #include "widgets/image.h"
 #include "widgets/stringaligngrid.h"
 
 #include <QAccessibleInterface>
 #include <QBuffer>
+#include <QChart>
 #include <QFile>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QLineSeries>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -177,6 +182,8 @@ private slots:
     void casinoGameLeavesTableSwitchesAlone();
     void riskStripShowsTheEnginesFigures();
     void riskEntriesBoundedAndNewestWins();
+    void chartShowsTheSessionAndItsExpectation();
+    void chartFollowsTheGameAndTheKeys();
 };
 
 void TestForm2::windowAndPages()
@@ -1200,6 +1207,123 @@ void TestForm2::riskEntriesBoundedAndNewestWins()
         gone.form.reset();
         QTest::qWait(20);
     }
+}
+
+// The chart's session, expected line and bands against the game's own figures: the hand of
+// each point, its money, and start + staked × (rate − 1) ± k × deviation × √(Σ bet²).
+void checkChart(BankrollChart* c, const GameState& g, const std::vector<uint16_t>& bets)
+{
+    ReturnOptions o;
+    o.game = g.casino ? *g.casino : tableGame(g.settings.Joker != 0);
+    const GameReturn r = gameReturn(o);
+    QCOMPARE(double(c->figures()->rate), double(r.rate));
+    const QList<QPointF> session = c->sessionSeries()->points();
+    const QList<QPointF> expected = c->expectedSeries()->points();
+    const size_t n = g.creditTrail.size();
+    QCOMPARE(size_t(session.size()), n + 1);
+    QCOMPARE(size_t(expected.size()), n + 1);
+    double staked = 0;
+    double squares = 0;
+    for (size_t i = 0; i <= n; ++i) {
+        if (i > 0) {
+            staked += bets[i - 1];
+            squares += double(bets[i - 1]) * bets[i - 1];
+        }
+        QCOMPARE(session[qsizetype(i)], QPointF(double(i), double(i ? g.creditTrail[i - 1] : g.trailStart)));
+        const double mean = double(g.trailStart) + staked * double(r.rate - 1);
+        QCOMPARE(expected[qsizetype(i)], QPointF(double(i), mean));
+        for (int k = 1; k <= 2; ++k)
+            for (int sign : {-1, 1}) {
+                const QPointF p = c->bandEdge(k, sign > 0)->at(qsizetype(i));
+                QCOMPARE(p.x(), double(i));
+                const double edge = mean + sign * k * double(r.deviation) * std::sqrt(squares);
+                QVERIFY(std::abs(p.y() - edge) < 1e-6);
+            }
+    }
+}
+
+void TestForm2::chartShowsTheSessionAndItsExpectation()
+{
+    // A seeded session of varying bets in the table's game with the Joker, and a kept history.
+    Screen s;
+    TForm2& f = *s.form;
+    GameState& g = s.game;
+    g.settings.Joker = 1;
+    QRandomGenerator rng(7);
+    g.trailStart = 1000;
+    int64_t money = g.trailStart;
+    for (int i = 0; i < 400; ++i) {
+        const uint16_t bet = uint16_t(1 + rng.bounded(10));
+        money += -bet + (rng.bounded(4) == 0 ? 3 * bet : 0);
+        g.creditTrail.push_back(money);
+        g.betTrail.push_back(bet);
+    }
+    f.setHistory({500, 700, 650});
+    f.openExtra();
+    f.chartMenuClick();
+    QCOMPARE(f.currentPage(), 4);
+    BankrollChart* c = f.bankrollChart();
+    QVERIFY(c->isVisible() && !f.pokerGrid()->isVisible());
+    QTRY_VERIFY(c->figuresReady());
+    checkChart(c, g, g.betTrail);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(c->historySeries()->points(), (QList<QPointF>{{-2, 500}, {-1, 700}, {0, 650}}));
+    QVERIFY(c->chart()->title().startsWith("Tarvelle with the Joker"));
+    QVERIFY(!c->chart()->title().contains("Payout rate control"));
+    g.settings.PayoutControl = 1;
+    f.pages(4);
+    QVERIFY(c->chart()->title().contains("Payout rate control is on"));
+    if (const QByteArray dir = qgetenv("TARVELLE_GRAB_DIR"); !dir.isEmpty())
+        f.grab().save(QString::fromLocal8Bit(dir) + "/extra-chart.png");
+}
+
+void TestForm2::chartFollowsTheGameAndTheKeys()
+{
+    Screen s;
+    TForm2& f = *s.form;
+    GameState& g = s.game;
+    f.openExtra();
+    f.pages(4);
+    // A game chosen while the table's is still worked out: the chart ends up with the new one's.
+    g.casino = *findGame("deuces-wild");
+    f.pages(1);
+    f.pages(4);
+    BankrollChart* c = f.bankrollChart();
+    QTRY_VERIFY(c->figuresReady());
+    QVERIFY(c->chart()->title().startsWith("Full-pay Deuces Wild"));
+    QCOMPARE(c->sessionSeries()->count(), 0);
+    QCOMPARE(c->expectedSeries()->count(), 0);
+    // Hands without bets kept are taken at the bet now.
+    g.counters.Bet = 5;
+    g.trailStart = 200;
+    for (int64_t m : {195, 190, 215, 210})
+        g.creditTrail.push_back(m);
+    f.pages(4);
+    checkChart(c, g, std::vector<uint16_t>(4, 5));
+    if (QTest::currentTestFailed())
+        return;
+    // Changing the game clears the trail; the chart shows the new game empty.
+    g.casino = *findGame("jacks-9-6");
+    g.creditTrail.clear();
+    f.pages(4);
+    QCOMPARE(c->sessionSeries()->count(), 0);
+    QTRY_VERIFY(c->figuresReady());
+    QVERIFY(c->chart()->title().startsWith("9/6 Jacks or Better"));
+
+    // The keys: Ctrl+Tab goes round four pages, the Chart one after Statistics.
+    f.pages(3);
+    QTest::keyClick(&f, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(f.currentPage(), 4);
+    QVERIFY(c->isVisible());
+    QCOMPARE(f.focusWidget(), f.menuLabel(4));
+    QCOMPARE(access::nameOf(f.menuLabel(4)), QString("Chart"));
+    QTest::keyClick(&f, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(f.currentPage(), 1);
+    QTest::keyClick(&f, Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(f.currentPage(), 4);
+    QTest::keyClick(&f, Qt::Key_Tab);
+    QCOMPARE(f.focusWidget(), f.menuLabel(5)); // Close
 }
 
 QTEST_MAIN(TestForm2)

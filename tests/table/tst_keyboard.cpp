@@ -86,6 +86,7 @@ void TestKeyboard::insertSetPlayByKeys()
     const QStringList expected = {"Settings",
                                   "Help",
                                   "Statistics",
+                                  "Chart",
                                   "Close (Escape)",
                                   "Add Joker",
                                   "Double Game",

@@ -26,7 +26,7 @@ QImage menuBar()
     p.setPen(kTableDark);
     p.drawLine(0, 42, 800, 42);
     // Separators between the captions, and a row of suit signs in the free middle.
-    for (int x : {162, 246, 372, 714}) {
+    for (int x : {162, 246, 372, 460, 714}) {
         p.setPen(QColor(150, 92, 48));
         p.drawLine(QPointF(x + 0.5, 9), QPointF(x + 0.5, 34));
         p.setPen(QColor(250, 210, 160));

@@ -254,6 +254,9 @@ QString helpPage()
         "<p><b>Statistics</b> counts every dealt and final hand and every double-up guess, step by step, "
         "of the game being played; "
         "its <i>Reset</i> clears the counts.</p>\n"
+        "<p><b>Chart</b> draws your money after each hand of this session in the game being played, "
+        "with the line the game's return expects from the bets you made and the bands one and two "
+        "standard deviations round it, where most sessions end. A new game starts a new chart.</p>\n"
         "<p align=\"center\"><font color=\"#e0a86c\">Good luck, and enjoy the game!</font></p>\n"
         "</body>\n</html>\n");
     return html;

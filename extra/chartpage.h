@@ -1,0 +1,75 @@
+#pragma once
+
+#include "engine/analysis.h"
+#include "engine/game.h"
+#include "engine/gamestate.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <optional>
+#include <thread>
+#include <vector>
+
+class QAreaSeries;
+class QChart;
+class QChartView;
+class QLineSeries;
+class QValueAxis;
+
+namespace tarvelle {
+
+// The bankroll chart of the Extra screen: the money after each hand of the session (and of
+// the kept history, when given) over the hands, with the line the game's return expects from
+// the bets played and its spread of one and two standard deviations.
+class BankrollChart : public QWidget {
+    Q_OBJECT
+public:
+    explicit BankrollChart(GameState& game, QWidget* parent = nullptr);
+    ~BankrollChart() override;
+
+    // Reads the session from the game state; the game's figures are worked out off this thread
+    // when the game is new to the chart, and the lines follow when they come.
+    void refresh();
+    // The money after each kept hand before this session, oldest first: drawn on the hands
+    // before the session's (hand 0 is the session's start).
+    void setHistory(std::vector<int64_t> money);
+
+    // The game the chart shows, and its figures once worked out.
+    const Game& game() const { return m_shown; }
+    bool figuresReady() const { return m_figures.has_value(); }
+    const GameReturn* figures() const { return m_figures ? &*m_figures : nullptr; }
+
+    // Read-outs for tests.
+    QChart* chart() const { return m_chart; }
+    QLineSeries* sessionSeries() const { return m_session; }
+    QLineSeries* historySeries() const { return m_history; }
+    QLineSeries* expectedSeries() const { return m_expected; }
+    // The band's edges: sd 1 or 2, upper or lower.
+    QLineSeries* bandEdge(int sd, bool upper) const;
+
+private:
+    void wantFigures(const Game& game);
+    void startWorker(const Game& game);
+    void figuresArrived(const Game& game, const GameReturn& figures);
+    void redraw();
+
+    GameState& m_game;
+    Game m_shown;
+    std::optional<GameReturn> m_figures; // of m_shown
+    std::optional<Game> m_working;       // worked out now
+    std::thread m_worker;
+    std::vector<int64_t> m_historyMoney;
+
+    QChartView* m_view = nullptr;
+    QChart* m_chart = nullptr;
+    QLineSeries* m_session = nullptr;
+    QLineSeries* m_history = nullptr;
+    QLineSeries* m_expected = nullptr;
+    QLineSeries* m_edges[2][2] = {}; // [sd − 1][upper]
+    QAreaSeries* m_bands[2] = {};
+    QValueAxis* m_axisX = nullptr;
+    QValueAxis* m_axisY = nullptr;
+};
+
+} // namespace tarvelle
