@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace tarvelle {
@@ -41,5 +42,14 @@ struct Hand {
     }
     void clearHeld() { Held.fill(0); }
 };
+
+// The hand's cards as indices, position 1 first.
+inline std::array<int, 5> handCards(const Hand& hand)
+{
+    std::array<int, 5> cards;
+    for (int p = 0; p < 5; ++p)
+        cards[std::size_t(p)] = hand.code(p + 1) - 1;
+    return cards;
+}
 
 }  // namespace tarvelle

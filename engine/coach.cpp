@@ -4,14 +4,6 @@
 
 namespace tarvelle {
 
-std::array<int, 5> handCards(const Hand& hand)
-{
-    std::array<int, 5> cards;
-    for (int p = 0; p < 5; ++p)
-        cards[p] = hand.code(p + 1) - 1;
-    return cards;
-}
-
 int heldMask(const Hand& hand)
 {
     int mask = 0;

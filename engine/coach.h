@@ -24,8 +24,6 @@
 
 namespace tarvelle {
 
-// The hand's cards as indices (engine/cards.h), position 1 first.
-std::array<int, 5> handCards(const Hand& hand);
 int heldMask(const Hand& hand);
 void setHeld(Hand& hand, int mask);
 

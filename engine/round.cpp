@@ -520,9 +520,7 @@ bool Round::holdsBonusAce(const Hand& hand)
 void Round::countHand(const Hand& hand)
 {
     if (const Game* g = casino()) {
-        std::array<int, 5> cards;
-        for (int k = 1; k <= 5; ++k)
-            cards[size_t(k - 1)] = hand.code(k) - 1;
+        const std::array<int, 5> cards = handCards(hand);
         if (m_gs.State != 1 && m_gs.State != 2)
             return;
         const int cls = GameClassifier(*g).classify(cards.data());
@@ -1041,9 +1039,7 @@ void Round::endOfDeal(bool autoplay)
     const int dealt = evaluate(hand, m_gs.flags);
     if (const Game* g = casino()) {
         // The best hold of the exact analysis: casino strategy is the pay table's own.
-        std::array<int, 5> cards;
-        for (int k = 1; k <= 5; ++k)
-            cards[size_t(k - 1)] = hand.code(k) - 1;
+        const std::array<int, 5> cards = handCards(hand);
         const int best = handHoldValues(cards, *g).best();
         for (int k = 1; k <= 5; ++k)
             hand.Held[size_t(k)] = (best >> (k - 1)) & 1;
@@ -1443,9 +1439,7 @@ int Round::evaluate(Hand& hand, HandFlags& flags)
     const Game* g = casino();
     if (!g)
         return EvaluateHand(hand, flags, m_gs.settings.HoldHighCard != 0);
-    std::array<int, 5> cards;
-    for (int k = 1; k <= 5; ++k)
-        cards[size_t(k - 1)] = hand.code(k) - 1;
+    const std::array<int, 5> cards = handCards(hand);
     const int cls = GameClassifier(*g).classify(cards.data());
     const int mask = winningMask(*g, cards.data(), cls);
     for (int k = 1; k <= 5; ++k) {

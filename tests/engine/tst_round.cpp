@@ -60,7 +60,8 @@ int deckIndex(const Hand& h, int pos)
     return (suit - 1) * 13 + rank - 2;
 }
 
-std::array<int, 5> handCards(const Hand& h)
+// Read straight from Suit and Rank, apart from the engine's own reading.
+std::array<int, 5> cardsOnTable(const Hand& h)
 {
     std::array<int, 5> cards;
     for (int k = 1; k <= 5; ++k)
@@ -519,7 +520,7 @@ private:
             return true;
         const bool joker = game().wild == Wild::Joker && !m_doubleDeck;
         uint64_t seen = 0;
-        for (int c : handCards(m_gs.hand)) {
+        for (int c : cardsOnTable(m_gs.hand)) {
             if (c < 0 || (c == 52 && !joker) || (seen >> c & 1)) {
                 fail(m_doubleDeck ? "a double-up card from outside an ordinary deck"
                                   : "a card from outside the casino game's deck");
@@ -539,7 +540,7 @@ private:
             return;
         GameCounts want = before;
         if (m_game >= 0 && checkCasinoHand()) {
-            const int cls = GameClassifier(game()).classify(handCards(m_gs.hand).data());
+            const int cls = GameClassifier(game()).classify(cardsOnTable(m_gs.hand).data());
             auto counted = [cls](auto& w, const auto& n) {
                 if (n[0] == w[0] + 1) {
                     ++w[0];
@@ -561,7 +562,7 @@ private:
         if (!checkCasinoHand())
             return;
         const Game& g = game();
-        const int cls = GameClassifier(g).classify(handCards(m_gs.hand).data());
+        const int cls = GameClassifier(g).classify(cardsOnTable(m_gs.hand).data());
         const int64_t want = g.pay[size_t(cls)] * m_gs.counters.Bet;
         if (m_gs.counters.Win != want)
             fail("a casino hand paid other than its class's pay times the bet");
