@@ -32,6 +32,7 @@ class CardImagery;
 class SoundBank;
 class StrategyWindow;
 class ReviewWindow;
+class DrillWindow;
 class CoachPanel;
 class TAntiAliasLabel;
 class TForm2;
@@ -188,6 +189,8 @@ public:
     StrategyWindow* strategyWindow() const { return m_strategy; }
     // R: the player's mistakes in the game played, from the hand history.
     void showReview();
+    void showDrill(); // Q: the drill of the game played
+    DrillWindow* drillWindow() const { return m_drill; }
     ReviewWindow* reviewWindow() const { return m_review; }
 
     // ---- shell ----
@@ -329,6 +332,7 @@ private:
     QWidget* m_gameCaption = nullptr;
     StrategyWindow* m_strategy = nullptr;
     ReviewWindow* m_review = nullptr;
+    DrillWindow* m_drill = nullptr;
     QWidget* m_trainingWarning = nullptr;
     QMenu* m_gameMenu = nullptr;
 

@@ -77,6 +77,9 @@ void TForm1::FormKeyPress(QChar key)
     case 'R':
         showReview();
         break;
+    case 'Q':
+        showDrill();
+        break;
     case 'T':
         coach->cycleTraining();
         if (auto* announcer = AntiAliasLabel1->findChild<access::Announcer*>())

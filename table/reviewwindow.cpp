@@ -84,8 +84,12 @@ ReviewWindow::ReviewWindow(QWidget* owner) : QWidget(owner, Qt::Window)
         setOrder(m_order == MistakeOrder::Costliest ? MistakeOrder::Newest : MistakeOrder::Costliest);
     });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* drill = new QPushButton(tr("Drill these hands (D)"), this);
+    drill->setObjectName(QStringLiteral("reviewDrill"));
+    connect(drill, &QPushButton::clicked, this, &ReviewWindow::drillRequested);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_toggle);
+    buttons->addWidget(drill);
     buttons->addStretch();
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
@@ -164,14 +168,20 @@ void ReviewWindow::keyPressEvent(QKeyEvent* e)
         m_toggle->click();
         return;
     }
+    if (e->key() == Qt::Key_D) {
+        emit drillRequested();
+        return;
+    }
     QWidget::keyPressEvent(e);
 }
 
 void TForm1::showReview()
 {
     outdemo();
-    if (!m_review)
+    if (!m_review) {
         m_review = new ReviewWindow(this);
+        connect(m_review, &ReviewWindow::drillRequested, this, &TForm1::showDrill);
+    }
     m_review->showMistakes(coach->history(), coach->gameId());
 }
 

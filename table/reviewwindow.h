@@ -28,6 +28,9 @@ public:
     QStringList entries() const;
     QListWidget* list() const { return m_list; }
 
+signals:
+    void drillRequested(); // Drill (D): these mistakes dealt again
+
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 

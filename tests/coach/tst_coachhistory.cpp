@@ -3,10 +3,13 @@
 #include "tests/table/tablefixture.h"
 
 #include "table/coachpanel.h"
+#include "table/drillwindow.h"
 #include "table/reviewwindow.h"
 
+#include "engine/analysis.h"
 #include "engine/coach.h"
 #include "engine/game.h"
+#include "storage/drillfile.h"
 #include "storage/handhistory.h"
 
 #include <QListWidget>
@@ -130,6 +133,38 @@ void TestCoachHistory::handsPlayedAreKeptAndReviewed()
         t.form->grab().save(shots + QStringLiteral("/history-table.png"));
         review->grab().save(shots + QStringLiteral("/history-review.png"));
     }
+
+    // D: the drill deals the costliest mistake again and judges the logged hold as the coach
+    // did; right three times in a row, every hand leaves, and drills.txt keeps them out.
+    QTest::keyClick(review, Qt::Key_D);
+    DrillWindow* drill = t.form->drillWindow();
+    QVERIFY(drill && drill->isVisible());
+    QCOMPARE(drill->drill()->current().cards, costly[0].dealt);
+    const auto answer = [&](int mask) {
+        for (int k = 1; k <= 5; ++k)
+            if (mask & (1 << (k - 1)))
+                QTest::keyClick(drill, Qt::Key(Qt::Key_0 + k));
+        QCOMPARE(drill->holdMask(), mask);
+        QTest::keyClick(drill, Qt::Key_Return);
+    };
+    answer(costly[0].hold);
+    QVERIFY(!drill->verdict()->right);
+    QVERIFY(std::abs(double(drill->verdict()->cost()) - costly[0].cost / 1e6) < 1e-6);
+    QVERIFY(drill->verdictText().contains(QString::number(double(drill->verdict()->cost()), 'f', 4)));
+    QTest::keyClick(drill, Qt::Key_Return);
+    for (int i = 0; i < 300 && !drill->drill()->finished(); ++i) {
+        answer(handHoldValues(drill->drill()->current().cards, tableGame(false)).best());
+        QVERIFY(drill->verdict()->right);
+        QTest::keyClick(drill, Qt::Key_Return);
+    }
+    QVERIFY(drill->drill()->finished());
+    const size_t drilled = drill->drill()->kept().size();
+    QCOMPARE(drilled, 2 * costly.size()); // each mistake and a hand of its pattern
+    QCOMPARE(size_t(drill->drill()->asked()), 1 + 3 * drilled);
+    QTest::keyClick(drill, Qt::Key_Escape);
+    t.form->FormKeyPress(QLatin1Char('q'));
+    QVERIFY(drill->isVisible() && drill->drill()->finished() && drill->drill()->asked() == 0);
+    QCOMPARE(loadDrillHands(dir, game).size(), drilled);
     QTest::keyClick(review, Qt::Key_Escape);
     QVERIFY(!review->isVisible());
 }
