@@ -53,6 +53,7 @@ DrillWindow::DrillWindow(QWidget* owner, const CardImagery& imagery)
         card->setFlat(true);
         card->setFocusPolicy(Qt::NoFocus);
         card->setIconSize(QSize(CardImagery::CardWidth, CardImagery::CardHeight));
+        card->setFixedSize(CardImagery::CardWidth + 8, CardImagery::CardHeight + 8);
         connect(card, &QPushButton::clicked, this, [this, p] { toggle(p + 1); });
         auto* mark = new QLabel(this);
         mark->setAlignment(Qt::AlignCenter);
@@ -83,6 +84,7 @@ DrillWindow::DrillWindow(QWidget* owner, const CardImagery& imagery)
     layout->addLayout(cards);
     layout->addWidget(m_verdictLabel);
     layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetMinimumSize); // the cards are never squeezed
     access::setName(m_verdictLabel, tr("Verdict"));
 }
 

@@ -150,6 +150,10 @@ QString helpPage()
                    {"", "R",
                     "your mistakes in the game played, kept in hands.log: costliest first, or "
                     "newest first with O; each with the cards dealt and both holds"},
+                   {"", "Q",
+                    "drill: your mistakes in the game played dealt again, each with a hand of the "
+                    "same pattern, with nothing at stake; hold with 1 to 5, check with Enter. A hand "
+                    "answered right three times in a row leaves the drill (D in the review starts it too)"},
                    {"the cards", "1 to 5", "hold or release a card"},
                    {"&times; (top right)", "X", "save everything and leave the game"},
                    {"mouse wheel", "", "between hands, turn the wheel to change the bet"}});
