@@ -95,9 +95,11 @@ ReviewWindow::ReviewWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     resize(560, 520);
 }
 
-void ReviewWindow::showMistakes(const std::vector<HandRecord>& history, const std::string& game)
+void ReviewWindow::showMistakes(const std::vector<HandRecord>& history, const std::string& game,
+                                const std::vector<HandTotals>& rolledOut)
 {
     m_history = history;
+    m_rolledOut = rolledOut;
     m_game = game;
     fill();
     show();
@@ -114,7 +116,7 @@ void ReviewWindow::setOrder(MistakeOrder order)
 
 void ReviewWindow::fill()
 {
-    const SessionFigures f = allTimeFigures(m_history, m_game);
+    const SessionFigures f = allTimeFigures(m_history, m_game, m_rolledOut);
     const QString title = QString::fromUtf8(gameTitle(m_game).data(), qsizetype(gameTitle(m_game).size()));
     m_figures->setText(QStringLiteral("%1, all time: %2 hands, %3 mistakes, accuracy %4 %, %5 credits lost")
                            .arg(title)
@@ -172,7 +174,7 @@ void TForm1::showReview()
     outdemo();
     if (!m_review)
         m_review = new ReviewWindow(this);
-    m_review->showMistakes(coach->history(), coach->gameId());
+    m_review->showMistakes(coach->history(), coach->gameId(), coach->rolledOut());
 }
 
 } // namespace tarvelle

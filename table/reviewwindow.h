@@ -21,7 +21,9 @@ class ReviewWindow : public QWidget {
 public:
     explicit ReviewWindow(QWidget* owner);
 
-    void showMistakes(const std::vector<HandRecord>& history, const std::string& game);
+    // rolledOut: what the records that left hands.log added up to, for the all-time figures.
+    void showMistakes(const std::vector<HandRecord>& history, const std::string& game,
+                      const std::vector<HandTotals>& rolledOut = {});
     MistakeOrder order() const { return m_order; }
     void setOrder(MistakeOrder order);
     // The entries as listed, one text each (tests).
@@ -38,6 +40,7 @@ private:
     QListWidget* m_list = nullptr;
     QPushButton* m_toggle = nullptr;
     std::vector<HandRecord> m_history;
+    std::vector<HandTotals> m_rolledOut;
     std::string m_game;
     MistakeOrder m_order = MistakeOrder::Costliest;
 };
