@@ -131,9 +131,15 @@ QLineSeries* BankrollChart::bandEdge(int sd, bool upper) const
     return sd == 1 || sd == 2 ? m_edges[sd - 1][upper ? 1 : 0] : nullptr;
 }
 
-void BankrollChart::setHistory(std::vector<int64_t> money)
+void BankrollChart::setKeptHands(std::vector<HandRecord> hands)
 {
-    m_historyMoney = std::move(money);
+    m_kept = std::move(hands);
+    redraw();
+}
+
+void BankrollChart::setSpan(ChartSpan span)
+{
+    m_span = span;
     redraw();
 }
 
@@ -181,33 +187,47 @@ void BankrollChart::figuresArrived(const Game& game, const GameReturn& figures)
 
 void BankrollChart::redraw()
 {
-    const std::vector<int64_t>& trail = m_game.creditTrail;
-    const int64_t n = int64_t(trail.size());
-    // The bets the round kept with the trail; any hand without one is taken at the bet now.
-    const std::vector<uint16_t>& kept = m_game.betTrail;
-    const auto bet = [&](int64_t i) {
-        return kept.size() == trail.size() ? double(kept[size_t(i)]) : double(m_game.counters.Bet);
-    };
-    const double start =
-        double(n > 0 ? m_game.trailStart : int64_t(m_game.counters.Credit) + m_game.counters.Win);
-
-    QList<QPointF> session;
-    session.reserve(n > 0 ? n + 1 : 0);
-    if (n > 0)
-        session.append({0, start});
-    for (int64_t i = 0; i < n; ++i)
-        session.append({double(i + 1), double(trail[size_t(i)])});
-    m_session->replace(session);
-
-    const int64_t h = int64_t(m_historyMoney.size());
-    QList<QPointF> history;
-    history.reserve(h);
-    for (int64_t k = 0; k < h; ++k)
-        history.append({double(k + 1 - h), double(m_historyMoney[size_t(k)])});
-    m_history->replace(history);
+    // One line of money over the hands and the bet of each: the session's from the trail the
+    // round keeps, the history's from the kept hands' wins less their bets, from 0. The kept
+    // hands leave out the double-up, a gamble of its own the game's return does not count.
+    QList<QPointF> line;
+    std::vector<double> bets;
+    double start = 0;
+    if (m_span == ChartSpan::Session) {
+        const std::vector<int64_t>& trail = m_game.creditTrail;
+        const size_t n = trail.size();
+        // The bets the round kept with the trail; any hand without one is taken at the bet now.
+        const std::vector<uint16_t>& kept = m_game.betTrail;
+        start = double(n > 0 ? m_game.trailStart : int64_t(m_game.counters.Credit) + m_game.counters.Win);
+        line.reserve(qsizetype(n > 0 ? n + 1 : 0));
+        if (n > 0)
+            line.append({0, start});
+        for (size_t i = 0; i < n; ++i) {
+            line.append({double(i + 1), double(trail[i])});
+            bets.push_back(kept.size() == n ? double(kept[i]) : double(m_game.counters.Bet));
+        }
+    } else {
+        int64_t money = 0;
+        for (const HandRecord& r : m_kept) {
+            if (r.game != m_shown.id)
+                continue;
+            if (line.isEmpty())
+                line.append({0, 0});
+            money += r.won - r.bet;
+            line.append({double(line.size()), double(money)});
+            bets.push_back(double(r.bet));
+        }
+    }
+    const bool history = m_span == ChartSpan::History;
+    m_session->replace(history ? QList<QPointF>() : line);
+    m_history->replace(history ? line : QList<QPointF>());
     for (QLegendMarker* m : m_chart->legend()->markers(m_history))
-        m->setVisible(h > 0);
+        m->setVisible(history);
+    for (QLegendMarker* m : m_chart->legend()->markers(m_session))
+        m->setVisible(!history);
+    m_axisY->setTitleText(history ? tr("Credits won") : tr("Credits"));
 
+    const auto n = int64_t(bets.size());
     QList<QPointF> expected;
     QList<QPointF> edges[2][2];
     QString title = QString::fromUtf8(gameTitle(m_shown.id));
@@ -219,8 +239,8 @@ void BankrollChart::redraw()
         double squares = 0;
         for (int64_t i = 0; i <= n; ++i) {
             if (i > 0) {
-                staked += bet(i - 1);
-                squares += bet(i - 1) * bet(i - 1);
+                staked += bets[size_t(i - 1)];
+                squares += bets[size_t(i - 1)] * bets[size_t(i - 1)];
             }
             if (i % step != 0 && i != n)
                 continue;
@@ -237,6 +257,8 @@ void BankrollChart::redraw()
         title += tr(": return %1 %, standard deviation %2 a hand per credit bet")
                      .arg(double(m_figures->rate) * 100, 0, 'f', 2)
                      .arg(double(m_figures->deviation), 0, 'f', 2);
+    if (history)
+        title += tr("<br><small>Kept history of this game: %1 hands, the double-up left out.</small>").arg(n);
     // The control deals the table's game tighter than its figures, which assume a fair deck.
     if (!m_game.casino && m_game.settings.PayoutControl)
         title += tr("<br><small>Payout rate control is on: the table pays less than this.</small>");
@@ -246,10 +268,10 @@ void BankrollChart::redraw()
         for (int up = 0; up < 2; ++up)
             m_edges[sd][up]->replace(edges[sd][up]);
 
-    // The axes hold everything drawn, the hands from the oldest kept one to the last.
+    // The axes hold everything drawn.
     double low = start;
     double high = start;
-    for (const QList<QPointF>* list : {&session, &history, &edges[1][0], &edges[1][1]})
+    for (const QList<QPointF>* list : {&line, &edges[1][0], &edges[1][1]})
         for (const QPointF& p : *list) {
             low = std::min(low, p.y());
             high = std::max(high, p.y());
@@ -258,7 +280,7 @@ void BankrollChart::redraw()
         low -= 5;
         high += 5;
     }
-    m_axisX->setRange(double(std::min<int64_t>(0, 1 - h)), double(std::max<int64_t>(n, 10)));
+    m_axisX->setRange(0, double(std::max<int64_t>(n, 10)));
     m_axisY->setRange(low, high);
     m_axisX->applyNiceNumbers();
     m_axisY->applyNiceNumbers();

@@ -3,6 +3,7 @@
 #include "engine/analysis.h"
 #include "engine/game.h"
 #include "engine/gamestate.h"
+#include "storage/handhistory.h"
 
 #include <QWidget>
 
@@ -19,9 +20,11 @@ class QValueAxis;
 
 namespace tarvelle {
 
-// The bankroll chart of the Extra screen: the money after each hand of the session (and of
-// the kept history, when given) over the hands, with the line the game's return expects from
-// the bets played and its spread of one and two standard deviations.
+enum class ChartSpan { Session, History };
+
+// The bankroll chart of the Extra screen: the money after each hand of the session, or the
+// credits won over the kept history of the game, over the hands, with the line the game's
+// return expects from the bets played and its spread of one and two standard deviations.
 class BankrollChart : public QWidget {
     Q_OBJECT
 public:
@@ -31,9 +34,10 @@ public:
     // Reads the session from the game state; the game's figures are worked out off this thread
     // when the game is new to the chart, and the lines follow when they come.
     void refresh();
-    // The money after each kept hand before this session, oldest first: drawn on the hands
-    // before the session's (hand 0 is the session's start).
-    void setHistory(std::vector<int64_t> money);
+    // The hands kept in hands.log, oldest first; those of the game shown make the history.
+    void setKeptHands(std::vector<HandRecord> hands);
+    ChartSpan span() const { return m_span; }
+    void setSpan(ChartSpan span);
 
     // The game the chart shows, and its figures once worked out.
     const Game& game() const { return m_shown; }
@@ -59,7 +63,8 @@ private:
     std::optional<GameReturn> m_figures; // of m_shown
     std::optional<Game> m_working;       // worked out now
     std::thread m_worker;
-    std::vector<int64_t> m_historyMoney;
+    std::vector<HandRecord> m_kept;
+    ChartSpan m_span = ChartSpan::Session;
 
     QChartView* m_view = nullptr;
     QChart* m_chart = nullptr;

@@ -79,9 +79,7 @@ TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QSt
     buildSettingsPage();
     buildHelpPage();
     buildStatsPage();
-    m_chart = new BankrollChart(m_game, this);
-    m_chart->setGeometry(16, 52, 768, 540);
-    m_pageWidgets[4] << m_chart;
+    buildChartPage();
     // Every page control starts hidden; pages() shows one page at a time.
     for (const auto& list : m_pageWidgets)
         for (QWidget* w : list)
@@ -225,7 +223,7 @@ void TForm2::pages(int page)
     if (page == 3)
         refreshStats();
     if (page == 4)
-        m_chart->refresh();
+        refreshChart();
     CurrentPage = uint8_t(page);
     for (int p = 1; p <= 4; ++p)
         access::setChecked(menuLabel(p), p == page);
@@ -255,9 +253,45 @@ void TForm2::chartMenuClick()
     pages(4);
 }
 
-void TForm2::setHistory(std::vector<int64_t> money)
+void TForm2::buildChartPage()
 {
-    m_chart->setHistory(std::move(money));
+    m_chart = new BankrollChart(m_game, this);
+    m_chart->setGeometry(16, 84, 768, 508);
+    m_pageWidgets[4] << m_chart;
+    const char* names[2] = {QT_TR_NOOP("This session"), QT_TR_NOOP("Kept history")};
+    for (int i = 0; i < 2; ++i) {
+        const auto span = ChartSpan(i);
+        auto* lamp = new TImage(this);
+        lamp->setGeometry(24 + 220 * i, 56, 30, 23);
+        auto* label = caption(this, tr(names[i]), 62 + 220 * i, 56);
+        makeHover(label, palette::Item, palette::Ink);
+        connect(label, &TAntiAliasLabel::clicked, this, [this, span] { spanClick(span); });
+        connect(lamp, &TImage::mouseUp, this, [this, lamp, span](Qt::MouseButton b, QPoint pos) {
+            if (b == Qt::LeftButton && lamp->rect().contains(pos))
+                spanClick(span);
+        });
+        m_spanLamps[size_t(i)] = lamp;
+        m_spanLabels[size_t(i)] = label;
+        m_pageWidgets[4] << lamp << label;
+        setLamp(lamp, span == m_chart->span());
+    }
+}
+
+void TForm2::refreshChart()
+{
+    // Read when shown: the table appends to it all the while.
+    if (m_chart->span() == ChartSpan::History)
+        m_chart->setKeptHands(loadHands(m_saveDir.toStdString()).records);
+    m_chart->refresh();
+}
+
+void TForm2::spanClick(ChartSpan span)
+{
+    clickSound();
+    m_chart->setSpan(span);
+    for (int i = 0; i < 2; ++i)
+        setLamp(m_spanLamps[size_t(i)], ChartSpan(i) == span);
+    refreshChart();
 }
 
 void TForm2::closeClick()

@@ -28,6 +28,7 @@ class FocusRing;
 class RiskWorker;
 class SoundBank;
 class BankrollChart;
+enum class ChartSpan;
 class TAntiAliasLabel;
 class TImage;
 class TStringAlignGrid;
@@ -111,8 +112,9 @@ public:
     TImage* deckPreview(int deck) const { return m_deckPreviews[size_t(deck)]; }
     TAntiAliasLabel* menuLabel(int page) const; // 1..4 the pages, 5 "Close"
     BankrollChart* bankrollChart() const { return m_chart; }
-    // The money after each kept hand before this session, oldest first, for the chart.
-    void setHistory(std::vector<int64_t> money);
+    // The chart's switch between this session and the kept history, 0 and 1.
+    TAntiAliasLabel* spanLabel(int i) const { return m_spanLabels[size_t(i)]; }
+    TImage* spanLamp(int i) const { return m_spanLamps[size_t(i)]; }
     QString creditText() const;
     QString myAccountText() const;
     QString accountRecordText() const;
@@ -200,6 +202,11 @@ private:
     void updateScroll();
     void moveThumb(int top);
 
+    // The chart page: the chart and its switch; the kept hands read from hands.log when shown.
+    void buildChartPage();
+    void refreshChart();
+    void spanClick(ChartSpan span);
+
     // statspage.cpp
     void buildStatsPage();
     void layOutPokerGrid();
@@ -217,7 +224,7 @@ private:
         QList<QWidget*> ring; // drawn round together
         std::function<void()> act;
     };
-    enum KeyGroup { KgMenu, KgSwitches, KgRates, KgDecks, KgAccount, KgStatistics, KgRisk };
+    enum KeyGroup { KgMenu, KgSwitches, KgRates, KgDecks, KgAccount, KgStatistics, KgRisk, KgChart };
     void buildKeyboard();
     void keyItem(QWidget* focus, KeyGroup group, QList<QWidget*> ring, std::function<void()> act);
     const KeyItem* keyItemOf(const QWidget* w) const;
@@ -283,6 +290,8 @@ private:
     TAntiAliasLabel* resets = nullptr; // the statistics "Reset"
 
     BankrollChart* m_chart = nullptr;
+    std::array<TAntiAliasLabel*, 2> m_spanLabels{};
+    std::array<TImage*, 2> m_spanLamps{};
     // The risk strip: the game's return above the double grid, the ruin figures below it.
     TAntiAliasLabel* m_riskReturn = nullptr;
     TAntiAliasLabel* m_riskRuin = nullptr;

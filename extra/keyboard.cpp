@@ -5,6 +5,8 @@
 // scroll. And what a screen reader is told about each control.
 #include "extra/form2.h"
 
+#include "extra/chartpage.h"
+
 #include "widgets/accessibility.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/focusring.h"
@@ -84,6 +86,12 @@ void TForm2::buildKeyboard()
         access::setRole(button, QAccessible::Button);
         access::setName(button, tr(accountNames[b]));
         keyItem(button, KgAccount, QList<QWidget*>{button} + m_buttonArrows.value(button), accountActs[b]);
+    }
+    for (int i = 0; i < 2; ++i) {
+        TAntiAliasLabel* label = m_spanLabels[size_t(i)];
+        access::setRole(label, QAccessible::RadioButton);
+        m_lampOwners.insert(m_spanLamps[size_t(i)], label);
+        keyItem(label, KgChart, {m_spanLamps[size_t(i)], label}, [this, i] { spanClick(ChartSpan(i)); });
     }
     // The risk entries keep Qt's own description, which screen readers know as editable
     // text; the mouse may put the focus in them too.

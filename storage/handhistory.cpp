@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <map>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,6 +19,7 @@ namespace tarvelle {
 namespace {
 
 constexpr std::string_view kTag = "h1";
+constexpr std::string_view kTotalsTag = "t1";
 // Reads stop here: a file this long was never written by the game.
 constexpr size_t kReadLimit = size_t(64) << 20;
 
@@ -29,6 +31,48 @@ uint32_t checkSum(std::string_view s)
         h *= 16777619u;
     }
     return h;
+}
+
+std::string withSum(std::string s)
+{
+    char sum[12];
+    std::snprintf(sum, sizeof sum, " %08x", unsigned(checkSum(s)));
+    return s + sum + '\n';
+}
+
+// The last field is the check sum of the rest, in eight lower-case hex digits.
+bool sumRight(std::string_view line, std::string_view last)
+{
+    if (last.size() != 8 || line.size() < 9 ||
+        !std::all_of(last.begin(), last.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }))
+        return false;
+    uint32_t sum = 0;
+    const auto [end, ec] = std::from_chars(last.data(), last.data() + 8, sum, 16);
+    return ec == std::errc() && end == last.data() + 8 && sum == checkSum(line.substr(0, line.size() - 9));
+}
+
+int64_t plus(int64_t a, int64_t b)
+{
+    int64_t c;
+    return __builtin_add_overflow(a, b, &c) ? INT64_MAX : c;
+}
+
+void add(HandTotals& t, const HandTotals& more)
+{
+    t.hands = plus(t.hands, more.hands);
+    t.mistakes = plus(t.mistakes, more.mistakes);
+    t.lost = plus(t.lost, more.lost);
+}
+
+void add(HandTotals& t, const HandRecord& r)
+{
+    if (r.autoplay)
+        return;
+    t.hands = plus(t.hands, 1);
+    if (r.mistake()) {
+        t.mistakes = plus(t.mistakes, 1);
+        t.lost = plus(t.lost, r.cost * r.bet);
+    }
 }
 
 bool idChar(char c)
@@ -118,7 +162,9 @@ int openForAppend(const std::string& path)
     return fd;
 }
 
-// The newest half of the file's whole lines, written over it atomically.
+// The newest half of the file's whole lines, written over it atomically after the totals of
+// the older ones. Totals and records go in the one file so no kill can count a hand twice or
+// lose it.
 void rollOver(const std::string& path, size_t limit)
 {
     std::string text;
@@ -129,7 +175,32 @@ void rollOver(const std::string& path, size_t limit)
         const size_t nl = text.find('\n', from - 1);
         from = nl == std::string::npos ? text.size() : nl + 1;
     }
-    replaceFileAtomically(path, reinterpret_cast<const uint8_t*>(text.data()) + from, text.size() - from);
+    std::map<std::string, HandTotals, std::less<>> sums;
+    std::string kept;
+    for (size_t at = 0; at < text.size();) {
+        size_t nl = text.find('\n', at);
+        nl = nl == std::string::npos ? text.size() : nl;
+        const std::string_view line = std::string_view(text).substr(at, nl - at);
+        if (const auto t = parseTotalsLine(line)) {
+            HandTotals& sum = sums[t->game];
+            sum.game = t->game;
+            add(sum, *t);
+        } else if (at >= from) {
+            kept.append(line);
+            if (nl < text.size())
+                kept += '\n';
+        } else if (const auto r = parseHandLine(line)) {
+            HandTotals& sum = sums[r->game];
+            sum.game = r->game;
+            add(sum, *r);
+        }
+        at = nl + 1;
+    }
+    std::string out;
+    for (const auto& [game, t] : sums)
+        out += totalsLine(t);
+    out += kept;
+    replaceFileAtomically(path, reinterpret_cast<const uint8_t*>(out.data()), out.size());
 }
 
 } // namespace
@@ -144,22 +215,13 @@ std::string handLine(const HandRecord& r)
         s += (i ? "," : "") + cardShortName(r.dealt[i] + 1);
     s += ' ' + std::to_string(r.hold) + ' ' + std::to_string(r.best) + ' ' + costText(r.cost) + ' ' +
          std::to_string(r.bet) + ' ' + std::to_string(r.won) + ' ' + (r.autoplay ? 'a' : 'p');
-    char sum[12];
-    std::snprintf(sum, sizeof sum, " %08x", unsigned(checkSum(s)));
-    return s + sum + '\n';
+    return withSum(std::move(s));
 }
 
 std::optional<HandRecord> parseHandLine(std::string_view line)
 {
     const auto f = fields(line);
-    if (f.size() != 11 || f[0] != kTag || f[10].size() != 8)
-        return std::nullopt;
-    uint32_t sum = 0;
-    const auto [end, ec] = std::from_chars(f[10].data(), f[10].data() + 8, sum, 16);
-    if (ec != std::errc() || end != f[10].data() + 8 ||
-        !std::all_of(f[10].begin(), f[10].end(),
-                     [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }) ||
-        sum != checkSum(line.substr(0, line.size() - 9)))
+    if (f.size() != 11 || f[0] != kTag || !sumRight(line, f[10]))
         return std::nullopt;
     HandRecord r;
     r.game = std::string(f[2]);
@@ -187,8 +249,34 @@ std::optional<HandRecord> parseHandLine(std::string_view line)
     return r;
 }
 
-bool appendHand(const std::string& dir, const HandRecord& r, size_t limit)
+std::string totalsLine(const HandTotals& t)
 {
+    if (t.game.empty() || t.game.size() > 64 || !std::all_of(t.game.begin(), t.game.end(), idChar) ||
+        t.hands < 0 || t.mistakes < 0 || t.mistakes > t.hands || t.lost < 0)
+        return {};
+    return withSum(std::string(kTotalsTag) + ' ' + t.game + ' ' + std::to_string(t.hands) + ' ' +
+                   std::to_string(t.mistakes) + ' ' + std::to_string(t.lost));
+}
+
+std::optional<HandTotals> parseTotalsLine(std::string_view line)
+{
+    const auto f = fields(line);
+    if (f.size() != 6 || f[0] != kTotalsTag || !sumRight(line, f[5]))
+        return std::nullopt;
+    HandTotals t;
+    t.game = std::string(f[1]);
+    if (!number(f[2], t.hands, INT64_MAX) || !number(f[3], t.mistakes, INT64_MAX) ||
+        !number(f[4], t.lost, INT64_MAX))
+        return std::nullopt;
+    if (totalsLine(t) != std::string(line) + '\n')
+        return std::nullopt;
+    return t;
+}
+
+bool appendHand(const std::string& dir, const HandRecord& r, size_t limit, bool* rolled)
+{
+    if (rolled)
+        *rolled = false;
     std::string line = handLine(r);
     if (line.empty())
         return false;
@@ -213,8 +301,11 @@ bool appendHand(const std::string& dir, const HandRecord& r, size_t limit)
     ::close(fd);
     if (n != ssize_t(line.size()))
         return false;
-    if (size_t(st.st_size) + line.size() > limit)
+    if (size_t(st.st_size) + line.size() > limit) {
         rollOver(path, limit);
+        if (rolled)
+            *rolled = true;
+    }
     return true;
 }
 
@@ -231,18 +322,36 @@ HandHistory loadHands(const std::string& dir)
             ++h.refused;
             break;
         }
-        if (auto r = parseHandLine(std::string_view(text).substr(at, nl - at)))
+        const std::string_view line = std::string_view(text).substr(at, nl - at);
+        if (auto r = parseHandLine(line)) {
             h.records.push_back(std::move(*r));
-        else
+        } else if (auto t = parseTotalsLine(line)) {
+            const auto same = std::find_if(h.rolledOut.begin(), h.rolledOut.end(),
+                                           [&](const HandTotals& o) { return o.game == t->game; });
+            if (same != h.rolledOut.end())
+                add(*same, *t);
+            else
+                h.rolledOut.push_back(std::move(*t));
+        } else {
             ++h.refused;
+        }
         at = nl + 1;
     }
+    std::sort(h.rolledOut.begin(), h.rolledOut.end(),
+              [](const HandTotals& a, const HandTotals& b) { return a.game < b.game; });
     return h;
 }
 
-SessionFigures allTimeFigures(const std::vector<HandRecord>& records, std::string_view game)
+SessionFigures allTimeFigures(const std::vector<HandRecord>& records, std::string_view game,
+                              const std::vector<HandTotals>& rolledOut)
 {
     SessionFigures f;
+    for (const HandTotals& t : rolledOut)
+        if (t.game == game) {
+            f.hands = plus(f.hands, t.hands);
+            f.mistakes = plus(f.mistakes, t.mistakes);
+            f.creditsLost += (long double)t.lost / 1000000.0L;
+        }
     for (const HandRecord& r : records) {
         if (r.autoplay || r.game != game)
             continue;

@@ -31,9 +31,20 @@ struct HandRecord {
     bool operator==(const HandRecord&) const = default;
 };
 
+// What the player's hands of one game that rolled out of the file added up to (autoplay's not
+// counted), kept as a line of its own at the head of the file.
+struct HandTotals {
+    std::string game;
+    int64_t hands = 0;
+    int64_t mistakes = 0;
+    int64_t lost = 0; // millionths of a credit
+    bool operator==(const HandTotals&) const = default;
+};
+
 struct HandHistory {
-    std::vector<HandRecord> records; // oldest first
-    int refused = 0;                 // lines that were not whole, well-formed records
+    std::vector<HandRecord> records;    // oldest first
+    std::vector<HandTotals> rolledOut; // one per game, by id
+    int refused = 0;                    // lines that were not whole, well-formed records or totals
 };
 
 inline constexpr const char* kHandHistoryFile = "hands.log";
@@ -45,16 +56,23 @@ inline constexpr size_t kHandHistoryLimit = size_t(2) << 20;
 std::string handLine(const HandRecord& r);
 // A line read back (without its newline); nothing unless it is exactly one written line.
 std::optional<HandRecord> parseHandLine(std::string_view line);
+// The same for a totals line.
+std::string totalsLine(const HandTotals& t);
+std::optional<HandTotals> parseTotalsLine(std::string_view line);
 
 // Appends one record to dir/hands.log; when the file has grown past limit, it keeps the
-// lines of its newest half, replaced atomically. False when nothing could be written.
-bool appendHand(const std::string& dir, const HandRecord& r, size_t limit = kHandHistoryLimit);
+// lines of its newest half, the older ones summed into the totals at its head, replaced
+// atomically (rolled tells whether it did). False when nothing could be written.
+bool appendHand(const std::string& dir, const HandRecord& r, size_t limit = kHandHistoryLimit,
+                bool* rolled = nullptr);
 // The records of dir/hands.log; a missing file is an empty history, a FIFO or a device is
 // left alone.
 HandHistory loadHands(const std::string& dir);
 
-// The player's figures over the whole history of a game (autoplay's hands not counted).
-SessionFigures allTimeFigures(const std::vector<HandRecord>& records, std::string_view game);
+// The player's figures over the whole history of a game (autoplay's hands not counted): the
+// records kept and what rolled out before them.
+SessionFigures allTimeFigures(const std::vector<HandRecord>& records, std::string_view game,
+                              const std::vector<HandTotals>& rolledOut = {});
 
 enum class MistakeOrder { Costliest, Newest };
 // The player's mistakes, of one game or of all, costliest first (in credits lost; the

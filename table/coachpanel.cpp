@@ -87,9 +87,7 @@ CoachPanel::CoachPanel(TForm1& table, GameState& gs, const std::string& saveDir)
       })
 {
     setObjectName(QStringLiteral("coach"));
-    m_history = loadHands(m_saveDir).records;
-    for (const HandRecord& r : m_history)
-        m_historyBytes += handLine(r).size();
+    readHistory();
     setFixedSize(PanelWidth, PanelHeight);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
@@ -202,16 +200,22 @@ void CoachPanel::record(const DrawReview& review, bool autoplay)
     r.bet = m_gs.counters.Bet;
     r.won = std::max(0, m_gs.counters.Win);
     r.autoplay = autoplay;
-    if (!appendHand(m_saveDir, r))
+    bool rolled = false;
+    if (!appendHand(m_saveDir, r, kHandHistoryLimit, &rolled))
         return;
-    m_history.push_back(r);
-    m_historyBytes += handLine(r).size();
-    if (m_historyBytes > kHandHistoryLimit) {
-        m_history = loadHands(m_saveDir).records;
-        m_historyBytes = 0;
-        for (const HandRecord& h : m_history)
-            m_historyBytes += handLine(h).size();
-    }
+    // A roll-over moved the oldest records into the totals: both are read again, or they
+    // would be counted twice.
+    if (rolled)
+        readHistory();
+    else
+        m_history.push_back(r);
+}
+
+void CoachPanel::readHistory()
+{
+    HandHistory h = loadHands(m_saveDir);
+    m_history = std::move(h.records);
+    m_rolledOut = std::move(h.rolledOut);
 }
 
 // ---------------------------------------------------------------- showing, placing, saving

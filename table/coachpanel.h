@@ -54,7 +54,9 @@ public:
     // The hands of hands.log, read at the start and followed as hands are drawn.
     const std::vector<HandRecord>& history() const { return m_history; }
     std::string gameId() const; // the game played
-    SessionFigures allTime() const { return allTimeFigures(m_history, gameId()); }
+    // What rolled out of hands.log before them, per game.
+    const std::vector<HandTotals>& rolledOut() const { return m_rolledOut; }
+    SessionFigures allTime() const { return allTimeFigures(m_history, gameId(), m_rolledOut); }
     // The place it takes until the player drags it: beside the play area when the
     // screen leaves room there, else in the top left corner of the play area, clear
     // of the cards and of the Deal/Draw button.
@@ -91,6 +93,7 @@ private:
     void place();
     void save();
     void record(const DrawReview& review, bool autoplay);
+    void readHistory();
 
     TForm1& m_table;
     GameState& m_gs;
@@ -100,7 +103,7 @@ private:
     std::array<int, 5> m_dealt{};
     int m_yours = 0;
     std::vector<HandRecord> m_history;
-    size_t m_historyBytes = 0;     // past the file's limit it has rolled over: read again
+    std::vector<HandTotals> m_rolledOut;
     QObject* m_backdrop = nullptr; // desen, whose first showing brings the panel up
     bool m_shown = false; // the table has been revealed
 

@@ -1209,18 +1209,20 @@ void TestForm2::riskEntriesBoundedAndNewestWins()
     }
 }
 
-// The chart's session, expected line and bands against the game's own figures: the hand of
-// each point, its money, and start + staked × (rate − 1) ± k × deviation × √(Σ bet²).
-void checkChart(BankrollChart* c, const GameState& g, const std::vector<uint16_t>& bets)
+// A line of money over the hands, the expected line and the bands against the game's own
+// figures: the hand of each point, its money, and start + staked × (rate − 1) ± k × deviation ×
+// √(Σ bet²).
+void checkLine(BankrollChart* c, const Game& game, QLineSeries* line, int64_t start, const std::vector<int64_t>& money,
+               const std::vector<uint16_t>& bets)
 {
     ReturnOptions o;
-    o.game = g.casino ? *g.casino : tableGame(g.settings.Joker != 0);
+    o.game = game;
     const GameReturn r = gameReturn(o);
     QCOMPARE(double(c->figures()->rate), double(r.rate));
-    const QList<QPointF> session = c->sessionSeries()->points();
+    const QList<QPointF> points = line->points();
     const QList<QPointF> expected = c->expectedSeries()->points();
-    const size_t n = g.creditTrail.size();
-    QCOMPARE(size_t(session.size()), n + 1);
+    const size_t n = money.size();
+    QCOMPARE(size_t(points.size()), n + 1);
     QCOMPARE(size_t(expected.size()), n + 1);
     double staked = 0;
     double squares = 0;
@@ -1229,8 +1231,8 @@ void checkChart(BankrollChart* c, const GameState& g, const std::vector<uint16_t
             staked += bets[i - 1];
             squares += double(bets[i - 1]) * bets[i - 1];
         }
-        QCOMPARE(session[qsizetype(i)], QPointF(double(i), double(i ? g.creditTrail[i - 1] : g.trailStart)));
-        const double mean = double(g.trailStart) + staked * double(r.rate - 1);
+        QCOMPARE(points[qsizetype(i)], QPointF(double(i), double(i ? money[i - 1] : start)));
+        const double mean = double(start) + staked * double(r.rate - 1);
         QCOMPARE(expected[qsizetype(i)], QPointF(double(i), mean));
         for (int k = 1; k <= 2; ++k)
             for (int sign : {-1, 1}) {
@@ -1240,6 +1242,12 @@ void checkChart(BankrollChart* c, const GameState& g, const std::vector<uint16_t
                 QVERIFY(std::abs(p.y() - edge) < 1e-6);
             }
     }
+}
+
+void checkChart(BankrollChart* c, const GameState& g, const std::vector<uint16_t>& bets)
+{
+    checkLine(c, g.casino ? *g.casino : tableGame(g.settings.Joker != 0), c->sessionSeries(), g.trailStart,
+              g.creditTrail, bets);
 }
 
 void TestForm2::chartShowsTheSessionAndItsExpectation()
@@ -1258,7 +1266,24 @@ void TestForm2::chartShowsTheSessionAndItsExpectation()
         g.creditTrail.push_back(money);
         g.betTrail.push_back(bet);
     }
-    f.setHistory({500, 700, 650});
+    // The kept hands: this game's, autoplay's among them, between another game's.
+    std::vector<int64_t> kept;
+    std::vector<uint16_t> keptBets;
+    for (int i = 0; i < 300; ++i) {
+        HandRecord r;
+        r.time = 1765300000 + i;
+        r.game = i % 4 == 3 ? "deuces-wild" : tableGame(true).id;
+        r.dealt = {i % 13, 13 + i % 11, 30, 40, 52};
+        r.hold = r.best = i % 32;
+        r.bet = 1 + i % 9;
+        r.won = i % 5 == 0 ? 4 * r.bet : 0;
+        r.autoplay = i % 7 == 0;
+        QVERIFY(appendHand(s.save.path().toStdString(), r));
+        if (r.game != tableGame(true).id)
+            continue;
+        kept.push_back((kept.empty() ? 0 : kept.back()) + r.won - r.bet);
+        keptBets.push_back(uint16_t(r.bet));
+    }
     f.openExtra();
     f.chartMenuClick();
     QCOMPARE(f.currentPage(), 4);
@@ -1268,8 +1293,36 @@ void TestForm2::chartShowsTheSessionAndItsExpectation()
     checkChart(c, g, g.betTrail);
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(c->historySeries()->points(), (QList<QPointF>{{-2, 500}, {-1, 700}, {0, 650}}));
+    QCOMPARE(c->historySeries()->count(), 0);
     QVERIFY(c->chart()->title().startsWith("Tarvelle with the Joker"));
+
+    // The kept history, chosen from the keyboard: its own line from 0, expected line and bands.
+    QCOMPARE(access::nameOf(f.spanLabel(1)), QString("Kept history"));
+    f.spanLabel(1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&f, Qt::Key_Space);
+    QCOMPARE(c->span(), ChartSpan::History);
+    QVERIFY(f.lampLit(f.spanLamp(1)) && !f.lampLit(f.spanLamp(0)));
+    QCOMPARE(c->sessionSeries()->count(), 0);
+    checkLine(c, tableGame(true), c->historySeries(), 0, kept, keptBets);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(c->chart()->title().contains(QString("Kept history of this game: %1 hands").arg(kept.size())));
+    // A hand the table keeps meanwhile is there when the page is shown again.
+    HandRecord more;
+    more.game = tableGame(true).id;
+    more.dealt = {0, 1, 2, 3, 4};
+    more.bet = 3;
+    QVERIFY(appendHand(s.save.path().toStdString(), more));
+    f.pages(4);
+    QCOMPARE(c->historySeries()->count(), qsizetype(kept.size() + 2));
+    QCOMPARE(c->historySeries()->points().back().y(), double(kept.back() - 3));
+    QTest::keyClick(&f, Qt::Key_Left);
+    QCOMPARE(f.focusWidget(), f.spanLabel(0));
+    QTest::keyClick(&f, Qt::Key_Space);
+    QCOMPARE(c->span(), ChartSpan::Session);
+    checkChart(c, g, g.betTrail);
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(!c->chart()->title().contains("Payout rate control"));
     g.settings.PayoutControl = 1;
     f.pages(4);

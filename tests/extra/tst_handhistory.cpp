@@ -10,7 +10,9 @@
 #include <QTest>
 
 #include <csignal>
+#include <cstdlib>
 #include <map>
+#include <string>
 #include <tuple>
 
 #include <sys/stat.h>
@@ -62,6 +64,48 @@ QByteArray resummed(QByteArray line)
         h *= 16777619u;
     }
     return line + ' ' + QByteArray::number(h, 16).rightJustified(8, '0');
+}
+
+// The player's figures of each game over the hands written, as the file should still tell them.
+std::map<std::string, HandTotals> recount(const std::vector<HandRecord>& written)
+{
+    std::map<std::string, HandTotals> model;
+    for (const HandRecord& r : written) {
+        HandTotals& c = model[r.game];
+        c.game = r.game;
+        if (r.autoplay)
+            continue;
+        ++c.hands;
+        if (r.best != r.hold) {
+            ++c.mistakes;
+            c.lost += r.cost * r.bet;
+        }
+    }
+    return model;
+}
+
+// Every hand written counted once, whether still a record or in the totals rolled out.
+bool countsEveryHand(const HandHistory& h, const std::vector<HandRecord>& written)
+{
+    for (const auto& [game, c] : recount(written)) {
+        const SessionFigures f = allTimeFigures(h.records, game, h.rolledOut);
+        if (f.hands != c.hands || f.mistakes != c.mistakes ||
+            qAbs(double(f.creditsLost) - double(c.lost) / 1e6) > 1e-6) {
+            qWarning("%s: %lld hands, %lld mistakes, %f lost; written %lld, %lld, %f", game.c_str(),
+                     (long long)f.hands, (long long)f.mistakes, double(f.creditsLost), (long long)c.hands,
+                     (long long)c.mistakes, double(c.lost) / 1e6);
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<HandRecord> recordsUpTo(int64_t last)
+{
+    std::vector<HandRecord> out;
+    for (int64_t n = 0; n <= last; ++n)
+        out.push_back(recordNo(n));
+    return out;
 }
 
 } // namespace
@@ -148,6 +192,28 @@ void TestHandHistory::damagedLinesAreRefusedAlone()
     QCOMPARE(after.refused, 1);
     QCOMPARE(after.records, kept);
 
+    // The totals at the head: damaged, or not as written, they are refused alone.
+    const HandTotals totals{"jacks-9-6", 40, 7, 1234567};
+    const QByteArray head = QByteArray::fromStdString(totalsLine(totals)).chopped(1);
+    writeAll(path, head + '\n' + good);
+    HandHistory withTotals = loadHands(d);
+    QCOMPARE(withTotals.rolledOut, std::vector<HandTotals>{totals});
+    QCOMPARE(withTotals.records, std::vector<HandRecord>(kept.begin(), kept.end() - 1));
+    std::vector<QByteArray> badHeads;
+    for (const auto& [what, edit] : edits)
+        if (QByteArray(what) != "best play with a cost") // a record's fields
+            badHeads.push_back(edit(head));
+    for (const char* fields : {"jacks-9-6 40 41 0", "jacks-9-6 040 7 1", "jacks-9-6 -40 7 1", "jacks-9-6 40 7",
+                               "jacks 9-6 40 7 1"})
+        badHeads.push_back(resummed(QByteArray("t1 ") + fields + " 00000000"));
+    for (const QByteArray& bad : badHeads) {
+        QVERIFY(bad != head);
+        writeAll(path, bad + '\n' + good);
+        const HandHistory h = loadHands(d);
+        QVERIFY2(h.refused == 1 && h.rolledOut.empty(), bad.constData());
+        QCOMPARE(h.records.size(), kept.size() - 1);
+    }
+
     // A FIFO in its place is neither waited on nor written to.
     QFile::remove(path);
     QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0644), 0);
@@ -156,8 +222,9 @@ void TestHandHistory::damagedLinesAreRefusedAlone()
 }
 
 // A child appends hands as fast as it can, the file rolling over every few hundred, and is
-// killed at random moments: what it left always loads as whole lines in order, at most the
-// last one torn, and a start clears any temporary of a roll-over cut short.
+// killed at random moments, or at each step of a roll-over's write: what it left always loads
+// as whole lines in order, at most the last one torn, every hand counted once between the
+// records and the totals, and a start clears any temporary of a roll-over cut short.
 void TestHandHistory::killedAppendsLeaveWholeLines()
 {
     QRandomGenerator rng(20261210);
@@ -167,28 +234,37 @@ void TestHandHistory::killedAppendsLeaveWholeLines()
     QVERIFY(appendHand(d, recordNo(0), limit));
     int64_t next = 1;
     int refused = 0; // lines torn by earlier kills, kept until rolled over
+    int cutShort = 0; // roll-overs the kill came in
+    const char* const steps[] = {"open", "write", "sync", "rename"};
     for (int round = 0; round < 30; ++round) {
+        const bool inRollOver = round < 8;
         const pid_t pid = fork();
         if (pid == 0) {
+            if (inRollOver)
+                ::setenv("TARVELLE_CRASH_AT", (std::string(steps[round % 4]) + ":1").c_str(), 1);
             for (int64_t n = next;; ++n)
                 appendHand(d, recordNo(n), limit);
         }
         QVERIFY(pid > 0);
-        ::usleep(useconds_t(500 + rng.bounded(20000)));
-        ::kill(pid, SIGKILL);
+        if (!inRollOver) {
+            ::usleep(useconds_t(500 + rng.bounded(20000)));
+            ::kill(pid, SIGKILL);
+        }
         int status = 0;
         QCOMPARE(waitpid(pid, &status, 0), pid);
         QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
 
-        removeLeftoverTemporaries(d);
+        cutShort += removeLeftoverTemporaries(d);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"hands.log"});
         const HandHistory h = loadHands(d);
         QVERIFY2(h.refused <= refused + 1, qPrintable(QString::number(h.refused)));
         QVERIFY(!h.records.empty());
-        // Whole hands in the order written, the newest last.
+        // Whole hands in the order written, the newest last, and those rolled out in the totals,
+        // each once, whenever the kill came (in a roll-over too).
         for (size_t i = 0; i < h.records.size(); ++i)
             QCOMPARE(h.records[i], recordNo(h.records.front().time - 1765300000 + int64_t(i)));
         next = h.records.back().time - 1765300000 + 1;
+        QVERIFY(countsEveryHand(h, recordsUpTo(next - 1)));
 
         // The next start goes on from what was left, on a line of its own, within the bound
         // again (a roll-over cut short is done by the next hand).
@@ -200,6 +276,7 @@ void TestHandHistory::killedAppendsLeaveWholeLines()
         const qint64 size = QFileInfo(dir.filePath("hands.log")).size();
         QVERIFY2(size <= qint64(limit), qPrintable(QString::number(size)));
     }
+    QVERIFY(cutShort >= 6); // open, write and sync left one each, twice
 }
 
 void TestHandHistory::rollOverKeepsTheNewestWithinTheBound()
@@ -211,10 +288,12 @@ void TestHandHistory::rollOverKeepsTheNewestWithinTheBound()
     int rolls = 0;
     qint64 before = 0;
     for (int64_t n = 0; n < 1000; ++n) {
-        QVERIFY(appendHand(d, recordNo(n), limit));
+        bool rolled = false;
+        QVERIFY(appendHand(d, recordNo(n), limit, &rolled));
         line = std::max(line, handLine(recordNo(n)).size());
         const qint64 size = QFileInfo(dir.filePath("hands.log")).size();
         QVERIFY2(size_t(size) <= limit, qPrintable(QString::number(size)));
+        QCOMPARE(rolled, size < before);
         if (size < before) {
             ++rolls;
             QVERIFY(size_t(size) >= limit / 2 - line); // the newest half, no less
@@ -224,6 +303,8 @@ void TestHandHistory::rollOverKeepsTheNewestWithinTheBound()
     QVERIFY(rolls >= 10);
     const HandHistory h = loadHands(d);
     QCOMPARE(h.refused, 0);
+    QCOMPARE(h.rolledOut.size(), size_t(3));
+    QVERIFY(countsEveryHand(h, recordsUpTo(999)));
     QVERIFY(h.records.size() * line >= limit / 2 - line);
     for (size_t i = 0; i < h.records.size(); ++i)
         QCOMPARE(h.records[i], recordNo(1000 - int64_t(h.records.size()) + int64_t(i)));
