@@ -42,6 +42,17 @@ bool writePng(const QString& path, const QImage& image)
     return true;
 }
 
+// The four-colour faces the game lays over the card file's, where they differ from the classic ones.
+std::vector<Picture> fourColourFaces()
+{
+    std::vector<Picture> out;
+    for (int i = 0; i < 52; ++i)
+        if (recolouredInFourColours(i))
+            out.push_back(
+                {QStringLiteral("four%1").arg(i, 2, 10, QLatin1Char('0')), paintCard(i, Faces::FourColours)});
+    return out;
+}
+
 std::vector<QImage> cardPictures()
 {
     std::vector<QImage> cards;
@@ -99,6 +110,8 @@ bool writeHighDpi(const QString& dir)
         ok &= writePng(dir + QStringLiteral("/img/card%1@2x.png").arg(i, 2, 10, QLatin1Char('0')), faces[i]);
     for (int deck = 1; deck <= 3; ++deck)
         ok &= writePng(dir + QStringLiteral("/img/deck%1@2x.png").arg(deck), paintBack(deck));
+    for (const auto& [name, image] : fourColourFaces())
+        ok &= writePng(dir + QStringLiteral("/img/") + name + QStringLiteral("@2x.png"), image);
     return ok;
 }
 
@@ -108,6 +121,8 @@ bool writeResources(const QString& dir)
     QDir().mkpath(dir + QStringLiteral("/snd"));
     bool ok = true;
     for (const auto& [name, image] : resourcePictures())
+        ok &= writePng(dir + QStringLiteral("/img/") + name + QStringLiteral(".png"), image);
+    for (const auto& [name, image] : fourColourFaces())
         ok &= writePng(dir + QStringLiteral("/img/") + name + QStringLiteral(".png"), image);
     ok &= writeHighDpi(dir);
     for (const RecordingFormat& format : recordingFormats()) {
@@ -229,6 +244,8 @@ bool writeContactSheet(const QString& path)
     }
     for (int deck = 1; deck <= 3; ++deck)
         all.push_back({QStringLiteral("deck%1").arg(deck), paintBack(deck)});
+    for (auto& face : fourColourFaces())
+        all.push_back(std::move(face));
     const std::vector<Picture> pictures = resourcePictures();
     all.push_back({QStringLiteral("table preview"), tablePreview(pictures, cards)});
     for (auto p : pictures) {
