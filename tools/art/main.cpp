@@ -3,7 +3,7 @@
 //   tarvelle-artgen --resources DIR     pictures (DIR/img/*.png) and sounds (DIR/snd/*.wav)
 //   tarvelle-artgen --data DIR          poker2.dat, deck1-3.bmp, help.htm, tarvelle.png
 //   tarvelle-artgen --contact-sheet F   one labelled PNG of every picture
-//   tarvelle-artgen --desktop DIR       the icon theme's sizes, the SVG icon and the table picture
+//   tarvelle-artgen --desktop DIR       the icon theme's sizes and the SVG icon
 #include "tools/art/art.h"
 #include "tools/art/cardfile.h"
 #include "tools/art/helppage.h"
@@ -223,9 +223,6 @@ bool writeDesktop(const QString& dir)
     }
     QDir().mkpath(dir + QStringLiteral("/icons/hicolor/scalable/apps"));
     ok &= writeFile(dir + QStringLiteral("/icons/hicolor/scalable/apps/tarvelle.svg"), iconSvg());
-    QDir().mkpath(dir + QStringLiteral("/screenshots"));
-    ok &= writePng(dir + QStringLiteral("/screenshots/table.png"),
-                   tablePreview(resourcePictures(), cardPictures()));
     return ok;
 }
 
@@ -280,8 +277,7 @@ int main(int argc, char** argv)
                                    QStringLiteral("png"));
     parser.addOption(resources);
     parser.addOption(data);
-    const QCommandLineOption desktop(QStringLiteral("desktop"),
-                                     QStringLiteral("Write the icons and the table picture into <dir>."),
+    const QCommandLineOption desktop(QStringLiteral("desktop"), QStringLiteral("Write the icons into <dir>."),
                                      QStringLiteral("dir"));
     parser.addOption(sheet);
     parser.addOption(desktop);
