@@ -47,8 +47,8 @@ shot coach 3
 xdotool key c s
 shot extra 2
 xdotool key Escape x
-wait "$gamepid" || true
-gamepid=""
+# X ends the game; one that does not is ended on the way out.
+for _ in $(seq 50); do kill -0 "$gamepid" 2>/dev/null || break; sleep 0.1; done
 mkdir -p "$out"
 for name in table coach extra; do
     [ -s "$work/$name.png" ] || { cat "$work/game.log" >&2; echo "take.sh: no $name screenshot" >&2; exit 1; }
