@@ -77,6 +77,7 @@ fairness: build
 	$(BUILD)/tests/fairness --deals 10000000
 
 package: deps-test build
+	cmake --build $(BUILD) --target screenshots
 	rm -f $(BUILD)/tarvelle_*.deb
 	cd $(BUILD) && cpack -G DEB
 	lintian --display-info --fail-on error,warning $(BUILD)/tarvelle_*.deb

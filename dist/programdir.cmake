@@ -11,6 +11,6 @@ file(READ "${TARVELLE_DESKTOP_ENTRY}" entry)
 string(REGEX REPLACE "(^|\n)Exec=tarvelle" "\\1Exec=${prefix}/${TARVELLE_PROGRAM_DIR}/tarvelle" entry "${entry}")
 # One folder per destination, so installs running side by side never share the file.
 string(MD5 destination "$ENV{DESTDIR}${prefix}")
-set(staged "${TARVELLE_DESKTOP_STAGING}/${destination}/tarvelle.desktop")
+set(staged "${TARVELLE_DESKTOP_STAGING}/${destination}/org.tarvelle.Tarvelle.desktop")
 file(WRITE "${staged}" "${entry}")
 file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/${TARVELLE_DESKTOP_DEST}" TYPE FILE FILES "${staged}")

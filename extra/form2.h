@@ -58,6 +58,7 @@ public:
     };
     static constexpr int RateCount = 6;
     static constexpr int DeckCount = 4;
+    static constexpr int FaceCount = 2; // the card faces: classic, four colours
     static constexpr int ThumbTop = 63;
     static constexpr int ThumbBottom = 513;
     // The risk strip's entries: bankroll in bets and hands, with their bounds.
@@ -110,6 +111,8 @@ public:
     TImage* rateLamp(int i) const { return m_rateLamps[size_t(i)]; }
     TImage* deckLamp(int deck) const { return m_deckLamps[size_t(deck)]; }
     TImage* deckPreview(int deck) const { return m_deckPreviews[size_t(deck)]; }
+    TAntiAliasLabel* faceLabel(int faces) const { return m_faceLabels[size_t(faces)]; }
+    TImage* faceLamp(int faces) const { return m_faceLamps[size_t(faces)]; }
     TAntiAliasLabel* menuLabel(int page) const; // 1..4 the pages, 5 "Close"
     BankrollChart* bankrollChart() const { return m_chart; }
     // The chart's switch between this session and the kept history, 0 and 1.
@@ -146,6 +149,7 @@ public slots:
     void toggleClick(int toggle);
     void rateClick(int index); // 0 "100 %" .. 5 "50 %"
     void deckClick(int deck);  // 0..3
+    void facesClick(int faces); // 0 classic, 1 four colours: kept in faces.cfg, shown at once
 
     void insertClick();
     void cashoutClick();
@@ -166,6 +170,8 @@ signals:
     // The counters changed here (account, statistics reset). The table's own are on disk
     // already; a casino game's are kept by whoever keeps that game.
     void countersChanged();
+    // The card faces changed: the cards lying face up are drawn again.
+    void cardFacesChanged();
     // The risk strip shows new figures.
     void riskShown();
 
@@ -191,6 +197,8 @@ private:
     // settingspage.cpp
     void buildSettingsPage();
     void buildAccountPanel();
+    void buildFacesChoice();
+    void showFaces();
     void refreshSettingsPage();
     void showTableGameControls(); // greyed and out of reach while a casino game is played
     void showAccount();
@@ -224,7 +232,7 @@ private:
         QList<QWidget*> ring; // drawn round together
         std::function<void()> act;
     };
-    enum KeyGroup { KgMenu, KgSwitches, KgRates, KgDecks, KgAccount, KgStatistics, KgRisk, KgChart };
+    enum KeyGroup { KgMenu, KgSwitches, KgRates, KgDecks, KgFaces, KgAccount, KgStatistics, KgRisk, KgChart };
     void buildKeyboard();
     void keyItem(QWidget* focus, KeyGroup group, QList<QWidget*> ring, std::function<void()> act);
     const KeyItem* keyItemOf(const QWidget* w) const;
@@ -271,6 +279,8 @@ private:
     std::array<TImage*, RateCount> m_rateLamps{};
     std::array<TImage*, DeckCount> m_deckPreviews{};
     std::array<TImage*, DeckCount> m_deckLamps{};
+    std::array<TAntiAliasLabel*, FaceCount> m_faceLabels{};
+    std::array<TImage*, FaceCount> m_faceLamps{};
     QString m_lastBackWarning;
 
     QWidget* Panel1 = nullptr; // the account panel of the Settings page

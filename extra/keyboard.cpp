@@ -1,5 +1,5 @@
 // The Extra screen without a mouse: Tab and Shift+Tab go through every control, the arrows
-// move within a group (the menu, the switches, the rates, the decks, the account buttons),
+// move within a group (the menu, the switches, the rates, the decks, the faces, the account buttons),
 // Space or Enter acts, Ctrl+Tab and Ctrl+PageDown (Ctrl+Shift+Tab, Ctrl+PageUp) show the
 // next (previous) page, and on the Help page the arrows, PageUp, PageDown, Home and End
 // scroll. And what a screen reader is told about each control.
@@ -77,6 +77,13 @@ void TForm2::buildKeyboard()
         access::setName(preview, tr("Deck %1").arg(d + 1));
         m_lampOwners.insert(m_deckLamps[size_t(d)], preview);
         keyItem(preview, KgDecks, {preview, m_deckLamps[size_t(d)]}, [this, d] { deckClick(d); });
+    }
+    for (int i = 0; i < FaceCount; ++i) {
+        TAntiAliasLabel* label = m_faceLabels[size_t(i)];
+        access::setRole(label, QAccessible::RadioButton);
+        access::setLabel(label, tr("Card faces"));
+        m_lampOwners.insert(m_faceLamps[size_t(i)], label);
+        keyItem(label, KgFaces, {m_faceLamps[size_t(i)], label}, [this, i] { facesClick(i); });
     }
     const std::function<void()> accountActs[3] = {[this] { insertClick(); }, [this] { cashoutClick(); },
                                                   [this] { accountResetClick(); }};

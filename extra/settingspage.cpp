@@ -2,6 +2,7 @@
 #include "engine/payoutcontrol.h"
 #include "extra/figures.h"
 #include "extra/form2.h"
+#include "storage/cardfaces.h"
 #include "storage/gamefiles.h"
 #include "widgets/accessibility.h"
 #include "widgets/antialiaslabel.h"
@@ -53,6 +54,9 @@ const int kRateY[TForm2::RateCount] = {189, 228, 269, 309, 350, 387};
 
 const QPoint kPreviewPos[TForm2::DeckCount] = {{617, 124}, {691, 124}, {617, 266}, {691, 266}};
 const QPoint kDeckLampPos[TForm2::DeckCount] = {{627, 212}, {700, 212}, {627, 356}, {700, 356}};
+// The card faces, under the backs: a lamp and a caption each.
+const char* const kFaceCaptions[TForm2::FaceCount] = {"Classic", "Four colours"};
+const int kFaceY[TForm2::FaceCount] = {384, 410};
 
 TForm2::WarningHandler& warningHandler()
 {
@@ -143,8 +147,25 @@ void TForm2::buildSettingsPage()
         page << preview << lamp;
     }
 
+    buildFacesChoice();
     buildAccountPanel();
     page << Panel1;
+}
+
+void TForm2::buildFacesChoice()
+{
+    for (int i = 0; i < FaceCount; ++i) {
+        auto* lamp = new TImage(this);
+        lamp->setGeometry(600, kFaceY[i], 30, 23);
+        setLamp(lamp, false);
+        auto* label = caption(this, kFaceCaptions[i], 640, kFaceY[i]);
+        makeHover(label, kItemNormal, kItemOver);
+        connect(label, &TAntiAliasLabel::clicked, this, [this, i] { facesClick(i); });
+        onImageClick(lamp, this, [this, i] { facesClick(i); });
+        m_faceLamps[size_t(i)] = lamp;
+        m_faceLabels[size_t(i)] = label;
+        m_pageWidgets[1] << lamp << label;
+    }
 }
 
 void TForm2::buildAccountPanel()
@@ -208,6 +229,7 @@ void TForm2::refreshSettingsPage()
     showFigure(m_recordValue, m_game.counters.AccountRecord);
     ratele();
     dk();
+    showFaces();
 }
 
 // The casino game's own deck and pays decide what these switches would: they are shown, with
@@ -337,6 +359,26 @@ void TForm2::dk()
     m_lastBackWarning = message;
     if (warningHandler())
         warningHandler()(message);
+}
+
+void TForm2::facesClick(int faces)
+{
+    if (faces < 0 || faces >= FaceCount)
+        return;
+    clickSound();
+    const bool four = faces == 1;
+    saveCardFaces(four ? CardFaces::FourColours : CardFaces::Classic, m_saveDir.toStdString());
+    if (four != m_cards.fourColours()) {
+        m_cards.setFourColours(four);
+        emit cardFacesChanged();
+    }
+    showFaces();
+}
+
+void TForm2::showFaces()
+{
+    for (int i = 0; i < FaceCount; ++i)
+        setLamp(m_faceLamps[size_t(i)], (i == 1) == m_cards.fourColours());
 }
 
 // Every change reaches the disk when it is made, before it is shown: a crash with the screen

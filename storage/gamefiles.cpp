@@ -502,8 +502,8 @@ int removeLeftoverTemporaries(const std::string& dir)
                });
     };
     const auto ours = [&suffix](std::string_view name) {
-        for (const std::string_view file :
-             {"poker.dat.", "poker.ini.", "coach.cfg.", "games.txt.", "game.cfg.", "hands.log."}) {
+        for (const std::string_view file : {"poker.dat.", "poker.ini.", "coach.cfg.", "faces.cfg.",
+                                            "games.txt.", "game.cfg.", "hands.log."}) {
             if (name.substr(0, file.size()) == file)
                 return suffix(name.substr(file.size()));
         }

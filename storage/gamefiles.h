@@ -69,8 +69,8 @@ private:
 bool exitAfterSaveUnderWay() noexcept;
 
 // Removes the temporaries a save cut short left in dir (poker.dat.XXXXXX, poker.ini.XXXXXX,
-// coach.cfg.XXXXXX, games.txt.XXXXXX, game.cfg.XXXXXX, hands.log.XXXXXX, game-<id>.dat.XXXXXX
-// and nothing else); returns how many went. Only safe while holding the folder's lock.
+// coach.cfg.XXXXXX, faces.cfg.XXXXXX, games.txt.XXXXXX, game.cfg.XXXXXX, hands.log.XXXXXX,
+// game-<id>.dat.XXXXXX and nothing else); returns how many went. Only safe while holding the folder's lock.
 int removeLeftoverTemporaries(const std::string& dir);
 
 // Byte images, for tests and tools.

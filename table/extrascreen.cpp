@@ -31,6 +31,12 @@ void TForm1::setExtra(TForm2* extra)
     });
     if (coach)
         connect(m_extra, &TForm2::settingsChanged, coach, &CoachPanel::followSettings);
+    // The faces chosen show at once on the cards lying face up, behind the screen.
+    connect(m_extra, &TForm2::cardFacesChanged, this, [this] {
+        for (int k = 1; k <= 5; ++k)
+            if (!m_faceDown[k])
+                m_imagery.ShowCard(card(k), m_hand.Suit[size_t(k)], m_hand.Rank[size_t(k)]);
+    });
     // A window manager keeps the screen (and the boxes it opens) above the table only when it
     // knows whose it is. Not a child widget: disabling the table would disable the screen with
     // it. Not modal either: the toolkit would then drop the keys that reach the table, and on

@@ -6,6 +6,7 @@
 
 #include "engine/durations.h"
 
+#include "storage/cardfaces.h"
 #include "storage/gamefiles.h"
 
 #include "widgets/accessibility.h"
@@ -434,6 +435,7 @@ void TForm1::formCreate()
     // A missing or broken back file keeps the default back; the game goes on.
     if (m_st.DeckNo != 0)
         m_imagery.LoadCardBack(m_st.DeckNo);
+    m_imagery.setFourColours(loadCardFaces(m_saveDir.toStdString()) == CardFaces::FourColours);
 
     m_gs.State = 3;
     m_gs.HandActive = 0;

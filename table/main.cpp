@@ -144,6 +144,8 @@ int main(int argc, char** argv)
     }
     QApplication::setApplicationName(QStringLiteral("Tarvelle"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELLE_VERSION));
+    // On Wayland the compositor finds the desktop entry, and so the icon, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvelle.Tarvelle"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/icon.png")));
 
     tarvelle::GameState state;

@@ -69,6 +69,7 @@ bool CardImagery::LoadCardImages(const QString& appDir, QString* error)
         cards[size_t(r)] = img.convertToFormat(QImage::Format_BGR888);
     }
     m_cards = cards;
+    m_fileCards = cards;
     m_defaultBack = m_cards[BackIndex];
     for (int r = 0; r < RecordCount; ++r) {
         const QString name = QStringLiteral("card%1").arg(r, 2, 10, QLatin1Char('0'));
@@ -77,7 +78,38 @@ bool CardImagery::LoadCardImages(const QString& appDir, QString* error)
     m_defaultBackHires = m_hiresNames[BackIndex];
     m_appDir = appDir;
     m_loaded = true;
+    applyFaces();
     return true;
+}
+
+void CardImagery::setFourColours(bool on)
+{
+    m_fourColours = on;
+    applyFaces();
+}
+
+// Four-colour pictures exist for the faces whose colour changes (":/img/fourNN.png"); the others
+// are the same in both sets.
+void CardImagery::applyFaces()
+{
+    for (int r = 0; r < BackIndex; ++r) {
+        const QImage& own = m_fileCards[size_t(r)];
+        const QString four = QStringLiteral("four%1").arg(r, 2, 10, QLatin1Char('0'));
+        const QString fourPath = QStringLiteral(":/img/%1.png").arg(four);
+        if (own.isNull() || !QFile::exists(fourPath))
+            continue;
+        const QString classic = QStringLiteral("card%1").arg(r, 2, 10, QLatin1Char('0'));
+        QImage replacement;
+        if (m_fourColours && hidpi::builtIn(classic, own))
+            replacement = QImage(fourPath);
+        if (replacement.size() == QSize(CardWidth, CardHeight)) {
+            m_cards[size_t(r)] = replacement.convertToFormat(QImage::Format_BGR888);
+            m_hiresNames[size_t(r)] = hidpi::wanted() ? four : QString();
+        } else {
+            m_cards[size_t(r)] = own;
+            m_hiresNames[size_t(r)] = hidpi::matches(classic, own) ? classic : QString();
+        }
+    }
 }
 
 bool CardImagery::LoadCardBack(int n, QString* error)
@@ -179,6 +211,7 @@ void CardImagery::setCardImage(int index, const QImage& img)
     if (index < 0 || index >= RecordCount)
         return;
     m_cards[size_t(index)] = img.convertToFormat(QImage::Format_BGR888);
+    m_fileCards[size_t(index)] = m_cards[size_t(index)];
     m_hiresNames[size_t(index)].clear();
     if (index == BackIndex && m_defaultBack.isNull())
         m_defaultBack = m_cards[size_t(index)];

@@ -54,6 +54,10 @@ public:
     QImage cardHires(int index) const;
     // Replace one picture (tests); it has no double-size version.
     void setCardImage(int index, const QImage& img);
+    // Diamonds in blue and clubs in green instead of red and black. Only faces that are exactly
+    // the built-in classic art change: a card file of the player's own keeps its own faces.
+    void setFourColours(bool on);
+    bool fourColours() const { return m_fourColours; }
 
     // Card pictures on the five card controls (arrays indexed from 1, element 0 unused).
     void ShowCard(TImage* img, int suit, int rank) const;
@@ -83,7 +87,11 @@ public:
 private:
     void paintNumberHires(int32_t value, int shade);
 
+    void applyFaces();
+
     std::array<QImage, RecordCount> m_cards;
+    std::array<QImage, RecordCount> m_fileCards; // as the card file (or setCardImage) gave them
+    bool m_fourColours = false;
     // Built-in double-size picture of each card, where the card is exactly the built-in art.
     std::array<QString, RecordCount> m_hiresNames;
     QImage m_defaultBack;

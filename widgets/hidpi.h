@@ -23,5 +23,7 @@ QImage picture(const QString& name);
 // Whether the double-size picture name ("card07", "deck2") was drawn from exactly base: a card or
 // back the player replaced with his own has no double-size version.
 bool matches(const QString& name, const QImage& base);
+// Whether base is exactly the built-in picture name was drawn from, whatever the screen.
+bool builtIn(const QString& name, const QImage& base);
 
 } // namespace tarvelle::hidpi

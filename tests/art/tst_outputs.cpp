@@ -152,6 +152,68 @@ private slots:
         }
     }
 
+    // The four-colour faces are the classic ones with diamonds turned blue and clubs green: every
+    // pixel that differs is ink, at the same place, moved towards the suit's new colour, and the
+    // index shows it.
+    void fourColourFacesDifferOnlyInTheSuitsColour()
+    {
+        const QColor kPaper(252, 250, 243), kCourtPaper(255, 252, 238);
+        const QByteArray file = readFile(runtimeDir() + QStringLiteral("/poker2.dat"));
+        QCOMPARE(file.size(), kRecordSize * kRecordCount);
+        for (int i = 0; i < 52; ++i) {
+            const int suit = i / 13 + 1;
+            const QString name = QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+            const bool recoloured = suit == 2 || suit == 4;
+            QCOMPARE(QFile::exists(QStringLiteral(":/img/four%1.png").arg(name)), recoloured);
+            if (!recoloured)
+                continue;
+            QByteArray record = file.mid(qsizetype(i) * kRecordSize, kRecordSize);
+            scrambleRecord(record.data(), record.size());
+            const QImage classic[2] = {QImage::fromData(record, "BMP"),
+                                       QImage(QStringLiteral(":/img/card%1@2x.png").arg(name))};
+            const QImage four[2] = {QImage(QStringLiteral(":/img/four%1.png").arg(name)),
+                                    QImage(QStringLiteral(":/img/four%1@2x.png").arg(name))};
+            // How far a pixel leans towards the suit's colour: blue over red, green over the rest.
+            auto lean = [suit](const QColor& c) {
+                return suit == 2 ? c.blue() - c.red() : c.green() - std::max(c.red(), c.blue());
+            };
+            for (int scale = 1; scale <= 2; ++scale) {
+                const QImage& from = classic[scale - 1];
+                const QImage& to = four[scale - 1];
+                const QString what = QStringLiteral("card %1 at %2x").arg(i).arg(scale);
+                QCOMPARE(to.size(), QSize(122, 164) * scale);
+                QCOMPARE(from.size(), to.size());
+                int changed = 0;
+                for (int y = 0; y < to.height(); ++y)
+                    for (int x = 0; x < to.width(); ++x) {
+                        const QColor a = from.pixelColor(x, y), b = to.pixelColor(x, y);
+                        if (a == b)
+                            continue;
+                        ++changed;
+                        // Only ink changes: no sign moves onto the paper or off it.
+                        const bool paper = a == kPaper || b == kPaper || a == kCourtPaper || b == kCourtPaper;
+                        if (paper || lean(b) <= lean(a))
+                            QFAIL(qPrintable(QStringLiteral("%1: %2,%3 goes from %4 to %5")
+                                                 .arg(what)
+                                                 .arg(x)
+                                                 .arg(y)
+                                                 .arg(a.name(), b.name())));
+                    }
+                // The top-left index (rank and suit sign) is drawn in the suit's colour.
+                int inked = 0;
+                for (int y = 4 * scale; y < 38 * scale; ++y)
+                    for (int x = 2 * scale; x < 24 * scale; ++x) {
+                        const QColor c = to.pixelColor(x, y);
+                        const int hue = c.hsvHue();
+                        if (c.hsvSaturation() > 150 && c.value() > 80)
+                            inked += suit == 2 ? std::abs(hue - 220) < 20 : std::abs(hue - 140) < 20;
+                    }
+                QVERIFY2(changed > 250 * scale * scale, qPrintable(what));
+                QVERIFY2(inked > 40 * scale * scale, qPrintable(what));
+            }
+        }
+    }
+
     void generatorRepeatsItself()
     {
         // Two runs must give byte-identical files, or every build would change the game's data.

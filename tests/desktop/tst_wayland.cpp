@@ -1,5 +1,7 @@
-// The game under a Wayland compositor (sway, headless): a click on the table's backdrop while the
-// Extra screen is open hands the keyboard to the disabled table; the keys must still act.
+// The game under a Wayland compositor (sway, headless), in the language of TARVELLE_TEST_LANG (a
+// LANG value; English when unset). The game must run natively on Wayland when the session is one,
+// and a click on the table's backdrop while the Extra screen is open hands the keyboard to the
+// disabled table; the keys must still act.
 #include "tests/desktop/desktop.h"
 
 #include <QFile>
@@ -90,13 +92,17 @@ class TestWayland : public QObject {
         return out;
     }
 
-    // The window with this title: whether it is mapped, and whether it has the keyboard.
-    bool shown(const QString& title, bool* focused = nullptr) const
+    // The table is the game's window titled with the game's name, whatever the language; the
+    // Extra screen is its other window. Whether it is mapped, and whether it has the keyboard.
+    bool shown(bool table, bool* focused = nullptr, QJsonObject* window = nullptr) const
     {
         for (const QJsonObject& w : windows())
-            if (w.value(QStringLiteral("name")).toString() == title) {
+            if (w.value(QStringLiteral("pid")).toInteger() == m_game.processId() &&
+                (w.value(QStringLiteral("name")).toString() == QLatin1String("Tarvelle")) == table) {
                 if (focused)
                     *focused = w.value(QStringLiteral("focused")).toBool();
+                if (window)
+                    *window = w;
                 return true;
             }
         return false;
@@ -171,24 +177,35 @@ private slots:
         for (const char* name : {"poker2.dat", "deck1.bmp", "deck2.bmp", "deck3.bmp", "help.htm"})
             QVERIFY(QFile::copy(runtimeDir() + QLatin1String(name), m_dir.filePath(QLatin1String(name))));
         QProcessEnvironment env = toolEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        // A Wayland session as a desktop starts one: the toolkit chooses its platform itself.
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
         env.remove(QStringLiteral("SWAYSOCK"));
+        const QString lang = qEnvironmentVariable("TARVELLE_TEST_LANG", QStringLiteral("en_US.UTF-8"));
+        env.insert(QStringLiteral("LANG"), lang);
+        env.insert(QStringLiteral("LANGUAGE"), lang.section(QLatin1Char('_'), 0, 0));
+        env.remove(QStringLiteral("LC_ALL"));
+        env.remove(QStringLiteral("LC_MESSAGES"));
         m_game.setProcessEnvironment(env);
         m_game.setProcessChannelMode(QProcess::ForwardedChannels);
         m_game.start(runtimeDir() + QStringLiteral("tarvelle"), {QStringLiteral("--data-dir"), m_dir.path()});
         QVERIFY(m_game.waitForStarted(5000));
-        QVERIFY2(waitUntil([&] { return shown(QStringLiteral("Tarvelle")); }, 10000), "no table window");
+        QJsonObject table;
+        QVERIFY2(waitUntil([&] { return shown(true, nullptr, &table); }, 10000), "no table window");
+        // Natively, not through XWayland, and known to the desktop by its entry's name.
+        QCOMPARE(table.value(QStringLiteral("shell")).toString(), QStringLiteral("xdg_shell"));
+        QCOMPARE(table.value(QStringLiteral("app_id")).toString(), QStringLiteral("org.tarvelle.Tarvelle"));
         QTest::qWait(4200); // the splash, until the table takes keys
 
         key(QStringLiteral("s"));
         bool focused = false;
-        QVERIFY2(waitUntil([&] { return shown(QStringLiteral("Extra"), &focused); }, 5000),
+        QVERIFY2(waitUntil([&] { return shown(false, &focused); }, 5000),
                  "the S key did not open the Extra screen");
         QTest::qWait(300);
         // The backdrop left of the play area (the Extra screen lies over the play area).
         click(40, 384);
         QTest::qWait(500);
-        QVERIFY(shown(QStringLiteral("Extra"), &focused));
+        QVERIFY(shown(false, &focused));
         qInfo("after the click the compositor gives the keyboard to the %s",
               focused ? "Extra screen" : "table");
         if (!qEnvironmentVariableIsEmpty("TARVELLE_SCREENSHOTS"))
@@ -196,10 +213,9 @@ private slots:
                  {qEnvironmentVariable("TARVELLE_SCREENSHOTS") + QStringLiteral("/wayland.png")});
 
         key(QStringLiteral("Escape"));
-        QVERIFY2(waitUntil([&] { return !shown(QStringLiteral("Extra")); }, 3000),
-                 "Escape did not close the Extra screen");
+        QVERIFY2(waitUntil([&] { return !shown(false); }, 3000), "Escape did not close the Extra screen");
         // The table takes its keys again: X ends the game.
-        QVERIFY(waitUntil([&] { return shown(QStringLiteral("Tarvelle"), &focused) && focused; }, 3000));
+        QVERIFY(waitUntil([&] { return shown(true, &focused) && focused; }, 3000));
         QTest::qWait(300);
         key(QStringLiteral("x"));
         QVERIFY2(m_game.waitForFinished(8000), "X did not end the game");

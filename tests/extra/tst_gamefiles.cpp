@@ -592,14 +592,15 @@ void TestGameFiles::oneGamePerFolderAndLeftovers()
     const QString f = QString::fromStdString(d);
     const QStringList ours{"poker.dat.a1B2c3", "poker.ini.ZZZZZZ",          "games.txt.Q9w8e7",
                            "game.cfg.Ab12Cd",  "game-jacks-9-6.dat.x1Y2z3", "game-9.dat.000000",
-                           "hands.log.k3J9a0"};
+                           "hands.log.k3J9a0", "faces.cfg.Fc0l0r"};
     const QStringList theirs{"poker.dat",         "poker.ini",           "poker.dat.bak",
                              "poker.dat.a1B2c3d", "poker.dat.a1-2c3",    "poker.txt.a1B2c3",
                              "xpoker.dat.a1B2c3", "games.txt.damaged",   "game.cfg",
                              "game-x.dat",        "game-x.dat.damaged",  "game-.dat.a1B2c3",
                              "game-X.dat.a1B2c3", "game-x.y.dat.a1B2c3", "game-x.dat.a1B2c",
                              "game-x.ini.a1B2c3", "game.cfg.a1B2c3d",    "xgame-x.dat.a1B2c3",
-                             "hands.log",         "hands.log.a1B2c",     "hands.log.damaged"};
+                             "hands.log",         "hands.log.a1B2c",     "hands.log.damaged",
+                             "faces.cfg"};
     for (const QString& n : ours + theirs)
         writeAll(f + n, "x");
     QVERIFY(QDir(f).mkpath("poker.ini.dir123"));

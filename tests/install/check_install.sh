@@ -13,8 +13,9 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for f in bin/tarvelle bin/tarvelle-tool share/tarvelle/poker2.dat share/tarvelle/deck1.bmp \
     share/tarvelle/deck2.bmp share/tarvelle/deck3.bmp share/tarvelle/help.htm \
-    share/tarvelle/screenshots/table.png share/applications/tarvelle.desktop \
-    share/metainfo/org.tarvelle.Tarvelle.metainfo.xml share/icons/hicolor/scalable/apps/tarvelle.svg \
+    share/tarvelle/screenshots/table.png share/tarvelle/screenshots/coach.png \
+    share/tarvelle/screenshots/extra.png share/applications/org.tarvelle.Tarvelle.desktop \
+    share/metainfo/org.tarvelle.Tarvelle.metainfo.xml share/icons/hicolor/scalable/apps/org.tarvelle.Tarvelle.svg \
     share/man/man6/tarvelle.6.gz share/man/man6/tarvelle-tool.6.gz \
     share/bash-completion/completions/tarvelle-tool share/doc/tarvelle/copyright \
     share/doc/tarvelle/changelog.gz; do
@@ -24,21 +25,20 @@ done
 
 # Each theme size holds a PNG of exactly that size (width and height sit at bytes 16..23).
 for size in 16 32 48 64 128 256; do
-    png=$prefix/share/icons/hicolor/${size}x${size}/apps/tarvelle.png
+    png=$prefix/share/icons/hicolor/${size}x${size}/apps/org.tarvelle.Tarvelle.png
     [ -s "$png" ] || fail "missing icon ${size}x${size}"
     [ "$(od -An -tx1 -j16 -N8 "$png" | tr -d ' \n')" = "$(printf '%08x%08x' "$size" "$size")" ] ||
         fail "icon ${size}x${size} has the wrong size"
 done
 if command -v rsvg-convert >/dev/null; then
-    rsvg-convert -w 64 -h 64 "$prefix/share/icons/hicolor/scalable/apps/tarvelle.svg" -o "$home/svg.png" ||
+    rsvg-convert -w 64 -h 64 "$prefix/share/icons/hicolor/scalable/apps/org.tarvelle.Tarvelle.svg" -o "$home/svg.png" ||
         fail "the SVG icon does not render"
 fi
 
-desktop-file-validate "$prefix/share/applications/tarvelle.desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/org.tarvelle.Tarvelle.metainfo.xml"
+"$(dirname "$0")/check_metadata.sh" "$prefix"
 
 # The menu entry starts the installed game by its full path.
-exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/tarvelle.desktop")
+exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/org.tarvelle.Tarvelle.desktop")
 [ "$exec_line" = "$prefix/bin/tarvelle" ] || fail "desktop entry runs '$exec_line'"
 "$exec_line" --version | grep -q '^Tarvelle [0-9]'
 "$prefix/bin/tarvelle" --help | grep -q -- '--data-dir'
@@ -48,7 +48,7 @@ if "$prefix/bin/tarvelle" --data-dir 2>/dev/null; then fail "--data-dir without 
 DESTDIR=$usr cmake --install "$build" --prefix /usr >/dev/null
 [ -x "$usr/usr/games/tarvelle" ] && [ -x "$usr/usr/games/tarvelle-tool" ] || fail "/usr install keeps no games/"
 [ ! -e "$usr/usr/bin" ] || fail "/usr install still fills bin/"
-grep -qx 'Exec=/usr/games/tarvelle' "$usr/usr/share/applications/tarvelle.desktop" ||
+grep -qx 'Exec=/usr/games/tarvelle' "$usr/usr/share/applications/org.tarvelle.Tarvelle.desktop" ||
     fail "/usr desktop entry does not run /usr/games/tarvelle"
 
 # The manual pages render without complaint and have the sections a reader looks for.

@@ -3,6 +3,8 @@
 // double-size art pixel for pixel; at 1 they must be the 1x art pixel for pixel.
 #include "tablefixture.h"
 
+#include "extra/form2.h"
+#include "storage/cardfaces.h"
 #include "widgets/hidpi.h"
 #include "widgets/image.h"
 #include "widgets/lbspeedbutton.h"
@@ -62,6 +64,29 @@ QString firstDifference(const QImage& got, const QImage& want)
     return QString();
 }
 
+// The top-left corner of every card on the table against the picture it should show: the card
+// file's (1x) or the double-size art, classic ("card") or four-colour ("four") where one is built in.
+QString cardCornersDiffer(Table& t, const QImage& screen, bool fourColours)
+{
+    for (int k = 1; k <= 5; ++k) {
+        const int index = pictureIndex(t.gs.hand.Suit[size_t(k)], t.gs.hand.Rank[size_t(k)]);
+        const QString number = QStringLiteral("%1").arg(index, 2, 10, QLatin1Char('0'));
+        const bool four = fourColours && QFile::exists(QStringLiteral(":/img/four%1.png").arg(number));
+        const QString name = (four ? QStringLiteral("four") : QStringLiteral("card")) + number;
+        const QImage want = scale() == 2 || four
+                                ? art(name)
+                                : t.imagery.cardImage(index).convertToFormat(QImage::Format_RGB32);
+        const QRect corner(0, 0, 40, 56);
+        const QRect at(t.form->card(k)->mapTo(t.form.get(), corner.topLeft()) * scale(),
+                       corner.size() * scale());
+        const QString why =
+            firstDifference(screen.copy(at), want.copy(QRect(QPoint(0, 0), corner.size() * scale())));
+        if (!why.isEmpty())
+            return QStringLiteral("card %1 (%2): %3").arg(k).arg(name, why);
+    }
+    return QString();
+}
+
 #define COMPARE_PIXELS(got, want)                                                                            \
     do {                                                                                                     \
         const QString why = firstDifference((got), (want));                                                  \
@@ -91,16 +116,8 @@ private slots:
         const QImage screen = shot(*t.form);
         QCOMPARE(screen.size(), t.form->size() * scale());
 
-        const QString file = Table::runtimeDir() + QStringLiteral("poker2.dat");
-        for (int k = 1; k <= 5; ++k) {
-            const int index = pictureIndex(t.gs.hand.Suit[size_t(k)], t.gs.hand.Rank[size_t(k)]);
-            const QRect corner(0, 0, 40, 56);
-            const QImage want = scale() == 2
-                                    ? art(QStringLiteral("card%1").arg(index, 2, 10, QLatin1Char('0')))
-                                    : t.imagery.cardImage(index).convertToFormat(QImage::Format_RGB32);
-            COMPARE_PIXELS(screen.copy(devicePixels(t.form->card(k), *t.form, corner)),
-                           want.copy(QRect(QPoint(0, 0), corner.size() * scale())));
-        }
+        const QString cards = cardCornersDiffer(t, screen, false);
+        QVERIFY2(cards.isEmpty(), qPrintable(cards));
 
         // "DEAL / DRAW" engraved below the button, on the table picture.
         const QRect caption(341, 559, 120, 13);
@@ -129,6 +146,43 @@ private slots:
                 want.setPixel(x, y, (ink & 0xffffff) ? ink : oddRow ? qRgb(18, 70, 82) : qRgb(15, 53, 66));
             }
         COMPARE_PIXELS(got, want);
+    }
+
+    // Four colours chosen on the Extra screen: kept in faces.cfg, and the cards lying face up
+    // turn at once, sharp at either scale; classic again turns them back.
+    void fourColourFacesShowAtOnce()
+    {
+        Table t;
+        TForm2 extra(t.gs, t.sounds, t.imagery, Table::runtimeDir(), t.saveDir.path() + QLatin1Char('/'));
+        t.form->setExtra(&extra);
+        // Hands until one shows a diamond or a club, so that the faces have something to change.
+        auto recoloured = [&t] {
+            for (int k = 1; k <= 5; ++k)
+                if (t.gs.hand.Suit[size_t(k)] == 2 || t.gs.hand.Suit[size_t(k)] == 4)
+                    return true;
+            return false;
+        };
+        for (int tries = 0; tries < 20; ++tries) {
+            key(*t.form, '\r');
+            QVERIFY(t.settle());
+            if (recoloured())
+                break;
+            key(*t.form, '\r');
+            QVERIFY(t.settle());
+        }
+        QVERIFY(recoloured());
+        const QImage classic = shot(*t.form);
+        for (const bool four : {true, false}) {
+            extra.facesClick(four ? 1 : 0);
+            QCOMPARE(loadCardFaces(t.saveDir.path().toStdString()),
+                     four ? CardFaces::FourColours : CardFaces::Classic);
+            QCOMPARE(extra.lampLit(extra.faceLamp(1)), four);
+            QCOMPARE(extra.lampLit(extra.faceLamp(0)), !four);
+            const QImage screen = shot(*t.form);
+            const QString why = cardCornersDiffer(t, screen, four);
+            QVERIFY2(why.isEmpty(), qPrintable(why));
+            QCOMPARE(screen == classic, !four);
+        }
     }
 
     // The double-size card or back is used only for the picture it was drawn from: a player's

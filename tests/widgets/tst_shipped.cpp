@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <array>
+
 using namespace tarvelle;
 
 class TestShipped : public QObject {
@@ -122,6 +124,26 @@ private slots:
             QCOMPARE(c.cardImage(53).size(), QSize(122, 164));
         }
         QVERIFY(c.LoadCardBack(0));
+
+        // Four colours lay the built-in four-colour faces over the shipped ones only: hearts
+        // and spades stay, and a face the player replaced is his own in either set.
+        std::array<QImage, 52> shipped;
+        for (int i = 0; i < 52; ++i)
+            shipped[size_t(i)] = c.cardImage(i);
+        QImage own = shipped[13];
+        own.setPixel(60, 80, qRgb(255, 0, 255));
+        c.setCardImage(13, own);
+        for (const bool four : {true, false}) {
+            c.setFourColours(four);
+            for (int i = 0; i < 52; ++i) {
+                const QImage fourFace(QStringLiteral(":/img/four%1.png").arg(i, 2, 10, QLatin1Char('0')));
+                const QImage& want = i == 13                      ? own
+                                     : four && !fourFace.isNull() ? fourFace
+                                                                  : shipped[size_t(i)];
+                QVERIFY2(c.cardImage(i) == want.convertToFormat(QImage::Format_BGR888),
+                         qPrintable(QString::number(i)));
+            }
+        }
     }
 };
 

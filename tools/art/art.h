@@ -31,14 +31,24 @@ constexpr int kCardHeight = 164;
 // A named picture, in the order the contact sheet shows them.
 using Picture = std::pair<QString, QImage>;
 
+// The suits' colours on the card faces: red and black, or four colours (hearts red, diamonds
+// blue, spades black, clubs green) for players who tell red suits apart with difficulty.
+enum class Faces { Classic, FourColours };
+
 // Suit signs in a unit box centred on (0, 0), about 1 wide and 1 high. Suit 1..4.
 QPainterPath suitPath(int suit);
 bool isRedSuit(int suit);
-QColor suitColor(int suit);
-void drawSuit(QPainter& p, int suit, QPointF centre, double size, bool upsideDown = false);
+QColor suitColor(int suit, Faces faces = Faces::Classic);
+void drawSuit(QPainter& p, int suit, QPointF centre, double size, bool upsideDown = false,
+              Faces faces = Faces::Classic);
 
 // Card faces by index 0..52 (engine/cards.h), 52 the Joker.
-QImage paintCard(int index);
+QImage paintCard(int index, Faces faces = Faces::Classic);
+// The faces whose colour differs between the two sets: diamonds and clubs.
+constexpr bool recolouredInFourColours(int index)
+{
+    return index < 52 && (index / 13 == 1 || index / 13 == 3);
+}
 // Card backs: 0 is the default back, 1..3 the extra decks. Painted at any size.
 QImage paintBack(int deck, int width = kCardWidth, int height = kCardHeight);
 

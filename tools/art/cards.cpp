@@ -42,7 +42,7 @@ void paintBlankCard(QPainter& p, const QColor& face = kPaper)
     p.drawRoundedRect(QRectF(0.5, 0.5, kCardWidth - 1, kCardHeight - 1), 7, 7);
 }
 
-void paintIndex(QPainter& p, int suit, int rank)
+void paintIndex(QPainter& p, int suit, int rank, Faces faces)
 {
     const QString label = rankLabel(rank);
     for (int corner = 0; corner < 2; ++corner) {
@@ -51,13 +51,13 @@ void paintIndex(QPainter& p, int suit, int rank)
             p.translate(kCardWidth, kCardHeight);
             p.rotate(180);
         }
-        p.setPen(suitColor(suit));
+        p.setPen(suitColor(suit, faces));
         QFont font = artFont(QStringLiteral("Liberation Serif"), 19, true);
         if (label.size() > 1)
             font.setStretch(78);
         p.setFont(font);
         p.drawText(QRectF(1, 3, 23, 20), Qt::AlignHCenter | Qt::AlignBaseline | Qt::AlignVCenter, label);
-        drawSuit(p, suit, QPointF(12.5, 31), 12);
+        drawSuit(p, suit, QPointF(12.5, 31), 12, false, faces);
         p.restore();
     }
 }
@@ -92,17 +92,17 @@ std::vector<QPointF> pipLayout(int rank)
     }
 }
 
-void paintPips(QPainter& p, int suit, int rank)
+void paintPips(QPainter& p, int suit, int rank, Faces faces)
 {
     for (const QPointF& pip : pipLayout(rank))
-        drawSuit(p, suit, pip, 23, pip.y() > 83);
+        drawSuit(p, suit, pip, 23, pip.y() > 83, faces);
 }
 
-void paintAce(QPainter& p, int suit)
+void paintAce(QPainter& p, int suit, Faces faces)
 {
     const QPointF centre(61, 82);
     if (suit != 3) {
-        drawSuit(p, suit, centre, 50);
+        drawSuit(p, suit, centre, 50, false, faces);
         return;
     }
     // The Ace of spades carries the bonus: an ornate sign in a laurel ring.
@@ -200,7 +200,7 @@ CourtStyle courtStyle(int suit, int rank)
 }
 
 // Draws the upper half of a court figure. Origin: the centre line of the card; y grows down to 0.
-void paintCourtHalf(QPainter& p, int suit, int rank, const CourtStyle& s)
+void paintCourtHalf(QPainter& p, int suit, int rank, const CourtStyle& s, Faces faces)
 {
     const int f = s.facing;
     const QPen outline(kOutline, 0.9);
@@ -469,14 +469,14 @@ void paintCourtHalf(QPainter& p, int suit, int rank, const CourtStyle& s)
     p.drawEllipse(QPointF(ix, -15), 3.4, 3.1);
 
     // Suit sign beside the head.
-    drawSuit(p, suit, QPointF(-f * 24, -50), 12);
+    drawSuit(p, suit, QPointF(-f * 24, -50), 12, false, faces);
 }
 
-void paintCourt(QPainter& p, int suit, int rank)
+void paintCourt(QPainter& p, int suit, int rank, Faces faces)
 {
     const QRectF frame(21, 15, 80, 134);
     p.save();
-    p.setPen(QPen(suitColor(suit), 1.0));
+    p.setPen(QPen(suitColor(suit, faces), 1.0));
     p.setBrush(QColor(255, 252, 238));
     p.drawRect(frame);
     const CourtStyle style = courtStyle(suit, rank);
@@ -489,11 +489,11 @@ void paintCourt(QPainter& p, int suit, int rank)
         p.setClipRect(
             QRectF(frame.left() + 0.5, frame.top() + 0.5, frame.width() - 1, frame.height() / 2 - 0.5));
         p.translate(61, 82);
-        paintCourtHalf(p, suit, rank, style);
+        paintCourtHalf(p, suit, rank, style, faces);
         p.restore();
     }
     // Diagonal-free divider: a thin double rule through the middle.
-    p.setPen(QPen(suitColor(suit), 0.8));
+    p.setPen(QPen(suitColor(suit, faces), 0.8));
     p.drawLine(QPointF(frame.left(), 81.5), QPointF(frame.right(), 81.5));
     p.drawLine(QPointF(frame.left(), 83.5), QPointF(frame.right(), 83.5));
     p.restore();
@@ -591,7 +591,7 @@ void paintJoker(QPainter& p)
 
 } // namespace
 
-QImage paintCard(int index)
+QImage paintCard(int index, Faces faces)
 {
     QImage image = blank(kCardWidth, kCardHeight);
     QPainter p(&image);
@@ -601,13 +601,13 @@ QImage paintCard(int index)
     } else {
         const int suit = index / 13 + 1;
         const int rank = index % 13 + 2;
-        paintIndex(p, suit, rank);
+        paintIndex(p, suit, rank, faces);
         if (rank <= 10)
-            paintPips(p, suit, rank);
+            paintPips(p, suit, rank, faces);
         else if (rank == 11)
-            paintAce(p, suit);
+            paintAce(p, suit, faces);
         else
-            paintCourt(p, suit, rank);
+            paintCourt(p, suit, rank, faces);
     }
     p.end();
     return to24(image);

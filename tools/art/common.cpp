@@ -154,12 +154,16 @@ bool isRedSuit(int suit)
     return suit == 1 || suit == 2;
 }
 
-QColor suitColor(int suit)
+QColor suitColor(int suit, Faces faces)
 {
+    if (faces == Faces::FourColours && suit == 2)
+        return QColor(24, 84, 196);
+    if (faces == Faces::FourColours && suit == 4)
+        return QColor(18, 128, 52);
     return isRedSuit(suit) ? QColor(198, 22, 36) : QColor(22, 22, 30);
 }
 
-void drawSuit(QPainter& p, int suit, QPointF centre, double size, bool upsideDown)
+void drawSuit(QPainter& p, int suit, QPointF centre, double size, bool upsideDown, Faces faces)
 {
     p.save();
     p.translate(centre);
@@ -167,7 +171,7 @@ void drawSuit(QPainter& p, int suit, QPointF centre, double size, bool upsideDow
         p.rotate(180);
     p.scale(size, size);
     p.setPen(Qt::NoPen);
-    p.setBrush(suitColor(suit));
+    p.setBrush(suitColor(suit, faces));
     p.drawPath(suitPath(suit));
     p.restore();
 }

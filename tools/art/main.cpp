@@ -3,7 +3,7 @@
 //   tarvelle-artgen --resources DIR     pictures (DIR/img/*.png) and sounds (DIR/snd/*.wav)
 //   tarvelle-artgen --data DIR          poker2.dat, deck1-3.bmp, help.htm, tarvelle.png
 //   tarvelle-artgen --contact-sheet F   one labelled PNG of every picture
-//   tarvelle-artgen --desktop DIR       the icon theme's sizes, the SVG icon and the table picture
+//   tarvelle-artgen --desktop DIR       the icon theme's sizes and the SVG icon
 #include "tools/art/art.h"
 #include "tools/art/cardfile.h"
 #include "tools/art/helppage.h"
@@ -40,6 +40,17 @@ bool writePng(const QString& path, const QImage& image)
         return false;
     }
     return true;
+}
+
+// The four-colour faces the game lays over the card file's, where they differ from the classic ones.
+std::vector<Picture> fourColourFaces()
+{
+    std::vector<Picture> out;
+    for (int i = 0; i < 52; ++i)
+        if (recolouredInFourColours(i))
+            out.push_back(
+                {QStringLiteral("four%1").arg(i, 2, 10, QLatin1Char('0')), paintCard(i, Faces::FourColours)});
+    return out;
 }
 
 std::vector<QImage> cardPictures()
@@ -99,6 +110,8 @@ bool writeHighDpi(const QString& dir)
         ok &= writePng(dir + QStringLiteral("/img/card%1@2x.png").arg(i, 2, 10, QLatin1Char('0')), faces[i]);
     for (int deck = 1; deck <= 3; ++deck)
         ok &= writePng(dir + QStringLiteral("/img/deck%1@2x.png").arg(deck), paintBack(deck));
+    for (const auto& [name, image] : fourColourFaces())
+        ok &= writePng(dir + QStringLiteral("/img/") + name + QStringLiteral("@2x.png"), image);
     return ok;
 }
 
@@ -108,6 +121,8 @@ bool writeResources(const QString& dir)
     QDir().mkpath(dir + QStringLiteral("/snd"));
     bool ok = true;
     for (const auto& [name, image] : resourcePictures())
+        ok &= writePng(dir + QStringLiteral("/img/") + name + QStringLiteral(".png"), image);
+    for (const auto& [name, image] : fourColourFaces())
         ok &= writePng(dir + QStringLiteral("/img/") + name + QStringLiteral(".png"), image);
     ok &= writeHighDpi(dir);
     for (const RecordingFormat& format : recordingFormats()) {
@@ -208,9 +223,6 @@ bool writeDesktop(const QString& dir)
     }
     QDir().mkpath(dir + QStringLiteral("/icons/hicolor/scalable/apps"));
     ok &= writeFile(dir + QStringLiteral("/icons/hicolor/scalable/apps/tarvelle.svg"), iconSvg());
-    QDir().mkpath(dir + QStringLiteral("/screenshots"));
-    ok &= writePng(dir + QStringLiteral("/screenshots/table.png"),
-                   tablePreview(resourcePictures(), cardPictures()));
     return ok;
 }
 
@@ -229,6 +241,8 @@ bool writeContactSheet(const QString& path)
     }
     for (int deck = 1; deck <= 3; ++deck)
         all.push_back({QStringLiteral("deck%1").arg(deck), paintBack(deck)});
+    for (auto& face : fourColourFaces())
+        all.push_back(std::move(face));
     const std::vector<Picture> pictures = resourcePictures();
     all.push_back({QStringLiteral("table preview"), tablePreview(pictures, cards)});
     for (auto p : pictures) {
@@ -263,8 +277,7 @@ int main(int argc, char** argv)
                                    QStringLiteral("png"));
     parser.addOption(resources);
     parser.addOption(data);
-    const QCommandLineOption desktop(QStringLiteral("desktop"),
-                                     QStringLiteral("Write the icons and the table picture into <dir>."),
+    const QCommandLineOption desktop(QStringLiteral("desktop"), QStringLiteral("Write the icons into <dir>."),
                                      QStringLiteral("dir"));
     parser.addOption(sheet);
     parser.addOption(desktop);
