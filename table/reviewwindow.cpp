@@ -186,6 +186,7 @@ ReviewWindow::ReviewWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     setWindowTitle(QStringLiteral("Mistakes"));
     m_figures = new QLabel(this);
     m_figures->setObjectName(QStringLiteral("reviewFigures"));
+    m_figures->setWordWrap(true); // long game titles
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("reviewList"));
     m_list->setAlternatingRowColors(true);
