@@ -1212,8 +1212,8 @@ void TestForm2::riskEntriesBoundedAndNewestWins()
 // A line of money over the hands, the expected line and the bands against the game's own
 // figures: the hand of each point, its money, and start + staked × (rate − 1) ± k × deviation ×
 // √(Σ bet²).
-void checkLine(BankrollChart* c, const Game& game, QLineSeries* line, int64_t start, const std::vector<int64_t>& money,
-               const std::vector<uint16_t>& bets)
+void checkLine(BankrollChart* c, const Game& game, QLineSeries* line, int64_t start,
+               const std::vector<int64_t>& money, const std::vector<uint16_t>& bets)
 {
     ReturnOptions o;
     o.game = game;
@@ -1333,8 +1333,8 @@ void TestForm2::chartShowsTheSessionAndItsExpectation()
     QVERIFY(drawn.size() <= 4003);
     QCOMPARE(drawn.front(), QPointF(0, 0));
     QCOMPARE(drawn.back(), QPointF(double(kept.size() + 9001), double(net)));
-    const auto [lowest, highest] = std::minmax_element(drawn.begin(), drawn.end(),
-                                                       [](QPointF a, QPointF b) { return a.y() < b.y(); });
+    const auto [lowest, highest] =
+        std::minmax_element(drawn.begin(), drawn.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
     QCOMPARE(lowest->y(), double(low));
     QCOMPARE(highest->y(), double(high));
     QTest::keyClick(&f, Qt::Key_Left);
