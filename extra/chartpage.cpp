@@ -21,6 +21,35 @@ namespace {
 // The expected line and the bands are smooth: this many points draw them at any length.
 constexpr int64_t kCurvePoints = 1000;
 
+// A line longer than this many points is drawn by its envelope: a full history would
+// otherwise take a third of a second to draw.
+constexpr qsizetype kLinePoints = 4000;
+
+// The first point, then each run of points as its lowest and highest in the order they came,
+// and the last: no peak is lost.
+QList<QPointF> envelope(const QList<QPointF>& line)
+{
+    if (line.size() <= kLinePoints)
+        return line;
+    const qsizetype run = (line.size() - 1 + kLinePoints / 2 - 1) / (kLinePoints / 2);
+    QList<QPointF> out{line.front()};
+    out.reserve(kLinePoints + 3);
+    for (qsizetype at = 1; at < line.size(); at += run) {
+        const qsizetype end = std::min(line.size(), at + run);
+        qsizetype low = at, high = at;
+        for (qsizetype i = at; i < end; ++i) {
+            low = line[i].y() < line[low].y() ? i : low;
+            high = line[i].y() > line[high].y() ? i : high;
+        }
+        out.append(line[std::min(low, high)]);
+        if (low != high)
+            out.append(line[std::max(low, high)]);
+    }
+    if (out.back() != line.back())
+        out.append(line.back());
+    return out;
+}
+
 QFont chartFont(int pixels)
 {
     QFont f("Arial");
@@ -134,13 +163,11 @@ QLineSeries* BankrollChart::bandEdge(int sd, bool upper) const
 void BankrollChart::setKeptHands(std::vector<HandRecord> hands)
 {
     m_kept = std::move(hands);
-    redraw();
 }
 
 void BankrollChart::setSpan(ChartSpan span)
 {
     m_span = span;
-    redraw();
 }
 
 void BankrollChart::refresh()
@@ -219,6 +246,7 @@ void BankrollChart::redraw()
         }
     }
     const bool history = m_span == ChartSpan::History;
+    line = envelope(line);
     m_session->replace(history ? QList<QPointF>() : line);
     m_history->replace(history ? line : QList<QPointF>());
     for (QLegendMarker* m : m_chart->legend()->markers(m_history))

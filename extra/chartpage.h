@@ -35,6 +35,7 @@ public:
     // when the game is new to the chart, and the lines follow when they come.
     void refresh();
     // The hands kept in hands.log, oldest first; those of the game shown make the history.
+    // Both setters take effect at the next refresh().
     void setKeptHands(std::vector<HandRecord> hands);
     ChartSpan span() const { return m_span; }
     void setSpan(ChartSpan span);

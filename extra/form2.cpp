@@ -279,9 +279,9 @@ void TForm2::buildChartPage()
 
 void TForm2::refreshChart()
 {
-    // Read when shown: the table appends to it all the while.
-    if (m_chart->span() == ChartSpan::History)
-        m_chart->setKeptHands(loadHands(m_saveDir.toStdString()).records);
+    // Read when shown, as the table appends to it all the while; not held while not shown.
+    const bool history = m_chart->span() == ChartSpan::History;
+    m_chart->setKeptHands(history ? loadHands(m_saveDir.toStdString()).records : std::vector<HandRecord>());
     m_chart->refresh();
 }
 

@@ -43,8 +43,9 @@ std::string withSum(std::string s)
 // The last field is the check sum of the rest, in eight lower-case hex digits.
 bool sumRight(std::string_view line, std::string_view last)
 {
-    if (last.size() != 8 || line.size() < 9 ||
-        !std::all_of(last.begin(), last.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }))
+    if (last.size() != 8 || line.size() < 9 || !std::all_of(last.begin(), last.end(), [](char c) {
+            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+        }))
         return false;
     uint32_t sum = 0;
     const auto [end, ec] = std::from_chars(last.data(), last.data() + 8, sum, 16);

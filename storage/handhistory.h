@@ -42,9 +42,9 @@ struct HandTotals {
 };
 
 struct HandHistory {
-    std::vector<HandRecord> records;    // oldest first
+    std::vector<HandRecord> records;   // oldest first
     std::vector<HandTotals> rolledOut; // one per game, by id
-    int refused = 0;                    // lines that were not whole, well-formed records or totals
+    int refused = 0;                   // lines that were not whole, well-formed records or totals
 };
 
 inline constexpr const char* kHandHistoryFile = "hands.log";

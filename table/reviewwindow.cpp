@@ -12,9 +12,9 @@
 
 #include <QDateTime>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QHash>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -136,7 +136,8 @@ public:
         for (int k = 0; k < 5; ++k) {
             p->drawPixmap(card(option.rect, text, k), picture(r.dealt[size_t(k)], dpr));
             for (int row = 0; row < 2; ++row) {
-                const QRectF mark = QRectF(CardsDelegate::mark(option.rect, text, row, k)).adjusted(0.5, 0.5, -0.5, -0.5);
+                const QRectF mark =
+                    QRectF(CardsDelegate::mark(option.rect, text, row, k)).adjusted(0.5, 0.5, -0.5, -0.5);
                 const bool held = masks[row] & (1 << k);
                 p->setPen(QPen(held ? Fills[row].darker(130) : option.palette.color(QPalette::Mid), 1));
                 p->setBrush(held ? QBrush(Fills[row]) : Qt::NoBrush);
@@ -167,8 +168,8 @@ private:
             source = m_imagery.cardImage(index);
         QPixmap pm;
         if (!source.isNull()) {
-            pm = QPixmap::fromImage(source.scaled(QSize(CardW, CardH) * dpr, Qt::IgnoreAspectRatio,
-                                                  Qt::SmoothTransformation));
+            pm = QPixmap::fromImage(
+                source.scaled(QSize(CardW, CardH) * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
             pm.setDevicePixelRatio(dpr);
         }
         m_cache.insert(key, pm);
@@ -186,6 +187,7 @@ ReviewWindow::ReviewWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     setWindowTitle(QStringLiteral("Mistakes"));
     m_figures = new QLabel(this);
     m_figures->setObjectName(QStringLiteral("reviewFigures"));
+    m_figures->setWordWrap(true); // long game titles
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("reviewList"));
     m_list->setAlternatingRowColors(true);

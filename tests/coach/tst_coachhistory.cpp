@@ -8,11 +8,11 @@
 
 #include "engine/analysis.h"
 #include "engine/coach.h"
-#include "widgets/cardimagery.h"
-#include "widgets/palette.h"
 #include "engine/game.h"
 #include "storage/drillfile.h"
 #include "storage/handhistory.h"
+#include "widgets/cardimagery.h"
+#include "widgets/palette.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -63,7 +63,8 @@ void TestCoachHistory::handsPlayedAreKeptAndReviewed()
             earlier.creditsLost += r.creditsLost();
         }
         QFile log(t.savePath(QStringLiteral("hands.log")));
-        QVERIFY(log.open(QIODevice::WriteOnly) && log.write(text.data(), qint64(text.size())) == qint64(text.size()));
+        QVERIFY(log.open(QIODevice::WriteOnly) &&
+                log.write(text.data(), qint64(text.size())) == qint64(text.size()));
     }
 
     std::vector<HandRecord> expected;
@@ -141,9 +142,10 @@ void TestCoachHistory::handsPlayedAreKeptAndReviewed()
     t.form->FormKeyPress(QLatin1Char('r'));
     ReviewWindow* review = t.form->reviewWindow();
     QVERIFY(review && review->isVisible());
-    QVERIFY(review->findChild<QLabel*>(QStringLiteral("reviewFigures"))
-                ->text()
-                .contains(QStringLiteral("all time: %1 hands, %2 mistakes").arg(all.hands).arg(all.mistakes)));
+    QVERIFY(
+        review->findChild<QLabel*>(QStringLiteral("reviewFigures"))
+            ->text()
+            .contains(QStringLiteral("all time: %1 hands, %2 mistakes").arg(all.hands).arg(all.mistakes)));
     const auto costly = mistakes(more.records, game);
     QStringList entries = review->entries();
     QCOMPARE(entries.size(), qsizetype(costly.size()));

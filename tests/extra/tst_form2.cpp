@@ -1212,8 +1212,8 @@ void TestForm2::riskEntriesBoundedAndNewestWins()
 // A line of money over the hands, the expected line and the bands against the game's own
 // figures: the hand of each point, its money, and start + staked × (rate − 1) ± k × deviation ×
 // √(Σ bet²).
-void checkLine(BankrollChart* c, const Game& game, QLineSeries* line, int64_t start, const std::vector<int64_t>& money,
-               const std::vector<uint16_t>& bets)
+void checkLine(BankrollChart* c, const Game& game, QLineSeries* line, int64_t start,
+               const std::vector<int64_t>& money, const std::vector<uint16_t>& bets)
 {
     ReturnOptions o;
     o.game = game;
@@ -1316,6 +1316,27 @@ void TestForm2::chartShowsTheSessionAndItsExpectation()
     f.pages(4);
     QCOMPARE(c->historySeries()->count(), qsizetype(kept.size() + 2));
     QCOMPARE(c->historySeries()->points().back().y(), double(kept.back() - 3));
+    // A long history is drawn by its envelope: far fewer points, the same ends and extremes.
+    int64_t net = kept.back() - 3;
+    int64_t low = std::min<int64_t>({0, net, *std::min_element(kept.begin(), kept.end())});
+    int64_t high = std::max<int64_t>({0, net, *std::max_element(kept.begin(), kept.end())});
+    for (int i = 0; i < 9000; ++i) {
+        more.bet = 1 + i % 7;
+        more.won = i % 11 == 0 ? 9 * more.bet : 0;
+        net += more.won - more.bet;
+        low = std::min(low, net);
+        high = std::max(high, net);
+        QVERIFY(appendHand(s.save.path().toStdString(), more));
+    }
+    f.pages(4);
+    const QList<QPointF> drawn = c->historySeries()->points();
+    QVERIFY(drawn.size() <= 4003);
+    QCOMPARE(drawn.front(), QPointF(0, 0));
+    QCOMPARE(drawn.back(), QPointF(double(kept.size() + 9001), double(net)));
+    const auto [lowest, highest] =
+        std::minmax_element(drawn.begin(), drawn.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
+    QCOMPARE(lowest->y(), double(low));
+    QCOMPARE(highest->y(), double(high));
     QTest::keyClick(&f, Qt::Key_Left);
     QCOMPARE(f.focusWidget(), f.spanLabel(0));
     QTest::keyClick(&f, Qt::Key_Space);

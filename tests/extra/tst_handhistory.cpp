@@ -203,8 +203,8 @@ void TestHandHistory::damagedLinesAreRefusedAlone()
     for (const auto& [what, edit] : edits)
         if (QByteArray(what) != "best play with a cost") // a record's fields
             badHeads.push_back(edit(head));
-    for (const char* fields : {"jacks-9-6 40 41 0", "jacks-9-6 040 7 1", "jacks-9-6 -40 7 1", "jacks-9-6 40 7",
-                               "jacks 9-6 40 7 1"})
+    for (const char* fields : {"jacks-9-6 40 41 0", "jacks-9-6 040 7 1", "jacks-9-6 -40 7 1",
+                               "jacks-9-6 40 7", "jacks 9-6 40 7 1"})
         badHeads.push_back(resummed(QByteArray("t1 ") + fields + " 00000000"));
     for (const QByteArray& bad : badHeads) {
         QVERIFY(bad != head);
