@@ -12,7 +12,8 @@ fail() { echo "$*"; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for f in bin/tarvelle bin/tarvelle-tool share/tarvelle/poker2.dat share/tarvelle/deck1.bmp \
-    share/tarvelle/deck2.bmp share/tarvelle/deck3.bmp share/tarvelle/help.htm \
+    share/tarvelle/deck2.bmp share/tarvelle/deck3.bmp share/tarvelle/help.htm share/tarvelle/help-de.htm \
+    share/tarvelle/help-fr.htm share/tarvelle/help-es.htm \
     share/tarvelle/screenshots/table.png share/applications/tarvelle.desktop \
     share/metainfo/org.tarvelle.Tarvelle.metainfo.xml share/icons/hicolor/scalable/apps/tarvelle.svg \
     share/man/man6/tarvelle.6.gz share/man/man6/tarvelle-tool.6.gz \

@@ -1,9 +1,10 @@
 // tarvelle-artgen: paints every picture, synthesizes every sound and writes the data files.
 //
 //   tarvelle-artgen --resources DIR     pictures (DIR/img/*.png) and sounds (DIR/snd/*.wav)
-//   tarvelle-artgen --data DIR          poker2.dat, deck1-3.bmp, help.htm, tarvelle.png
+//   tarvelle-artgen --data DIR          poker2.dat, deck1-3.bmp, help.htm, help-<lang>.htm, tarvelle.png
 //   tarvelle-artgen --contact-sheet F   one labelled PNG of every picture
 //   tarvelle-artgen --desktop DIR       the icon theme's sizes, the SVG icon and the table picture
+#include "engine/assetlanguage.h"
 #include "tools/art/art.h"
 #include "tools/art/cardfile.h"
 #include "tools/art/helppage.h"
@@ -72,6 +73,11 @@ std::vector<Picture> resourcePictures()
     return out;
 }
 
+QString languageName(std::string_view code)
+{
+    return QString::fromLatin1(code.data(), qsizetype(code.size()));
+}
+
 // The high-DPI pictures: every resource picture but the icon, the card faces and the backs. A card
 // or back file's picture gets its double-size version only while it matches the digest listed.
 bool writeHighDpi(const QString& dir)
@@ -130,6 +136,10 @@ bool writeData(const QString& dir)
     for (int deck = 1; deck <= 3; ++deck)
         ok &= writeFile(dir + QStringLiteral("/deck%1.bmp").arg(deck), encodeBmp24(paintBack(deck)));
     ok &= writeFile(dir + QStringLiteral("/help.htm"), helpPage().toUtf8());
+    for (const std::string_view code : tarvelle::kAssetLanguages) {
+        const QString language = languageName(code);
+        ok &= writeFile(dir + QLatin1Char('/') + helpFileName(language), helpPage(language).toUtf8());
+    }
     ok &= writePng(dir + QStringLiteral("/tarvelle.png"), paintIcon());
     return ok;
 }
