@@ -8,6 +8,7 @@
 #include "engine/paytable.h"
 
 #include <QFile>
+#include <QHash>
 #include <QSet>
 #include <QTest>
 
@@ -20,15 +21,30 @@ private slots:
     {
         SoundService::instance().setMuted(true);
         SoundBank bank;
-        for (const QString& name : SoundBank::names()) {
-            const QByteArray data = bank.player(name)->sound();
-            QVERIFY2(!data.isEmpty(), qPrintable(name));
-            WaveInfo info;
-            QString error;
-            QVERIFY2(parseWave(data, &info, &error), qPrintable(name + ": " + error));
-            QCOMPARE(info.bitsPerSample, 16);
-            QVERIFY2(info.seconds() > 0.01 && info.seconds() < 5.0, qPrintable(name));
+        QHash<QString, QByteArray> english;
+        for (const QString& name : SoundBank::names())
+            english.insert(name, bank.player(name)->sound());
+        // In every language, and in one without voices of its own: the spoken cues in the
+        // language's voice where it has one, the effects shared, everything else English.
+        for (const char* language : {"en", "de", "fr", "es", "it"}) {
+            bank.setLanguage(QLatin1String(language));
+            for (const QString& name : SoundBank::names()) {
+                const QByteArray data = bank.player(name)->sound();
+                QVERIFY2(!data.isEmpty(), qPrintable(name));
+                WaveInfo info;
+                QString error;
+                QVERIFY2(parseWave(data, &info, &error), qPrintable(name + ": " + error));
+                QCOMPARE(info.bitsPerSample, 16);
+                QVERIFY2(info.seconds() > 0.01 && info.seconds() < 5.0, qPrintable(name));
+                const bool own = SoundBank::recordingPath(name, QLatin1String(language)) !=
+                                 QStringLiteral(":/snd/%1.wav").arg(name);
+                QCOMPARE(data != english.value(name), own);
+                const bool spoken = name == QLatin1String("jb") || name == QLatin1String("welcome");
+                if (spoken || name == QLatin1String("click"))
+                    QCOMPARE(own, spoken && qstrcmp(language, "en") && qstrcmp(language, "it"));
+            }
         }
+        bank.setLanguage(QStringLiteral("en"));
         // The pause after the big-hand fanfare assumes it is over within 470 ms.
         WaveInfo succes;
         QVERIFY(parseWave(bank.player("succes")->sound(), &succes));

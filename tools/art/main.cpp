@@ -126,6 +126,23 @@ bool writeResources(const QString& dir)
         ok &= writeFile(dir + QStringLiteral("/snd/") + QLatin1String(format.name) + QStringLiteral(".wav"),
                         wav);
     }
+    // The spoken cues again in every other language; the effects are shared.
+    for (const std::string_view code : tarvelle::kAssetLanguages) {
+        const QString language = languageName(code);
+        QDir().mkpath(dir + QStringLiteral("/snd/") + language);
+        for (const RecordingFormat& format : recordingFormats()) {
+            if (!format.speech)
+                continue;
+            QString error;
+            const QByteArray wav = makeRecording(format, &error, language);
+            if (wav.isEmpty()) {
+                std::fprintf(stderr, "tarvelle-artgen: %s\n", qPrintable(error));
+                return false;
+            }
+            ok &= writeFile(QStringLiteral("%1/snd/%2/%3.wav").arg(dir, language, QLatin1String(format.name)),
+                            wav);
+        }
+    }
     return ok;
 }
 
