@@ -1,6 +1,7 @@
 // The widgets against the game's own pictures, sounds and card file.
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
+#include "widgets/hidpi.h"
 #include "widgets/image.h"
 
 #include "sound/waveplayer.h"
@@ -49,6 +50,28 @@ private slots:
         WaveInfo succes;
         QVERIFY(parseWave(bank.player("succes")->sound(), &succes));
         QVERIFY(succes.seconds() < 0.47);
+    }
+
+    void wordedPicturesInTheirLanguage()
+    {
+        // The table and the splash carry words, and are drawn again in each language at the same
+        // size; the other pictures, and any language without pictures of its own, are English.
+        for (const char* language : {"de", "fr", "es", "de_CH.UTF-8"}) {
+            for (const char* name : {"desen", "splash", "desen@2x", "splash@2x"}) {
+                const QString path = builtinPicturePath(QLatin1String(name), QLatin1String(language));
+                QCOMPARE(path, QStringLiteral(":/img/%1/%2.png")
+                                   .arg(QLatin1String(language).left(2), QLatin1String(name)));
+                const QImage own(path);
+                const QImage english(QStringLiteral(":/img/%1.png").arg(QLatin1String(name)));
+                QCOMPARE(own.size(), english.size());
+                QVERIFY(own.convertToFormat(QImage::Format_RGB32) !=
+                        english.convertToFormat(QImage::Format_RGB32));
+            }
+            QCOMPARE(builtinPicturePath("btn_deal", QLatin1String(language)),
+                     QStringLiteral(":/img/btn_deal.png"));
+        }
+        for (const char* language : {"en", "it", ""})
+            QCOMPARE(builtinPicturePath("desen", QLatin1String(language)), QStringLiteral(":/img/desen.png"));
     }
 
     // The dividers the table picture draws across the message line stay clear of every text

@@ -78,6 +78,25 @@ QString languageName(std::string_view code)
     return QString::fromLatin1(code.data(), qsizetype(code.size()));
 }
 
+// The pictures with words in them, painted again in every other language into img/<language>/;
+// the game takes them in place of the English ones of the same name.
+bool writeWordedPictures(const QString& dir)
+{
+    bool ok = true;
+    for (const std::string_view code : tarvelle::kAssetLanguages) {
+        const QString language = languageName(code);
+        const QString folder = dir + QStringLiteral("/img/") + language + QLatin1Char('/');
+        QDir().mkpath(folder);
+        for (int scale : {1, 2}) {
+            const ArtScale painted(scale);
+            const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+            ok &= writePng(folder + QStringLiteral("desen") + suffix, paintTable(language));
+            ok &= writePng(folder + QStringLiteral("splash") + suffix, paintSplash(language));
+        }
+    }
+    return ok;
+}
+
 // The high-DPI pictures: every resource picture but the icon, the card faces and the backs. A card
 // or back file's picture gets its double-size version only while it matches the digest listed.
 bool writeHighDpi(const QString& dir)
@@ -116,6 +135,7 @@ bool writeResources(const QString& dir)
     for (const auto& [name, image] : resourcePictures())
         ok &= writePng(dir + QStringLiteral("/img/") + name + QStringLiteral(".png"), image);
     ok &= writeHighDpi(dir);
+    ok &= writeWordedPictures(dir);
     for (const RecordingFormat& format : recordingFormats()) {
         QString error;
         const QByteArray wav = makeRecording(format, &error);
