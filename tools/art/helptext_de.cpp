@@ -34,9 +34,9 @@ const HelpText& helpTextDe()
         "<p>Mit dem <b>Joker</b> im Spiel (53 Karten) ist der Joker wild: Er steht für die Karte, die Ihre "
         "Hand am besten macht, und nur mit ihm gibt es einen <b>Fünfling</b>.</p>\n",
         "Was gewinnt",
-        "<p>Der Gewinnplan ist für jeden Einsatz gleich. Die Faktoren sind Credits Gewinn je Credit Einsatz, "
-        "und Ihr Einsatz ist darin schon enthalten: Buben oder besser mit 2 gibt den doppelten Einsatz "
-        "zurück.</p>\n",
+        "<p>Der Gewinnplan ist für jeden Einsatz gleich. Die Faktoren sind gewonnene Credits je gesetztem "
+        "Credit, und Ihr Einsatz ist darin schon enthalten: Buben oder besser mit 2 gibt den doppelten "
+        "Einsatz zurück.</p>\n",
         {"Hand", "Zahlt", "Was es ist"},
         {{"Buben oder besser", "2 &times; Einsatz", "ein Paar Buben, Damen, Könige oder Asse"},
          {"Zwei Paare", "3 &times; Einsatz", "zwei verschiedene Paare"},
@@ -49,7 +49,7 @@ const HelpText& helpTextDe()
          {"Straight Flush", "100 &times; Einsatz", "eine Straße in einer Farbe"},
          {"Royal Flush", "500 &times; Einsatz", "10, Bube, Dame, König und Ass einer Farbe"},
          {"Fünfling", "1000 &times; Einsatz", "ein Poker und der Joker"}},
-        "<p>Ein Paar Zehnen oder niedriger zahlt nichts. Drücken Sie <b>GEWINNE</b> (oder P), um den "
+        "<p>Ein Paar Zehnen oder niedriger zahlt nichts. Drücken Sie <b>QUOTEN</b> (oder P), um den "
         "Gewinnplan mit den Chancen jeder Hand auf dem Tisch zu zeigen; während Sie Karten halten, rechnet "
         "er die Chancen für Ihre gehaltenen Karten aus, und seine letzte Zeile zeigt, was diese Auswahl im "
         "Schnitt zurückgibt. Sie können das Feld überallhin ziehen.</p>\n",
@@ -90,13 +90,13 @@ const HelpText& helpTextDe()
           "Automatik an oder aus: alle drei Sekunden eine Hand, immer mit den vorgeschlagenen Karten "
           "gehalten"},
          {"EXTRA", "S", "den Extra-Bildschirm öffnen (Einstellungen, Hilfe, Statistik)"},
-         {"GEWINNE", "P", "den Gewinnplan zeigen oder verbergen"},
+         {"QUOTEN", "P", "den Gewinnplan zeigen oder verbergen"},
          {"", "C", "den Trainer zeigen oder verbergen (siehe unten)"},
          {"der Name des Spiels", "G", "das Spiel wählen (siehe unten)"},
          {"", "T",
           "Übungsmodus: Ein Tausch mit einer schlechteren als der besten Auswahl wartet und zeigt beide "
           "Auswahlen und was sie kostet; Y tauscht trotzdem, B nimmt die beste Auswahl, N lässt Sie sie "
-          "ändern. Noch einmal T: nur Fehler über 0,02, dann über 0,10 je Credit Einsatz, dann aus"},
+          "ändern. Noch einmal T: nur Fehler über 0,02, dann über 0,10 je gesetztem Credit, dann aus"},
          {"", "H",
           "die Strategietabelle des gespielten Spiels: die Auswahlen nach dem genau besten Spiel geordnet, "
           "mit seiner Rückzahlung, zum Lesen neben dem Tisch oder zum Drucken"},
@@ -121,11 +121,11 @@ const HelpText& helpTextDe()
         "<p>Drücken Sie <b>C</b>, um den Trainer zu zeigen oder zu verbergen, ein kleines Feld, das Sie "
         "überallhin auf dem Bildschirm ziehen können. Nach jedem Geben listet er die fünf besten Auswahlen, "
         "gehaltene Karten hell und unterstrichen, jede mit ihrem genauen Wert: der mittleren Rückzahlung je "
-        "Credit Einsatz, wenn Sie mit ihr tauschen, berechnet über jeden möglichen Tausch für den Gewinnplan "
-        "und das Kartenspiel im Spiel. Darunter steht Ihre eigene Auswahl, ihr Wert und ihr Rang unter den "
-        "32 Möglichkeiten zu halten, bei jedem Klick neu. Nach dem Tausch sagt er <i>Bestes Spiel</i> oder "
-        "welche Auswahl die beste war, was Ihre wert war und was der Unterschied bei Ihrem Einsatz in "
-        "Credits gekostet hat; gleiche Werte zählen als beste.</p>\n"
+        "gesetztem Credit, wenn Sie mit ihr tauschen, berechnet über jeden möglichen Tausch für den "
+        "Gewinnplan und das Kartenspiel im Spiel. Darunter steht Ihre eigene Auswahl, ihr Wert und ihr Rang "
+        "unter den 32 Möglichkeiten zu halten, bei jedem Klick neu. Nach dem Tausch sagt er <i>Bestes "
+        "Spiel</i> oder welche Auswahl die beste war, was Ihre wert war und was der Unterschied bei Ihrem "
+        "Einsatz in Credits gekostet hat; gleiche Werte zählen als beste.</p>\n"
         "<p>Seit Spielbeginn zählt er die Hände, die Sie selbst gespielt haben (Hände der Automatik zählen "
         "nicht), Ihre Fehler, was sie im Schnitt an Credits gekostet haben, und Ihre Treffsicherheit. Er "
         "zeigt auch die genaue Rückzahlung des ganzen Spiels, wie es eingestellt ist: immer mit der besten "

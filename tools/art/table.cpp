@@ -118,7 +118,7 @@ const TableWords& wordsIn(const QString& language)
                                "HÄLFTE NEHMEN",
                                "MAX. EINSATZ",
                                "AUTO",
-                               "GEWINNE",
+                               "QUOTEN",
                                "VIDEOPOKER",
                                "V I D E O P O K E R"};
     static const TableWords fr{"EXTRA",
@@ -156,9 +156,14 @@ const TableWords& wordsIn(const QString& language)
     return en;
 }
 
-void engrave(QPainter& p, QRectF r, const QString& text, double px, int flags = Qt::AlignCenter)
+// room: the width left free between the buttons lying over the table, which hide what is
+// painted under them; 0 where nothing does.
+void engrave(QPainter& p, QRectF r, const QString& text, double px, int flags = Qt::AlignCenter,
+             double room = 0)
 {
     p.setFont(artFont(QStringLiteral("Liberation Sans"), px, true));
+    while (room > 0 && px > 6 && p.fontMetrics().horizontalAdvance(text) > room)
+        p.setFont(artFont(QStringLiteral("Liberation Sans"), px -= 0.5, true));
     // A longer word than the English one spreads beyond its place, about the same centre or
     // from the same left edge.
     const double over = p.fontMetrics().horizontalAdvance(text) - r.width();
@@ -412,9 +417,10 @@ QImage paintTable(const QString& language)
         if (*n.line2)
             engrave(p, QRectF(n.x - 10, n.y + 111, 120, 12), QString::fromUtf8(n.line2), 8.5);
     }
-    engrave(p, QRectF(284, 522, 60, 12), QString::fromUtf8(words.maxBet), 8.5);
-    engrave(p, QRectF(446, 522, 60, 12), QString::fromUtf8(words.autoPlay), 8.5);
-    engrave(p, QRectF(592, 522, 60, 12), QString::fromUtf8(words.pays), 8.5);
+    // Between the big buttons: 71, 51 and 38 pixels free.
+    engrave(p, QRectF(284, 522, 60, 12), QString::fromUtf8(words.maxBet), 8.5, Qt::AlignCenter, 69);
+    engrave(p, QRectF(446, 522, 60, 12), QString::fromUtf8(words.autoPlay), 8.5, Qt::AlignCenter, 49);
+    engrave(p, QRectF(592, 522, 60, 12), QString::fromUtf8(words.pays), 8.5, Qt::AlignCenter, 36);
     p.end();
     return to24(image);
 }
