@@ -1,5 +1,6 @@
 #include "extra/helppage.h"
 
+#include "engine/assetlanguage.h"
 #include "extra/form2.h"
 #include "extra/helpcheck.h"
 #include "sound/waveplayer.h"
@@ -124,14 +125,30 @@ QString HelpViewer::showPage(const QByteArray& bytes)
     return {};
 }
 
-QString HelpViewer::showFile()
+QString HelpViewer::pagePath(const QString& appDir, const QString& language)
 {
-    const QString path = m_appDir + "help.htm";
+    const std::string lang = assetLanguageOf(language.toStdString());
+    const QString translated = appDir + QStringLiteral("help-%1.htm").arg(QString::fromStdString(lang));
+    if (lang != "en" && QFileInfo(translated).isFile())
+        return translated;
+    return appDir + "help.htm";
+}
+
+QString HelpViewer::showFile(const QString& language)
+{
+    const QString path = pagePath(m_appDir, language);
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot be read");
-    // One byte over the cap is enough to know it is too large; never read the rest.
-    return showPage(file.read(qint64(MaxHelpPageBytes) + 1));
+    QString problem = QStringLiteral("cannot be read");
+    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)) {
+        // One byte over the cap is enough to know it is too large; never read the rest.
+        problem = showPage(file.read(qint64(MaxHelpPageBytes) + 1));
+    }
+    const QString english = m_appDir + "help.htm";
+    if (problem.isEmpty() || path == english)
+        return problem;
+    // A damaged translation still leaves the English page.
+    std::fprintf(stderr, "tarvelle: help page %s refused: %s\n", qPrintable(path), qPrintable(problem));
+    return showFile(QStringLiteral("en"));
 }
 
 void TForm2::buildHelpPage()
@@ -160,7 +177,7 @@ void TForm2::buildHelpPage()
     hl1->document()->setDefaultFont(f);
 
     const QString path = m_appDir + "help.htm";
-    const QString problem = viewer->showFile();
+    const QString problem = viewer->showFile(QString::fromStdString(assetLanguage()));
     if (!problem.isEmpty()) {
         // A damaged page gets the same notice as a missing one; the log says which it was.
         if (QFileInfo::exists(path))

@@ -15,8 +15,11 @@ public:
 
     // Shows the page; a refused one shows nothing and the answer says why.
     QString showPage(const QByteArray& bytes);
-    // appDir + "help.htm", at most the size cap read.
-    QString showFile();
+    // The page in a language (help-<language>.htm beside the program), or help.htm where that
+    // is missing or refused; at most the size cap read.
+    QString showFile(const QString& language = QString());
+    // The file showFile() reads first for a language.
+    static QString pagePath(const QString& appDir, const QString& language);
 
     qint64 decodedBytes() const { return m_decodedBytes; }
     QVariant loadResource(int type, const QUrl& name) override;

@@ -3,6 +3,7 @@
 #include "sound/pulseoutput.h"
 #include "sound/soundserverprobe.h"
 
+#include "engine/assetlanguage.h"
 #include "engine/durations.h"
 
 #include <QCoreApplication>
@@ -447,13 +448,30 @@ SoundBank::SoundBank()
     SoundService& service = SoundService::instance();
     if (service.audioAvailable())
         service.openStream();
+    const QString language = QString::fromStdString(assetLanguage());
     for (const QString& n : names()) {
         auto* p = new TWavePlayer;
         p->setObjectName(n);
-        QFile f(QStringLiteral(":/snd/%1.wav").arg(n));
+        QFile f(recordingPath(n, language));
         if (f.open(QIODevice::ReadOnly))
             p->setSound(f.readAll());
         m_players.insert(n, p);
+    }
+}
+
+QString SoundBank::recordingPath(const QString& name, const QString& language)
+{
+    const QString own = QStringLiteral(":/snd/%1/%2.wav")
+                            .arg(QString::fromStdString(assetLanguageOf(language.toStdString())), name);
+    return QFile::exists(own) ? own : QStringLiteral(":/snd/%1.wav").arg(name);
+}
+
+void SoundBank::setLanguage(const QString& language)
+{
+    for (const QString& n : names()) {
+        QFile f(recordingPath(n, language));
+        if (f.open(QIODevice::ReadOnly))
+            player(n)->setSound(f.readAll());
     }
 }
 

@@ -197,12 +197,18 @@ private:
     QByteArray m_pcm; // m_sound in the stream's format; empty when it is refused
 };
 
-// One player per recording of the game, loaded from ":/snd/<name>.wav".
+// One player per recording of the game, loaded from ":/snd/<name>.wav"; the spoken ones from
+// ":/snd/<language>/<name>.wav" where the language has its own.
 class SoundBank {
 public:
     static const QStringList& names();
+    // The recording a cue plays in a language: its own words where it has them, else English.
+    static QString recordingPath(const QString& name, const QString& language);
 
+    // In the language of the assets (engine/assetlanguage.h).
     SoundBank();
+    // Loads the spoken cues again in another language.
+    void setLanguage(const QString& language);
     ~SoundBank();
     SoundBank(const SoundBank&) = delete;
     SoundBank& operator=(const SoundBank&) = delete;

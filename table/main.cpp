@@ -11,12 +11,14 @@
 
 #include "storage/gamefiles.h"
 
+#include "engine/assetlanguage.h"
 #include "engine/gamestate.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QIcon>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -148,6 +150,8 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvelle.Tarvelle"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/icon.png")));
 
+    // The help page, the spoken hand names and the worded pictures follow the player's language.
+    tarvelle::setAssetLanguage(QLocale::system().name().toStdString());
     tarvelle::GameState state;
     tarvelle::SoundBank sounds;
     tarvelle::CardImagery imagery;

@@ -1,5 +1,6 @@
 #include "widgets/hidpi.h"
 
+#include "engine/assetlanguage.h"
 #include "widgets/palette.h"
 #include "widgets/picturedigest.h"
 
@@ -9,9 +10,16 @@
 
 namespace tarvelle {
 
+QString builtinPicturePath(const QString& name, const QString& language)
+{
+    const QString own = QStringLiteral(":/img/%1/%2.png")
+                            .arg(QString::fromStdString(assetLanguageOf(language.toStdString())), name);
+    return QFile::exists(own) ? own : QStringLiteral(":/img/%1.png").arg(name);
+}
+
 QImage builtinPicture(const QString& name, QSize fallback)
 {
-    QImage img(QStringLiteral(":/img/%1.png").arg(name));
+    QImage img(builtinPicturePath(name, QString::fromStdString(assetLanguage())));
     if (img.isNull()) {
         img = QImage(fallback, QImage::Format_RGB888);
         img.fill(palette::Table);
@@ -54,7 +62,7 @@ QImage picture(const QString& name)
 {
     if (!wanted())
         return QImage();
-    return QImage(QStringLiteral(":/img/%1@2x.png").arg(name));
+    return QImage(builtinPicturePath(name + QStringLiteral("@2x"), QString::fromStdString(assetLanguage())));
 }
 
 bool matches(const QString& name, const QImage& base)

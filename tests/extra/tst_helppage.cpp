@@ -6,6 +6,7 @@
 #include "sound/waveplayer.h"
 #include "widgets/cardimagery.h"
 
+#include "engine/assetlanguage.h"
 #include "engine/gamestate.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -38,10 +40,20 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QCOMPARE(f.write(bytes), bytes.size());
 }
 
-QByteArray shippedPage()
+QByteArray shippedPage(const QString& file = QStringLiteral("help.htm"))
 {
-    QFile f(qEnvironmentVariable("TARVELLE_RUNTIME_DIR") + "/help.htm");
+    QFile f(qEnvironmentVariable("TARVELLE_RUNTIME_DIR") + "/" + file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The page's markup with the words taken out: every language must build the same page.
+QStringList tagsOf(const QByteArray& page)
+{
+    QStringList tags;
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    for (const QRegularExpressionMatch& m : tag.globalMatch(QString::fromUtf8(page)))
+        tags << m.captured().remove(QRegularExpression(QStringLiteral(" lang=\"[a-z]+\"")));
+    return tags;
 }
 
 // Pictures a page may name beside the program, as the fuzz target has them.
@@ -81,7 +93,9 @@ private slots:
     void hostilePagesRefused();
     void everyCorpusPageAnswersPromptly();
     void picturesOnlyFromBesideTheProgram();
+    void shippedPageAndItsDamage_data();
     void shippedPageAndItsDamage();
+    void pageInThePlayersLanguage();
 
 private:
     QTemporaryDir m_app;
@@ -223,14 +237,31 @@ void TestHelpPage::picturesOnlyFromBesideTheProgram()
     QCOMPARE(qint64(decoded), MaxHelpDecodedBytes / (qint64(MaxHelpPictureSide) * MaxHelpPictureSide * 4));
 }
 
+void TestHelpPage::shippedPageAndItsDamage_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("en") << QStringLiteral("help.htm");
+    for (const std::string_view code : kAssetLanguages)
+        QTest::newRow(code.data()) << QStringLiteral("help-%1.htm").arg(QLatin1String(code));
+}
+
 void TestHelpPage::shippedPageAndItsDamage()
 {
-    const QByteArray page = shippedPage();
-    if (page.isEmpty())
+    QFETCH(QString, file);
+    const QByteArray page = shippedPage(file);
+    if (shippedPage().isEmpty())
         QSKIP("the data files were not built");
+    QVERIFY2(!page.isEmpty(), qPrintable(file));
     HelpViewer viewer(m_dir);
     const QString problem = showAndPaint(viewer, page);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    // The same sections, tables, rows and marks as the English page, in words of its own.
+    QCOMPARE(tagsOf(page), tagsOf(shippedPage()));
+    if (file != QLatin1String("help.htm")) {
+        HelpViewer english(m_dir);
+        QVERIFY(english.showPage(shippedPage()).isEmpty());
+        QVERIFY(viewer.toPlainText() != english.toPlainText());
+    }
 
     // Every cut of the shipped page is either refused or shown quickly.
     for (int cut = 0; cut < page.size(); cut += qMax(1, page.size() / 97)) {
@@ -240,6 +271,30 @@ void TestHelpPage::shippedPageAndItsDamage()
         showAndPaint(viewer, damaged);
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(cut)));
     }
+}
+
+void TestHelpPage::pageInThePlayersLanguage()
+{
+    // A language's own page where it is beside the program; English for a language without
+    // one, for a missing file, and for a translation that is refused.
+    QTemporaryDir app;
+    const QString dir = app.path() + "/";
+    writeFile(dir + "help.htm", "<html><body><p>English</p></body></html>");
+    writeFile(dir + "help-de.htm", "<html><body><p>Deutsch</p></body></html>");
+    writeFile(dir + "help-fr.htm", repeat("<table><tr><td>", 4) + "Fran\xc3\xa7\x61is");
+    const struct {
+        const char* language;
+        const char* shown;
+    } cases[] = {{"de", "Deutsch"}, {"de_AT.UTF-8", "Deutsch"}, {"fr", "English"},
+                 {"es", "English"}, {"it", "English"},          {"", "English"},
+                 {"en", "English"}};
+    HelpViewer viewer(dir);
+    for (const auto& c : cases) {
+        QVERIFY2(viewer.showFile(QString::fromLatin1(c.language)).isEmpty(), c.language);
+        QVERIFY2(viewer.toPlainText().contains(QLatin1String(c.shown)), c.language);
+    }
+    QCOMPARE(HelpViewer::pagePath(dir, "it"), dir + "help.htm");
+    QCOMPARE(HelpViewer::pagePath(dir, "de"), dir + "help-de.htm");
 }
 
 QTEST_MAIN(TestHelpPage)

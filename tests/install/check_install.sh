@@ -12,7 +12,8 @@ fail() { echo "$*"; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for f in bin/tarvelle bin/tarvelle-tool share/tarvelle/poker2.dat share/tarvelle/deck1.bmp \
-    share/tarvelle/deck2.bmp share/tarvelle/deck3.bmp share/tarvelle/help.htm \
+    share/tarvelle/deck2.bmp share/tarvelle/deck3.bmp share/tarvelle/help.htm share/tarvelle/help-de.htm \
+    share/tarvelle/help-fr.htm share/tarvelle/help-es.htm \
     share/tarvelle/screenshots/table.png share/tarvelle/screenshots/coach.png \
     share/tarvelle/screenshots/extra.png share/applications/org.tarvelle.Tarvelle.desktop \
     share/metainfo/org.tarvelle.Tarvelle.metainfo.xml share/icons/hicolor/scalable/apps/org.tarvelle.Tarvelle.svg \

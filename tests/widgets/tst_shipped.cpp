@@ -1,6 +1,7 @@
 // The widgets against the game's own pictures, sounds and card file.
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
+#include "widgets/hidpi.h"
 #include "widgets/image.h"
 
 #include "sound/waveplayer.h"
@@ -8,6 +9,7 @@
 #include "engine/paytable.h"
 
 #include <QFile>
+#include <QHash>
 #include <QSet>
 #include <QTest>
 
@@ -22,19 +24,56 @@ private slots:
     {
         SoundService::instance().setMuted(true);
         SoundBank bank;
-        for (const QString& name : SoundBank::names()) {
-            const QByteArray data = bank.player(name)->sound();
-            QVERIFY2(!data.isEmpty(), qPrintable(name));
-            WaveInfo info;
-            QString error;
-            QVERIFY2(parseWave(data, &info, &error), qPrintable(name + ": " + error));
-            QCOMPARE(info.bitsPerSample, 16);
-            QVERIFY2(info.seconds() > 0.01 && info.seconds() < 5.0, qPrintable(name));
+        QHash<QString, QByteArray> english;
+        for (const QString& name : SoundBank::names())
+            english.insert(name, bank.player(name)->sound());
+        // In every language, and in one without voices of its own: the spoken cues in the
+        // language's voice where it has one, the effects shared, everything else English.
+        for (const char* language : {"en", "de", "fr", "es", "it"}) {
+            bank.setLanguage(QLatin1String(language));
+            for (const QString& name : SoundBank::names()) {
+                const QByteArray data = bank.player(name)->sound();
+                QVERIFY2(!data.isEmpty(), qPrintable(name));
+                WaveInfo info;
+                QString error;
+                QVERIFY2(parseWave(data, &info, &error), qPrintable(name + ": " + error));
+                QCOMPARE(info.bitsPerSample, 16);
+                QVERIFY2(info.seconds() > 0.01 && info.seconds() < 5.0, qPrintable(name));
+                const bool own = SoundBank::recordingPath(name, QLatin1String(language)) !=
+                                 QStringLiteral(":/snd/%1.wav").arg(name);
+                QCOMPARE(data != english.value(name), own);
+                const bool spoken = name == QLatin1String("jb") || name == QLatin1String("welcome");
+                if (spoken || name == QLatin1String("click"))
+                    QCOMPARE(own, spoken && qstrcmp(language, "en") && qstrcmp(language, "it"));
+            }
         }
+        bank.setLanguage(QStringLiteral("en"));
         // The pause after the big-hand fanfare assumes it is over within 470 ms.
         WaveInfo succes;
         QVERIFY(parseWave(bank.player("succes")->sound(), &succes));
         QVERIFY(succes.seconds() < 0.47);
+    }
+
+    void wordedPicturesInTheirLanguage()
+    {
+        // The table and the splash carry words, and are drawn again in each language at the same
+        // size; the other pictures, and any language without pictures of its own, are English.
+        for (const char* language : {"de", "fr", "es", "de_CH.UTF-8"}) {
+            for (const char* name : {"desen", "splash", "desen@2x", "splash@2x"}) {
+                const QString path = builtinPicturePath(QLatin1String(name), QLatin1String(language));
+                QCOMPARE(path, QStringLiteral(":/img/%1/%2.png")
+                                   .arg(QLatin1String(language).left(2), QLatin1String(name)));
+                const QImage own(path);
+                const QImage english(QStringLiteral(":/img/%1.png").arg(QLatin1String(name)));
+                QCOMPARE(own.size(), english.size());
+                QVERIFY(own.convertToFormat(QImage::Format_RGB32) !=
+                        english.convertToFormat(QImage::Format_RGB32));
+            }
+            QCOMPARE(builtinPicturePath("btn_deal", QLatin1String(language)),
+                     QStringLiteral(":/img/btn_deal.png"));
+        }
+        for (const char* language : {"en", "it", ""})
+            QCOMPARE(builtinPicturePath("desen", QLatin1String(language)), QStringLiteral(":/img/desen.png"));
     }
 
     // The dividers the table picture draws across the message line stay clear of every text

@@ -54,8 +54,9 @@ QImage paintBack(int deck, int width = kCardWidth, int height = kCardHeight);
 
 // The main table.
 QImage paintBackdrop();
-QImage paintTable();
-QImage paintSplash();
+// The table and the splash carry words: English, or "de", "fr", "es".
+QImage paintTable(const QString& language = QStringLiteral("en"));
+QImage paintSplash(const QString& language = QStringLiteral("en"));
 std::vector<Picture> paintEmblems();
 std::vector<Picture> paintButtons(const QImage& table);
 std::vector<Picture> paintLamps(const QImage& table);

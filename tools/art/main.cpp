@@ -1,9 +1,10 @@
 // tarvelle-artgen: paints every picture, synthesizes every sound and writes the data files.
 //
 //   tarvelle-artgen --resources DIR     pictures (DIR/img/*.png) and sounds (DIR/snd/*.wav)
-//   tarvelle-artgen --data DIR          poker2.dat, deck1-3.bmp, help.htm, tarvelle.png
+//   tarvelle-artgen --data DIR          poker2.dat, deck1-3.bmp, help.htm, help-<lang>.htm, tarvelle.png
 //   tarvelle-artgen --contact-sheet F   one labelled PNG of every picture
 //   tarvelle-artgen --desktop DIR       the icon theme's sizes and the SVG icon
+#include "engine/assetlanguage.h"
 #include "tools/art/art.h"
 #include "tools/art/cardfile.h"
 #include "tools/art/helppage.h"
@@ -83,6 +84,30 @@ std::vector<Picture> resourcePictures()
     return out;
 }
 
+QString languageName(std::string_view code)
+{
+    return QString::fromLatin1(code.data(), qsizetype(code.size()));
+}
+
+// The pictures with words in them, painted again in every other language into img/<language>/;
+// the game takes them in place of the English ones of the same name.
+bool writeWordedPictures(const QString& dir)
+{
+    bool ok = true;
+    for (const std::string_view code : tarvelle::kAssetLanguages) {
+        const QString language = languageName(code);
+        const QString folder = dir + QStringLiteral("/img/") + language + QLatin1Char('/');
+        QDir().mkpath(folder);
+        for (int scale : {1, 2}) {
+            const ArtScale painted(scale);
+            const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+            ok &= writePng(folder + QStringLiteral("desen") + suffix, paintTable(language));
+            ok &= writePng(folder + QStringLiteral("splash") + suffix, paintSplash(language));
+        }
+    }
+    return ok;
+}
+
 // The high-DPI pictures: every resource picture but the icon, the card faces and the backs. A card
 // or back file's picture gets its double-size version only while it matches the digest listed.
 bool writeHighDpi(const QString& dir)
@@ -125,6 +150,7 @@ bool writeResources(const QString& dir)
     for (const auto& [name, image] : fourColourFaces())
         ok &= writePng(dir + QStringLiteral("/img/") + name + QStringLiteral(".png"), image);
     ok &= writeHighDpi(dir);
+    ok &= writeWordedPictures(dir);
     for (const RecordingFormat& format : recordingFormats()) {
         QString error;
         const QByteArray wav = makeRecording(format, &error);
@@ -134,6 +160,23 @@ bool writeResources(const QString& dir)
         }
         ok &= writeFile(dir + QStringLiteral("/snd/") + QLatin1String(format.name) + QStringLiteral(".wav"),
                         wav);
+    }
+    // The spoken cues again in every other language; the effects are shared.
+    for (const std::string_view code : tarvelle::kAssetLanguages) {
+        const QString language = languageName(code);
+        QDir().mkpath(dir + QStringLiteral("/snd/") + language);
+        for (const RecordingFormat& format : recordingFormats()) {
+            if (!format.speech)
+                continue;
+            QString error;
+            const QByteArray wav = makeRecording(format, &error, language);
+            if (wav.isEmpty()) {
+                std::fprintf(stderr, "tarvelle-artgen: %s\n", qPrintable(error));
+                return false;
+            }
+            ok &= writeFile(QStringLiteral("%1/snd/%2/%3.wav").arg(dir, language, QLatin1String(format.name)),
+                            wav);
+        }
     }
     return ok;
 }
@@ -145,6 +188,10 @@ bool writeData(const QString& dir)
     for (int deck = 1; deck <= 3; ++deck)
         ok &= writeFile(dir + QStringLiteral("/deck%1.bmp").arg(deck), encodeBmp24(paintBack(deck)));
     ok &= writeFile(dir + QStringLiteral("/help.htm"), helpPage().toUtf8());
+    for (const std::string_view code : tarvelle::kAssetLanguages) {
+        const QString language = languageName(code);
+        ok &= writeFile(dir + QLatin1Char('/') + helpFileName(language), helpPage(language).toUtf8());
+    }
     ok &= writePng(dir + QStringLiteral("/tarvelle.png"), paintIcon());
     return ok;
 }

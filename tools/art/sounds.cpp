@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 
 namespace tarvelle::art {
@@ -427,13 +428,60 @@ std::pair<qsizetype, qsizetype> voicedSpan(const std::vector<float>& s, int rate
     return {first, last};
 }
 
-bool speak(const QString& text, int wordsPerMinute, std::vector<float>* out, int* rate, QString* error)
+// espeak-ng's own voice for each language.
+QString voiceOf(const QString& language)
+{
+    if (language == QLatin1String("de"))
+        return QStringLiteral("de");
+    if (language == QLatin1String("fr"))
+        return QStringLiteral("fr-fr");
+    if (language == QLatin1String("es"))
+        return QStringLiteral("es");
+    return QStringLiteral("en-us");
+}
+
+// The hand names as they are called at the tables of each country. The English names of the
+// flushes stay in German, spelt out in phonemes ([[...]]) so the German voice says them the
+// English way.
+struct Spoken {
+    const char* cue;
+    const char* de;
+    const char* fr;
+    const char* es;
+};
+constexpr Spoken kSpoken[] = {
+    {"welcome", "Willkommen", "Bienvenue", "Bienvenido"},
+    {"byebye", "Tschüss", "Au revoir", "Adiós"},
+    {"jb", "Buben oder besser", "Valets ou mieux", "Jotas o mejor"},
+    {"tp", "Zwei Paare", "Deux paires", "Doble pareja"},
+    {"tok", "Drilling", "Brelan", "Trío"},
+    {"st", "Straße", "Quinte", "Escalera"},
+    {"flu", "[[fl'aS]]", "Couleur", "Color"},
+    {"fh", "Full House", "Full", "Full"},
+    {"pok", "Poker", "Carré", "Póker"},
+    {"sflu", "[[str'e:t fl'aS]]", "Quinte flush", "Escalera de color"},
+    {"rf", "[[r'OY@l fl'aS]]", "Quinte flush royale", "Escalera real"},
+    {"fok", "Fünfling", "Cinq d'une sorte", "Repóker"},
+    {"kob", "Könige oder besser", "Rois ou mieux", "Reyes o mejor"},
+    {"foak", "Vierling", "Carré", "Póker"},
+    {"f5k", "Vier Fünfen bis Könige", "Carré de cinq à rois", "Póker de cincos a reyes"},
+    {"f24", "Vier Zweien bis Vieren", "Carré de deux à quatre", "Póker de doses a cuatros"},
+    {"fa", "Vier Asse", "Carré d'as", "Póker de ases"},
+    {"f24k", "Vier Zweien bis Vieren mit Kicker", "Carré de deux à quatre avec kickeur",
+     "Póker de doses a cuatros con kicker"},
+    {"fak", "Vier Asse mit Kicker", "Carré d'as avec kickeur", "Póker de ases con kicker"},
+    {"wrf", "[[r'OY@l fl'aS]] mit Joker", "Quinte flush royale avec joker", "Escalera real con comodín"},
+    {"fdeu", "Vier Zweien", "Carré de deux", "Póker de doses"},
+    {"nrf", "Echter [[r'OY@l fl'aS]]", "Quinte flush royale naturelle", "Escalera real natural"},
+};
+
+bool speak(const QString& text, const QString& language, int wordsPerMinute, std::vector<float>* out,
+           int* rate, QString* error)
 {
     QProcess espeak;
-    espeak.start(QStringLiteral("espeak-ng"),
-                 {QStringLiteral("-v"), QStringLiteral("en-us"), QStringLiteral("-s"),
-                  QString::number(wordsPerMinute), QStringLiteral("-p"), QStringLiteral("45"),
-                  QStringLiteral("--stdout"), text});
+    espeak.start(QStringLiteral("espeak-ng"), {QStringLiteral("-v"), voiceOf(language), QStringLiteral("-s"),
+                                               QString::number(wordsPerMinute), QStringLiteral("-p"),
+                                               QStringLiteral("45"), QStringLiteral("--stdout"), text});
     if (!espeak.waitForFinished(30000) || espeak.exitCode() != 0) {
         *error = QStringLiteral("espeak-ng failed for \"%1\": %2")
                      .arg(text, QString::fromLocal8Bit(espeak.readAllStandardError()));
@@ -447,8 +495,14 @@ bool speak(const QString& text, int wordsPerMinute, std::vector<float>* out, int
 }
 
 // Speaks the text so that it fills the recording's length, then fits it exactly.
-bool makeSpeech(const RecordingFormat& f, Audio* audio, QString* error)
+bool makeSpeech(const RecordingFormat& f, const QString& language, Audio* audio, QString* error)
 {
+    const char* const spoken = spokenWords(f, language);
+    if (!spoken) {
+        *error = QStringLiteral("no words in %1 for %2").arg(language, QLatin1String(f.name));
+        return false;
+    }
+    const QString words = QString::fromUtf8(spoken);
     // The words with their soft edges fill the recording but for a few milliseconds. Short names are spoken
     // at a natural pace and padded rather than drawn out; long ones are spoken faster to fit.
     const double lead = 0.005;
@@ -459,7 +513,7 @@ bool makeSpeech(const RecordingFormat& f, Audio* audio, QString* error)
     std::vector<float> voice;
     int rate = 22050;
     for (int attempt = 0; attempt < 5; ++attempt) {
-        if (!speak(QString::fromLatin1(f.speech), wpm, &voice, &rate, error))
+        if (!speak(words, language, wpm, &voice, &rate, error))
             return false;
         // Keep a little on either side of the loud part: soft onsets like "f" and "th" live there.
         auto [a, b] = voicedSpan(voice, rate);
@@ -474,6 +528,8 @@ bool makeSpeech(const RecordingFormat& f, Audio* audio, QString* error)
             break;
         wpm = next;
     }
+    if (double(voice.size()) / rate > wanted)
+        std::fprintf(stderr, "tarvelle-artgen: \"%s\" is cut to fit %.2f s\n", qPrintable(words), f.seconds);
     if (rate != f.sampleRate)
         voice = resample(voice, rate, f.sampleRate);
     const qsizetype total = qsizetype(std::lround(f.seconds * f.sampleRate));
@@ -558,11 +614,25 @@ std::vector<float> resample(const std::vector<float>& in, int fromRate, int toRa
     return out;
 }
 
-QByteArray makeRecording(const RecordingFormat& format, QString* error)
+const char* spokenWords(const RecordingFormat& format, const QString& language)
+{
+    if (!format.speech || voiceOf(language) == QLatin1String("en-us"))
+        return format.speech;
+    for (const Spoken& s : kSpoken) {
+        if (qstrcmp(s.cue, format.name) != 0)
+            continue;
+        if (language == QLatin1String("de"))
+            return s.de;
+        return language == QLatin1String("fr") ? s.fr : s.es;
+    }
+    return nullptr;
+}
+
+QByteArray makeRecording(const RecordingFormat& format, QString* error, const QString& language)
 {
     Audio audio;
     if (format.speech) {
-        if (!makeSpeech(format, &audio, error))
+        if (!makeSpeech(format, language, &audio, error))
             return {};
     } else {
         audio = makeEffect(format);

@@ -33,7 +33,14 @@ QByteArray encodeWav(const Audio& audio);
 // Band-limited change of sample rate (windowed sinc).
 std::vector<float> resample(const std::vector<float>& mono, int fromRate, int toRate);
 
-// Builds one recording; speech goes through espeak-ng. Returns an empty array on failure.
-QByteArray makeRecording(const RecordingFormat& format, QString* error);
+// The words of a spoken recording as players of a language ("de", "fr", "es") say them, in
+// espeak-ng's spelling; the English words for "en" and any other language; nullptr for an effect
+// and for a cue the language has no words for, which fails the build.
+const char* spokenWords(const RecordingFormat& format, const QString& language);
+
+// Builds one recording; speech goes through espeak-ng in the language's voice. Returns an empty
+// array on failure.
+QByteArray makeRecording(const RecordingFormat& format, QString* error,
+                         const QString& language = QStringLiteral("en"));
 
 } // namespace tarvelle::art

@@ -76,9 +76,100 @@ void plate(QPainter& p, QPointF c, int size)
     p.drawEllipse(c, face, face);
 }
 
-void engrave(QPainter& p, const QRectF& r, const QString& text, double px, int flags = Qt::AlignCenter)
+// The words painted on the table and the splash.
+struct TableWords {
+    const char* extra;
+    const char* deal;
+    const char* betDown;
+    const char* redLow;
+    const char* betUp;
+    const char* blackHigh;
+    const char* doubleUp;
+    const char* takeHalf;
+    const char* maxBet;
+    const char* autoPlay;
+    const char* pays;
+    const char* title;
+    const char* splash;
+};
+
+const TableWords& wordsIn(const QString& language)
+{
+    static const TableWords en{"EXTRA",
+                               "DEAL / DRAW",
+                               "BET \u2013",
+                               "RED \u00b7 LOW",
+                               "BET +",
+                               "BLACK \u00b7 HIGH",
+                               "DOUBLE",
+                               "TAKE HALF",
+                               "MAX BET",
+                               "AUTO",
+                               "PAYS",
+                               "VIDEO POKER",
+                               "V I D E O   P O K E R"};
+    static const TableWords de{"EXTRA",
+                               "GEBEN / ZIEHEN",
+                               "EINSATZ \u2013",
+                               "ROT \u00b7 TIEF",
+                               "EINSATZ +",
+                               "SCHWARZ \u00b7 HOCH",
+                               "RISIKO",
+                               "HÄLFTE NEHMEN",
+                               "MAX. EINSATZ",
+                               "AUTO",
+                               "QUOTEN",
+                               "VIDEOPOKER",
+                               "V I D E O P O K E R"};
+    static const TableWords fr{"EXTRA",
+                               "DONNER / TIRER",
+                               "MISE \u2013",
+                               "ROUGE \u00b7 BAS",
+                               "MISE +",
+                               "NOIR \u00b7 HAUT",
+                               "DOUBLER",
+                               "PRENDRE MOITIÉ",
+                               "MISE MAX",
+                               "AUTO",
+                               "GAINS",
+                               "VIDÉO POKER",
+                               "V I D É O   P O K E R"};
+    static const TableWords es{"EXTRA",
+                               "REPARTIR / CAMBIAR",
+                               "APUESTA \u2013",
+                               "ROJO \u00b7 BAJA",
+                               "APUESTA +",
+                               "NEGRO \u00b7 ALTA",
+                               "DOBLAR",
+                               "COBRAR MITAD",
+                               "APUESTA MÁX.",
+                               "AUTO",
+                               "PAGOS",
+                               "VIDEOPÓKER",
+                               "V I D E O P Ó K E R"};
+    if (language == QLatin1String("de"))
+        return de;
+    if (language == QLatin1String("fr"))
+        return fr;
+    if (language == QLatin1String("es"))
+        return es;
+    return en;
+}
+
+// room: the width left free between the buttons lying over the table, which hide what is
+// painted under them; 0 where nothing does.
+void engrave(QPainter& p, QRectF r, const QString& text, double px, int flags = Qt::AlignCenter,
+             double room = 0)
 {
     p.setFont(artFont(QStringLiteral("Liberation Sans"), px, true));
+    while (room > 0 && px > 6 && p.fontMetrics().horizontalAdvance(text) > room)
+        p.setFont(artFont(QStringLiteral("Liberation Sans"), px -= 0.5, true));
+    // A longer word than the English one spreads beyond its place, about the same centre or
+    // from the same left edge.
+    const double over = p.fontMetrics().horizontalAdvance(text) - r.width();
+    if (over > 0)
+        r.adjust(flags & Qt::AlignLeft ? 0 : -over / 2 - 1, 0,
+                 flags & Qt::AlignLeft ? over + 2 : over / 2 + 1, 0);
     p.setPen(QColor(6, 24, 30));
     p.drawText(r.translated(0, 1), flags, text);
     p.setPen(kCopper);
@@ -215,8 +306,9 @@ QImage paintBackdrop()
     return to24(image);
 }
 
-QImage paintTable()
+QImage paintTable(const QString& language)
 {
+    const TableWords& words = wordsIn(language);
     QImage image = blank(800, 600);
     QPainter p(&image);
     // Felt: a smooth vertical shade only, so the pictures laid on it can match it.
@@ -261,7 +353,7 @@ QImage paintTable()
         p.setBrush(copperGradient(QPointF(0, 40), QPointF(0, 102)));
         p.setPen(QPen(QColor(90, 44, 20), 0.8));
         p.drawPath(title);
-        engrave(p, QRectF(356, 86, 120, 16), QStringLiteral("VIDEO POKER"), 11,
+        engrave(p, QRectF(356, 86, 120, 16), QString::fromUtf8(words.title), 11,
                 Qt::AlignLeft | Qt::AlignVCenter);
     }
     // Emblem socket.
@@ -315,24 +407,25 @@ QImage paintTable()
         int x, y;
         const char* line1;
         const char* line2;
-    } names[] = {{502, 460, "EXTRA", ""},
-                 {351, 460, "DEAL / DRAW", ""},
-                 {67, 458, "BET \xe2\x80\x93", "RED \xc2\xb7 LOW"},
-                 {180, 458, "BET +", "BLACK \xc2\xb7 HIGH"},
-                 {640, 458, "DOUBLE", "TAKE HALF"}};
+    } names[] = {{502, 460, words.extra, ""},
+                 {351, 460, words.deal, ""},
+                 {67, 458, words.betDown, words.redLow},
+                 {180, 458, words.betUp, words.blackHigh},
+                 {640, 458, words.doubleUp, words.takeHalf}};
     for (const auto& n : names) {
         engrave(p, QRectF(n.x - 10, n.y + 99, 120, 13), QString::fromUtf8(n.line1), 10.5);
         if (*n.line2)
             engrave(p, QRectF(n.x - 10, n.y + 111, 120, 12), QString::fromUtf8(n.line2), 8.5);
     }
-    engrave(p, QRectF(284, 522, 60, 12), QStringLiteral("MAX BET"), 8.5);
-    engrave(p, QRectF(446, 522, 60, 12), QStringLiteral("AUTO"), 8.5);
-    engrave(p, QRectF(592, 522, 60, 12), QStringLiteral("PAYS"), 8.5);
+    // Between the big buttons: 71, 51 and 38 pixels free.
+    engrave(p, QRectF(284, 522, 60, 12), QString::fromUtf8(words.maxBet), 8.5, Qt::AlignCenter, 69);
+    engrave(p, QRectF(446, 522, 60, 12), QString::fromUtf8(words.autoPlay), 8.5, Qt::AlignCenter, 49);
+    engrave(p, QRectF(592, 522, 60, 12), QString::fromUtf8(words.pays), 8.5, Qt::AlignCenter, 36);
     p.end();
     return to24(image);
 }
 
-QImage paintSplash()
+QImage paintSplash(const QString& language)
 {
     QImage image = blank(800, 600);
     QPainter p(&image);
@@ -403,7 +496,7 @@ QImage paintSplash()
     p.drawPath(title);
     p.setFont(artFont(QStringLiteral("Liberation Sans"), 20, true));
     p.setPen(kInkLight);
-    p.drawText(QRectF(0, 478, 800, 30), Qt::AlignCenter, QStringLiteral("V I D E O   P O K E R"));
+    p.drawText(QRectF(0, 478, 800, 30), Qt::AlignCenter, QString::fromUtf8(wordsIn(language).splash));
     p.end();
     return to24(image);
 }
