@@ -109,6 +109,10 @@ public:
     TImage* rateLamp(int i) const { return m_rateLamps[size_t(i)]; }
     TImage* deckLamp(int deck) const { return m_deckLamps[size_t(deck)]; }
     TImage* deckPreview(int deck) const { return m_deckPreviews[size_t(deck)]; }
+    // The language choices: System, English, Deutsch, Français, Español.
+    static constexpr int LanguageCount = 5;
+    TAntiAliasLabel* languageLabel(int i) const { return m_languageLabels[size_t(i)]; }
+    void languageClick(int i);                  // kept in language.cfg; shown from the next start
     TAntiAliasLabel* menuLabel(int page) const; // 1..4 the pages, 5 "Close"
     BankrollChart* bankrollChart() const { return m_chart; }
     // The money after each kept hand before this session, oldest first, for the chart.
@@ -195,6 +199,10 @@ private:
     void keepSettings(); // saveini at once
     void keepCounters(); // svct at once (what the round does not save itself)
 
+    // languagechoice.cpp
+    void buildLanguageChoice();
+    void showLanguageChoice();
+
     // helppage.cpp
     void buildHelpPage();
     void updateScroll();
@@ -265,6 +273,8 @@ private:
     std::array<TImage*, DeckCount> m_deckPreviews{};
     std::array<TImage*, DeckCount> m_deckLamps{};
     QString m_lastBackWarning;
+    std::array<TAntiAliasLabel*, LanguageCount> m_languageLabels{};
+    std::array<TImage*, LanguageCount> m_languageLamps{};
 
     QWidget* Panel1 = nullptr; // the account panel of the Settings page
     TAntiAliasLabel* m_creditValue = nullptr;

@@ -1,0 +1,82 @@
+#include "widgets/language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <array>
+
+namespace tarvelle {
+
+namespace {
+
+constexpr std::array<const char*, 3> kTranslated = {"de", "fr", "es"};
+
+QString& current()
+{
+    static QString language = QStringLiteral("en");
+    return language;
+}
+
+bool translated(const QString& code)
+{
+    for (const char* t : kTranslated) {
+        if (code == QLatin1String(t))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString uiLanguage()
+{
+    return current();
+}
+
+QString pickLanguage(const QString& choice, const QStringList& systemLanguages)
+{
+    if (choice == QLatin1String("en") || translated(choice))
+        return choice;
+    // The first language the desktop names that the game speaks; English ends the search,
+    // so "en_GB:de" stays English.
+    for (const QString& tag : systemLanguages) {
+        const QString code = tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        if (code == QLatin1String("en") || translated(code))
+            return code;
+    }
+    return QStringLiteral("en");
+}
+
+bool loadTranslation(QTranslator& translator, const QString& language, const QString& folder)
+{
+    if (!translated(language))
+        return false;
+    // QTranslator checks the file's magic and structure; a damaged file does not load.
+    return translator.load(QStringLiteral("tarvelle_") + language, folder) && !translator.isEmpty();
+}
+
+QString installLanguage(const QString& language)
+{
+    static QTranslator game;
+    static QTranslator qt;
+    if (!loadTranslation(game, language)) {
+        current() = QStringLiteral("en");
+        return current();
+    }
+    QCoreApplication::installTranslator(&game);
+    if (qt.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+    current() = language;
+    return current();
+}
+
+QString engineText(std::string_view source)
+{
+    if (source.empty())
+        return QString();
+    const QByteArray key(source.data(), qsizetype(source.size()));
+    return QCoreApplication::translate("Engine", key.constData());
+}
+
+} // namespace tarvelle
