@@ -4,6 +4,7 @@
 
 #include "widgets/accessibility.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPrintDialog>
@@ -61,7 +62,9 @@ void StrategyWindow::showChart(const Game& game)
     if (m_worker.joinable())
         m_worker.join(); // a chart takes seconds at most; the newest one asked for is shown
     m_worker = std::thread([this, game, key = m_wanted] {
-        const QString html = QString::fromStdString(chartHtml(strategyChart(game)));
+        const QString html = QString::fromStdString(chartHtml(strategyChart(game), [](const char* source) {
+            return QCoreApplication::translate("Engine", source).toStdString();
+        }));
         QMetaObject::invokeMethod(
             this,
             [this, key, html] {

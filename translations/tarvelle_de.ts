@@ -270,6 +270,38 @@
         <source>Autoplay on</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 strategy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold the first line that fits the dealt hand; where it fits more than one way, keep the higher cards.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A flush penalty is a card thrown away of the suit kept, a straight penalty one that could have made a straight with the cards kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deals %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Played by this chart the game returns %1 %; the best play returns %2 %, %3 points more.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GameCaption</name>
@@ -283,6 +315,22 @@
     <message>
         <source>Tarvelle is already running with the data folder %1.
 Close that copy before starting another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: tarvelle [--data-dir DIR]
+Video poker: Jacks or Better with an optional wild Joker and a double-up game,
+and the casino pay tables (Jacks or Better, Bonus, Deuces Wild, Joker Poker...).
+
+  --data-dir DIR  read the data files from DIR and keep poker.ini and poker.dat there
+  --help          show this help and exit
+  --version       show the version and exit
+
+Without --data-dir the game uses its own folder when that holds poker2.dat and is
+writable; otherwise it reads ../share/tarvelle from its own folder (bin or games) and
+keeps the player&apos;s files in $XDG_DATA_HOME/Tarvelle (by default
+~/.local/share/Tarvelle).
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -476,13 +524,6 @@ Close that copy before starting another one.</source>
     </message>
     <message>
         <source>hold %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>tarvelle::HelpViewer</name>
-    <message>
-        <source>cannot be read</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1163,6 +1204,38 @@ The damaged file is kept as %1.</source>
     </message>
     <message>
         <source>Deals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shown from the next start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from the next start</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
