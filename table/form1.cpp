@@ -138,7 +138,8 @@ void TForm1::createControls()
 
     Image9 = makeImage(this, QStringLiteral("Image9"));
     Image9->setPictureFrom(*splash, QRect(55, 51, 28, 29)); // empty until the first frame
-    const QString emblems[] = {tr("emblem1"), tr("emblem2"), tr("emblem3"), tr("emblem4")};
+    const QString emblems[] = {QStringLiteral("emblem1"), QStringLiteral("emblem2"),
+                               QStringLiteral("emblem3"), QStringLiteral("emblem4")};
     Image6 = makeImage(this, QStringLiteral("Image6"));
     Image7 = makeImage(this, QStringLiteral("Image7"));
     Image8 = makeImage(this, QStringLiteral("Image8"));

@@ -133,7 +133,8 @@ void ReviewWindow::fill()
     m_list->clear();
     const auto list = mistakes(m_history, m_game, m_order);
     for (const HandRecord& r : list) {
-        const QString when = QDateTime::fromSecsSinceEpoch(r.time).toString(tr("yyyy-MM-dd hh:mm"));
+        const QString when =
+            QDateTime::fromSecsSinceEpoch(r.time).toString(QStringLiteral("yyyy-MM-dd hh:mm"));
         const QString text = tr("%1, %2\n  Dealt %3\n  Yours %4\n  Best  %5")
                                  .arg(costText(r), when, holdText(r.dealt, 0), holdText(r.dealt, r.hold),
                                       holdText(r.dealt, r.best));
