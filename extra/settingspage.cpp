@@ -7,6 +7,7 @@
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
 #include "widgets/image.h"
+#include "widgets/language.h"
 #include "widgets/palette.h"
 
 #include <QMessageBox>
@@ -72,6 +73,7 @@ void showFigure(TAntiAliasLabel* label, int64_t value)
 void boxed(TAntiAliasLabel* label, int w, int h, const QColor& background, Qt::Alignment align)
 {
     label->setAutoSize(false);
+    shrinkToFit(label, label->text(), w - 4);
     label->resize(w, h);
     label->setTransparent(false);
     label->setColor(background);

@@ -109,6 +109,7 @@ void TForm2::buildStatsPage()
 {
     sg2 = new TStringAlignGrid(this);
     layOutPokerGrid();
+    shrinkCellsToFit(sg2);
 
     sg3 = new TStringAlignGrid(this);
     setUpGrid(sg3, 6, 6, QRect(100, 400, 600, 132));
@@ -125,11 +126,13 @@ void TForm2::buildStatsPage()
                             QT_TR_NOOP("Total Doubles")};
     for (int r = 1; r <= 5; ++r)
         sg3->setCell(0, r, tr(rows3[r - 1]));
+    shrinkCellsToFit(sg3);
 
     buildRiskStrip();
 
     resets = caption(this, tr("Reset"), 385, 561);
     resets->setAutoSize(false);
+    shrinkToFit(resets, resets->text(), 65);
     resets->resize(65, 25);
     makeHover(resets, palette::Item, palette::Ink);
     connect(resets, &TAntiAliasLabel::clicked, this, &TForm2::resetsClick);
@@ -313,6 +316,7 @@ void TForm2::layOutPokerGrid()
 void TForm2::refreshStats()
 {
     layOutPokerGrid();
+    shrinkCellsToFit(sg2);
     requestRisk();
     const Counters& c = m_game.counters;
     if (m_game.casino) {

@@ -237,6 +237,7 @@ void TForm1::showGame()
     }
     access::setName(m_gameCaption, tr("Game: %1 (G)").arg(g ? titleOf(*g) : QStringLiteral("Tarvelle")));
     layPayTable();
+    shrinkCellsToFit(sg1);
     BaseOdds();
     coach->followSettings();
     describeHand();

@@ -45,6 +45,7 @@ void TForm1::createPayTable()
     sg1->setColor(kGridBack);
     sg1->setFixedColor(kGridBack);
     layPayTable();
+    shrinkCellsToFit(sg1);
     sg1->hide();
 }
 

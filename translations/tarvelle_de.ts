@@ -333,7 +333,7 @@ keeps the player&apos;s files in $XDG_DATA_HOME/Tarvelle (by default
 ~/.local/share/Tarvelle).
 </source>
         <translation>Aufruf: tarvelle [--data-dir ORDNER]
-Videopoker: Buben oder besser mit wahlweise einem Joker als Joker und einem Verdopplungsspiel,
+Videopoker: Buben oder besser, wahlweise mit Joker als Ersatzkarte, und ein Verdopplungsspiel,
 dazu die Gewinntabellen der Casinos (Buben oder besser, Bonus, Deuces Wild, Joker Poker ...).
 
   --data-dir ORDNER  die Datendateien aus ORDNER lesen und poker.ini und poker.dat dort ablegen
@@ -906,7 +906,7 @@ Die beschädigte Datei bleibt als %1 erhalten.</translation>
     </message>
     <message>
         <source>Odds %</source>
-        <translation>Chance %</translation>
+        <translation>Quote %</translation>
     </message>
     <message>
         <source>Minimum video mode required is 800x600 !</source>
@@ -937,7 +937,7 @@ Die beschädigte Datei bleibt als %1 erhalten.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Help</source>
@@ -953,7 +953,7 @@ Die beschädigte Datei bleibt als %1 erhalten.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation>Schließen</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>&lt;p&gt;The help page (%1) could not be found.&lt;/p&gt;&lt;p&gt;Reinstalling the game puts it back beside the program.&lt;/p&gt;</source>
@@ -1069,7 +1069,7 @@ Die beschädigte Datei bleibt als %1 erhalten.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Only for the table&apos;s own game</source>

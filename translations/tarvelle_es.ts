@@ -1069,7 +1069,7 @@ El archivo dañado se guarda como %1.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Poner a cero</translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Only for the table&apos;s own game</source>

@@ -906,7 +906,7 @@ Le fichier endommagé est gardé sous le nom %1.</translation>
     </message>
     <message>
         <source>Odds %</source>
-        <translation>Chances %</translation>
+        <translation>Proba. %</translation>
     </message>
     <message>
         <source>Minimum video mode required is 800x600 !</source>
@@ -1069,7 +1069,7 @@ Le fichier endommagé est gardé sous le nom %1.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Remise à zéro</translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Only for the table&apos;s own game</source>

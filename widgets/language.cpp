@@ -1,8 +1,12 @@
 #include "widgets/language.h"
 
+#include "widgets/stringaligngrid.h"
+
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <QWidget>
 
 #include <array>
 
@@ -69,6 +73,42 @@ QString installLanguage(const QString& language)
         QCoreApplication::installTranslator(&qt);
     current() = language;
     return current();
+}
+
+void shrinkToFit(QWidget* widget, const QString& text, int width, int minPixels)
+{
+    QFont f = widget->font();
+    if (f.pixelSize() <= 0)
+        return;
+    const int start = f.pixelSize();
+    while (f.pixelSize() > minPixels && QFontMetrics(f).horizontalAdvance(text) > width)
+        f.setPixelSize(f.pixelSize() - 1);
+    if (f.pixelSize() != start)
+        widget->setFont(f);
+}
+
+void shrinkCellsToFit(TStringAlignGrid* grid)
+{
+    if (uiLanguage() == QLatin1String("en"))
+        return;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        for (int c = 0; c < grid->colCount(); ++c) {
+            const QString text = grid->cell(c, r);
+            QFont f = grid->font();
+            const int room = grid->colWidth(c) - 4;
+            if (text.isEmpty() || QFontMetrics(f).horizontalAdvance(text) <= room)
+                continue;
+            qreal size = f.pixelSize() > 0 ? f.pixelSize() : f.pointSizeF();
+            while (size > 7 && QFontMetrics(f).horizontalAdvance(text) > room) {
+                size -= 0.5;
+                if (f.pixelSize() > 0)
+                    f.setPixelSize(int(size));
+                else
+                    f.setPointSizeF(size);
+            }
+            grid->setFontCell(c, r, f);
+        }
+    }
 }
 
 QString engineText(std::string_view source)

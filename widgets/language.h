@@ -6,8 +6,11 @@
 #include <string_view>
 
 class QTranslator;
+class QWidget;
 
 namespace tarvelle {
+
+class TStringAlignGrid;
 
 // The language the player sees: "en", "de", "fr" or "es". English until
 // installLanguage() has loaded another one.
@@ -25,6 +28,14 @@ bool loadTranslation(QTranslator& translator, const QString& language,
 // Installs the translation (and Qt's own, for the standard buttons) for the whole program;
 // whatever fails to load leaves English in place. Returns the language now shown.
 QString installLanguage(const QString& language);
+
+// Sets the widget's font smaller, down to minPixels, until `text` fits `width`: a longer
+// translation keeps to the place the English one was drawn for.
+void shrinkToFit(QWidget* widget, const QString& text, int width, int minPixels = 11);
+
+// The same for each cell of a grid whose text overflows its column, in the languages other
+// than English (whose texts the grids were laid out for).
+void shrinkCellsToFit(TStringAlignGrid* grid);
 
 // A text the engine handed out (hand names, game titles, round messages), translated.
 QString engineText(std::string_view source);
