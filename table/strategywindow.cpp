@@ -2,6 +2,8 @@
 // holds, as a page the player can read beside the table and print.
 #include "table/strategywindow.h"
 
+#include "table/holdwords.h"
+
 #include "widgets/accessibility.h"
 
 #include <QCoreApplication>
@@ -63,7 +65,8 @@ void StrategyWindow::showChart(const Game& game)
         m_worker.join(); // a chart takes seconds at most; the newest one asked for is shown
     m_worker = std::thread([this, game, key = m_wanted] {
         const QString html = QString::fromStdString(chartHtml(strategyChart(game), [](const char* source) {
-            return QCoreApplication::translate("Engine", source).toStdString();
+            const QString text = QCoreApplication::translate("Engine", source);
+            return (text == QLatin1String(source) ? holdPatternText(text) : text).toStdString();
         }));
         QMetaObject::invokeMethod(
             this,

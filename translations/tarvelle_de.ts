@@ -311,6 +311,257 @@
     </message>
 </context>
 <context>
+    <name>HoldWords</name>
+    <message>
+        <source>Ace</source>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>König</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Bube</translation>
+    </message>
+    <message>
+        <source>discard everything</source>
+        <translation>alles abwerfen</translation>
+    </message>
+    <message>
+        <source>keep all five (no win)</source>
+        <translation>alle fünf halten (kein Gewinn)</translation>
+    </message>
+    <message>
+        <source>a pair</source>
+        <translation>ein Paar</translation>
+    </message>
+    <message>
+        <source>high pair</source>
+        <translation>hohes Paar</translation>
+    </message>
+    <message>
+        <source>low pair</source>
+        <translation>kleines Paar</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>zwei Paare</translation>
+    </message>
+    <message>
+        <source>three of a kind</source>
+        <translation>Drilling</translation>
+    </message>
+    <message>
+        <source>four of a kind</source>
+        <translation>Vierling</translation>
+    </message>
+    <message>
+        <source>the Joker alone</source>
+        <translation>Joker allein</translation>
+    </message>
+    <message>
+        <source>the Joker and %1</source>
+        <translation>Joker und %1</translation>
+    </message>
+    <message>
+        <source>%1 alone</source>
+        <translation>%1 allein</translation>
+    </message>
+    <message>
+        <source>suited %1</source>
+        <translation>%1 gleichfarbig</translation>
+    </message>
+    <message>
+        <source>unsuited %1</source>
+        <translation>%1 verschiedenfarbig</translation>
+    </message>
+    <message>
+        <source>%1 to a royal flush</source>
+        <translation>%1 zum Royal Flush</translation>
+    </message>
+    <message>
+        <source>%1 to a straight flush</source>
+        <translation>%1 zum Straight Flush</translation>
+    </message>
+    <message>
+        <source>%1 to a flush</source>
+        <translation>%1 zum Flush</translation>
+    </message>
+    <message>
+        <source>%1 to an outside straight</source>
+        <translation>%1 zur offenen Straße</translation>
+    </message>
+    <message>
+        <source>%1 to an inside straight</source>
+        <translation>%1 zur inneren Straße</translation>
+    </message>
+    <message>
+        <source>%1 to a straight</source>
+        <translation>%1 zur Straße</translation>
+    </message>
+    <message>
+        <source>four deuces alone</source>
+        <translation>vier Zweien allein</translation>
+    </message>
+    <message>
+        <source>three deuces alone</source>
+        <translation>drei Zweien allein</translation>
+    </message>
+    <message>
+        <source>two deuces alone</source>
+        <translation>zwei Zweien allein</translation>
+    </message>
+    <message>
+        <source>one deuce alone</source>
+        <translation>eine Zwei allein</translation>
+    </message>
+    <message>
+        <source>four Aces</source>
+        <translation>vier Asse</translation>
+    </message>
+    <message>
+        <source>three Aces</source>
+        <translation>drei Asse</translation>
+    </message>
+    <message>
+        <source>pair of Aces</source>
+        <translation>Paar Asse</translation>
+    </message>
+    <message>
+        <source>four 2s to 4s</source>
+        <translation>Vierling 2 bis 4</translation>
+    </message>
+    <message>
+        <source>three 2s to 4s</source>
+        <translation>Drilling 2 bis 4</translation>
+    </message>
+    <message>
+        <source>pair of 2s to 4s</source>
+        <translation>Paar 2 bis 4</translation>
+    </message>
+    <message>
+        <source>four 5s to Kings</source>
+        <translation>Vierling 5 bis König</translation>
+    </message>
+    <message>
+        <source>three 5s to Kings</source>
+        <translation>Drilling 5 bis König</translation>
+    </message>
+    <message>
+        <source>pair of 5s to 10s</source>
+        <translation>Paar 5 bis 10</translation>
+    </message>
+    <message>
+        <source>pair of Jacks to Kings</source>
+        <translation>Paar Bube bis König</translation>
+    </message>
+    <message>
+        <source>four Jacks to Kings</source>
+        <translation>Vierling Bube bis König</translation>
+    </message>
+    <message>
+        <source>three Jacks to Kings</source>
+        <translation>Drilling Bube bis König</translation>
+    </message>
+    <message>
+        <source>four 5s to 10s</source>
+        <translation>Vierling 5 bis 10</translation>
+    </message>
+    <message>
+        <source>three 5s to 10s</source>
+        <translation>Drilling 5 bis 10</translation>
+    </message>
+    <message>
+        <source>pair of 5s to Kings</source>
+        <translation>Paar 5 bis König</translation>
+    </message>
+    <message>
+        <source> with the Joker</source>
+        <translation> mit Joker</translation>
+    </message>
+    <message>
+        <source> with one deuce</source>
+        <translation> mit einer Zwei</translation>
+    </message>
+    <message>
+        <source> with two deuces</source>
+        <translation> mit zwei Zweien</translation>
+    </message>
+    <message>
+        <source> with a flush penalty</source>
+        <translation> mit Flush-Strafkarte</translation>
+    </message>
+    <message>
+        <source> with a straight penalty</source>
+        <translation> mit Straßen-Strafkarte</translation>
+    </message>
+    <message>
+        <source> with flush and straight penalties</source>
+        <translation> mit Flush- und Straßen-Strafkarte</translation>
+    </message>
+    <message>
+        <source>, no penalty card</source>
+        <translation>, ohne Strafkarte</translation>
+    </message>
+    <message>
+        <source>, fits 1 straight</source>
+        <translation>, passt in 1 Straße</translation>
+    </message>
+    <message>
+        <source>, fits %1 straights</source>
+        <translation>, passt in %1 Straßen</translation>
+    </message>
+    <message>
+        <source>, which needs a 2</source>
+        <translation>, die eine 2 braucht</translation>
+    </message>
+    <message>
+        <source>, %1 needing a 2</source>
+        <translation>, %1 davon mit einer 2</translation>
+    </message>
+    <message>
+        <source>, no gaps</source>
+        <translation>, ohne Lücke</translation>
+    </message>
+    <message>
+        <source>, 1 gap</source>
+        <translation>, 1 Lücke</translation>
+    </message>
+    <message>
+        <source>, %1 gaps</source>
+        <translation>, %1 Lücken</translation>
+    </message>
+    <message>
+        <source>, no high cards</source>
+        <translation>, keine hohe Karte</translation>
+    </message>
+    <message>
+        <source>, 1 high card</source>
+        <translation>, 1 hohe Karte</translation>
+    </message>
+    <message>
+        <source>, %1 high cards</source>
+        <translation>, %1 hohe Karten</translation>
+    </message>
+    <message>
+        <source>, inside</source>
+        <translation>, innen</translation>
+    </message>
+    <message>
+        <source>, open</source>
+        <translation>, offen</translation>
+    </message>
+    <message>
+        <source>dealt %1</source>
+        <translation>%1 ausgeteilt</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Tarvelle is already running with the data folder %1.

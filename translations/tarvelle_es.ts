@@ -311,6 +311,257 @@
     </message>
 </context>
 <context>
+    <name>HoldWords</name>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Rey</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Reina</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Jota</translation>
+    </message>
+    <message>
+        <source>discard everything</source>
+        <translation>descartar todo</translation>
+    </message>
+    <message>
+        <source>keep all five (no win)</source>
+        <translation>guardar las cinco (sin premio)</translation>
+    </message>
+    <message>
+        <source>a pair</source>
+        <translation>una pareja</translation>
+    </message>
+    <message>
+        <source>high pair</source>
+        <translation>pareja alta</translation>
+    </message>
+    <message>
+        <source>low pair</source>
+        <translation>pareja baja</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>doble pareja</translation>
+    </message>
+    <message>
+        <source>three of a kind</source>
+        <translation>trío</translation>
+    </message>
+    <message>
+        <source>four of a kind</source>
+        <translation>póker</translation>
+    </message>
+    <message>
+        <source>the Joker alone</source>
+        <translation>comodín solo</translation>
+    </message>
+    <message>
+        <source>the Joker and %1</source>
+        <translation>comodín y %1</translation>
+    </message>
+    <message>
+        <source>%1 alone</source>
+        <translation>%1, nada más</translation>
+    </message>
+    <message>
+        <source>suited %1</source>
+        <translation>%1 del mismo palo</translation>
+    </message>
+    <message>
+        <source>unsuited %1</source>
+        <translation>%1 de distinto palo</translation>
+    </message>
+    <message>
+        <source>%1 to a royal flush</source>
+        <translation>%1 a escalera real</translation>
+    </message>
+    <message>
+        <source>%1 to a straight flush</source>
+        <translation>%1 a escalera de color</translation>
+    </message>
+    <message>
+        <source>%1 to a flush</source>
+        <translation>%1 a color</translation>
+    </message>
+    <message>
+        <source>%1 to an outside straight</source>
+        <translation>%1 a escalera abierta</translation>
+    </message>
+    <message>
+        <source>%1 to an inside straight</source>
+        <translation>%1 a escalera interna</translation>
+    </message>
+    <message>
+        <source>%1 to a straight</source>
+        <translation>%1 a escalera</translation>
+    </message>
+    <message>
+        <source>four deuces alone</source>
+        <translation>cuatro doses solos</translation>
+    </message>
+    <message>
+        <source>three deuces alone</source>
+        <translation>tres doses solos</translation>
+    </message>
+    <message>
+        <source>two deuces alone</source>
+        <translation>dos doses solos</translation>
+    </message>
+    <message>
+        <source>one deuce alone</source>
+        <translation>un dos solo</translation>
+    </message>
+    <message>
+        <source>four Aces</source>
+        <translation>póker de ases</translation>
+    </message>
+    <message>
+        <source>three Aces</source>
+        <translation>trío de ases</translation>
+    </message>
+    <message>
+        <source>pair of Aces</source>
+        <translation>pareja de ases</translation>
+    </message>
+    <message>
+        <source>four 2s to 4s</source>
+        <translation>póker de 2 a 4</translation>
+    </message>
+    <message>
+        <source>three 2s to 4s</source>
+        <translation>trío de 2 a 4</translation>
+    </message>
+    <message>
+        <source>pair of 2s to 4s</source>
+        <translation>pareja de 2 a 4</translation>
+    </message>
+    <message>
+        <source>four 5s to Kings</source>
+        <translation>póker de 5 a Rey</translation>
+    </message>
+    <message>
+        <source>three 5s to Kings</source>
+        <translation>trío de 5 a Rey</translation>
+    </message>
+    <message>
+        <source>pair of 5s to 10s</source>
+        <translation>pareja de 5 a 10</translation>
+    </message>
+    <message>
+        <source>pair of Jacks to Kings</source>
+        <translation>pareja de Jota a Rey</translation>
+    </message>
+    <message>
+        <source>four Jacks to Kings</source>
+        <translation>póker de Jota a Rey</translation>
+    </message>
+    <message>
+        <source>three Jacks to Kings</source>
+        <translation>trío de Jota a Rey</translation>
+    </message>
+    <message>
+        <source>four 5s to 10s</source>
+        <translation>póker de 5 a 10</translation>
+    </message>
+    <message>
+        <source>three 5s to 10s</source>
+        <translation>trío de 5 a 10</translation>
+    </message>
+    <message>
+        <source>pair of 5s to Kings</source>
+        <translation>pareja de 5 a Rey</translation>
+    </message>
+    <message>
+        <source> with the Joker</source>
+        <translation> con comodín</translation>
+    </message>
+    <message>
+        <source> with one deuce</source>
+        <translation> con un dos</translation>
+    </message>
+    <message>
+        <source> with two deuces</source>
+        <translation> con dos doses</translation>
+    </message>
+    <message>
+        <source> with a flush penalty</source>
+        <translation> con penalización de color</translation>
+    </message>
+    <message>
+        <source> with a straight penalty</source>
+        <translation> con penalización de escalera</translation>
+    </message>
+    <message>
+        <source> with flush and straight penalties</source>
+        <translation> con penalizaciones de color y de escalera</translation>
+    </message>
+    <message>
+        <source>, no penalty card</source>
+        <translation>, sin penalización</translation>
+    </message>
+    <message>
+        <source>, fits 1 straight</source>
+        <translation>, vale para 1 escalera</translation>
+    </message>
+    <message>
+        <source>, fits %1 straights</source>
+        <translation>, vale para %1 escaleras</translation>
+    </message>
+    <message>
+        <source>, which needs a 2</source>
+        <translation>, que necesita un 2</translation>
+    </message>
+    <message>
+        <source>, %1 needing a 2</source>
+        <translation>, %1 con un 2</translation>
+    </message>
+    <message>
+        <source>, no gaps</source>
+        <translation>, sin huecos</translation>
+    </message>
+    <message>
+        <source>, 1 gap</source>
+        <translation>, 1 hueco</translation>
+    </message>
+    <message>
+        <source>, %1 gaps</source>
+        <translation>, %1 huecos</translation>
+    </message>
+    <message>
+        <source>, no high cards</source>
+        <translation>, sin cartas altas</translation>
+    </message>
+    <message>
+        <source>, 1 high card</source>
+        <translation>, 1 carta alta</translation>
+    </message>
+    <message>
+        <source>, %1 high cards</source>
+        <translation>, %1 cartas altas</translation>
+    </message>
+    <message>
+        <source>, inside</source>
+        <translation>, interna</translation>
+    </message>
+    <message>
+        <source>, open</source>
+        <translation>, abierta</translation>
+    </message>
+    <message>
+        <source>dealt %1</source>
+        <translation>%1 servido</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Tarvelle is already running with the data folder %1.

@@ -311,6 +311,257 @@
     </message>
 </context>
 <context>
+    <name>HoldWords</name>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Roi</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Valet</translation>
+    </message>
+    <message>
+        <source>discard everything</source>
+        <translation>tout jeter</translation>
+    </message>
+    <message>
+        <source>keep all five (no win)</source>
+        <translation>garder les cinq (sans gain)</translation>
+    </message>
+    <message>
+        <source>a pair</source>
+        <translation>une paire</translation>
+    </message>
+    <message>
+        <source>high pair</source>
+        <translation>paire haute</translation>
+    </message>
+    <message>
+        <source>low pair</source>
+        <translation>petite paire</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>double paire</translation>
+    </message>
+    <message>
+        <source>three of a kind</source>
+        <translation>brelan</translation>
+    </message>
+    <message>
+        <source>four of a kind</source>
+        <translation>carré</translation>
+    </message>
+    <message>
+        <source>the Joker alone</source>
+        <translation>le Joker seul</translation>
+    </message>
+    <message>
+        <source>the Joker and %1</source>
+        <translation>Joker et %1</translation>
+    </message>
+    <message>
+        <source>%1 alone</source>
+        <translation>%1 uniquement</translation>
+    </message>
+    <message>
+        <source>suited %1</source>
+        <translation>%1 assortis</translation>
+    </message>
+    <message>
+        <source>unsuited %1</source>
+        <translation>%1 dépareillés</translation>
+    </message>
+    <message>
+        <source>%1 to a royal flush</source>
+        <translation>%1 pour quinte flush royale</translation>
+    </message>
+    <message>
+        <source>%1 to a straight flush</source>
+        <translation>%1 pour quinte flush</translation>
+    </message>
+    <message>
+        <source>%1 to a flush</source>
+        <translation>%1 pour couleur</translation>
+    </message>
+    <message>
+        <source>%1 to an outside straight</source>
+        <translation>%1 pour quinte ouverte</translation>
+    </message>
+    <message>
+        <source>%1 to an inside straight</source>
+        <translation>%1 pour quinte ventrale</translation>
+    </message>
+    <message>
+        <source>%1 to a straight</source>
+        <translation>%1 pour quinte</translation>
+    </message>
+    <message>
+        <source>four deuces alone</source>
+        <translation>quatre 2 seuls</translation>
+    </message>
+    <message>
+        <source>three deuces alone</source>
+        <translation>trois 2 seuls</translation>
+    </message>
+    <message>
+        <source>two deuces alone</source>
+        <translation>deux 2 seuls</translation>
+    </message>
+    <message>
+        <source>one deuce alone</source>
+        <translation>un 2 seul</translation>
+    </message>
+    <message>
+        <source>four Aces</source>
+        <translation>carré d’As</translation>
+    </message>
+    <message>
+        <source>three Aces</source>
+        <translation>brelan d’As</translation>
+    </message>
+    <message>
+        <source>pair of Aces</source>
+        <translation>paire d’As</translation>
+    </message>
+    <message>
+        <source>four 2s to 4s</source>
+        <translation>carré de 2 à 4</translation>
+    </message>
+    <message>
+        <source>three 2s to 4s</source>
+        <translation>brelan de 2 à 4</translation>
+    </message>
+    <message>
+        <source>pair of 2s to 4s</source>
+        <translation>paire de 2 à 4</translation>
+    </message>
+    <message>
+        <source>four 5s to Kings</source>
+        <translation>carré de 5 à Roi</translation>
+    </message>
+    <message>
+        <source>three 5s to Kings</source>
+        <translation>brelan de 5 à Roi</translation>
+    </message>
+    <message>
+        <source>pair of 5s to 10s</source>
+        <translation>paire de 5 à 10</translation>
+    </message>
+    <message>
+        <source>pair of Jacks to Kings</source>
+        <translation>paire de Valets à Rois</translation>
+    </message>
+    <message>
+        <source>four Jacks to Kings</source>
+        <translation>carré de Valet à Roi</translation>
+    </message>
+    <message>
+        <source>three Jacks to Kings</source>
+        <translation>brelan de Valet à Roi</translation>
+    </message>
+    <message>
+        <source>four 5s to 10s</source>
+        <translation>carré de 5 à 10</translation>
+    </message>
+    <message>
+        <source>three 5s to 10s</source>
+        <translation>brelan de 5 à 10</translation>
+    </message>
+    <message>
+        <source>pair of 5s to Kings</source>
+        <translation>paire de 5 à Roi</translation>
+    </message>
+    <message>
+        <source> with the Joker</source>
+        <translation> avec le Joker</translation>
+    </message>
+    <message>
+        <source> with one deuce</source>
+        <translation> avec un 2</translation>
+    </message>
+    <message>
+        <source> with two deuces</source>
+        <translation> avec deux 2</translation>
+    </message>
+    <message>
+        <source> with a flush penalty</source>
+        <translation> avec pénalité de couleur</translation>
+    </message>
+    <message>
+        <source> with a straight penalty</source>
+        <translation> avec pénalité de quinte</translation>
+    </message>
+    <message>
+        <source> with flush and straight penalties</source>
+        <translation> avec pénalités de couleur et de quinte</translation>
+    </message>
+    <message>
+        <source>, no penalty card</source>
+        <translation>, sans pénalité</translation>
+    </message>
+    <message>
+        <source>, fits 1 straight</source>
+        <translation>, pour 1 quinte</translation>
+    </message>
+    <message>
+        <source>, fits %1 straights</source>
+        <translation>, pour %1 quintes</translation>
+    </message>
+    <message>
+        <source>, which needs a 2</source>
+        <translation>, qui demande un 2</translation>
+    </message>
+    <message>
+        <source>, %1 needing a 2</source>
+        <translation>, dont %1 avec un 2</translation>
+    </message>
+    <message>
+        <source>, no gaps</source>
+        <translation>, sans trou</translation>
+    </message>
+    <message>
+        <source>, 1 gap</source>
+        <translation>, 1 trou</translation>
+    </message>
+    <message>
+        <source>, %1 gaps</source>
+        <translation>, %1 trous</translation>
+    </message>
+    <message>
+        <source>, no high cards</source>
+        <translation>, aucune carte haute</translation>
+    </message>
+    <message>
+        <source>, 1 high card</source>
+        <translation>, 1 carte haute</translation>
+    </message>
+    <message>
+        <source>, %1 high cards</source>
+        <translation>, %1 cartes hautes</translation>
+    </message>
+    <message>
+        <source>, inside</source>
+        <translation>, ventrale</translation>
+    </message>
+    <message>
+        <source>, open</source>
+        <translation>, ouverte</translation>
+    </message>
+    <message>
+        <source>dealt %1</source>
+        <translation>%1 servi</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Tarvelle is already running with the data folder %1.
