@@ -78,8 +78,8 @@ QString installLanguage(const QString& language)
 void shrinkToFit(QWidget* widget, const QString& text, int width, int minPixels)
 {
     QFont f = widget->font();
-    if (f.pixelSize() <= 0)
-        return;
+    if (f.pixelSize() <= 0 || uiLanguage() == QLatin1String("en"))
+        return; // the English texts are the ones these places were drawn for
     const int start = f.pixelSize();
     while (f.pixelSize() > minPixels && QFontMetrics(f).horizontalAdvance(text) > width)
         f.setPixelSize(f.pixelSize() - 1);

@@ -30,7 +30,7 @@ bool loadTranslation(QTranslator& translator, const QString& language,
 QString installLanguage(const QString& language);
 
 // Sets the widget's font smaller, down to minPixels, until `text` fits `width`: a longer
-// translation keeps to the place the English one was drawn for.
+// translation keeps to the place the English one was drawn for. English is left alone.
 void shrinkToFit(QWidget* widget, const QString& text, int width, int minPixels = 11);
 
 // The same for each cell of a grid whose text overflows its column, in the languages other
