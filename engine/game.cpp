@@ -3,6 +3,7 @@
 #include "engine/bitcount.h"
 #include "engine/evaluator.h"
 #include "engine/paytable.h"
+#include "engine/textid.h"
 
 #include <algorithm>
 #include <bit>
@@ -203,15 +204,15 @@ std::string_view classKeyId(ClassKey key)
 std::string_view gameTitle(std::string_view id)
 {
     static constexpr std::pair<std::string_view, std::string_view> titles[] = {
-        {"tarvelle", "Tarvelle"},
-        {"tarvelle-joker", "Tarvelle with the Joker"},
-        {"jacks-9-6", "9/6 Jacks or Better"},
-        {"jacks-8-5", "8/5 Jacks or Better"},
-        {"bonus-8-5", "8/5 Bonus Poker"},
-        {"double-bonus-10-7", "10/7 Double Bonus"},
-        {"double-double-bonus-9-6", "9/6 Double Double Bonus"},
-        {"deuces-wild", "Full-pay Deuces Wild"},
-        {"joker-poker", "Full-pay Joker Poker (Kings or Better)"},
+        {"tarvelle", QT_TRANSLATE_NOOP("Engine", "Tarvelle")},
+        {"tarvelle-joker", QT_TRANSLATE_NOOP("Engine", "Tarvelle with the Joker")},
+        {"jacks-9-6", QT_TRANSLATE_NOOP("Engine", "9/6 Jacks or Better")},
+        {"jacks-8-5", QT_TRANSLATE_NOOP("Engine", "8/5 Jacks or Better")},
+        {"bonus-8-5", QT_TRANSLATE_NOOP("Engine", "8/5 Bonus Poker")},
+        {"double-bonus-10-7", QT_TRANSLATE_NOOP("Engine", "10/7 Double Bonus")},
+        {"double-double-bonus-9-6", QT_TRANSLATE_NOOP("Engine", "9/6 Double Double Bonus")},
+        {"deuces-wild", QT_TRANSLATE_NOOP("Engine", "Full-pay Deuces Wild")},
+        {"joker-poker", QT_TRANSLATE_NOOP("Engine", "Full-pay Joker Poker (Kings or Better)")},
     };
     for (const auto& [key, title] : titles) {
         if (key == id)
@@ -223,27 +224,27 @@ std::string_view gameTitle(std::string_view id)
 std::string_view className(ClassKey key)
 {
     static constexpr std::string_view names[ClassKeyCount] = {
-        "Nothing",
-        "Low pair",
-        "Jacks or Better",
-        "Kings or Better",
-        "Two Pair",
-        "Three of a Kind",
-        "Straight",
-        "Flush",
-        "Full House",
-        "Four of a Kind",
-        "Four 5s-Ks",
-        "Four 2s-4s",
-        "Four Aces",
-        "Four 2s-4s with A-4",
-        "Four Aces with 2-4",
-        "Straight Flush",
-        "Royal Flush",
-        "Wild Royal Flush",
-        "Five of a Kind",
-        "Four Deuces",
-        "Natural Royal Flush",
+        QT_TRANSLATE_NOOP("Engine", "Nothing"),
+        QT_TRANSLATE_NOOP("Engine", "Low pair"),
+        QT_TRANSLATE_NOOP("Engine", "Jacks or Better"),
+        QT_TRANSLATE_NOOP("Engine", "Kings or Better"),
+        QT_TRANSLATE_NOOP("Engine", "Two Pair"),
+        QT_TRANSLATE_NOOP("Engine", "Three of a Kind"),
+        QT_TRANSLATE_NOOP("Engine", "Straight"),
+        QT_TRANSLATE_NOOP("Engine", "Flush"),
+        QT_TRANSLATE_NOOP("Engine", "Full House"),
+        QT_TRANSLATE_NOOP("Engine", "Four of a Kind"),
+        QT_TRANSLATE_NOOP("Engine", "Four 5s-Ks"),
+        QT_TRANSLATE_NOOP("Engine", "Four 2s-4s"),
+        QT_TRANSLATE_NOOP("Engine", "Four Aces"),
+        QT_TRANSLATE_NOOP("Engine", "Four 2s-4s with A-4"),
+        QT_TRANSLATE_NOOP("Engine", "Four Aces with 2-4"),
+        QT_TRANSLATE_NOOP("Engine", "Straight Flush"),
+        QT_TRANSLATE_NOOP("Engine", "Royal Flush"),
+        QT_TRANSLATE_NOOP("Engine", "Wild Royal Flush"),
+        QT_TRANSLATE_NOOP("Engine", "Five of a Kind"),
+        QT_TRANSLATE_NOOP("Engine", "Four Deuces"),
+        QT_TRANSLATE_NOOP("Engine", "Natural Royal Flush"),
     };
     return names[int(key)];
 }

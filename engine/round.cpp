@@ -9,6 +9,7 @@
 #include "engine/money.h"
 #include "engine/payoutcontrol.h"
 #include "engine/paytable.h"
+#include "engine/textid.h"
 
 #include <algorithm>
 #include <limits>
@@ -888,7 +889,7 @@ void Round::dealAfterBet(Phase before, bool autoplay)
         if (autoplay) {
             m_fx.autoplayTimer(false);
             m_gs.Autoplay = 0;
-            m_fx.setText(Label::Message, "Autoplay off");
+            m_fx.setText(Label::Message, QT_TRANSLATE_NOOP("Engine", "Autoplay off"));
         } else {
             disarm(ArmDeal);
         }
@@ -938,7 +939,7 @@ void Round::dealPhase(bool autoplay)
 
 void Round::dealStart(bool autoplay)
 {
-    m_fx.setText(Label::Stage, autoplay ? "A 1" : "1");
+    m_fx.setText(Label::Stage, autoplay ? QT_TRANSLATE_NOOP("Engine", "A 1") : "1");
     m_fx.setText(Label::Multiplier, "0");
     if (!autoplay)
         m_gs.FirstClick = 1;
@@ -960,7 +961,7 @@ void Round::drawPhase(bool autoplay)
     for (int k = 1; k <= 5; ++k)
         all = all && hand.Held[size_t(k)];
     m_gs.AllHeld = all ? 1 : 0;
-    m_fx.setText(Label::Stage, autoplay ? "A 2" : "2");
+    m_fx.setText(Label::Stage, autoplay ? QT_TRANSLATE_NOOP("Engine", "A 2") : "2");
     setMoney(c.Win, 0, MoneyKind::HandPaid); // the dealt hand's preview goes
     m_fx.stheld();
     if (controlled())
@@ -1067,7 +1068,7 @@ void Round::endOfDealRest(bool autoplay)
     enter(Phase::HandShown);
     disarm(ArmDeal);
     if (autoplay && !m_gs.Autoplay)
-        m_fx.setText(Label::Message, "Autoplay off");
+        m_fx.setText(Label::Message, QT_TRANSLATE_NOOP("Engine", "Autoplay off"));
     m_fx.afterDeal();
 }
 
@@ -1105,7 +1106,7 @@ void Round::drawEnd(bool autoplay)
     m_fx.afterDraw();
     if (autoplay) {
         if (!m_gs.Autoplay)
-            m_fx.setText(Label::Message, "Autoplay off");
+            m_fx.setText(Label::Message, QT_TRANSLATE_NOOP("Engine", "Autoplay off"));
         return;
     }
     if (st.DoubleGame && st.AutoDouble && m_gs.counters.Win > 0) {
@@ -1223,7 +1224,8 @@ void Round::startdbl()
         return;
     }
     m_fx.setText(Label::Stage, "3");
-    m_fx.setText(Label::Message, st.RedBlack ? "Double Red-Black" : "Double Low-High");
+    m_fx.setText(Label::Message, st.RedBlack ? QT_TRANSLATE_NOOP("Engine", "Double Red-Black")
+                                             : QT_TRANSLATE_NOOP("Engine", "Double Low-High"));
     m_fx.setText(Label::Multiplier, "2");
     m_fx.stheld();
     m_gs.hand.clearHeld();
@@ -1312,7 +1314,8 @@ void Round::autopMouseUp()
     if (on && m_gs.HandActive)
         return; // never starts in the middle of a hand; it can always be stopped
     m_gs.Autoplay = on ? 1 : 0;
-    m_fx.setText(Label::Message, on ? "Autoplay on" : "Autoplay off");
+    m_fx.setText(Label::Message, on ? QT_TRANSLATE_NOOP("Engine", "Autoplay on")
+                                    : QT_TRANSLATE_NOOP("Engine", "Autoplay off"));
     m_fx.autoplayTimer(on);
 }
 

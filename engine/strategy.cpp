@@ -1,5 +1,7 @@
 #include "engine/strategy.h"
 
+#include "engine/textid.h"
+
 #include "engine/analysis.h"
 
 #include <algorithm>
@@ -1179,37 +1181,59 @@ std::vector<std::string> patternsFromChartText(std::string_view text)
     return patterns;
 }
 
-std::string chartHtml(const StrategyChart& chart)
+std::string chartHtml(const StrategyChart& chart, const ChartWords& words)
 {
+    const auto say = [&words](const char* source) { return words ? words(source) : std::string(source); };
+    // The figures go into the sentence where its "%1", "%2" and "%3" stand.
+    const auto fill = [](std::string text, std::initializer_list<std::string> figures) {
+        int n = 1;
+        for (const std::string& f : figures) {
+            const std::string mark = "%" + std::to_string(n++);
+            if (const size_t at = text.find(mark); at != std::string::npos)
+                text.replace(at, mark.size(), f);
+        }
+        return text;
+    };
     const std::string title = htmlEscape(chartTitle(chart.game));
-    std::string out = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + title +
-                      " strategy</title>\n<style>\n"
-                      "body { font-family: sans-serif; font-size: 1em; margin: 1em; }\n"
-                      "table { border-collapse: collapse; width: 100%; }\n"
-                      "th, td { padding: 0.15em 0.5em; border-bottom: 1px solid #ccc; }\n"
-                      "td.n { text-align: right; font-variant-numeric: tabular-nums; }\n"
-                      "th { text-align: left; }\n"
-                      "@media print { body { margin: 0; font-size: 10pt; } }\n"
-                      "</style></head><body>\n<h1>" +
-                      title +
-                      "</h1>\n<p>Hold the first line that fits the dealt hand; where it fits more "
-                      "than one way, keep the higher cards.";
+    const std::string shownTitle = htmlEscape(say(chartTitle(chart.game).c_str()));
+    std::string out =
+        "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" +
+        fill(say(QT_TRANSLATE_NOOP("Engine", "%1 strategy")), {shownTitle}) +
+        "</title>\n<style>\n"
+        "body { font-family: sans-serif; font-size: 1em; margin: 1em; }\n"
+        "table { border-collapse: collapse; width: 100%; }\n"
+        "th, td { padding: 0.15em 0.5em; border-bottom: 1px solid #ccc; }\n"
+        "td.n { text-align: right; font-variant-numeric: tabular-nums; }\n"
+        "th { text-align: left; }\n"
+        "@media print { body { margin: 0; font-size: 10pt; } }\n"
+        "</style></head><body>\n<h1>" +
+        shownTitle + "</h1>\n<p>" +
+        say(QT_TRANSLATE_NOOP("Engine", "Hold the first line that fits the dealt hand; where it fits "
+                                        "more than one way, keep the higher cards."));
     if (hasPenalties(chart))
-        out += " A flush penalty is a card thrown away of the suit kept, a straight penalty one that could "
-               "have made a straight with the cards kept.";
-    out += "</p>\n<table>\n<tr><th></th><th>Hold</th><th>Deals %</th><th>Pays</th><th>Loss</th></tr>\n";
+        out +=
+            std::string(" ") + say(QT_TRANSLATE_NOOP("Engine", "A flush penalty is a card thrown away of the "
+                                                               "suit kept, a straight penalty one that could "
+                                                               "have made a straight with the cards kept."));
+    out += "</p>\n<table>\n<tr><th></th><th>" + say(QT_TRANSLATE_NOOP("Engine", "Hold")) + "</th><th>" +
+           say(QT_TRANSLATE_NOOP("Engine", "Deals %")) + "</th><th>" +
+           say(QT_TRANSLATE_NOOP("Engine", "Pays")) + "</th><th>" + say(QT_TRANSLATE_NOOP("Engine", "Loss")) +
+           "</th></tr>\n";
     char buf[128];
     for (size_t i = 0; i < chart.lines.size(); ++i) {
         const ChartLine& l = chart.lines[i];
         std::snprintf(buf, sizeof buf,
                       "<td class=\"n\">%.4Lf</td><td class=\"n\">%.4Lf</td><td class=\"n\">%.4Lf</td>",
                       l.share * 100, l.value, l.loss * 100);
-        out += "<tr><td class=\"n\">" + std::to_string(i + 1) + "</td><td>" + htmlEscape(l.pattern) +
-               "</td>" + buf + "</tr>\n";
+        out += "<tr><td class=\"n\">" + std::to_string(i + 1) + "</td><td>" +
+               htmlEscape(say(l.pattern.c_str())) + "</td>" + buf + "</tr>\n";
     }
-    out += "</table>\n<p>Played by this chart the game returns " + percent(chart.chartReturn) +
-           " %; the best play returns " + percent(chart.optimalReturn) + " %, " + percent(chart.loss()) +
-           " points more.</p>\n</body></html>\n";
+    out += "</table>\n<p>" +
+           fill(say(QT_TRANSLATE_NOOP("Engine",
+                                      "Played by this chart the game returns %1 %; the best play returns "
+                                      "%2 %, %3 points more.")),
+                {percent(chart.chartReturn), percent(chart.optimalReturn), percent(chart.loss())}) +
+           "</p>\n</body></html>\n";
     return out;
 }
 

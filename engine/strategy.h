@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,7 +52,10 @@ int chartHold(const StrategyChart& chart, const std::array<int, 5>& cards, int* 
 
 // The chart as a plain table and as a page of its own (for the game's window or a printer).
 std::string chartText(const StrategyChart& chart);
-std::string chartHtml(const StrategyChart& chart);
+// Words gives each English text of the page in the reader's language (the engine's
+// source texts; "%1" and the like stand for the figures); by default the page is English.
+using ChartWords = std::function<std::string(const char* source)>;
+std::string chartHtml(const StrategyChart& chart, const ChartWords& words = {});
 // The patterns of a table chartText wrote, best first.
 std::vector<std::string> patternsFromChartText(std::string_view text);
 

@@ -1,5 +1,6 @@
 #include "extra/chartpage.h"
 
+#include "widgets/language.h"
 #include "widgets/palette.h"
 
 #include <QAreaSeries>
@@ -258,7 +259,7 @@ void BankrollChart::redraw()
     const auto n = int64_t(bets.size());
     QList<QPointF> expected;
     QList<QPointF> edges[2][2];
-    QString title = QString::fromUtf8(gameTitle(m_shown.id));
+    QString title = engineText(gameTitle(m_shown.id));
     if (m_figures && n > 0) {
         const double rate = double(m_figures->rate);
         const double sd = double(m_figures->deviation);

@@ -8,6 +8,7 @@
 #include "widgets/antialiaslabel.h"
 #include "widgets/hidpi.h"
 #include "widgets/image.h"
+#include "widgets/language.h"
 #include "widgets/palette.h"
 
 #include <QCloseEvent>
@@ -59,7 +60,7 @@ TForm2::TForm2(GameState& game, SoundBank& sounds, CardImagery& cards, const QSt
         m_appDir += '/';
     access::install(); // before the first control is described to a screen reader
     setObjectName("Form2");
-    setWindowTitle("Extra");
+    setWindowTitle(tr("Extra"));
     setFixedSize(800, 600);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kBackground);
@@ -142,10 +143,13 @@ void TForm2::buildMenu()
     Image1 = new TImage(this);
     Image1->setGeometry(0, 0, 800, 43);
     setArt(Image1, "menubar", 800, 43);
-    const char* names[5] = {"Settings", "Help", "Statistics", "Chart", "Close"};
+    const char* names[5] = {QT_TR_NOOP("Settings"), QT_TR_NOOP("Help"), QT_TR_NOOP("Statistics"),
+                            QT_TR_NOOP("Chart"), QT_TR_NOOP("Close")};
     const int xs[5] = {68, 180, 264, 390, 732};
+    const int room[5] = {92, 62, 104, 66, 64}; // up to the next separator or the edge
     for (int i = 0; i < 5; ++i) {
-        auto* label = caption(this, names[i], xs[i], 10);
+        auto* label = caption(this, tr(names[i]), xs[i], 10);
+        shrinkToFit(label, label->text(), room[i]);
         makeHover(label, kMenuNormal, kMenuOver);
         m_menuLabels[size_t(i)] = label;
     }

@@ -113,6 +113,10 @@ public:
     TImage* deckPreview(int deck) const { return m_deckPreviews[size_t(deck)]; }
     TAntiAliasLabel* faceLabel(int faces) const { return m_faceLabels[size_t(faces)]; }
     TImage* faceLamp(int faces) const { return m_faceLamps[size_t(faces)]; }
+    // The language choices: System, English, Deutsch, Français, Español.
+    static constexpr int LanguageCount = 5;
+    TAntiAliasLabel* languageLabel(int i) const { return m_languageLabels[size_t(i)]; }
+    void languageClick(int i);                  // kept in language.cfg; shown from the next start
     TAntiAliasLabel* menuLabel(int page) const; // 1..4 the pages, 5 "Close"
     BankrollChart* bankrollChart() const { return m_chart; }
     // The chart's switch between this session and the kept history, 0 and 1.
@@ -205,6 +209,10 @@ private:
     void keepSettings(); // saveini at once
     void keepCounters(); // svct at once (what the round does not save itself)
 
+    // languagechoice.cpp
+    void buildLanguageChoice();
+    void showLanguageChoice();
+
     // helppage.cpp
     void buildHelpPage();
     void updateScroll();
@@ -282,6 +290,8 @@ private:
     std::array<TAntiAliasLabel*, FaceCount> m_faceLabels{};
     std::array<TImage*, FaceCount> m_faceLamps{};
     QString m_lastBackWarning;
+    std::array<TAntiAliasLabel*, LanguageCount> m_languageLabels{};
+    std::array<TImage*, LanguageCount> m_languageLamps{};
 
     QWidget* Panel1 = nullptr; // the account panel of the Settings page
     TAntiAliasLabel* m_creditValue = nullptr;

@@ -183,8 +183,8 @@ void TForm2::buildHelpPage()
         if (QFileInfo::exists(path))
             std::fprintf(stderr, "tarvelle: help page %s refused: %s\n", qPrintable(path),
                          qPrintable(problem));
-        hl1->setHtml(QStringLiteral("<p>The help page (%1) could not be found.</p>"
-                                    "<p>Reinstalling the game puts it back beside the program.</p>")
+        hl1->setHtml(tr("<p>The help page (%1) could not be found.</p>"
+                        "<p>Reinstalling the game puts it back beside the program.</p>")
                          .arg(path.toHtmlEscaped()));
     }
     hl1->clearHistory();

@@ -44,7 +44,8 @@ void TForm2::keyItem(QWidget* focus, KeyGroup group, QList<QWidget*> ring, std::
 void TForm2::buildKeyboard()
 {
     access::install();
-    const char* pageNames[4] = {"Settings", "Help", "Statistics", "Chart"};
+    const char* pageNames[4] = {QT_TR_NOOP("Settings"), QT_TR_NOOP("Help"), QT_TR_NOOP("Statistics"),
+                                QT_TR_NOOP("Chart")};
     for (int p = 1; p <= 4; ++p) {
         TAntiAliasLabel* menu = menuLabel(p);
         access::setRole(menu, QAccessible::PageTab);
@@ -87,7 +88,8 @@ void TForm2::buildKeyboard()
     }
     const std::function<void()> accountActs[3] = {[this] { insertClick(); }, [this] { cashoutClick(); },
                                                   [this] { accountResetClick(); }};
-    const char* accountNames[3] = {"Insert 1000", "Cashout", "Reset account"};
+    const char* accountNames[3] = {QT_TR_NOOP("Insert 1000"), QT_TR_NOOP("Cashout"),
+                                   QT_TR_NOOP("Reset account")};
     for (int b = 0; b < m_accountButtons.size() && b < 3; ++b) {
         TAntiAliasLabel* button = m_accountButtons[b];
         access::setRole(button, QAccessible::Button);

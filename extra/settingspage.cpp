@@ -8,6 +8,7 @@
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
 #include "widgets/image.h"
+#include "widgets/language.h"
 #include "widgets/palette.h"
 
 #include <QMessageBox>
@@ -34,18 +35,19 @@ struct ToggleInfo {
 
 // In the order of TForm2::Toggle.
 const ToggleInfo kToggles[TForm2::ToggleCount] = {
-    {"Add Joker", &Settings::Joker, 20, 68, 69},
-    {"Double Game", &Settings::DoubleGame, 20, 68, 109},
-    {"Auto Double", &Settings::AutoDouble, 20, 68, 149},
-    {"Red - Black", &Settings::RedBlack, 20, 68, 189},
-    {"Auto Hold", &Settings::AutoHold, 20, 68, 229},
-    {"Smart Hold", &Settings::SmartHold, 20, 68, 269},
-    {"Sound FX", &Settings::SoundFx, 20, 68, 309},
-    {"Voice FX", &Settings::VoiceFx, 20, 68, 349},
-    {"Auto Bet", &Settings::AutoBet, 20, 68, 389},
-    {"Hold High Card", &Settings::HoldHighCard, 242, 292, 69},
-    {"Hold Open Inside Straight", &Settings::HoldOpenInside, 242, 292, 109},
-    {"Payout Rate", &Settings::PayoutControl, 242, 292, 149},
+    {QT_TRANSLATE_NOOP("tarvelle::TForm2", "Add Joker"), &Settings::Joker, 20, 68, 69},
+    {QT_TRANSLATE_NOOP("tarvelle::TForm2", "Double Game"), &Settings::DoubleGame, 20, 68, 109},
+    {QT_TRANSLATE_NOOP("tarvelle::TForm2", "Auto Double"), &Settings::AutoDouble, 20, 68, 149},
+    {QT_TRANSLATE_NOOP("tarvelle::TForm2", "Red - Black"), &Settings::RedBlack, 20, 68, 189},
+    {QT_TRANSLATE_NOOP("tarvelle::TForm2", "Auto Hold"), &Settings::AutoHold, 20, 68, 229},
+    {QT_TRANSLATE_NOOP("tarvelle::TForm2", "Smart Hold"), &Settings::SmartHold, 20, 68, 269},
+    {QT_TRANSLATE_NOOP("tarvelle::TForm2", "Sound FX"), &Settings::SoundFx, 20, 68, 309},
+    {QT_TRANSLATE_NOOP("tarvelle::TForm2", "Voice FX"), &Settings::VoiceFx, 20, 68, 349},
+    {QT_TRANSLATE_NOOP("tarvelle::TForm2", "Auto Bet"), &Settings::AutoBet, 20, 68, 389},
+    {QT_TRANSLATE_NOOP("tarvelle::TForm2", "Hold High Card"), &Settings::HoldHighCard, 242, 292, 69},
+    {QT_TRANSLATE_NOOP("tarvelle::TForm2", "Hold Open Inside Straight"), &Settings::HoldOpenInside, 242, 292,
+     109},
+    {QT_TRANSLATE_NOOP("tarvelle::TForm2", "Payout Rate"), &Settings::PayoutControl, 242, 292, 149},
 };
 
 const char* const kRateCaptions[TForm2::RateCount] = {"100 %", "90 %", "80 %", "70 %", "60 %", "50 %"};
@@ -75,6 +77,7 @@ void showFigure(TAntiAliasLabel* label, int64_t value)
 void boxed(TAntiAliasLabel* label, int w, int h, const QColor& background, Qt::Alignment align)
 {
     label->setAutoSize(false);
+    shrinkToFit(label, label->text(), w - 4);
     label->resize(w, h);
     label->setTransparent(false);
     label->setColor(background);
@@ -105,7 +108,7 @@ void TForm2::buildSettingsPage()
         auto* lamp = new TImage(this);
         lamp->setGeometry(info.lampX, info.y, 30, 23);
         setLamp(lamp, false);
-        auto* label = caption(this, info.caption, info.captionX, info.y);
+        auto* label = caption(this, tr(info.caption), info.captionX, info.y);
         makeHover(label, kItemNormal, kItemOver);
         connect(label, &TAntiAliasLabel::clicked, this, [this, t] { toggleClick(t); });
         onImageClick(lamp, this, [this, t] { toggleClick(t); });
@@ -128,7 +131,7 @@ void TForm2::buildSettingsPage()
         page << lamp << label;
     }
 
-    auto* decks = caption(this, "Decks", 594, 70);
+    auto* decks = caption(this, tr("Decks"), 594, 70);
     boxed(decks, 159, 22, kHeading, Qt::AlignHCenter);
     decks->setFontColor(kInk);
     page << decks;
@@ -150,6 +153,7 @@ void TForm2::buildSettingsPage()
     buildFacesChoice();
     buildAccountPanel();
     page << Panel1;
+    buildLanguageChoice();
 }
 
 void TForm2::buildFacesChoice()
@@ -190,11 +194,11 @@ void TForm2::buildAccountPanel()
         label->setFontColor(kInk);
         return label;
     };
-    heading("My Account", 34, 28, 159);
+    heading(tr("My Account"), 34, 28, 159);
     m_accountValue = value(34, 55, 159);
-    heading("Credit", 375, 28, 159);
+    heading(tr("Credit"), 375, 28, 159);
     m_creditValue = value(375, 55, 159);
-    heading("Tarvelle Account", 130, 99, 159);
+    heading(tr("Tarvelle Account"), 130, 99, 159);
     m_recordValue = value(289, 99, 152);
 
     auto button = [this](const QString& text, int y) {
@@ -210,10 +214,10 @@ void TForm2::buildAccountPanel()
         m_accountButtons << label;
         return label;
     };
-    connect(button("Insert 1000", 28), &TAntiAliasLabel::clicked, this, &TForm2::insertClick);
-    connect(button("Cashout", 55), &TAntiAliasLabel::clicked, this, &TForm2::cashoutClick);
+    connect(button(tr("Insert 1000"), 28), &TAntiAliasLabel::clicked, this, &TForm2::insertClick);
+    connect(button(tr("Cashout"), 55), &TAntiAliasLabel::clicked, this, &TForm2::cashoutClick);
 
-    auto* reset = caption(Panel1, "Reset", 445, 98);
+    auto* reset = caption(Panel1, tr("Reset"), 445, 98);
     boxed(reset, 87, 24, kPanel, Qt::AlignHCenter);
     makeHover(reset, kAccountResetNormal, kAccountResetOver);
     m_accountButtons << reset;
@@ -350,7 +354,7 @@ void TForm2::dk()
     if (deck == 0)
         return;
     const QString file = m_appDir + QStringLiteral("deck%1.bmp").arg(deck);
-    QString message = QStringLiteral("Cannot open the card back \"%1\".").arg(file);
+    QString message = tr("Cannot open the card back \"%1\".").arg(file);
     if (!error.isEmpty() && !error.contains(file))
         message += QLatin1Char('\n') + error;
     // Showing the Settings page again does not repeat the same warning.

@@ -3,6 +3,7 @@
 #include "extra/form2.h"
 #include "extra/riskworker.h"
 #include "widgets/antialiaslabel.h"
+#include "widgets/language.h"
 #include "widgets/palette.h"
 #include "widgets/stringaligngrid.h"
 
@@ -108,21 +109,30 @@ void TForm2::buildStatsPage()
 {
     sg2 = new TStringAlignGrid(this);
     layOutPokerGrid();
+    shrinkCellsToFit(sg2);
 
     sg3 = new TStringAlignGrid(this);
     setUpGrid(sg3, 6, 6, QRect(100, 400, 600, 132));
-    const char* header3[6] = {"Double statistics", "1st", "2nd", "3rd", "4th", "5th"};
+    const char* header3[6] = {QT_TR_NOOP("Double statistics"),
+                              QT_TR_NOOP("1st"),
+                              QT_TR_NOOP("2nd"),
+                              QT_TR_NOOP("3rd"),
+                              QT_TR_NOOP("4th"),
+                              QT_TR_NOOP("5th")};
     for (int c = 0; c < 6; ++c)
-        sg3->setCell(c, 0, header3[c]);
-    const char* rows3[5] = {"Win  Red-Black", "Lose Red-Black", "Win  Low-High", "Lose Low-High",
-                            "Total Doubles"};
+        sg3->setCell(c, 0, tr(header3[c]));
+    const char* rows3[5] = {QT_TR_NOOP("Win  Red-Black"), QT_TR_NOOP("Lose Red-Black"),
+                            QT_TR_NOOP("Win  Low-High"), QT_TR_NOOP("Lose Low-High"),
+                            QT_TR_NOOP("Total Doubles")};
     for (int r = 1; r <= 5; ++r)
-        sg3->setCell(0, r, rows3[r - 1]);
+        sg3->setCell(0, r, tr(rows3[r - 1]));
+    shrinkCellsToFit(sg3);
 
     buildRiskStrip();
 
-    resets = caption(this, "Reset", 385, 561);
+    resets = caption(this, tr("Reset"), 385, 561);
     resets->setAutoSize(false);
+    shrinkToFit(resets, resets->text(), 65);
     resets->resize(65, 25);
     makeHover(resets, palette::Item, palette::Ink);
     connect(resets, &TAntiAliasLabel::clicked, this, &TForm2::resetsClick);
@@ -271,16 +281,17 @@ void TForm2::layOutPokerGrid()
     if (!casino) {
         setUpGrid(sg2, 6, 13, kPokerBox);
         sg2->setWordwrapCell(0, 0, ww_default);
-        const char* header2[6] = {"Poker statistics", "( x )",          "1st Deal",
-                                  "2nd Deal",         "1st Deal Joker", "2nd Deal Joker"};
+        const char* header2[6] = {QT_TR_NOOP("Poker statistics"), QT_TR_NOOP("( x )"),
+                                  QT_TR_NOOP("1st Deal"),         QT_TR_NOOP("2nd Deal"),
+                                  QT_TR_NOOP("1st Deal Joker"),   QT_TR_NOOP("2nd Deal Joker")};
         for (int c = 0; c < 6; ++c)
-            sg2->setCell(c, 0, header2[c]);
-        sg2->setCell(0, 1, "Low Pair");
+            sg2->setCell(c, 0, tr(header2[c]));
+        sg2->setCell(0, 1, tr("Low Pair"));
         for (int k = 2; k <= 11; ++k)
-            sg2->setCell(0, k, HandNames[size_t(k)]);
+            sg2->setCell(0, k, engineText(HandNames[size_t(k)]));
         for (int k = 1; k <= 11; ++k)
             sg2->setCell(1, k, QString::number(Multiplier[size_t(k)]));
-        sg2->setCell(0, 12, "Deals");
+        sg2->setCell(0, 12, tr("Deals"));
         return;
     }
     // A heading row, the paying classes, the deals.
@@ -291,20 +302,21 @@ void TForm2::layOutPokerGrid()
     for (int c = 0; c < 4; ++c)
         sg2->setColWidth(c, kCasinoWidths[c]);
     sg2->setWordwrapCell(0, 0, ww_ellipsis); // a player's game is named by its id, of any length
-    const char* header[4] = {"", "( x )", "1st Deal", "2nd Deal"};
+    const char* header[4] = {"", QT_TR_NOOP("( x )"), QT_TR_NOOP("1st Deal"), QT_TR_NOOP("2nd Deal")};
     for (int c = 1; c < 4; ++c)
-        sg2->setCell(c, 0, header[c]);
-    sg2->setCell(0, 0, QString::fromUtf8(gameTitle(casino->id)));
+        sg2->setCell(c, 0, tr(header[c]));
+    sg2->setCell(0, 0, engineText(gameTitle(casino->id)));
     for (int k = 1; k < casino->classCount; ++k) {
-        sg2->setCell(0, k, QString::fromUtf8(className(casino->keys[size_t(k)])));
+        sg2->setCell(0, k, engineText(className(casino->keys[size_t(k)])));
         sg2->setCell(1, k, QString::number(casino->pay[size_t(k)]));
     }
-    sg2->setCell(0, rows - 1, "Deals");
+    sg2->setCell(0, rows - 1, tr("Deals"));
 }
 
 void TForm2::refreshStats()
 {
     layOutPokerGrid();
+    shrinkCellsToFit(sg2);
     requestRisk();
     const Counters& c = m_game.counters;
     if (m_game.casino) {

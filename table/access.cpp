@@ -17,9 +17,12 @@ QString TForm1::cardName(int suit, int rank)
 {
     if (suit == JokerSuit)
         return tr("Joker");
-    static const char* const ranks[13] = {"Two",  "Three", "Four", "Five", "Six",   "Seven", "Eight",
-                                          "Nine", "Ten",   "Ace",  "Jack", "Queen", "King"};
-    static const char* const suits[4] = {"hearts", "diamonds", "spades", "clubs"};
+    static const char* const ranks[13] = {
+        QT_TR_NOOP("Two"),   QT_TR_NOOP("Three"), QT_TR_NOOP("Four"), QT_TR_NOOP("Five"), QT_TR_NOOP("Six"),
+        QT_TR_NOOP("Seven"), QT_TR_NOOP("Eight"), QT_TR_NOOP("Nine"), QT_TR_NOOP("Ten"),  QT_TR_NOOP("Ace"),
+        QT_TR_NOOP("Jack"),  QT_TR_NOOP("Queen"), QT_TR_NOOP("King")};
+    static const char* const suits[4] = {QT_TR_NOOP("hearts"), QT_TR_NOOP("diamonds"), QT_TR_NOOP("spades"),
+                                         QT_TR_NOOP("clubs")};
     if (suit < 1 || suit > 4 || rank < 2 || rank > 14)
         return QString();
     return tr("%1 of %2").arg(tr(ranks[rank - 2]), tr(suits[suit - 1]));
@@ -55,7 +58,10 @@ void TForm1::describeControls()
     const struct {
         TImage* display;
         const char* label;
-    } displays[] = {{win_im, "win"}, {bonus_im, "bonus"}, {bet_im, "bet"}, {credit_im, "credit"}};
+    } displays[] = {{win_im, QT_TR_NOOP("win")},
+                    {bonus_im, QT_TR_NOOP("bonus")},
+                    {bet_im, QT_TR_NOOP("bet")},
+                    {credit_im, QT_TR_NOOP("credit")}};
     for (const auto& d : displays) {
         access::setRole(d.display, QAccessible::StaticText);
         access::setLabel(d.display, tr(d.label));

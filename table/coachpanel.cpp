@@ -9,6 +9,7 @@
 #include "widgets/image.h"
 #include "widgets/palette.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -58,7 +59,8 @@ QString heldText(const std::array<int, 5>& cards, int mask)
         if (mask & (1 << p))
             held << cardText(cards[size_t(p)]);
     }
-    return held.isEmpty() ? QStringLiteral("nothing") : held.join(QLatin1Char(' '));
+    return held.isEmpty() ? QCoreApplication::translate("tarvelle::CoachPanel", "nothing")
+                          : held.join(QLatin1Char(' '));
 }
 
 QString perBet(long double v)
@@ -281,10 +283,10 @@ void CoachPanel::cycleTraining()
 QString CoachPanel::trainingText() const
 {
     if (!m_settings.training)
-        return QStringLiteral("Training off (T)");
+        return tr("Training off (T)");
     if (m_settings.threshold == 0)
-        return QStringLiteral("Training: every mistake (T)");
-    return QStringLiteral("Training: mistakes over %1 (T)").arg(m_settings.threshold / 10000.0, 0, 'f', 2);
+        return tr("Training: every mistake (T)");
+    return tr("Training: mistakes over %1 (T)").arg(m_settings.threshold / 10000.0, 0, 'f', 2);
 }
 
 void CoachPanel::setExpert(bool on)
@@ -344,47 +346,47 @@ std::optional<SettingReturn> CoachPanel::shownReturn() const
 std::vector<CoachPanel::Line> CoachPanel::content() const
 {
     std::vector<Line> out(kRows);
-    out[0] = {QStringLiteral("Coach"), -1, QString()};
+    out[0] = {tr("Coach"), -1, QString()};
     const auto& hand = m_coach.hand();
     if (!hand) {
-        out[1].text = QStringLiteral("Deal a hand to see the value of");
-        out[2].text = QStringLiteral("every hold, per credit bet.");
+        out[1].text = tr("Deal a hand to see the value of");
+        out[2].text = tr("every hold, per credit bet.");
     } else {
-        out[1] = {QStringLiteral("Best holds"), -1, QStringLiteral("per bet")};
+        out[1] = {tr("Best holds"), -1, tr("per bet")};
         for (int i = 0; i < 5; ++i) {
             const int m = hand->ranking()[size_t(i)];
             out[size_t(2 + i)] = {QStringLiteral("%1.").arg(i + 1), m, perBet(hand->value(m))};
         }
-        out[7] = {QStringLiteral("Yours"), m_yours,
-                  QStringLiteral("%1  rank %2").arg(perBet(hand->value(m_yours))).arg(hand->rank(m_yours))};
+        out[7] = {tr("Yours"), m_yours,
+                  tr("%1  rank %2").arg(perBet(hand->value(m_yours))).arg(hand->rank(m_yours))};
         const auto& review = m_coach.lastReview();
         if (review && review->bestPlay) {
-            out[8].text = QStringLiteral("Best play");
+            out[8].text = tr("Best play");
         } else if (review) {
-            out[8].text = QStringLiteral("Best: %1 (%2),")
-                              .arg(heldText(hand->cards(), review->best), perBet(review->bestValue));
-            out[9].text = QStringLiteral("yours: %1 (%2),")
-                              .arg(heldText(hand->cards(), review->yours), perBet(review->yourValue));
-            out[10].text = QStringLiteral("cost: %1 credits").arg(credits(review->cost));
+            out[8].text =
+                tr("Best: %1 (%2),").arg(heldText(hand->cards(), review->best), perBet(review->bestValue));
+            out[9].text =
+                tr("yours: %1 (%2),").arg(heldText(hand->cards(), review->yours), perBet(review->yourValue));
+            out[10].text = tr("cost: %1 credits").arg(credits(review->cost));
         } else {
-            out[8].text = QStringLiteral("Your hold is judged at the draw.");
+            out[8].text = tr("Your hold is judged at the draw.");
         }
     }
     // The session's figures and the game's over every hand kept in hands.log.
     const auto figures = [](const QString& name, const SessionFigures& f) {
-        return Line{QStringLiteral("%1: %2 hands, %3 mistakes").arg(name).arg(f.hands).arg(f.mistakes), -1,
-                    QStringLiteral("%1 %, lost %2").arg(f.accuracy(), 0, 'f', 1).arg(credits(f.creditsLost))};
+        return Line{tr("%1: %2 hands, %3 mistakes").arg(name).arg(f.hands).arg(f.mistakes), -1,
+                    tr("%1 %, lost %2").arg(f.accuracy(), 0, 'f', 1).arg(credits(f.creditsLost))};
     };
-    out[11] = figures(QStringLiteral("Session"), m_coach.figures());
-    out[12] = figures(QStringLiteral("All time"), allTime());
+    out[11] = figures(tr("Session"), m_coach.figures());
+    out[12] = figures(tr("All time"), allTime());
     const auto r = shownReturn();
-    const QString working = QStringLiteral("working...");
-    out[13] = {QStringLiteral("Game return, best holds"), -1,
+    const QString working = tr("working...");
+    out[13] = {tr("Game return, best holds"), -1,
                r ? QStringLiteral("%1 %").arg(double(r->best * 100), 0, 'f', 2) : working};
-    out[14] = {QStringLiteral("Game return, table's holds"), -1,
+    out[14] = {tr("Game return, table's holds"), -1,
                r ? QStringLiteral("%1 %").arg(double(r->advisor * 100), 0, 'f', 2) : working};
     if (m_gs.settings.PayoutControl && !m_gs.casino)
-        out[15].text = QStringLiteral("Payout control on: values assume fair cards");
+        out[15].text = tr("Payout control on: values assume fair cards");
     else if (m_settings.training)
         out[15].text = trainingText();
     return out;
@@ -409,9 +411,9 @@ QStringList CoachPanel::lines() const
         out << s;
     }
     if (m_settings.expert)
-        out[0] += QStringLiteral(" | Expert holds: on");
+        out[0] += tr(" | Expert holds: on");
     else
-        out[0] += QStringLiteral(" | Expert holds: off");
+        out[0] += tr(" | Expert holds: off");
     return out;
 }
 
@@ -470,7 +472,7 @@ void CoachPanel::paintEvent(QPaintEvent*)
     p.drawRect(box);
     if (m_settings.expert)
         p.fillRect(box.adjusted(2, 2, -1, -1), kBright);
-    p.drawText(sw.adjusted(14, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Expert holds"));
+    p.drawText(sw.adjusted(14, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, tr("Expert holds"));
     // The keyboard's ring, only while the switch has the focus (the mouse never gives it).
     if (m_switch && m_switch->hasFocus()) {
         p.setRenderHint(QPainter::Antialiasing);

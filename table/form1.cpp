@@ -168,15 +168,15 @@ void TForm1::createControls()
     credit_im = makeImage(this, QStringLiteral("credit_im"));
 
     AntiAliasLabel1 = makeLabel(this, QStringLiteral("AntiAliasLabel1"), 27, true);
-    AntiAliasLabel1->setText(QStringLiteral("Welcome !"));
+    AntiAliasLabel1->setText(tr("Welcome !"));
     AntiAliasLabel2 = makeLabel(this, QStringLiteral("AntiAliasLabel2"), 19, false);
-    AntiAliasLabel2->setText(QStringLiteral("win"));
+    AntiAliasLabel2->setText(tr("win"));
     AntiAliasLabel3 = makeLabel(this, QStringLiteral("AntiAliasLabel3"), 19, false);
-    AntiAliasLabel3->setText(QStringLiteral("bonus"));
+    AntiAliasLabel3->setText(tr("bonus"));
     AntiAliasLabel4 = makeLabel(this, QStringLiteral("AntiAliasLabel4"), 19, false);
-    AntiAliasLabel4->setText(QStringLiteral("bet"));
+    AntiAliasLabel4->setText(tr("bet"));
     AntiAliasLabel5 = makeLabel(this, QStringLiteral("AntiAliasLabel5"), 19, false);
-    AntiAliasLabel5->setText(QStringLiteral("credit"));
+    AntiAliasLabel5->setText(tr("credit"));
     AntiAliasLabel6 = makeLabel(this, QStringLiteral("AntiAliasLabel6"), 13, true);
     AntiAliasLabel6->setText(QStringLiteral("1"));
     AntiAliasLabel7 = makeLabel(this, QStringLiteral("AntiAliasLabel7"), 13, true);
@@ -411,8 +411,7 @@ void TForm1::formCreate()
 {
     QString error;
     if (!m_imagery.LoadCardImages(m_appDir, &error)) {
-        m_startupError =
-            error.isEmpty() ? QStringLiteral("The card file poker2.dat could not be read.") : error;
+        m_startupError = error.isEmpty() ? tr("The card file poker2.dat could not be read.") : error;
         return;
     }
 
@@ -424,11 +423,10 @@ void TForm1::formCreate()
     if (counters == LoadState::Damaged) {
         // The defaults take its place, but the player hears of it and keeps the old bytes.
         const std::string kept = keepDamagedFile(m_saveDir.toStdString(), "poker.dat");
-        m_loadNotice = QStringLiteral("The counters file poker.dat was damaged: the game starts from the "
-                                      "defaults (credit 1000, statistics 0).");
+        m_loadNotice = tr("The counters file poker.dat was damaged: the game starts from the "
+                          "defaults (credit 1000, statistics 0).");
         if (!kept.empty())
-            m_loadNotice +=
-                QStringLiteral("\nThe damaged file is kept as %1.").arg(QString::fromStdString(kept));
+            m_loadNotice += tr("\nThe damaged file is kept as %1.").arg(QString::fromStdString(kept));
         std::fprintf(stderr, "tarvelle: %s\n", qPrintable(QString(m_loadNotice).replace('\n', ' ')));
     }
 

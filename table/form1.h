@@ -266,7 +266,6 @@ private:
     void showHoldLamps() override;
     void showWinLamps() override;
     void setText(Label l, const std::string& text) override;
-    std::string text(Label l) const override;
     void dimMessage(bool dim) override;
     void play(CueName cue) override;
     void save() override;
@@ -346,6 +345,7 @@ private:
     uint8_t m_startTicks = 0;
     uint16_t m_emblemTicks = 0;
     uint16_t m_idleTicks = 0;
+    bool m_demoShown = false;         // the stage label reads "Demo"
     ClockTimer* m_wake = nullptr;     // delivers the round's wake-ups
     ClockTimer* m_exitTimer = nullptr; // paces the exit's frames and the end after a refusal
     std::vector<QRect> m_exitFrames;

@@ -14,10 +14,12 @@
 #include "widgets/accessibility.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/image.h"
+#include "widgets/language.h"
 #include "widgets/palette.h"
 #include "widgets/stringaligngrid.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -37,13 +39,15 @@ const QColor kEngraveShadow(6, 24, 30);
 // The game's name under the title. Paints nothing for the table's own game, so the table
 // looks as it always has; a click opens the games.
 class GameCaption : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(GameCaption)
+
 public:
     GameCaption(QWidget* parent, std::function<void()> onClick)
         : QWidget(parent), m_onClick(std::move(onClick))
     {
         setObjectName(QStringLiteral("gameCaption"));
         setCursor(Qt::PointingHandCursor);
-        setToolTip(QStringLiteral("Choose the game (G)"));
+        setToolTip(tr("Choose the game (G)"));
         setFocusPolicy(Qt::NoFocus);
     }
     void setTitle(const QString& title, const QPixmap& back)
@@ -92,9 +96,8 @@ private:
 QString titleOf(const Game& g)
 {
     if (g.id == g.family)
-        return QString::fromUtf8(gameTitle(g.id));
-    return QStringLiteral("%1 (%2)").arg(QString::fromStdString(g.id),
-                                         QString::fromUtf8(gameTitle(g.family)));
+        return engineText(gameTitle(g.id));
+    return QStringLiteral("%1 (%2)").arg(QString::fromStdString(g.id), engineText(gameTitle(g.family)));
 }
 
 } // namespace
@@ -113,13 +116,13 @@ void TForm1::loadGames()
         m_games.push_back(g);
     QString notice;
     if (file.state == LoadState::Damaged) {
-        notice = QStringLiteral("Some lines of your games file games.txt could not be read; those games "
-                                "are not offered:");
+        notice = tr("Some lines of your games file games.txt could not be read; those games "
+                    "are not offered:");
         for (const std::string& p : file.games.problems)
             notice += QStringLiteral("\n") + QString::fromStdString(p);
     } else if (file.state == LoadState::NotRegular || file.state == LoadState::Unreadable) {
-        notice = QStringLiteral("Your games file games.txt could not be read; the catalogue's games are "
-                                "offered.");
+        notice = tr("Your games file games.txt could not be read; the catalogue's games are "
+                    "offered.");
     }
     if (!notice.isEmpty()) {
         m_loadNotice += (m_loadNotice.isEmpty() ? QString() : QStringLiteral("\n\n")) + notice;
@@ -156,7 +159,7 @@ void TForm1::switchGame(int index)
     setText(Label::Message, HandNames[1]);
     if (auto* announcer = AntiAliasLabel1->findChild<access::Announcer*>())
         announcer->announce(
-            QStringLiteral("Game: %1. Credit %2.")
+            tr("Game: %1. Credit %2.")
                 .arg(index == 0 ? QStringLiteral("Tarvelle") : titleOf(m_games[size_t(index)]))
                 .arg(m_ct.Credit));
 }
@@ -188,9 +191,9 @@ void TForm1::enterGame(int index)
             book.money.Win = 0;
         }
         if (state == LoadState::Damaged) {
-            const QString notice = QStringLiteral("The file %1 of %2 was damaged: the game starts from the "
-                                                  "defaults (credit 1000, statistics 0). The damaged file is "
-                                                  "kept beside it.")
+            const QString notice = tr("The file %1 of %2 was damaged: the game starts from the "
+                                      "defaults (credit 1000, statistics 0). The damaged file is "
+                                      "kept beside it.")
                                        .arg(QString::fromStdString(casinoFileName(g.id)), titleOf(g));
             std::fprintf(stderr, "tarvelle: %s\n", qPrintable(notice));
             if (isVisible()) {
@@ -232,9 +235,9 @@ void TForm1::showGame()
     } else {
         caption->setTitle(QString(), QPixmap());
     }
-    access::setName(m_gameCaption,
-                    QStringLiteral("Game: %1 (G)").arg(g ? titleOf(*g) : QStringLiteral("Tarvelle")));
+    access::setName(m_gameCaption, tr("Game: %1 (G)").arg(g ? titleOf(*g) : QStringLiteral("Tarvelle")));
     layPayTable();
+    shrinkCellsToFit(sg1);
     BaseOdds();
     coach->followSettings();
     describeHand();
@@ -276,7 +279,7 @@ void TForm1::openGameMenu()
     if (!m_gameMenu) {
         m_gameMenu = new QMenu(this);
         m_gameMenu->setObjectName(QStringLiteral("gameMenu"));
-        access::setName(m_gameMenu, QStringLiteral("Games"));
+        access::setName(m_gameMenu, tr("Games"));
     }
     m_gameMenu->clear();
     auto* group = new QActionGroup(m_gameMenu);
@@ -286,7 +289,7 @@ void TForm1::openGameMenu()
     for (int i = 0; i < int(m_games.size()); ++i) {
         if (i == 1 || i == firstOwn)
             m_gameMenu->addSeparator();
-        QAction* a = m_gameMenu->addAction(i == 0 ? QStringLiteral("Tarvelle (the table's own game)")
+        QAction* a = m_gameMenu->addAction(i == 0 ? tr("Tarvelle (the table's own game)")
                                                   : titleOf(m_games[size_t(i)]));
         a->setCheckable(true);
         a->setChecked(i == m_gameIndex);

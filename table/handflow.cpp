@@ -10,6 +10,7 @@
 #include "widgets/antialiaslabel.h"
 #include "widgets/cardimagery.h"
 #include "widgets/image.h"
+#include "widgets/language.h"
 #include "widgets/palette.h"
 #include "widgets/stringaligngrid.h"
 
@@ -90,7 +91,9 @@ void TForm1::drawValue(Display d, int32_t value, int brightness)
 
 void TForm1::setText(Label l, const std::string& text)
 {
-    const QString shown = QString::fromStdString(text);
+    // The round keeps the source text, so its checks never depend on the language shown.
+    RoundEffects::setText(l, text);
+    const QString shown = engineText(text);
     if (l == Label::Message) {
         // A casino game's longer names are set smaller; the table's own all fit at 27 pixels.
         QFont f = AntiAliasLabel1->font();
@@ -103,11 +106,6 @@ void TForm1::setText(Label l, const std::string& text)
     }
     label(l)->setText(shown);
     describeHand();
-}
-
-std::string TForm1::text(Label l) const
-{
-    return label(l)->text().toStdString();
 }
 
 void TForm1::dimMessage(bool dim)

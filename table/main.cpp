@@ -6,10 +6,12 @@
 #include "extra/form2.h"
 
 #include "widgets/cardimagery.h"
+#include "widgets/language.h"
 
 #include "sound/waveplayer.h"
 
 #include "storage/gamefiles.h"
+#include "storage/languagefile.h"
 
 #include "engine/assetlanguage.h"
 #include "engine/gamestate.h"
@@ -22,6 +24,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cerrno>
@@ -36,19 +39,19 @@
 
 namespace {
 
-const char* const kUsage =
-    "Usage: tarvelle [--data-dir DIR]\n"
-    "Video poker: Jacks or Better with an optional wild Joker and a double-up game,\n"
-    "and the casino pay tables (Jacks or Better, Bonus, Deuces Wild, Joker Poker...).\n"
-    "\n"
-    "  --data-dir DIR  read the data files from DIR and keep poker.ini and poker.dat there\n"
-    "  --help          show this help and exit\n"
-    "  --version       show the version and exit\n"
-    "\n"
-    "Without --data-dir the game uses its own folder when that holds poker2.dat and is\n"
-    "writable; otherwise it reads ../share/tarvelle from its own folder (bin or games) and\n"
-    "keeps the player's files in $XDG_DATA_HOME/Tarvelle (by default\n"
-    "~/.local/share/Tarvelle).\n";
+const char* const kUsage = QT_TRANSLATE_NOOP(
+    "Main", "Usage: tarvelle [--data-dir DIR]\n"
+            "Video poker: Jacks or Better with an optional wild Joker and a double-up game,\n"
+            "and the casino pay tables (Jacks or Better, Bonus, Deuces Wild, Joker Poker...).\n"
+            "\n"
+            "  --data-dir DIR  read the data files from DIR and keep poker.ini and poker.dat there\n"
+            "  --help          show this help and exit\n"
+            "  --version       show the version and exit\n"
+            "\n"
+            "Without --data-dir the game uses its own folder when that holds poker2.dat and is\n"
+            "writable; otherwise it reads ../share/tarvelle from its own folder (bin or games) and\n"
+            "keeps the player's files in $XDG_DATA_HOME/Tarvelle (by default\n"
+            "~/.local/share/Tarvelle).\n");
 
 struct Options {
     bool help = false;
@@ -119,7 +122,14 @@ int main(int argc, char** argv)
         return 2;
     }
     if (options.help) {
-        std::fputs(kUsage, stdout);
+        // Before Qt starts, so the translation is asked directly; English when it has none.
+        QTranslator translator;
+        const QString language =
+            tarvelle::pickLanguage(QStringLiteral("system"), QLocale::system().uiLanguages());
+        const QString usage = tarvelle::loadTranslation(translator, language)
+                                  ? translator.translate("Main", kUsage)
+                                  : QString();
+        std::fputs(usage.isEmpty() ? kUsage : usage.toLocal8Bit().constData(), stdout);
         return 0;
     }
     if (options.version) {
@@ -156,14 +166,18 @@ int main(int argc, char** argv)
     tarvelle::SoundBank sounds;
     tarvelle::CardImagery imagery;
     const tarvelle::AppDirs dirs = tarvelle::ResolveAppDirs(QString::fromStdString(options.dataDir));
+    tarvelle::installLanguage(tarvelle::pickLanguage(
+        QString::fromStdString(tarvelle::loadLanguageChoice(dirs.saveDir.toStdString())),
+        QLocale::system().uiLanguages()));
 
     // Two copies on one folder would save over each other's money: the second one leaves.
     tarvelle::DataFolderLock folderLock;
     const std::string saveDir = dirs.saveDir.toStdString();
     if (folderLock.acquire(saveDir) == tarvelle::DataFolderLock::Result::Busy) {
-        const QString text = QStringLiteral("Tarvelle is already running with the data folder %1.\n"
-                                            "Close that copy before starting another one.")
-                                 .arg(QDir::toNativeSeparators(QDir::cleanPath(dirs.saveDir)));
+        const QString text =
+            QCoreApplication::translate("Main", "Tarvelle is already running with the data folder %1.\n"
+                                                "Close that copy before starting another one.")
+                .arg(QDir::toNativeSeparators(QDir::cleanPath(dirs.saveDir)));
         std::fprintf(stderr, "tarvelle: already running with the data folder %s\n", saveDir.c_str());
         QMessageBox::information(nullptr, QStringLiteral("Tarvelle"), text);
         return 1;

@@ -6,8 +6,9 @@
 #include "engine/odds.h"
 #include "engine/paytable.h"
 
-#include "widgets/palette.h"
+#include "widgets/language.h"
 #include "widgets/lbspeedbutton.h"
+#include "widgets/palette.h"
 #include "widgets/stringaligngrid.h"
 
 #include "sound/waveplayer.h"
@@ -44,6 +45,7 @@ void TForm1::createPayTable()
     sg1->setColor(kGridBack);
     sg1->setFixedColor(kGridBack);
     layPayTable();
+    shrinkCellsToFit(sg1);
     sg1->hide();
 }
 
@@ -63,23 +65,23 @@ void TForm1::layPayTable()
     sg1->resize(widths[0] + widths[1] + widths[2] + widths[3], 17 * rows);
     placePayTable();
 
-    sg1->setCell(0, 0, QStringLiteral("Hand"));
+    sg1->setCell(0, 0, tr("Hand"));
     sg1->setCell(1, 0, QStringLiteral("( x )"));
-    sg1->setCell(2, 0, QStringLiteral("Odds %"));
+    sg1->setCell(2, 0, tr("Odds %"));
     if (g) {
         for (int r = 1; r < g->classCount; ++r) {
-            sg1->setCell(0, r, QString::fromUtf8(className(g->keys[size_t(r)])));
+            sg1->setCell(0, r, engineText(className(g->keys[size_t(r)])));
             sg1->setCell(1, r, QString::number(g->pay[size_t(r)]));
         }
         sg1->setCell(1, rows - 1, QString());
     } else {
         for (int r = 1; r <= 11; ++r)
-            sg1->setCell(0, r, QString::fromLatin1(PayRowLabels[size_t(r)]));
+            sg1->setCell(0, r, engineText(PayRowLabels[size_t(r)]));
         for (int r = 1; r <= 10; ++r)
             sg1->setCell(1, r, QString::number(Multiplier[size_t(r + 1)]));
         sg1->setCell(1, 11, QString());
     }
-    sg1->setCell(0, rows - 1, QString::fromLatin1(PayRowLabels[11]));
+    sg1->setCell(0, rows - 1, engineText(PayRowLabels[11]));
 
     sg1->setAlignCell(0, 0, alLeft);
     sg1->setAlignCell(1, 0, alCenter);

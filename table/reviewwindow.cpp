@@ -8,8 +8,10 @@
 #include "engine/game.h"
 #include "widgets/accessibility.h"
 #include "widgets/cardimagery.h"
+#include "widgets/language.h"
 #include "widgets/palette.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QHash>
@@ -54,12 +56,13 @@ QString holdSpoken(const std::array<int, 5>& cards, int mask)
             const int c = cards[size_t(p)];
             held << TForm1::cardName(cardSuit(c + 1), cardRank(c + 1));
         }
-    return held.isEmpty() ? QStringLiteral("nothing") : held.join(QStringLiteral(", "));
+    return held.isEmpty() ? QCoreApplication::translate("tarvelle::ReviewWindow", "nothing")
+                          : held.join(QStringLiteral(", "));
 }
 
 QString costText(const HandRecord& r)
 {
-    return QStringLiteral("Cost %1 credits (%2 per credit, bet %3)")
+    return QCoreApplication::translate("tarvelle::ReviewWindow", "Cost %1 credits (%2 per credit, bet %3)")
         .arg(double(r.creditsLost()), 0, 'f', 2)
         .arg(double(r.cost) / 1e6, 0, 'f', 4)
         .arg(r.bet);
@@ -128,7 +131,7 @@ public:
         p->drawText(QRect(box.left(), box.top(), box.width(), text), Qt::AlignLeft | Qt::AlignVCenter,
                     index.data(Qt::DisplayRole).toString().section(QLatin1Char('\n'), 0, 0));
         const qreal dpr = w ? w->devicePixelRatioF() : p->device()->devicePixelRatioF();
-        const QString names[2] = {QStringLiteral("Your hold"), QStringLiteral("Best hold")};
+        const QString names[2] = {ReviewWindow::tr("Your hold"), ReviewWindow::tr("Best hold")};
         const int masks[2] = {r.hold, r.best};
         for (int row = 0; row < 2; ++row)
             p->drawText(QRect(box.left(), mark(option.rect, text, row, 0).top(), LabelW - 4, Mark),
@@ -148,7 +151,7 @@ public:
                     f.setPixelSize(Mark - 4);
                     f.setBold(true);
                     p->setFont(f);
-                    p->drawText(mark, Qt::AlignCenter, QStringLiteral("HELD"));
+                    p->drawText(mark, Qt::AlignCenter, ReviewWindow::tr("HELD"));
                     p->setFont(option.font);
                 }
             }
@@ -184,7 +187,7 @@ private:
 ReviewWindow::ReviewWindow(QWidget* owner) : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("reviewWindow"));
-    setWindowTitle(QStringLiteral("Mistakes"));
+    setWindowTitle(tr("Mistakes"));
     m_figures = new QLabel(this);
     m_figures->setObjectName(QStringLiteral("reviewFigures"));
     m_figures->setWordWrap(true); // long game titles
@@ -196,10 +199,10 @@ ReviewWindow::ReviewWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     mono.setStyleHint(QFont::TypeWriter);
     mono.setFamily(QStringLiteral("DejaVu Sans Mono"));
     m_list->setFont(mono);
-    access::setName(m_list, QStringLiteral("Mistakes"));
+    access::setName(m_list, tr("Mistakes"));
     m_toggle = new QPushButton(this);
     m_toggle->setObjectName(QStringLiteral("reviewOrder"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     connect(m_toggle, &QPushButton::clicked, this, [this] {
         setOrder(m_order == MistakeOrder::Costliest ? MistakeOrder::Newest : MistakeOrder::Costliest);
     });
@@ -256,8 +259,8 @@ void ReviewWindow::setOrder(MistakeOrder order)
 void ReviewWindow::fill()
 {
     const SessionFigures f = allTimeFigures(m_history, m_game, m_rolledOut);
-    const QString title = QString::fromUtf8(gameTitle(m_game).data(), qsizetype(gameTitle(m_game).size()));
-    m_figures->setText(QStringLiteral("%1, all time: %2 hands, %3 mistakes, accuracy %4 %, %5 credits lost")
+    const QString title = engineText(gameTitle(m_game));
+    m_figures->setText(tr("%1, all time: %2 hands, %3 mistakes, accuracy %4 %, %5 credits lost")
                            .arg(title)
                            .arg(f.hands)
                            .arg(f.mistakes)
@@ -265,26 +268,26 @@ void ReviewWindow::fill()
                            .arg(double(f.creditsLost), 0, 'f', 2));
     access::setName(m_figures, m_figures->text());
     const bool costliest = m_order == MistakeOrder::Costliest;
-    m_toggle->setText(costliest ? QStringLiteral("Costliest first (O)") : QStringLiteral("Newest first (O)"));
-    access::setName(m_toggle, costliest ? QStringLiteral("Order: costliest first; press for newest first")
-                                        : QStringLiteral("Order: newest first; press for costliest first"));
+    m_toggle->setText(costliest ? tr("Costliest first (O)") : tr("Newest first (O)"));
+    access::setName(m_toggle, costliest ? tr("Order: costliest first; press for newest first")
+                                        : tr("Order: newest first; press for costliest first"));
     m_list->clear();
     m_listed = mistakes(m_history, m_game, m_order);
     const auto& list = m_listed;
     for (const HandRecord& r : list) {
         const QString when =
             QDateTime::fromSecsSinceEpoch(r.time).toString(QStringLiteral("yyyy-MM-dd hh:mm"));
-        const QString text = QStringLiteral("%1, %2\n  Dealt %3\n  Yours %4\n  Best  %5")
+        const QString text = tr("%1, %2\n  Dealt %3\n  Yours %4\n  Best  %5")
                                  .arg(costText(r), when, holdText(r.dealt, 0), holdText(r.dealt, r.hold),
                                       holdText(r.dealt, r.best));
         auto* item = new QListWidgetItem(text, m_list);
         item->setData(kRecordRole, m_list->count() - 1);
         item->setData(Qt::AccessibleTextRole,
-                      QStringLiteral("%1, %2. You held %3; the best hold: %4.")
+                      tr("%1, %2. You held %3; the best hold: %4.")
                           .arg(costText(r), when, holdSpoken(r.dealt, r.hold), holdSpoken(r.dealt, r.best)));
     }
     if (list.empty())
-        new QListWidgetItem(QStringLiteral("No mistakes kept for this game."), m_list);
+        new QListWidgetItem(tr("No mistakes kept for this game."), m_list);
     m_list->setCurrentRow(0);
 }
 

@@ -73,9 +73,9 @@ void TForm1::Timer1Timer()
         const int depth = screenDepth();
         QString refusal;
         if (screen.width() < 800 || screen.height() < 600)
-            refusal = QStringLiteral("Minimum video mode required is 800x600 !");
+            refusal = tr("Minimum video mode required is 800x600 !");
         else if (depth > 0 && depth < 16) // depth 0: unknown, the check is skipped
-            refusal = QStringLiteral("Minimum color quality is 16 bits per pixel !");
+            refusal = tr("Minimum color quality is 16 bits per pixel !");
         if (!refusal.isEmpty()) {
             Timer1->stop();
             mintro->setText(refusal);
@@ -176,7 +176,8 @@ void TForm1::Timer3Timer()
 
     const int t = m_idleTicks;
     if (t == 600) {
-        AntiAliasLabel6->setText(QStringLiteral("Demo"));
+        AntiAliasLabel6->setText(tr("Demo"));
+        m_demoShown = true;
         clearShowcase();
     } else if (t >= 612 && t <= 1512 && (t - 612) % 100 == 0) {
         showShowcase((t - 612) / 100);
@@ -192,7 +193,7 @@ void TForm1::clearShowcase()
     stheld();
     m_hand.clearHeld();
     AntiAliasLabel8->setText(QString());
-    AntiAliasLabel1->setText(QString::fromLatin1(HandNames[1]));
+    setText(Label::Message, HandNames[1]);
     showBacks();
 }
 
@@ -227,12 +228,13 @@ void TForm1::showShowcase(int index)
 void TForm1::outdemo()
 {
     m_idleTicks = 0;
-    if (AntiAliasLabel6->text() == QLatin1String("Demo")) {
+    if (m_demoShown) {
+        m_demoShown = false;
         stheld();
         m_hand.clearHeld();
         AntiAliasLabel8->setText(QString());
         AntiAliasLabel6->setText(QStringLiteral("1"));
-        AntiAliasLabel1->setText(QString::fromLatin1(HandNames[1]));
+        setText(Label::Message, HandNames[1]);
     }
 }
 

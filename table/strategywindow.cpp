@@ -2,8 +2,11 @@
 // holds, as a page the player can read beside the table and print.
 #include "table/strategywindow.h"
 
+#include "table/holdwords.h"
+
 #include "widgets/accessibility.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPrintDialog>
@@ -17,14 +20,14 @@ namespace tarvelle {
 StrategyWindow::StrategyWindow(QWidget* owner) : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("strategyWindow"));
-    setWindowTitle(QStringLiteral("Strategy chart"));
+    setWindowTitle(tr("Strategy chart"));
     m_page = new QTextBrowser(this);
     m_page->setObjectName(QStringLiteral("strategyPage"));
     m_page->setOpenLinks(false);
-    access::setName(m_page, QStringLiteral("Strategy chart"));
-    m_print = new QPushButton(QStringLiteral("Print..."), this);
+    access::setName(m_page, tr("Strategy chart"));
+    m_print = new QPushButton(tr("Print..."), this);
     m_print->setObjectName(QStringLiteral("strategyPrint"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     connect(m_print, &QPushButton::clicked, this, &StrategyWindow::print);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
@@ -56,12 +59,15 @@ void StrategyWindow::showChart(const Game& game)
         m_print->setEnabled(true);
         return;
     }
-    m_page->setHtml(QStringLiteral("<p>Working out the chart from the best holds...</p>"));
+    m_page->setHtml(tr("<p>Working out the chart from the best holds...</p>"));
     m_print->setEnabled(false);
     if (m_worker.joinable())
         m_worker.join(); // a chart takes seconds at most; the newest one asked for is shown
     m_worker = std::thread([this, game, key = m_wanted] {
-        const QString html = QString::fromStdString(chartHtml(strategyChart(game)));
+        const QString html = QString::fromStdString(chartHtml(strategyChart(game), [](const char* source) {
+            const QString text = QCoreApplication::translate("Engine", source);
+            return (text == QLatin1String(source) ? holdPatternText(text) : text).toStdString();
+        }));
         QMetaObject::invokeMethod(
             this,
             [this, key, html] {

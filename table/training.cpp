@@ -10,6 +10,7 @@
 #include "widgets/antialiaslabel.h"
 #include "widgets/palette.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -24,11 +25,13 @@ namespace {
 const QRect kWarning(30, 14, 740, 200);
 
 class TrainingWarning : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TrainingWarning)
+
 public:
     explicit TrainingWarning(TForm1* table) : QWidget(table)
     {
         setObjectName(QStringLiteral("trainingWarning"));
-        access::setName(this, QStringLiteral("Training: not the best hold"));
+        access::setName(this, tr("Training: not the best hold"));
         m_text = new QLabel(this);
         m_text->setObjectName(QStringLiteral("trainingText"));
         m_text->setWordWrap(true);
@@ -40,10 +43,10 @@ public:
         p.setColor(QPalette::WindowText, palette::InkBright);
         m_text->setPalette(p);
         auto* buttons = new QHBoxLayout;
-        for (auto [name, caption] : {std::pair{"trainingDraw", "Draw anyway (Y)"},
-                                     std::pair{"trainingBest", "Take the best hold (B)"},
-                                     std::pair{"trainingChange", "Change my hold (N)"}}) {
-            auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        for (auto [name, caption] : {std::pair{"trainingDraw", QT_TR_NOOP("Draw anyway (Y)")},
+                                     std::pair{"trainingBest", QT_TR_NOOP("Take the best hold (B)")},
+                                     std::pair{"trainingChange", QT_TR_NOOP("Change my hold (N)")}}) {
+            auto* b = new QPushButton(tr(caption), this);
             b->setObjectName(QString::fromLatin1(name));
             b->setFont(f);
             b->setFocusPolicy(Qt::NoFocus); // the keys go to the table, which maps Y, B and N
@@ -82,7 +85,8 @@ QString holdText(const std::array<int, 5>& cards, int mask)
         if ((mask >> k) & 1)
             held << TForm1::cardName(cardSuit(cards[size_t(k)] + 1), cardRank(cards[size_t(k)] + 1));
     }
-    return held.isEmpty() ? QStringLiteral("nothing (draw five)") : held.join(QStringLiteral(", "));
+    return held.isEmpty() ? QCoreApplication::translate("TrainingWarning", "nothing (draw five)")
+                          : held.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -123,17 +127,17 @@ bool TForm1::approveDraw()
     const auto perBet = [](long double v) { return QString::number(double(v), 'f', 4); };
     const long double cost = advice->value(advice->best()) - advice->value(mask);
     auto* w = static_cast<TrainingWarning*>(m_trainingWarning);
-    w->setText(QStringLiteral("<b>Not the best hold.</b><br>Yours: %1 &mdash; %2 per credit bet.<br>"
-                              "Best: %3 &mdash; %4 per credit bet.<br>It costs %5 per credit bet, "
-                              "%6 credits at this bet.")
+    w->setText(tr("<b>Not the best hold.</b><br>Yours: %1 &mdash; %2 per credit bet.<br>"
+                  "Best: %3 &mdash; %4 per credit bet.<br>It costs %5 per credit bet, "
+                  "%6 credits at this bet.")
                    .arg(holdText(cards, mask).toHtmlEscaped(), perBet(advice->value(mask)),
-                        best.join(QStringLiteral("; or ")).toHtmlEscaped(), perBet(advice->value(advice->best())),
-                        perBet(cost), perBet(cost * m_ct.Bet)));
+                        best.join(QStringLiteral("; or ")).toHtmlEscaped(),
+                        perBet(advice->value(advice->best())), perBet(cost), perBet(cost * m_ct.Bet)));
     w->show();
     w->raise();
     if (auto* announcer = AntiAliasLabel1->findChild<access::Announcer*>())
-        announcer->announce(QStringLiteral("Not the best hold. Best: %1. It costs %2 per credit bet. Y draws "
-                                           "anyway, B takes the best hold, N lets you change it.")
+        announcer->announce(tr("Not the best hold. Best: %1. It costs %2 per credit bet. Y draws "
+                               "anyway, B takes the best hold, N lets you change it.")
                                 .arg(best.value(0), perBet(cost)));
     return false;
 }

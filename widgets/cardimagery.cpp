@@ -4,6 +4,7 @@
 #include "widgets/hidpi.h"
 #include "widgets/image.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 
@@ -38,34 +39,41 @@ bool CardImagery::LoadCardImages(const QString& appDir, QString* error)
     };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failWith(QStringLiteral("Cannot open the card file %1: %2").arg(path, file.errorString()));
+        return failWith(QCoreApplication::translate("CardImagery", "Cannot open the card file %1: %2")
+                            .arg(path, file.errorString()));
     const qint64 needed = qint64(RecordSize) * RecordCount;
     if (file.size() < needed)
-        return failWith(QStringLiteral("The card file %1 is too short: %2 bytes, %3 expected")
-                            .arg(path)
-                            .arg(file.size())
-                            .arg(needed));
+        return failWith(
+            QCoreApplication::translate("CardImagery", "The card file %1 is too short: %2 bytes, %3 expected")
+                .arg(path)
+                .arg(file.size())
+                .arg(needed));
 
     // Everything is checked before anything replaces the pictures in use.
     std::array<QImage, RecordCount> cards;
     for (int r = 0; r < RecordCount; ++r) {
         const QByteArray raw = file.read(RecordSize);
         if (raw.size() != RecordSize)
-            return failWith(QStringLiteral("Cannot read record %1 of the card file %2: %3")
-                                .arg(r)
-                                .arg(path, file.errorString()));
+            return failWith(
+                QCoreApplication::translate("CardImagery", "Cannot read record %1 of the card file %2: %3")
+                    .arg(r)
+                    .arg(path, file.errorString()));
         QImage img;
         if (!img.loadFromData(unscramble(raw), "BMP"))
-            return failWith(
-                QStringLiteral("The card file %1 is damaged: record %2 is not a picture").arg(path).arg(r));
-        if (img.width() != CardWidth || img.height() != CardHeight)
-            return failWith(QStringLiteral("The card file %1 is damaged: record %2 is %3 x %4, not %5 x %6")
+            return failWith(QCoreApplication::translate(
+                                "CardImagery", "The card file %1 is damaged: record %2 is not a picture")
                                 .arg(path)
-                                .arg(r)
-                                .arg(img.width())
-                                .arg(img.height())
-                                .arg(CardWidth)
-                                .arg(CardHeight));
+                                .arg(r));
+        if (img.width() != CardWidth || img.height() != CardHeight)
+            return failWith(
+                QCoreApplication::translate("CardImagery",
+                                            "The card file %1 is damaged: record %2 is %3 x %4, not %5 x %6")
+                    .arg(path)
+                    .arg(r)
+                    .arg(img.width())
+                    .arg(img.height())
+                    .arg(CardWidth)
+                    .arg(CardHeight));
         cards[size_t(r)] = img.convertToFormat(QImage::Format_BGR888);
     }
     m_cards = cards;
@@ -117,7 +125,7 @@ bool CardImagery::LoadCardBack(int n, QString* error)
     if (n == 0) {
         if (m_defaultBack.isNull()) {
             if (error)
-                *error = QStringLiteral("The card file is not loaded");
+                *error = QCoreApplication::translate("CardImagery", "The card file is not loaded");
             return false;
         }
         m_cards[BackIndex] = m_defaultBack;
@@ -128,7 +136,7 @@ bool CardImagery::LoadCardBack(int n, QString* error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("Cannot load the card back %1").arg(path);
+            *error = QCoreApplication::translate("CardImagery", "Cannot load the card back %1").arg(path);
         return false;
     }
     QString why;
@@ -137,13 +145,16 @@ bool CardImagery::LoadCardBack(int n, QString* error)
     if (needed > 0) {
         file.seek(0);
         if (!img.loadFromData(file.read(needed), "BMP"))
-            why = QStringLiteral("its pixels cannot be decoded");
+            why = QCoreApplication::translate("CardImagery", "its pixels cannot be decoded");
         else if (img.size() != QSize(CardWidth, CardHeight))
-            why = QStringLiteral("it decodes to %1 x %2").arg(img.width()).arg(img.height());
+            why = QCoreApplication::translate("CardImagery", "it decodes to %1 x %2")
+                      .arg(img.width())
+                      .arg(img.height());
     }
     if (!why.isEmpty()) {
         if (error)
-            *error = QStringLiteral("The card back %1 is damaged: %2").arg(path, why);
+            *error =
+                QCoreApplication::translate("CardImagery", "The card back %1 is damaged: %2").arg(path, why);
         return false;
     }
     m_cards[BackIndex] = img.convertToFormat(QImage::Format_BGR888);
@@ -163,17 +174,18 @@ qint64 CardImagery::checkBackHeader(const QByteArray& head, qint64 fileSize, QSt
     auto u32 = [&head](int at) { return qFromLittleEndian<quint32>(head.constData() + at); };
     auto s32 = [&head](int at) { return qFromLittleEndian<qint32>(head.constData() + at); };
     if (head.size() < 54 || !head.startsWith("BM"))
-        return fail(QStringLiteral("it is not a Windows bitmap"));
+        return fail(QCoreApplication::translate("CardImagery", "it is not a Windows bitmap"));
     const quint32 infoSize = u32(14);
     if (infoSize != 40 && infoSize != 108 && infoSize != 124)
-        return fail(QStringLiteral("unknown bitmap header of %1 bytes").arg(infoSize));
+        return fail(
+            QCoreApplication::translate("CardImagery", "unknown bitmap header of %1 bytes").arg(infoSize));
     if (head.size() < qsizetype(14 + infoSize))
-        return fail(QStringLiteral("its header is cut short"));
+        return fail(QCoreApplication::translate("CardImagery", "its header is cut short"));
     // Size first: the decoder would reserve whatever the header claims.
     const qint32 width = s32(18);
     const qint32 height = s32(22);
     if (width != CardWidth || (height != CardHeight && height != -CardHeight))
-        return fail(QStringLiteral("it claims %1 x %2 pixels, not %3 x %4")
+        return fail(QCoreApplication::translate("CardImagery", "it claims %1 x %2 pixels, not %3 x %4")
                         .arg(width)
                         .arg(height)
                         .arg(CardWidth)
@@ -182,14 +194,17 @@ qint64 CardImagery::checkBackHeader(const QByteArray& head, qint64 fileSize, QSt
     const quint32 compression = u32(30);
     const bool plain = compression == 0 || (compression == 3 && bits == 32); // 3: bit fields
     if (u16(26) != 1 || (bits != 24 && bits != 32) || !plain)
-        return fail(QStringLiteral("it is not an uncompressed 24- or 32-bit picture"));
+        return fail(
+            QCoreApplication::translate("CardImagery", "it is not an uncompressed 24- or 32-bit picture"));
     const quint32 offset = u32(10);
     const qint64 stride = (qint64(CardWidth) * bits / 8 + 3) / 4 * 4;
     const qint64 needed = qint64(offset) + stride * CardHeight;
     if (offset < 14 + infoSize)
-        return fail(QStringLiteral("its pixels start inside its header"));
+        return fail(QCoreApplication::translate("CardImagery", "its pixels start inside its header"));
     if (needed > fileSize)
-        return fail(QStringLiteral("it is cut short: %1 bytes, %2 expected").arg(fileSize).arg(needed));
+        return fail(QCoreApplication::translate("CardImagery", "it is cut short: %1 bytes, %2 expected")
+                        .arg(fileSize)
+                        .arg(needed));
     return needed;
 }
 
