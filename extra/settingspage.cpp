@@ -57,7 +57,8 @@ const int kRateY[TForm2::RateCount] = {189, 228, 269, 309, 350, 387};
 const QPoint kPreviewPos[TForm2::DeckCount] = {{617, 124}, {691, 124}, {617, 266}, {691, 266}};
 const QPoint kDeckLampPos[TForm2::DeckCount] = {{627, 212}, {700, 212}, {627, 356}, {700, 356}};
 // The card faces, under the backs: a lamp and a caption each.
-const char* const kFaceCaptions[TForm2::FaceCount] = {"Classic", "Four colours"};
+const char* const kFaceCaptions[TForm2::FaceCount] = {QT_TRANSLATE_NOOP("tarvelle::TForm2", "Classic"),
+                                                     QT_TRANSLATE_NOOP("tarvelle::TForm2", "Four colours")};
 const int kFaceY[TForm2::FaceCount] = {384, 410};
 
 TForm2::WarningHandler& warningHandler()
@@ -162,7 +163,7 @@ void TForm2::buildFacesChoice()
         auto* lamp = new TImage(this);
         lamp->setGeometry(600, kFaceY[i], 30, 23);
         setLamp(lamp, false);
-        auto* label = caption(this, kFaceCaptions[i], 640, kFaceY[i]);
+        auto* label = caption(this, tr(kFaceCaptions[i]), 640, kFaceY[i]);
         makeHover(label, kItemNormal, kItemOver);
         connect(label, &TAntiAliasLabel::clicked, this, [this, i] { facesClick(i); });
         onImageClick(lamp, this, [this, i] { facesClick(i); });

@@ -58,6 +58,7 @@ DrillWindow::DrillWindow(QWidget* owner, const CardImagery& imagery)
         auto* mark = new QLabel(this);
         mark->setAlignment(Qt::AlignCenter);
         mark->setTextFormat(Qt::RichText);
+        mark->setMinimumHeight(2 * mark->fontMetrics().height() + 4); // no jump when HELD shows
         m_cards[size_t(p)] = card;
         m_marks[size_t(p)] = mark;
         cards->addWidget(card, 0, p);
@@ -193,7 +194,7 @@ void DrillWindow::refresh()
         card->setIcon(icon);
         const bool held = m_hold & (1 << p);
         const bool best = m_verdict && (m_verdict->best & (1 << p));
-        QString mark = held ? QStringLiteral("<b>%1</b>").arg(tr("HELD")) : QStringLiteral("&nbsp;");
+        QString mark = held ? QStringLiteral("<b>%1</b>").arg(tr("HELD")) : QString();
         if (m_verdict)
             mark += QStringLiteral("<br><span style=\"color:%1\">%2</span>")
                         .arg(best ? QStringLiteral("#1a7f1a") : QStringLiteral("#888888"),

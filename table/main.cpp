@@ -160,15 +160,15 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvelle.Tarvelle"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/icon.png")));
 
-    // The help page, the spoken hand names and the worded pictures follow the player's language.
-    tarvelle::setAssetLanguage(QLocale::system().name().toStdString());
+    const tarvelle::AppDirs dirs = tarvelle::ResolveAppDirs(QString::fromStdString(options.dataDir));
+    const QString language = tarvelle::installLanguage(tarvelle::pickLanguage(
+        QString::fromStdString(tarvelle::loadLanguageChoice(dirs.saveDir.toStdString())),
+        QLocale::system().uiLanguages()));
+    // The help page, the spoken hand names and the worded pictures speak the texts' language.
+    tarvelle::setAssetLanguage(language.toStdString());
     tarvelle::GameState state;
     tarvelle::SoundBank sounds;
     tarvelle::CardImagery imagery;
-    const tarvelle::AppDirs dirs = tarvelle::ResolveAppDirs(QString::fromStdString(options.dataDir));
-    tarvelle::installLanguage(tarvelle::pickLanguage(
-        QString::fromStdString(tarvelle::loadLanguageChoice(dirs.saveDir.toStdString())),
-        QLocale::system().uiLanguages()));
 
     // Two copies on one folder would save over each other's money: the second one leaves.
     tarvelle::DataFolderLock folderLock;

@@ -659,6 +659,14 @@ legt die Dateien des Spielers in $XDG_DATA_HOME/Tarvelle ab (standardmäßig
         <source>&lt;br&gt;&lt;small&gt;Payout rate control is on: the table pays less than this.&lt;/small&gt;</source>
         <translation>&lt;br&gt;&lt;small&gt;Die Auszahlungssteuerung ist an: der Tisch zahlt weniger.&lt;/small&gt;</translation>
     </message>
+    <message>
+        <source>Credits won</source>
+        <translation>Gewonnene Kredite</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;&lt;small&gt;Kept history of this game: %1 hands, the double-up left out.&lt;/small&gt;</source>
+        <translation>&lt;br&gt;&lt;small&gt;Gespeicherter Verlauf dieses Spiels: %1 Spiele, ohne Doppeln.&lt;/small&gt;</translation>
+    </message>
 </context>
 <context>
     <name>tarvelle::CoachPanel</name>
@@ -792,6 +800,89 @@ legt die Dateien des Spielers in $XDG_DATA_HOME/Tarvelle ab (standardmäßig
     </message>
 </context>
 <context>
+    <name>tarvelle::DrillWindow</name>
+    <message>
+        <source>Drill</source>
+        <translation>Drill</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+    <message>
+        <source>Drill: %1. Hold the cards you would keep (1-5), then check (Enter). Nothing is at stake; a hand answered right three times in a row leaves the drill.</source>
+        <translation>Drill: %1. Halten Sie die Karten, die Sie behalten würden (1-5), und prüfen Sie dann (Enter). Es geht um keinen Einsatz; eine Hand, die dreimal hintereinander richtig beantwortet wurde, verlässt den Drill.</translation>
+    </message>
+    <message>
+        <source>The drill is done: every hand has been answered right three times in a row.</source>
+        <translation>Der Drill ist fertig: Jede Hand wurde dreimal hintereinander richtig beantwortet.</translation>
+    </message>
+    <message>
+        <source>No mistakes of this game to drill: the hand history has none left.</source>
+        <translation>Keine Fehler dieses Spiels zum Üben: Der Spielverlauf hat keine mehr.</translation>
+    </message>
+    <message>
+        <source>Right: this hold is worth %1 per credit bet, as much as any.</source>
+        <translation>Richtig: Diese Wahl ist %1 je gesetztem Kredit wert, so viel wie die beste.</translation>
+    </message>
+    <message>
+        <source>Not the best: your hold is worth %1 per credit bet; the best, %2, is worth %3. The mistake costs %4 per credit bet.</source>
+        <translation>Nicht die beste Wahl: Ihre ist %1 je gesetztem Kredit wert; die beste, %2, ist %3 wert. Der Fehler kostet %4 je gesetztem Kredit.</translation>
+    </message>
+    <message>
+        <source>drawing five new cards</source>
+        <translation>fünf neue Karten ziehen</translation>
+    </message>
+    <message>
+        <source>Three times right in a row: this hand leaves the drill.</source>
+        <translation>Dreimal hintereinander richtig: Diese Hand verlässt den Drill.</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 right; %3 hands left in the drill</source>
+        <translation>Punkte: %1 von %2 richtig; noch %3 Hände im Drill</translation>
+    </message>
+    <message>
+        <source>HELD</source>
+        <translation>HALTEN</translation>
+    </message>
+    <message>
+        <source>best: hold</source>
+        <translation>beste: halten</translation>
+    </message>
+    <message>
+        <source>best: draw</source>
+        <translation>beste: ziehen</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <translation>Karte %1: %2</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>gehalten</translation>
+    </message>
+    <message>
+        <source>the best hold keeps it</source>
+        <translation>die beste Wahl hält sie</translation>
+    </message>
+    <message>
+        <source>the best hold draws it</source>
+        <translation>die beste Wahl tauscht sie</translation>
+    </message>
+    <message>
+        <source>Next hand (Enter)</source>
+        <translation>Nächste Hand (Enter)</translation>
+    </message>
+    <message>
+        <source>Check (Enter)</source>
+        <translation>Prüfen (Enter)</translation>
+    </message>
+</context>
+<context>
     <name>tarvelle::ReviewWindow</name>
     <message>
         <source>nothing</source>
@@ -846,6 +937,22 @@ legt die Dateien des Spielers in $XDG_DATA_HOME/Tarvelle ab (standardmäßig
     <message>
         <source>No mistakes kept for this game.</source>
         <translation>Für dieses Spiel sind keine Fehler gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your hold</source>
+        <translation>Ihre Wahl</translation>
+    </message>
+    <message>
+        <source>Best hold</source>
+        <translation>Beste Wahl</translation>
+    </message>
+    <message>
+        <source>HELD</source>
+        <translation>HALTEN</translation>
+    </message>
+    <message>
+        <source>Drill these hands (D)</source>
+        <translation>Diese Hände üben (D)</translation>
     </message>
 </context>
 <context>
@@ -1485,6 +1592,26 @@ Die beschädigte Datei bleibt als %1 erhalten.</translation>
     <message>
         <source>from the next start</source>
         <translation>ab dem nächsten Start</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Diese Sitzung</translation>
+    </message>
+    <message>
+        <source>Kept history</source>
+        <translation>Gespeicherter Verlauf</translation>
+    </message>
+    <message>
+        <source>Card faces</source>
+        <translation>Kartenbilder</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Four colours</source>
+        <translation>Vier Farben</translation>
     </message>
 </context>
 </TS>

@@ -659,6 +659,14 @@ guarda los archivos del jugador en $XDG_DATA_HOME/Tarvelle (por defecto
         <source>&lt;br&gt;&lt;small&gt;Payout rate control is on: the table pays less than this.&lt;/small&gt;</source>
         <translation>&lt;br&gt;&lt;small&gt;El control de pagos está activo: la mesa paga menos que esto.&lt;/small&gt;</translation>
     </message>
+    <message>
+        <source>Credits won</source>
+        <translation>Créditos ganados</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;&lt;small&gt;Kept history of this game: %1 hands, the double-up left out.&lt;/small&gt;</source>
+        <translation>&lt;br&gt;&lt;small&gt;Historial guardado de este juego: %1 manos, sin el doble o nada.&lt;/small&gt;</translation>
+    </message>
 </context>
 <context>
     <name>tarvelle::CoachPanel</name>
@@ -792,6 +800,89 @@ guarda los archivos del jugador en $XDG_DATA_HOME/Tarvelle (por defecto
     </message>
 </context>
 <context>
+    <name>tarvelle::DrillWindow</name>
+    <message>
+        <source>Drill</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>Drill: %1. Hold the cards you would keep (1-5), then check (Enter). Nothing is at stake; a hand answered right three times in a row leaves the drill.</source>
+        <translation>Práctica: %1. Guarde las cartas que se quedaría (1-5) y compruebe (Intro). No se apuesta nada; una mano acertada tres veces seguidas sale de la práctica.</translation>
+    </message>
+    <message>
+        <source>The drill is done: every hand has been answered right three times in a row.</source>
+        <translation>La práctica ha terminado: cada mano se ha acertado tres veces seguidas.</translation>
+    </message>
+    <message>
+        <source>No mistakes of this game to drill: the hand history has none left.</source>
+        <translation>No hay errores de este juego para practicar: el historial de manos no tiene ninguno.</translation>
+    </message>
+    <message>
+        <source>Right: this hold is worth %1 per credit bet, as much as any.</source>
+        <translation>Correcto: esta jugada vale %1 por crédito apostado, tanto como la mejor.</translation>
+    </message>
+    <message>
+        <source>Not the best: your hold is worth %1 per credit bet; the best, %2, is worth %3. The mistake costs %4 per credit bet.</source>
+        <translation>No es la mejor jugada: la suya vale %1 por crédito apostado; la mejor, %2, vale %3. El error cuesta %4 por crédito apostado.</translation>
+    </message>
+    <message>
+        <source>drawing five new cards</source>
+        <translation>pedir cinco cartas nuevas</translation>
+    </message>
+    <message>
+        <source>Three times right in a row: this hand leaves the drill.</source>
+        <translation>Tres veces seguidas acertada: esta mano sale de la práctica.</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 right; %3 hands left in the drill</source>
+        <translation>Puntuación: %1 de %2 aciertos; quedan %3 manos en la práctica</translation>
+    </message>
+    <message>
+        <source>HELD</source>
+        <translation>GUARDADA</translation>
+    </message>
+    <message>
+        <source>best: hold</source>
+        <translation>mejor: guardar</translation>
+    </message>
+    <message>
+        <source>best: draw</source>
+        <translation>mejor: pedir</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <translation>Carta %1: %2</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>guardada</translation>
+    </message>
+    <message>
+        <source>the best hold keeps it</source>
+        <translation>la mejor jugada la guarda</translation>
+    </message>
+    <message>
+        <source>the best hold draws it</source>
+        <translation>la mejor jugada la cambia</translation>
+    </message>
+    <message>
+        <source>Next hand (Enter)</source>
+        <translation>Mano siguiente (Intro)</translation>
+    </message>
+    <message>
+        <source>Check (Enter)</source>
+        <translation>Comprobar (Intro)</translation>
+    </message>
+</context>
+<context>
     <name>tarvelle::ReviewWindow</name>
     <message>
         <source>nothing</source>
@@ -846,6 +937,22 @@ guarda los archivos del jugador en $XDG_DATA_HOME/Tarvelle (por defecto
     <message>
         <source>No mistakes kept for this game.</source>
         <translation>No hay errores guardados para este juego.</translation>
+    </message>
+    <message>
+        <source>Your hold</source>
+        <translation>Su jugada</translation>
+    </message>
+    <message>
+        <source>Best hold</source>
+        <translation>Mejor jugada</translation>
+    </message>
+    <message>
+        <source>HELD</source>
+        <translation>GUARDADA</translation>
+    </message>
+    <message>
+        <source>Drill these hands (D)</source>
+        <translation>Practicar estas manos (D)</translation>
     </message>
 </context>
 <context>
@@ -1485,6 +1592,26 @@ El archivo dañado se guarda como %1.</translation>
     <message>
         <source>from the next start</source>
         <translation>en el próximo inicio</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Esta sesión</translation>
+    </message>
+    <message>
+        <source>Kept history</source>
+        <translation>Historial guardado</translation>
+    </message>
+    <message>
+        <source>Card faces</source>
+        <translation>Caras de las cartas</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clásica</translation>
+    </message>
+    <message>
+        <source>Four colours</source>
+        <translation>Cuatro colores</translation>
     </message>
 </context>
 </TS>

@@ -659,6 +659,14 @@ garde les fichiers du joueur dans $XDG_DATA_HOME/Tarvelle (par défaut
         <source>&lt;br&gt;&lt;small&gt;Payout rate control is on: the table pays less than this.&lt;/small&gt;</source>
         <translation>&lt;br&gt;&lt;small&gt;Le contrôle du taux de paiement est actif : la table paie moins que cela.&lt;/small&gt;</translation>
     </message>
+    <message>
+        <source>Credits won</source>
+        <translation>Crédits gagnés</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;&lt;small&gt;Kept history of this game: %1 hands, the double-up left out.&lt;/small&gt;</source>
+        <translation>&lt;br&gt;&lt;small&gt;Historique gardé de ce jeu : %1 mains, quitte ou double non compris.&lt;/small&gt;</translation>
+    </message>
 </context>
 <context>
     <name>tarvelle::CoachPanel</name>
@@ -792,6 +800,89 @@ garde les fichiers du joueur dans $XDG_DATA_HOME/Tarvelle (par défaut
     </message>
 </context>
 <context>
+    <name>tarvelle::DrillWindow</name>
+    <message>
+        <source>Drill</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Drill: %1. Hold the cards you would keep (1-5), then check (Enter). Nothing is at stake; a hand answered right three times in a row leaves the drill.</source>
+        <translation>Exercice : %1. Gardez les cartes que vous garderiez (1-5), puis vérifiez (Entrée). Rien n’est misé ; une main jouée juste trois fois de suite quitte l’exercice.</translation>
+    </message>
+    <message>
+        <source>The drill is done: every hand has been answered right three times in a row.</source>
+        <translation>L’exercice est terminé : chaque main a été jouée juste trois fois de suite.</translation>
+    </message>
+    <message>
+        <source>No mistakes of this game to drill: the hand history has none left.</source>
+        <translation>Aucune erreur de ce jeu à travailler : l’historique des mains n’en a plus.</translation>
+    </message>
+    <message>
+        <source>Right: this hold is worth %1 per credit bet, as much as any.</source>
+        <translation>Juste : ce choix vaut %1 par crédit misé, autant que le meilleur.</translation>
+    </message>
+    <message>
+        <source>Not the best: your hold is worth %1 per credit bet; the best, %2, is worth %3. The mistake costs %4 per credit bet.</source>
+        <translation>Pas le meilleur choix : le vôtre vaut %1 par crédit misé ; le meilleur, %2, vaut %3. L’erreur coûte %4 par crédit misé.</translation>
+    </message>
+    <message>
+        <source>drawing five new cards</source>
+        <translation>tirer cinq nouvelles cartes</translation>
+    </message>
+    <message>
+        <source>Three times right in a row: this hand leaves the drill.</source>
+        <translation>Trois fois juste de suite : cette main quitte l’exercice.</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 right; %3 hands left in the drill</source>
+        <translation>Score : %1 sur %2 justes ; encore %3 mains dans l’exercice</translation>
+    </message>
+    <message>
+        <source>HELD</source>
+        <translation>GARDÉE</translation>
+    </message>
+    <message>
+        <source>best: hold</source>
+        <translation>meilleur : garder</translation>
+    </message>
+    <message>
+        <source>best: draw</source>
+        <translation>meilleur : tirer</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <translation>Carte %1 : %2</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>gardée</translation>
+    </message>
+    <message>
+        <source>the best hold keeps it</source>
+        <translation>le meilleur choix la garde</translation>
+    </message>
+    <message>
+        <source>the best hold draws it</source>
+        <translation>le meilleur choix la change</translation>
+    </message>
+    <message>
+        <source>Next hand (Enter)</source>
+        <translation>Main suivante (Entrée)</translation>
+    </message>
+    <message>
+        <source>Check (Enter)</source>
+        <translation>Vérifier (Entrée)</translation>
+    </message>
+</context>
+<context>
     <name>tarvelle::ReviewWindow</name>
     <message>
         <source>nothing</source>
@@ -846,6 +937,22 @@ garde les fichiers du joueur dans $XDG_DATA_HOME/Tarvelle (par défaut
     <message>
         <source>No mistakes kept for this game.</source>
         <translation>Aucune erreur gardée pour ce jeu.</translation>
+    </message>
+    <message>
+        <source>Your hold</source>
+        <translation>Votre choix</translation>
+    </message>
+    <message>
+        <source>Best hold</source>
+        <translation>Meilleur choix</translation>
+    </message>
+    <message>
+        <source>HELD</source>
+        <translation>GARDÉE</translation>
+    </message>
+    <message>
+        <source>Drill these hands (D)</source>
+        <translation>Travailler ces mains (D)</translation>
     </message>
 </context>
 <context>
@@ -1485,6 +1592,26 @@ Le fichier endommagé est gardé sous le nom %1.</translation>
     <message>
         <source>from the next start</source>
         <translation>au prochain lancement</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Cette session</translation>
+    </message>
+    <message>
+        <source>Kept history</source>
+        <translation>Historique gardé</translation>
+    </message>
+    <message>
+        <source>Card faces</source>
+        <translation>Faces des cartes</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Four colours</source>
+        <translation>Quatre couleurs</translation>
     </message>
 </context>
 </TS>

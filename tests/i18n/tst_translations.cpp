@@ -3,6 +3,7 @@
 // language follows the desktop, and a missing or damaged translation leaves English.
 #include "table/coachpanel.h"
 #include "table/holdwords.h"
+#include "table/drillwindow.h"
 #include "table/reviewwindow.h"
 #include "table/strategywindow.h"
 
@@ -225,6 +226,12 @@ void TestTranslations::everyShownTextIsTranslated()
     QVERIFY(f.reviewWindow() && f.reviewWindow()->isVisible());
     walk.everyWindow("review");
     f.reviewWindow()->close();
+    key(f, 'Q');
+    QVERIFY(f.drillWindow() && f.drillWindow()->isVisible() && !f.drillWindow()->drill()->finished());
+    walk.everyWindow("drill");
+    QTest::keyClick(f.drillWindow(), Qt::Key_Return);
+    walk.everyWindow("drill verdict");
+    f.drillWindow()->close();
 
     // A casino game: its own class names, pay table and statistics.
     int index = -1;
