@@ -240,7 +240,7 @@ private:
         QList<QWidget*> ring; // drawn round together
         std::function<void()> act;
     };
-    enum KeyGroup { KgMenu, KgSwitches, KgRates, KgDecks, KgFaces, KgAccount, KgStatistics, KgRisk, KgChart };
+    enum KeyGroup { KgMenu, KgSwitches, KgRates, KgLanguages, KgDecks, KgFaces, KgAccount, KgStatistics, KgRisk, KgChart };
     void buildKeyboard();
     void keyItem(QWidget* focus, KeyGroup group, QList<QWidget*> ring, std::function<void()> act);
     const KeyItem* keyItemOf(const QWidget* w) const;

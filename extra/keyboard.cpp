@@ -72,6 +72,11 @@ void TForm2::buildKeyboard()
         m_lampOwners.insert(m_rateLamps[size_t(i)], label);
         keyItem(label, KgRates, {m_rateLamps[size_t(i)], label}, [this, i] { rateClick(i); });
     }
+    for (int i = 0; i < LanguageCount; ++i) {
+        TAntiAliasLabel* label = m_languageLabels[size_t(i)];
+        m_lampOwners.insert(m_languageLamps[size_t(i)], label);
+        keyItem(label, KgLanguages, {m_languageLamps[size_t(i)], label}, [this, i] { languageClick(i); });
+    }
     for (int d = 0; d < DeckCount; ++d) {
         TImage* preview = m_deckPreviews[size_t(d)];
         access::setRole(preview, QAccessible::RadioButton);

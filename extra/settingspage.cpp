@@ -132,6 +132,9 @@ void TForm2::buildSettingsPage()
         page << lamp << label;
     }
 
+    // Made here, beside the rates, so Tab reaches it in the order the eye does.
+    buildLanguageChoice();
+
     auto* decks = caption(this, tr("Decks"), 594, 70);
     boxed(decks, 159, 22, kHeading, Qt::AlignHCenter);
     decks->setFontColor(kInk);
@@ -154,7 +157,6 @@ void TForm2::buildSettingsPage()
     buildFacesChoice();
     buildAccountPanel();
     page << Panel1;
-    buildLanguageChoice();
 }
 
 void TForm2::buildFacesChoice()

@@ -10,6 +10,7 @@
 #include "storage/drillfile.h"
 #include "widgets/accessibility.h"
 #include "widgets/cardimagery.h"
+#include "widgets/language.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -94,10 +95,9 @@ void DrillWindow::start(const Game& game, std::vector<DrillHand> hands, const st
     m_drill.emplace(game, std::move(hands), seed);
     m_saveDir = saveDir;
     m_verdict.reset();
-    const std::string_view title = gameTitle(game.id);
     m_title->setText(tr("Drill: %1. Hold the cards you would keep (1-5), then check (Enter). Nothing is at "
                         "stake; a hand answered right three times in a row leaves the drill.")
-                         .arg(QString::fromUtf8(title.data(), qsizetype(title.size()))));
+                         .arg(engineText(gameTitle(game.id))));
     m_title->setWordWrap(true);
     showHand();
     show();

@@ -77,7 +77,8 @@ void TestKeyboard::insertSetPlayByKeys()
     QVERIFY(!extra.focusRingShown());
     const QImage mouseView = extra.grab().toImage();
 
-    // Tab goes through the menu, every switch, the rates, the decks and the account buttons.
+    // Tab goes through the menu, every switch, the rates, the languages, the decks, the faces
+    // and the account buttons.
     QStringList order{focusName(extra)};
     for (int i = 0; i < 40 && order.last() != QStringLiteral("Insert 1000"); ++i) {
         type(&extra, Qt::Key_Tab);
@@ -106,10 +107,17 @@ void TestKeyboard::insertSetPlayByKeys()
                                   "Payout rate 70 %",
                                   "Payout rate 60 %",
                                   "Payout rate 50 %",
+                                  "Language System",
+                                  "Language English",
+                                  "Language Deutsch",
+                                  "Language Français",
+                                  "Language Español",
                                   "Deck 1",
                                   "Deck 2",
                                   "Deck 3",
                                   "Deck 4",
+                                  "Card faces Classic",
+                                  "Card faces Four colours",
                                   "Insert 1000"};
     QCOMPARE(order, expected);
     QVERIFY(extra.focusRingShown());
