@@ -815,7 +815,7 @@ garde les fichiers du joueur dans $XDG_DATA_HOME/Tarvelle (par défaut
     </message>
     <message>
         <source>Drill: %1. Hold the cards you would keep (1-5), then check (Enter). Nothing is at stake; a hand answered right three times in a row leaves the drill.</source>
-        <translation>Exercice : %1. Gardez les cartes que vous garderiez (1-5), puis vérifiez (Entrée). Rien n’est misé ; une main jouée juste trois fois de suite quitte l’exercice.</translation>
+        <translation>Exercice : %1. Gardez les cartes que vous voulez conserver (1-5), puis vérifiez (Entrée). Rien n’est misé ; une main jouée juste trois fois de suite quitte l’exercice.</translation>
     </message>
     <message>
         <source>The drill is done: every hand has been answered right three times in a row.</source>
@@ -843,7 +843,7 @@ garde les fichiers du joueur dans $XDG_DATA_HOME/Tarvelle (par défaut
     </message>
     <message>
         <source>Score: %1 of %2 right; %3 hands left in the drill</source>
-        <translation>Score : %1 sur %2 justes ; encore %3 mains dans l’exercice</translation>
+        <translation>Score : %1 juste(s) sur %2 ; encore %3 mains dans l’exercice</translation>
     </message>
     <message>
         <source>HELD</source>
