@@ -284,8 +284,8 @@ void BankrollChart::redraw()
     }
     if (m_figures)
         title += tr(": return %1 %, standard deviation %2 a hand per credit bet")
-                     .arg(double(m_figures->rate) * 100, 0, 'f', 2)
-                     .arg(double(m_figures->deviation), 0, 'f', 2);
+                     .arg(localNumber(double(m_figures->rate) * 100, 2))
+                     .arg(localNumber(double(m_figures->deviation), 2));
     if (history)
         title += tr("<br><small>Kept history of this game: %1 hands, the double-up left out.</small>").arg(n);
     // The control deals the table's game tighter than its figures, which assume a fair deck.

@@ -94,7 +94,7 @@ QString percent(double p)
     const double pc = p * 100;
     if (pc > 0 && pc < 0.005)
         return QString::number(pc, 'e', 1) + " %";
-    return QString::number(pc, 'f', 2) + " %";
+    return localNumber(pc, 2) + " %";
 }
 
 // Every counter fits its cell, in thousands or millions when it must.
@@ -255,12 +255,12 @@ void TForm2::showRisk(uint64_t request, const RiskFigures& r)
         return;
     m_shownRisk = r;
     m_riskReturn->setText(tr("Best holds: return %1 %, deviation %2 bets a hand")
-                              .arg(double(r.rate * 100), 0, 'f', 2)
-                              .arg(double(r.deviation), 0, 'f', 2));
+                              .arg(localNumber(double(r.rate * 100), 2))
+                              .arg(localNumber(double(r.deviation), 2)));
     const bool exact = r.method == RiskMethod::Exact;
     const QString ruin =
         exact ? tr("%1 exact").arg(percent(r.ruin))
-              : tr("%1 ± %2 % simulated").arg(r.ruin * 100, 0, 'f', 2).arg(r.ruinError * 100, 0, 'f', 2);
+              : tr("%1 ± %2 % simulated").arg(localNumber(r.ruin * 100, 2)).arg(localNumber(r.ruinError * 100, 2));
     m_riskRuin->setText(tr("Ruin in %1 hands: %2").arg(r.hands).arg(ruin));
     const int64_t spread = std::max(r.bankroll5High - r.bankroll5, r.bankroll5 - r.bankroll5Low);
     m_riskNeeded->setText(exact

@@ -8,6 +8,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/image.h"
 #include "widgets/palette.h"
+#include "widgets/language.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -65,12 +66,12 @@ QString heldText(const std::array<int, 5>& cards, int mask)
 
 QString perBet(long double v)
 {
-    return QString::number(double(v), 'f', 4);
+    return localNumber(double(v), 4);
 }
 
 QString credits(long double v)
 {
-    return QString::number(double(v), 'f', 2);
+    return localNumber(double(v), 2);
 }
 
 } // namespace
@@ -286,7 +287,7 @@ QString CoachPanel::trainingText() const
         return tr("Training off (T)");
     if (m_settings.threshold == 0)
         return tr("Training: every mistake (T)");
-    return tr("Training: mistakes over %1 (T)").arg(m_settings.threshold / 10000.0, 0, 'f', 2);
+    return tr("Training: mistakes over %1 (T)").arg(localNumber(m_settings.threshold / 10000.0, 2));
 }
 
 void CoachPanel::setExpert(bool on)
@@ -375,16 +376,16 @@ std::vector<CoachPanel::Line> CoachPanel::content() const
     // The session's figures and the game's over every hand kept in hands.log.
     const auto figures = [](const QString& name, const SessionFigures& f) {
         return Line{tr("%1: %2 hands, %3 mistakes").arg(name).arg(f.hands).arg(f.mistakes), -1,
-                    tr("%1 %, lost %2").arg(f.accuracy(), 0, 'f', 1).arg(credits(f.creditsLost))};
+                    tr("%1 %, lost %2").arg(localNumber(f.accuracy(), 1)).arg(credits(f.creditsLost))};
     };
     out[11] = figures(tr("Session"), m_coach.figures());
     out[12] = figures(tr("All time"), allTime());
     const auto r = shownReturn();
     const QString working = tr("working...");
     out[13] = {tr("Game return, best holds"), -1,
-               r ? QStringLiteral("%1 %").arg(double(r->best * 100), 0, 'f', 2) : working};
+               r ? QStringLiteral("%1 %").arg(localNumber(double(r->best * 100), 2)) : working};
     out[14] = {tr("Game return, table's holds"), -1,
-               r ? QStringLiteral("%1 %").arg(double(r->advisor * 100), 0, 'f', 2) : working};
+               r ? QStringLiteral("%1 %").arg(localNumber(double(r->advisor * 100), 2)) : working};
     if (m_gs.settings.PayoutControl && !m_gs.casino)
         out[15].text = tr("Payout control on: values assume fair cards");
     else if (m_settings.training)

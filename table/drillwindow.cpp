@@ -34,7 +34,7 @@ QString cardSpoken(int card)
 
 QString perBet(long double v)
 {
-    return QString::number(double(v), 'f', 4);
+    return localNumber(double(v), 4);
 }
 
 } // namespace

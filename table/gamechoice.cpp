@@ -255,7 +255,7 @@ void TForm1::startOddsWork()
         const GameReturn r = gameReturn(o);
         std::array<QString, MaxClasses> texts;
         for (int c = 1; c < game.classCount; ++c)
-            texts[size_t(c)] = QString::number(double(r.classOdds[size_t(c)] * 100), 'f', 3);
+            texts[size_t(c)] = localNumber(double(r.classOdds[size_t(c)] * 100), 3);
         QMetaObject::invokeMethod(
             this,
             [this, id = game.id, texts] {

@@ -140,7 +140,7 @@ void TForm1::RunLiveOdds()
         const HoldValues values = handHoldValues(handCards(m_hand), *g, &classes);
         const int mask = heldMask(m_hand);
         const auto draws = double(values.draws(mask));
-        auto percent = [](double p) { return p == 0 ? QStringLiteral("0") : QString::number(p, 'f', 2); };
+        auto percent = [](double p) { return p == 0 ? QStringLiteral("0") : localNumber(p, 2); };
         for (int r = 1; r < g->classCount; ++r)
             sg1->setCell(2, r, percent(100.0 * double(classes[size_t(mask)][size_t(r)]) / draws));
         sg1->setCell(2, g->classCount, percent(100.0 * double(values.value(mask))));

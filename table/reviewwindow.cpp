@@ -63,8 +63,8 @@ QString holdSpoken(const std::array<int, 5>& cards, int mask)
 QString costText(const HandRecord& r)
 {
     return QCoreApplication::translate("tarvelle::ReviewWindow", "Cost %1 credits (%2 per credit, bet %3)")
-        .arg(double(r.creditsLost()), 0, 'f', 2)
-        .arg(double(r.cost) / 1e6, 0, 'f', 4)
+        .arg(localNumber(double(r.creditsLost()), 2))
+        .arg(localNumber(double(r.cost) / 1e6, 4))
         .arg(r.bet);
 }
 
@@ -264,8 +264,8 @@ void ReviewWindow::fill()
                            .arg(title)
                            .arg(f.hands)
                            .arg(f.mistakes)
-                           .arg(f.accuracy(), 0, 'f', 1)
-                           .arg(double(f.creditsLost), 0, 'f', 2));
+                           .arg(localNumber(f.accuracy(), 1))
+                           .arg(localNumber(double(f.creditsLost), 2)));
     access::setName(m_figures, m_figures->text());
     const bool costliest = m_order == MistakeOrder::Costliest;
     m_toggle->setText(costliest ? tr("Costliest first (O)") : tr("Newest first (O)"));

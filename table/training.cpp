@@ -9,6 +9,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/palette.h"
+#include "widgets/language.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -124,7 +125,7 @@ bool TForm1::approveDraw()
             break;
         best << holdText(cards, m);
     }
-    const auto perBet = [](long double v) { return QString::number(double(v), 'f', 4); };
+    const auto perBet = [](long double v) { return localNumber(double(v), 4); };
     const long double cost = advice->value(advice->best()) - advice->value(mask);
     auto* w = static_cast<TrainingWarning*>(m_trainingWarning);
     w->setText(tr("<b>Not the best hold.</b><br>Yours: %1 &mdash; %2 per credit bet.<br>"

@@ -3,6 +3,7 @@
 #include "widgets/stringaligngrid.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QFontMetrics>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -109,6 +110,14 @@ void shrinkCellsToFit(TStringAlignGrid* grid)
             grid->setFontCell(c, r, f);
         }
     }
+}
+
+QString localNumber(double value, int decimals)
+{
+    const QString lang = current();
+    if (lang == QLatin1String("en"))
+        return QString::number(value, 'f', decimals);
+    return QLocale(lang).toString(value, 'f', decimals);
 }
 
 QString engineText(std::string_view source)

@@ -37,6 +37,10 @@ void shrinkToFit(QWidget* widget, const QString& text, int width, int minPixels 
 // than English (whose texts the grids were laid out for).
 void shrinkCellsToFit(TStringAlignGrid* grid);
 
+// A figure with `decimals` places as the player's language writes it ("0,8866" in German);
+// English keeps its plain form, without group separators.
+QString localNumber(double value, int decimals);
+
 // A text the engine handed out (hand names, game titles, round messages), translated.
 QString engineText(std::string_view source);
 

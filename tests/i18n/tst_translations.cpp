@@ -324,6 +324,13 @@ void TestTranslations::languageFollowsTheDesktopAndFallsBack()
     QTranslator missing;
     QVERIFY(!loadTranslation(missing, QStringLiteral("de"), dir.filePath(QStringLiteral("nowhere"))));
     QVERIFY(!loadTranslation(missing, QStringLiteral("it")));
+
+    // Figures as each language writes them; English keeps its plain form.
+    QCOMPARE(localNumber(1234.5, 2), QStringLiteral("1234.50"));
+    QCOMPARE(installLanguage(QStringLiteral("fr")), QStringLiteral("fr"));
+    QCOMPARE(localNumber(0.8866, 4), QStringLiteral("0,8866"));
+    QCOMPARE(installLanguage(QStringLiteral("xx")), QStringLiteral("en"));
+    QCOMPARE(localNumber(0.8866, 4), QStringLiteral("0.8866"));
 }
 
 QTEST_MAIN(TestTranslations)
