@@ -129,7 +129,7 @@ void TForm1::BaseOdds()
     }
     const auto& column = m_st.Joker ? BaseOddsJokerOn : BaseOddsJokerOff;
     for (int r = 1; r <= 10; ++r)
-        sg1->setCell(2, r, QString::fromLatin1(column[size_t(r)]));
+        sg1->setCell(2, r, localFigure(QString::fromLatin1(column[size_t(r)])));
 }
 
 void TForm1::RunLiveOdds()
@@ -148,7 +148,7 @@ void TForm1::RunLiveOdds()
     }
     const OddsResult odds = LiveOdds(m_hand, m_gs.rng, m_st.Joker != 0);
     for (int r = 1; r <= 11; ++r)
-        sg1->setCell(2, r, QString::fromStdString(odds.texts[size_t(r)]));
+        sg1->setCell(2, r, localFigure(QString::fromStdString(odds.texts[size_t(r)])));
 }
 
 void TForm1::proceMouseDown()

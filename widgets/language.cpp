@@ -120,6 +120,14 @@ QString localNumber(double value, int decimals)
     return QLocale(lang).toString(value, 'f', decimals);
 }
 
+QString localFigure(const QString& figure)
+{
+    const QString lang = current();
+    if (lang == QLatin1String("en"))
+        return figure;
+    return QString(figure).replace(QLatin1Char('.'), QLocale(lang).decimalPoint());
+}
+
 QString engineText(std::string_view source)
 {
     if (source.empty())

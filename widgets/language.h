@@ -40,6 +40,8 @@ void shrinkCellsToFit(TStringAlignGrid* grid);
 // A figure with `decimals` places as the player's language writes it ("0,8866" in German);
 // English keeps its plain form, without group separators.
 QString localNumber(double value, int decimals);
+// A figure the engine wrote ("15.90") with the language's decimal sign.
+QString localFigure(const QString& figure);
 
 // A text the engine handed out (hand names, game titles, round messages), translated.
 QString engineText(std::string_view source);

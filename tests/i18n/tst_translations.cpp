@@ -329,7 +329,9 @@ void TestTranslations::languageFollowsTheDesktopAndFallsBack()
     QCOMPARE(localNumber(1234.5, 2), QStringLiteral("1234.50"));
     QCOMPARE(installLanguage(QStringLiteral("fr")), QStringLiteral("fr"));
     QCOMPARE(localNumber(0.8866, 4), QStringLiteral("0,8866"));
+    QCOMPARE(localFigure(QStringLiteral("15.90")), QStringLiteral("15,90"));
     QCOMPARE(installLanguage(QStringLiteral("xx")), QStringLiteral("en"));
+    QCOMPARE(localFigure(QStringLiteral("15.90")), QStringLiteral("15.90"));
     QCOMPARE(localNumber(0.8866, 4), QStringLiteral("0.8866"));
 }
 
